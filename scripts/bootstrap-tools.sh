@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Fills TREE/share/tarvelle/Tools with the four programs Tarvelle drives
+# (yt-dlp, ffmpeg, ffprobe, deno), writes TREE/share/tarvelle/manifest.json with
+# each file's SHA-256, and ships the license texts and THIRD_PARTY_NOTICES.md.
+#
+# usage: scripts/bootstrap-tools.sh [TREE] [--yt-dlp PATH] [--ffmpeg PATH]
+#                                   [--ffprobe PATH] [--deno PATH]
+#
+# TREE is a build or install tree (default: the build tree, ./build).
+# Sources: Debian's yt-dlp and ffmpeg packages, deno from the npm package
+# @deno/<platform>-glibc. Any tool can be given as a path instead.
+# The files are copied, never linked, so the digests describe what ships.
+# Running it again gives the same result.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+deno_npm_version=${TARVELLE_DENO_NPM_VERSION:-2.9.6}
+
+die() { printf 'bootstrap-tools: %s\n' "$*" >&2; exit 1; }
+
+tree=""
+declare -A given=()
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --yt-dlp|--ffmpeg|--ffprobe|--deno)
+      [ $# -ge 2 ] || die "$1 needs a path"
+      given[${1#--}]=$2; shift 2 ;;
+    -h|--help)
+      sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -*) die "unknown option $1 (see --help)" ;;
+    *) [ -z "$tree" ] || die "only one TREE may be given"; tree=$1; shift ;;
+  esac
+done
+tree=${tree:-$repo/build}
+mkdir -p "$tree" || die "cannot create $tree"
+tree=$(cd "$tree" && pwd)
+
+share="$tree/share/tarvelle"
+tools="$share/Tools"
+licenses="$share/licenses"
+mkdir -p "$tools" "$licenses"
+
+machine=$(uname -m)
+case "$machine" in
+  x86_64) deno_package="@deno/linux-x64-glibc" ;;
+  aarch64|arm64) deno_package="@deno/linux-arm64-glibc" ;;
+  *) deno_package="" ;;
+esac
+
+# Where each tool comes from: "path|source|license|license file".
+declare -A origin=()
+
+need_debian_tool() { # name package
+  local name=$1 package=$2 path=/usr/bin/$1
+  if [ -n "${given[$name]:-}" ]; then
+    path=${given[$name]}
+    [ -f "$path" ] && [ -x "$path" ] || die "$name: '$path' is not an executable file."
+    origin[$name]="$path|file://$(realpath "$path")|see its documentation|"
+    return
+  fi
+  [ -x "$path" ] || die "$name not found at $path. Install Debian's $package package (sudo apt-get install $package), or pass --$name PATH."
+  local version
+  version=$(dpkg-query -W -f='${Version}' "$package" 2>/dev/null || true)
+  origin[$name]="$path|debian:$package${version:+=$version}|$3|/usr/share/doc/$package/copyright"
+}
+
+need_debian_tool yt-dlp yt-dlp "Unlicense"
+need_debian_tool ffmpeg ffmpeg "GPL-2.0-or-later"
+need_debian_tool ffprobe ffmpeg "GPL-2.0-or-later"
+
+if [ -n "${given[deno]:-}" ]; then
+  path=${given[deno]}
+  [ -f "$path" ] && [ -x "$path" ] || die "deno: '$path' is not an executable file."
+  origin[deno]="$path|file://$(realpath "$path")|MIT|$repo/resources/licenses/deno.txt"
+else
+  [ -n "$deno_package" ] || die "deno: no npm build of deno for '$machine'; pass --deno PATH."
+  command -v npm >/dev/null || die "deno: npm is needed to fetch $deno_package. Install it (sudo apt-get install npm), or pass --deno PATH."
+  cache="${XDG_CACHE_HOME:-$HOME/.cache}/tarvelle/deno-$deno_npm_version"
+  deno_path="$cache/node_modules/$deno_package/deno"
+  if [ ! -x "$deno_path" ]; then
+    mkdir -p "$cache"
+    npm install --no-save --no-audit --no-fund --loglevel=error --prefix "$cache" \
+      "$deno_package@$deno_npm_version" >&2 \
+      || die "deno: 'npm install $deno_package@$deno_npm_version' failed. Check that the npm registry is reachable, or pass --deno PATH."
+    [ -x "$deno_path" ] || die "deno: $deno_package did not contain an executable 'deno'; pass --deno PATH."
+  fi
+  origin[deno]="$deno_path|npm:$deno_package@$deno_npm_version|MIT|$repo/resources/licenses/deno.txt"
+fi
+
+first_version_line() { # name path
+  local flag=--version
+  # ffmpeg and ffprobe only know the single-dash form.
+  case "$1" in ffmpeg|ffprobe) flag=-version ;; esac
+  "$2" "$flag" 2>/dev/null | awk 'NF { print; exit }' || true
+}
+
+# The version number alone, for the manifest and the notices.
+version_of() { # name path
+  local line
+  line=$(first_version_line "$1" "$2")
+  case "$1" in
+    ffmpeg|ffprobe) awk '{ print $3 }' <<<"$line" ;;
+    deno) awk '{ print $2 }' <<<"$line" ;;
+    *) printf '%s\n' "$line" ;;
+  esac
+}
+
+entries=""
+notices=""
+for name in yt-dlp ffmpeg ffprobe deno; do
+  IFS='|' read -r source_path source license license_file <<<"${origin[$name]}"
+  target="$tools/$name"
+  # Copy through a temporary file so a running copy is never half-written.
+  cp -f -- "$source_path" "$target.new"
+  chmod 0755 "$target.new"
+  mv -f -- "$target.new" "$target"
+  version=$(version_of "$name" "$target")
+  [ -n "$version" ] || die "$name: the copied program does not answer --version; is '$source_path' a working $name?"
+  digest=$(sha256sum "$target" | awk '{ print $1 }')
+  if [ -n "$license_file" ] && [ -f "$license_file" ]; then
+    cp -f -- "$license_file" "$licenses/$name.txt"
+  fi
+  entries+="$name"$'\t'"$version"$'\t'"$source"$'\t'"$digest"$'\t'"$license"$'\n'
+  notices+="| $name | $version | $license | $source |"$'\n'
+  printf 'bootstrap-tools: %-8s %s (%s)\n' "$name" "$version" "$source"
+done
+
+printf '%s' "$entries" | python3 -c '
+import json, sys
+machine = sys.argv[1]
+tools = []
+for line in sys.stdin.read().splitlines():
+    name, version, source, digest, license = line.split("\t")
+    tools.append({"name": name, "version": version, "architecture": machine,
+                  "sourceURL": source, "sha256": digest, "license": license,
+                  "sourceArchiveURL": None})
+doc = {"schemaVersion": 1, "architecture": machine, "tools": tools}
+with open(sys.argv[2] + ".new", "w", encoding="utf-8") as f:
+    json.dump(doc, f, indent=2)
+    f.write("\n")
+' "$machine" "$share/manifest.json"
+mv -f "$share/manifest.json.new" "$share/manifest.json"
+
+{
+  printf '# Third-party notices\n\n'
+  printf 'Tarvelle ships these programs unmodified in share/tarvelle/Tools and runs them as\n'
+  printf 'separate processes. Their license texts are in share/tarvelle/licenses/.\n\n'
+  printf '| Program | Version | License | Source |\n|---|---|---|---|\n'
+  printf '%s' "$notices"
+} > "$share/THIRD_PARTY_NOTICES.md"
+
+printf 'bootstrap-tools: wrote %s\n' "$share/manifest.json"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, bootstrapping and testing Tarvelle need on Debian 12.
+# Only missing packages are installed; a machine that has them all is left alone.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ ccache pkg-config
+  # Qt 6 (the SQLite driver must be named with --no-install-recommends)
+  qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
+  # in-process SHA-256
+  libssl-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb
+  # the shipped tools come from these packages; python3 serves the test media
+  yt-dlp ffmpeg python3
+  # text in the window never renders as boxes
+  fonts-dejavu-core
+)
+command -v npm >/dev/null || packages+=(npm)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "install-deps: installing ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

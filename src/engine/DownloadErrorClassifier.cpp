@@ -1,0 +1,101 @@
+#include "engine/DownloadErrorClassifier.h"
+
+#include <cerrno>
+#include <initializer_list>
+
+namespace {
+
+using Category = DownloadErrorCategory;
+
+bool containsAny(const QString &text, std::initializer_list<const char *> needles)
+{
+    for (const char *needle : needles) {
+        if (text.contains(QLatin1String(needle)))
+            return true;
+    }
+    return false;
+}
+
+bool containsAll(const QString &text, std::initializer_list<const char *> needles)
+{
+    for (const char *needle : needles) {
+        if (!text.contains(QLatin1String(needle)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace DownloadErrorClassifier {
+
+DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QString &stderrText,
+                               bool wasCancelled)
+{
+    Q_UNUSED(exitCode)
+    if (wasCancelled)
+        return Category::cancelled;
+
+    const QString text = (stdoutText + QLatin1Char('\n') + stderrText).toLower();
+
+    // The order settles overlaps: "sign in to confirm" is a bot check before it
+    // is a login, and HTTP 429/403 are not counted as network errors.
+    if (containsAny(text, {"is not a valid url", "invalid url"}))
+        return Category::invalidURL;
+    if (containsAny(text, {"unsupported url", "no supported formats"}))
+        return Category::unsupportedURL;
+    if (containsAny(text, {"video is unavailable", "this video is unavailable", "media is unavailable"}))
+        return Category::unavailable;
+    if (containsAny(text, {"this video is private", "private video"}))
+        return Category::privateMedia;
+    if (containsAny(text, {"bot verification", "captcha", "proof of work", "sign in to confirm"}))
+        return Category::botVerification;
+    if (containsAny(text, {"login required", "sign in", "please log in", "authentication"}))
+        return Category::loginRequired;
+    if (containsAny(text, {"age-restricted", "age restricted", "confirm your age"}))
+        return Category::ageRestricted;
+    if (text.contains(QLatin1String("not available in your country")) || containsAll(text, {"geo", "restricted"}))
+        return Category::geoRestricted;
+    if (containsAny(text, {"http error 429", "too many requests"}))
+        return Category::rateLimited;
+    if (text.contains(QLatin1String("http error 403")) || containsAll(text, {"403", "forbidden"}))
+        return Category::loginRequired;
+    if (containsAny(text, {"no space left", "disk full"}) || containsAll(text, {"write error", "space"}))
+        return Category::diskFull;
+    if (text.contains(QLatin1String("permission denied")))
+        return Category::permissionDenied;
+    if (text.contains(QLatin1String("ffmpeg")) && containsAny(text, {"error", "failed"}))
+        return Category::ffmpegFailure;
+    if (containsAll(text, {"merging", "failed"}))
+        return Category::mergeFailure;
+    if (containsAny(text, {"network", "connection", "timed out", "http error 4", "http error 5"}))
+        return Category::network;
+    return Category::unknown;
+}
+
+DownloadErrorCategory classify(const std::error_code &error)
+{
+    const bool isPosix = error.category() == std::generic_category()
+                         || error.category() == std::system_category();
+    if (isPosix) {
+        switch (error.value()) {
+        case ENOENT:
+            return Category::toolMissing;
+        case EACCES:
+            return Category::permissionDenied;
+        case ENOSPC:
+            return Category::diskFull;
+        default:
+            break;
+        }
+    }
+
+    const QString description = QString::fromStdString(error.message()).toLower();
+    if (description.contains(QLatin1String("permission")))
+        return Category::permissionDenied;
+    if (description.contains(QLatin1String("no such file")) || description.contains(QLatin1String("not found")))
+        return Category::toolMissing;
+    return Category::unknown;
+}
+
+} // namespace DownloadErrorClassifier

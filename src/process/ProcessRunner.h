@@ -1,0 +1,57 @@
+#pragma once
+
+#include "process/ProcessRunResult.h"
+
+#include <QFuture>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Runs one child process: in its own process group, output delivered line by
+// line from a background thread, result delivered asynchronously. A runner
+// serves exactly one run.
+//
+// Each run has one I/O thread that starts the child, reads both pipes, notices
+// the child's end and reaps it. The caller's thread never waits on the child.
+// The child is placed in a new process group before it executes the tool, so
+// everything it starts can be signalled with the group, and it is killed if
+// the application dies.
+class ProcessRunner
+{
+public:
+    // Called on the run's I/O thread; lines of one stream arrive in order.
+    // Must stay safe to call after the result was delivered: output still in
+    // flight (or written by grandchildren holding the pipes) is read afterwards.
+    using LineHandler = std::function<void(const QString &line, bool isStandardError)>;
+
+    static constexpr std::chrono::milliseconds kKillDelay{2000};
+
+    ProcessRunner();
+    ~ProcessRunner();
+    ProcessRunner(const ProcessRunner &) = delete;
+    ProcessRunner &operator=(const ProcessRunner &) = delete;
+
+    // `environment` is laid over the application's own. Standard input is
+    // inherited. The future always finishes with exactly one result.
+    QFuture<ProcessRunResult> run(const QString &executable, const QStringList &arguments,
+                                  const QHash<QString, QString> &environment,
+                                  const std::optional<QString> &currentDirectory, LineHandler onLine);
+
+    // Asks the child and its whole group to end: SIGTERM now, SIGKILL after
+    // kKillDelay. Returns at once; callable from any thread at any time.
+    // Before run() it means the child is never started. A group is never
+    // signalled after its leader has been reaped.
+    void cancel();
+
+    // The child's process id once launched, else 0 (for tests and diagnostics).
+    qint64 processId() const;
+
+private:
+    struct Run;
+    std::shared_ptr<Run> m_run;
+};

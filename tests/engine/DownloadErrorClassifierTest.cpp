@@ -1,0 +1,135 @@
+#include "engine/DownloadErrorClassifier.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+using Category = DownloadErrorCategory;
+
+namespace {
+
+struct TextCase
+{
+    const char *output;
+    Category expected;
+};
+
+TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
+{
+    const QList<TextCase> cases = {
+        {"", Category::unknown},
+        {"ERROR: [generic] abc is not a valid URL", Category::invalidURL},
+        {"ERROR: Invalid URL 'x'", Category::invalidURL},
+        {"ERROR: Unsupported URL: clip", Category::unsupportedURL},
+        {"ERROR: No supported formats found", Category::unsupportedURL},
+        {"ERROR: [youtube] abc: Video is unavailable", Category::unavailable},
+        {"This media is unavailable", Category::unavailable},
+        {"ERROR: Private video. Sign in if you've been granted access", Category::privateMedia},
+        {"ERROR: Sign in to confirm you are not a bot", Category::botVerification},
+        {"ERROR: Sign in to confirm your age", Category::botVerification},
+        {"Solve the CAPTCHA", Category::botVerification},
+        {"proof of work required", Category::botVerification},
+        {"ERROR: login required", Category::loginRequired},
+        {"please log in to continue", Category::loginRequired},
+        {"Authentication failed", Category::loginRequired},
+        {"a nice design in blue", Category::loginRequired},
+        {"This video is age-restricted", Category::ageRestricted},
+        {"Age restricted content", Category::ageRestricted},
+        {"The uploader has not made this video available in your country: not available in your country",
+         Category::geoRestricted},
+        {"geo\nsomething restricted", Category::geoRestricted},
+        {"ERROR: HTTP Error 429: Too Many Requests", Category::rateLimited},
+        {"ERROR: unable to download video data: HTTP Error 403: Forbidden", Category::loginRequired},
+        {"status 403\nForbidden", Category::loginRequired},
+        {"OSError: [Errno 28] No space left on device", Category::diskFull},
+        {"disk full", Category::diskFull},
+        {"write error: out of space", Category::diskFull},
+        {"write error", Category::unknown},
+        {"ERROR: unable to open for writing: [Errno 13] Permission denied", Category::permissionDenied},
+        {"[ffmpeg] Merging formats\nERROR: something odd", Category::ffmpegFailure},
+        {"ERROR: Postprocessing: ffmpeg exited with code 1 failed", Category::ffmpegFailure},
+        {"[Merger] Merging formats into x.mp4\nfailed", Category::mergeFailure},
+        {"ERROR: HTTP Error 404: Not Found", Category::network},
+        {"ERROR: HTTP Error 503: Service Unavailable", Category::network},
+        {"Connection reset by peer", Category::network},
+        {"Read timed out.", Category::network},
+        {"something went wrong", Category::unknown},
+        {"\xc3\x9cNSUPPORTED URL", Category::unknown}, // Unicode lower-casing keeps the Ü
+        {"UNSUPPORTED URL", Category::unsupportedURL},
+    };
+    for (const TextCase &c : cases) {
+        const QString text = QString::fromUtf8(c.output);
+        EXPECT_EQ(DownloadErrorClassifier::classify(1, text, QString(), false), c.expected) << c.output;
+        // Where the text stands and the exit code make no difference.
+        EXPECT_EQ(DownloadErrorClassifier::classify(127, QString(), text, false), c.expected) << c.output;
+        EXPECT_EQ(DownloadErrorClassifier::classify(2, text, text, false), c.expected) << c.output;
+    }
+}
+
+TEST(DownloadErrorClassifier, CancelledFlagWinsOverEveryText)
+{
+    EXPECT_EQ(DownloadErrorClassifier::classify(1, "HTTP Error 429", "No space left", true), Category::cancelled);
+    EXPECT_EQ(DownloadErrorClassifier::classify(0, QString(), QString(), true), Category::cancelled);
+}
+
+TEST(DownloadErrorClassifier, StdoutAndStderrAreJoinedByALineFeed)
+{
+    // "merging" on one stream and "failed" on the other still combine.
+    EXPECT_EQ(DownloadErrorClassifier::classify(1, "merging", "failed", false), Category::mergeFailure);
+}
+
+class NamedError : public std::error_category
+{
+public:
+    explicit NamedError(std::string text)
+        : m_text(std::move(text))
+    {
+    }
+    const char *name() const noexcept override { return "named"; }
+    std::string message(int) const override { return m_text; }
+
+private:
+    std::string m_text;
+};
+
+TEST(DownloadErrorClassifier, ClassifiesLaunchErrors)
+{
+    EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(ENOENT, std::generic_category())),
+              Category::toolMissing);
+    EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(EACCES, std::generic_category())),
+              Category::permissionDenied);
+    EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(ENOSPC, std::system_category())), Category::diskFull);
+    EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(ENOEXEC, std::generic_category())), Category::unknown);
+
+    const QList<std::pair<std::string, Category>> described = {
+        {"The file doesn't exist", Category::unknown},
+        {"Operation not PERMITTED: permission", Category::permissionDenied},
+        {"No such file here", Category::toolMissing},
+        {"Program not found", Category::toolMissing},
+    };
+    for (const auto &[text, expected] : described) {
+        NamedError category(text);
+        EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(1, category)), expected) << text;
+    }
+}
+
+TEST(DownloadErrorCategory, RawValuesAndMessages)
+{
+    const auto &all = DownloadErrorCategories::all();
+    ASSERT_EQ(all.size(), 18);
+    EXPECT_EQ(all.first(), Category::invalidURL);
+    EXPECT_EQ(all.last(), Category::unknown);
+    for (Category category : all)
+        EXPECT_EQ(DownloadErrorCategories::fromRawValue(DownloadErrorCategories::rawValue(category)), category);
+
+    EXPECT_EQ(DownloadErrorCategories::fromRawValue(u"network"), Category::network);
+    EXPECT_EQ(DownloadErrorCategories::fromRawValue(u"Network"), std::nullopt);
+    EXPECT_EQ(DownloadErrorCategories::fromRawValue(u""), std::nullopt);
+    EXPECT_EQ(DownloadErrorCategories::rawValue(Category::permissionDenied), "permissionDenied");
+    EXPECT_STREQ(DownloadErrorCategories::userMessage(Category::toolMissing),
+                 "A required tool (yt-dlp / ffmpeg / deno) is missing.");
+    EXPECT_STREQ(DownloadErrorCategories::userMessage(Category::rateLimited),
+                 "Too many requests. Please try again later.");
+}
+
+} // namespace

@@ -1,0 +1,267 @@
+#include "process/ProcessRunner.h"
+
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace TestSupport;
+
+namespace {
+
+class ProcessRunnerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    // Runs a script to its end and returns the result with the lines it printed.
+    ProcessRunResult runScript(const QByteArray &body, LineLog &log,
+                               const QHash<QString, QString> &environment = {},
+                               const std::optional<QString> &workingDirectory = std::nullopt)
+    {
+        ProcessRunner runner;
+        const QString script = writeScript(dir, QStringLiteral("child.sh"), body);
+        auto result = waitFor(runner.run(script, {}, environment, workingDirectory,
+                                         [&log](const QString &line, bool isError) { log.add(line, isError); }));
+        EXPECT_TRUE(result.has_value()) << "the run never ended";
+        return result.value_or(ProcessRunResult::exited(-1));
+    }
+
+    QTemporaryDir dir;
+};
+
+struct ScriptCase
+{
+    const char *name;
+    QByteArray body;
+    QStringList expectedStdout;
+};
+
+TEST_F(ProcessRunnerTest, DeliversLinesOfARealChild)
+{
+    const QList<ScriptCase> cases = {
+        {"last line without line feed", "printf 'a\\nb'", {"a", "b"}},
+        {"carriage return before line feed", "printf 'a\\r\\n'", {"a\r"}},
+        {"empty line", "printf 'a\\n\\nb\\n'", {"a", "", "b"}},
+        {"invalid UTF-8 dropped", "printf '\\377\\376\\nok\\n'", {"ok"}},
+        {"character split across two writes", "printf 'h\\303'; sleep 0.2; printf '\\251llo\\n'",
+         {QString::fromUtf8("h\xc3\xa9llo")}},
+        {"nothing printed", "exit 0", {}},
+    };
+    for (const ScriptCase &c : cases) {
+        LineLog log;
+        EXPECT_EQ(runScript(c.body, log), ProcessRunResult::exited(0)) << c.name;
+        EXPECT_EQ(log.lines(false), c.expectedStdout) << c.name;
+        EXPECT_TRUE(log.lines(true).isEmpty()) << c.name;
+    }
+}
+
+TEST_F(ProcessRunnerTest, SeparatesStandardErrorFromStandardOutput)
+{
+    LineLog log;
+    const auto result = runScript("echo out1; echo err1 >&2; echo out2; printf 'err2' >&2; exit 3", log);
+    EXPECT_EQ(result, ProcessRunResult::exited(3));
+    EXPECT_EQ(log.lines(false), QStringList({"out1", "out2"}));
+    EXPECT_EQ(log.lines(true), QStringList({"err1", "err2"}));
+}
+
+TEST_F(ProcessRunnerTest, ManyLinesArriveCompleteAndInOrder)
+{
+    LineLog log;
+    const auto result = runScript("i=0; while [ $i -lt 20000 ]; do echo \"line $i\"; i=$((i+1)); done", log);
+    EXPECT_EQ(result, ProcessRunResult::exited(0));
+    const QStringList lines = log.lines();
+    ASSERT_EQ(lines.size(), 20000);
+    for (int i = 0; i < lines.size(); i += 997)
+        EXPECT_EQ(lines[i], QStringLiteral("line %1").arg(i));
+    EXPECT_EQ(lines.last(), "line 19999");
+}
+
+TEST_F(ProcessRunnerTest, ChildKilledBySignalReportsTheSignalNumber)
+{
+    LineLog log;
+    EXPECT_EQ(runScript("echo before; kill -9 $$", log), ProcessRunResult::exited(9));
+    EXPECT_TRUE(log.contains("before"));
+}
+
+TEST_F(ProcessRunnerTest, EnvironmentIsLaidOverTheApplicationsAndDirectoryIsSet)
+{
+    qputenv("TARVELLE_INHERITED", "kept");
+    LineLog log;
+    const auto result = runScript("echo \"$TARVELLE_EXTRA|$TARVELLE_INHERITED|$PATH\"; pwd", log,
+                                  {{"TARVELLE_EXTRA", "given"}, {"PATH", "/opt/first:/usr/bin:/bin"}},
+                                  dir.path());
+    EXPECT_EQ(result, ProcessRunResult::exited(0));
+    EXPECT_EQ(log.lines(), QStringList({"given|kept|/opt/first:/usr/bin:/bin", dir.path()}));
+}
+
+TEST_F(ProcessRunnerTest, ArgumentsAreHandedOverUnchanged)
+{
+    ProcessRunner runner;
+    LineLog log;
+    const QString script = writeScript(dir, "args.sh", "for a in \"$@\"; do echo \"[$a]\"; done");
+    const QStringList arguments = {"two words", "$HOME", "", "--flag=*", QString::fromUtf8("\xe4\xb8\xad")};
+    auto result = waitFor(runner.run(script, arguments, {}, std::nullopt,
+                                     [&log](const QString &line, bool e) { log.add(line, e); }));
+    ASSERT_TRUE(result);
+    QStringList expected;
+    for (const QString &a : arguments)
+        expected.append("[" + a + "]");
+    EXPECT_EQ(log.lines(), expected);
+}
+
+TEST_F(ProcessRunnerTest, LaunchFailuresAreMappedThroughTheClassifier)
+{
+    const QString notExecutable = dir.filePath("plain.txt");
+    {
+        QFile file(notExecutable);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("echo never\n");
+    }
+    const QString notAProgram = dir.filePath("garbage");
+    {
+        QFile file(notAProgram);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\x7f\x45\x4c\x46garbage", 11));
+        file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const QList<std::pair<QString, int>> cases = {
+        {dir.filePath("does-not-exist"), 127},
+        {notExecutable, 1},
+        {notAProgram, 1},
+        {dir.path(), 1},
+    };
+    for (const auto &[path, expectedCode] : cases) {
+        ProcessRunner runner;
+        LineLog log;
+        auto result = waitFor(runner.run(path, {}, {}, std::nullopt,
+                                         [&log](const QString &l, bool e) { log.add(l, e); }));
+        ASSERT_TRUE(result) << path.toStdString();
+        EXPECT_EQ(*result, ProcessRunResult::exited(expectedCode)) << path.toStdString();
+        EXPECT_TRUE(log.lines(false).isEmpty() && log.lines(true).isEmpty()) << path.toStdString();
+    }
+    EXPECT_TRUE(zombieChildren().isEmpty());
+}
+
+TEST_F(ProcessRunnerTest, CancelEndsTheWholeGroupEvenAGrandchildIgnoringSigterm)
+{
+    const QString marker = QStringLiteral("tarvelle-stubborn-%1").arg(QCoreApplication::applicationPid());
+    // The child exits 0 on SIGTERM; its grandchild ignores SIGTERM entirely.
+    const QString script = writeScript(dir, "parent.sh",
+                                       "sh -c 'trap \"\" TERM; echo \"grandchild $$\"; "
+                                       "while :; do sleep 0.05; done' " + marker.toUtf8() + " &\n"
+                                       "trap 'exit 0' TERM\n"
+                                       "echo started\n"
+                                       "while :; do sleep 0.05; done\n");
+    ProcessRunner runner;
+    LineLog log;
+    auto future = runner.run(script, {}, {}, std::nullopt, [&log](const QString &l, bool e) { log.add(l, e); });
+    ASSERT_TRUE(waitUntil([&] {
+        return log.contains("started")
+               && std::any_of(log.lines().begin(), log.lines().end(),
+                              [](const QString &l) { return l.startsWith("grandchild "); });
+    }));
+    pid_t grandchild = 0;
+    for (const QString &line : log.lines()) {
+        if (line.startsWith("grandchild "))
+            grandchild = line.mid(11).toInt();
+    }
+    ASSERT_GT(grandchild, 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    runner.cancel();
+    auto result = waitFor(future, 5s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, ProcessRunResult::cancelled()) << "exit 0 after the signal is still a cancel";
+
+    // SIGTERM left the grandchild alone; the escalation must end it.
+    EXPECT_TRUE(waitUntil([&] { return !isRunning(grandchild); }, 6s));
+    EXPECT_GE(timer.elapsed(), 1500) << "SIGKILL came before the grace period";
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 3s));
+    EXPECT_TRUE(waitUntil([&] { return zombieChildren().isEmpty(); }, 3s));
+}
+
+TEST_F(ProcessRunnerTest, CancelBeforeRunNeverStartsTheChild)
+{
+    const QString flag = dir.filePath("started");
+    const QString script = writeScript(dir, "child.sh", "touch '" + flag.toUtf8() + "'");
+    ProcessRunner runner;
+    runner.cancel();
+    auto result = waitFor(runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {}), 2s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, ProcessRunResult::cancelled());
+    QThread::msleep(200);
+    EXPECT_FALSE(QFile::exists(flag));
+}
+
+TEST_F(ProcessRunnerTest, CancelDuringLaunchStillEndsTheChild)
+{
+    const QString marker = QStringLiteral("tarvelle-launching-%1").arg(QCoreApplication::applicationPid());
+    const QString script = writeScript(dir, "child.sh", "exec sleep 30 " + marker.toUtf8());
+    ProcessRunner runner;
+    auto future = runner.run(script, {marker}, {}, std::nullopt, [](const QString &, bool) {});
+    runner.cancel(); // the I/O thread is very likely still starting the child
+    auto result = waitFor(future, 5s);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, ProcessRunResult::cancelled());
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 4s));
+}
+
+TEST_F(ProcessRunnerTest, CancelAfterTheEndChangesNothing)
+{
+    const QString script = writeScript(dir, "child.sh", "echo done; exit 4");
+    ProcessRunner runner;
+    auto future = runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {});
+    auto result = waitFor(future);
+    ASSERT_TRUE(result);
+    runner.cancel();
+    runner.cancel();
+    EXPECT_EQ(future.result(), ProcessRunResult::exited(4));
+}
+
+TEST_F(ProcessRunnerTest, ResultArrivesEvenWhenTheRunnerIsGone)
+{
+    const QString script = writeScript(dir, "child.sh", "sleep 0.3; echo late; exit 2");
+    auto log = std::make_shared<LineLog>();
+    QFuture<ProcessRunResult> future;
+    {
+        ProcessRunner runner;
+        future = runner.run(script, {}, {}, std::nullopt, [log](const QString &l, bool e) { log->add(l, e); });
+    }
+    auto result = waitFor(future);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, ProcessRunResult::exited(2));
+    EXPECT_TRUE(log->contains("late"));
+}
+
+TEST_F(ProcessRunnerTest, OutputInThePipesIsDeliveredBeforeTheResult)
+{
+    // A burst written just before exit must not trail behind the result.
+    const QString script = writeScript(dir, "child.sh", "seq 1 5000; printf 'final'");
+    ProcessRunner runner;
+    LineLog log;
+    auto future = runner.run(script, {}, {}, std::nullopt, [&log](const QString &l, bool e) { log.add(l, e); });
+    auto seenAtResult = waitFor(future.then([&log](ProcessRunResult) { return log.lines(); }));
+    ASSERT_TRUE(seenAtResult);
+    ASSERT_EQ(seenAtResult->size(), 5001);
+    EXPECT_EQ(seenAtResult->last(), "final");
+}
+
+TEST_F(ProcessRunnerTest, NoZombiesAfterManyRuns)
+{
+    const QString script = writeScript(dir, "child.sh", "echo hi");
+    for (int i = 0; i < 50; ++i) {
+        ProcessRunner runner;
+        ASSERT_TRUE(waitFor(runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {})));
+    }
+    EXPECT_TRUE(waitUntil([] { return zombieChildren().isEmpty(); }, 3s));
+}
+
+} // namespace

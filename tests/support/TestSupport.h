@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFuture>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <utility>
+
+#include <sys/types.h>
+
+namespace TestSupport {
+
+using namespace std::chrono_literals;
+
+// Writes an executable /bin/sh script named `name` into `dir` and returns its path.
+QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteArray &body);
+
+// The Tools folder the bootstrap script fills in the build tree.
+QString buildToolsDirectory();
+
+// Waits for a future while letting queued events run; nullopt on timeout.
+template <typename T>
+std::optional<T> waitFor(QFuture<T> future, std::chrono::milliseconds timeout = 20s);
+
+// Spins the event loop until `condition` holds or the timeout passes.
+bool waitUntil(const std::function<bool()> &condition, std::chrono::milliseconds timeout = 10s);
+
+// True while the process exists and is not a zombie.
+bool isRunning(pid_t pid);
+
+// Processes (not zombies) whose command line contains `marker`.
+QList<pid_t> processesMatching(const QString &marker);
+
+// Zombie children of this test process.
+QList<pid_t> zombieChildren();
+
+// Collects lines delivered from background threads.
+class LineLog
+{
+public:
+    void add(const QString &line, bool isStandardError);
+    QStringList lines(bool standardError = false) const;
+    bool contains(const QString &line, bool standardError = false) const;
+
+private:
+    mutable std::mutex m_lock;
+    QList<std::pair<QString, bool>> m_lines;
+};
+
+void processEventsBriefly();
+
+template <typename T>
+std::optional<T> waitFor(QFuture<T> future, std::chrono::milliseconds timeout)
+{
+    if (!waitUntil([&] { return future.isFinished(); }, timeout))
+        return std::nullopt;
+    return future.result();
+}
+
+} // namespace TestSupport
