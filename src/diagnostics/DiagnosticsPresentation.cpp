@@ -1,0 +1,86 @@
+#include "diagnostics/DiagnosticsPresentation.h"
+
+#include <QtGlobal>
+
+namespace DiagnosticsPresentation {
+
+DiagnosticStatusInfo statusFor(const ToolDiagnostic &tool)
+{
+    if (!tool.exists) {
+        return {QStringLiteral("xmark.circle"), QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Missing")),
+                SemanticColor::red, tool.name + QStringLiteral(" Missing")};
+    }
+    // A digest mismatch outranks the executable flag.
+    if (tool.matchesManifest == false) {
+        return {QStringLiteral("exclamationmark.triangle"),
+                QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Warning")), SemanticColor::orange,
+                tool.name + QStringLiteral(" warning: SHA-256 mismatch")};
+    }
+    if (tool.executable) {
+        return {QStringLiteral("checkmark.circle"),
+                QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Available")), SemanticColor::green,
+                tool.name + QStringLiteral(" Available, version ") + tool.version.value_or(QStringLiteral("unknown"))};
+    }
+    return {QStringLiteral("exclamationmark.triangle"),
+            QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Not executable")), SemanticColor::orange,
+            tool.name + QStringLiteral(" present but not executable")};
+}
+
+ManifestCheckLabel manifestLabel(std::optional<bool> matchesManifest)
+{
+    if (!matchesManifest)
+        return {QStringLiteral("n/a"), SemanticColor::secondary};
+    if (*matchesManifest)
+        return {QStringLiteral("Verified"), SemanticColor::green};
+    return {QStringLiteral("Mismatch"), SemanticColor::red};
+}
+
+QString displayPath(const std::optional<QString> &path)
+{
+    if (!path)
+        return QStringLiteral("-");
+    const QStringList pieces = path->split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (pieces.size() < 4)
+        return *path;
+    return QStringLiteral("\u2026/") + pieces[pieces.size() - 2] + QLatin1Char('/') + pieces.last();
+}
+
+QString redactedPath(const QString &path, const QString &homeDirectory)
+{
+    if (homeDirectory.isEmpty() || !path.startsWith(homeDirectory))
+        return path;
+    return QStringLiteral("/home/<user>") + path.mid(homeDirectory.size());
+}
+
+QString identifier(const QString &toolName)
+{
+    if (toolName == QLatin1String("yt-dlp"))
+        return QStringLiteral("diagnosticsYTDLP");
+    if (toolName == QLatin1String("ffmpeg"))
+        return QStringLiteral("diagnosticsFFmpeg");
+    if (toolName == QLatin1String("ffprobe"))
+        return QStringLiteral("diagnosticsFFprobe");
+    if (toolName == QLatin1String("deno"))
+        return QStringLiteral("diagnosticsDeno");
+    return QStringLiteral("diagnosticsTool-") + toolName;
+}
+
+QString reportText(const EngineDiagnosticsReport &report, const QString &homeDirectory)
+{
+    const auto boolText = [](bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); };
+    QString text = QStringLiteral("Tarvelle Diagnostics\n");
+    text += QStringLiteral("Architecture: ") + report.architecture + QLatin1Char('\n');
+    text += QStringLiteral("Manifest present: ") + boolText(report.manifestPresent) + QLatin1Char('\n');
+    for (const ToolDiagnostic &tool : report.tools) {
+        text += QStringLiteral("- ") + tool.name + QStringLiteral(": exists=") + boolText(tool.exists);
+        text += QStringLiteral(" version=") + tool.version.value_or(QStringLiteral("-"));
+        text += QStringLiteral(" path=")
+                + (tool.path ? redactedPath(*tool.path, homeDirectory) : QStringLiteral("-"));
+        text += QStringLiteral(" shaMatch=")
+                + (tool.matchesManifest ? boolText(*tool.matchesManifest) : QStringLiteral("n/a"));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace DiagnosticsPresentation

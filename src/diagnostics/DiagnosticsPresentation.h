@@ -1,0 +1,50 @@
+#pragma once
+
+#include "diagnostics/EngineDiagnosticsReport.h"
+#include "engine/SemanticColor.h"
+
+#include <QString>
+
+#include <optional>
+
+// How a tool's state is shown: symbol, short text, colour and spoken label.
+struct DiagnosticStatusInfo
+{
+    QString symbolName;
+    // English text; also the translation key in the "DiagnosticStatus" context.
+    QString text;
+    SemanticColor foreground = SemanticColor::secondary;
+    // Spoken description, plain English (not translated).
+    QString accessibilityLabel;
+
+    bool operator==(const DiagnosticStatusInfo &) const = default;
+};
+
+struct ManifestCheckLabel
+{
+    QString text; // plain text, not translated
+    SemanticColor foreground = SemanticColor::secondary;
+
+    bool operator==(const ManifestCheckLabel &) const = default;
+};
+
+namespace DiagnosticsPresentation {
+
+DiagnosticStatusInfo statusFor(const ToolDiagnostic &tool);
+
+ManifestCheckLabel manifestLabel(std::optional<bool> matchesManifest);
+
+// A long path as "…/" and its last two components; "-" for none.
+QString displayPath(const std::optional<QString> &path);
+
+// The user's home folder at the start of a path becomes "/home/<user>", so a
+// copied report does not give away the account name.
+QString redactedPath(const QString &path, const QString &homeDirectory);
+
+// Accessibility identifier (objectName) of a tool's row.
+QString identifier(const QString &toolName);
+
+// The plain-text report the Copy action puts on the clipboard.
+QString reportText(const EngineDiagnosticsReport &report, const QString &homeDirectory);
+
+} // namespace DiagnosticsPresentation

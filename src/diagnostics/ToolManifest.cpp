@@ -1,0 +1,87 @@
+#include "diagnostics/ToolManifest.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// An optional string: absent or null is fine, any other type is not.
+bool readOptionalString(const QJsonObject &object, const char *key, std::optional<QString> &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (value.isUndefined() || value.isNull())
+        return true;
+    if (!value.isString())
+        return false;
+    out = value.toString();
+    return true;
+}
+
+bool readRequiredString(const QJsonObject &object, const char *key, QString &out)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isString())
+        return false;
+    out = value.toString();
+    return true;
+}
+
+bool readInteger(const QJsonValue &value, int &out)
+{
+    if (!value.isDouble())
+        return false;
+    const double number = value.toDouble();
+    if (number != std::trunc(number) || number < std::numeric_limits<int>::min()
+        || number > std::numeric_limits<int>::max())
+        return false;
+    out = static_cast<int>(number);
+    return true;
+}
+
+} // namespace
+
+std::optional<ToolManifest> ToolManifest::decode(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject root = document.object();
+
+    ToolManifest manifest;
+    if (!readInteger(root.value(QLatin1String("schemaVersion")), manifest.schemaVersion))
+        return std::nullopt;
+    if (!readOptionalString(root, "architecture", manifest.architecture))
+        return std::nullopt;
+    const QJsonValue tools = root.value(QLatin1String("tools"));
+    if (!tools.isArray())
+        return std::nullopt;
+    for (const QJsonValue &entry : tools.toArray()) {
+        if (!entry.isObject())
+            return std::nullopt;
+        const QJsonObject object = entry.toObject();
+        ManifestTool tool;
+        if (!readRequiredString(object, "name", tool.name) || !readRequiredString(object, "sha256", tool.sha256)
+            || !readOptionalString(object, "version", tool.version)
+            || !readOptionalString(object, "architecture", tool.architecture)
+            || !readOptionalString(object, "sourceURL", tool.sourceURL)
+            || !readOptionalString(object, "license", tool.license)
+            || !readOptionalString(object, "sourceArchiveURL", tool.sourceArchiveURL))
+            return std::nullopt;
+        manifest.tools.append(tool);
+    }
+    return manifest;
+}
+
+std::optional<QString> ToolManifest::digestFor(const QString &name) const
+{
+    for (const ManifestTool &tool : tools) {
+        if (tool.name == name)
+            return tool.sha256;
+    }
+    return std::nullopt;
+}
