@@ -1,0 +1,110 @@
+#include "settings/AppConfiguration.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <mutex>
+
+namespace AppConfiguration {
+
+namespace {
+
+QString compiledOr(const char *value, const char *fallback)
+{
+    const QString text = QString::fromUtf8(value);
+    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+}
+
+QString executableDirectory()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    // Before (or without) a QCoreApplication the kernel still knows the path.
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath();
+}
+
+// The override in force: absent means "look beside the executable".
+std::mutex overrideLock;
+std::optional<std::optional<QString>> resourcesOverride;
+
+} // namespace
+
+QString version()
+{
+#ifdef TARVELLE_VERSION
+    static const QString value = compiledOr(TARVELLE_VERSION, "1.0.0");
+#else
+    static const QString value = QStringLiteral("1.0.0");
+#endif
+    return value;
+}
+
+QString buildNumber()
+{
+#ifdef TARVELLE_BUILD_NUMBER
+    static const QString value = compiledOr(TARVELLE_BUILD_NUMBER, "1");
+#else
+    static const QString value = QStringLiteral("1");
+#endif
+    return value;
+}
+
+QString appId()
+{
+#ifdef TARVELLE_APP_ID
+    static const QString value = compiledOr(TARVELLE_APP_ID, "io.tarvelle.Tarvelle");
+#else
+    static const QString value = QStringLiteral("io.tarvelle.Tarvelle");
+#endif
+    return value;
+}
+
+QString defaultOutputDir()
+{
+    static const QString value = [] {
+        QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        if (downloads.isEmpty())
+            downloads = QDir(QDir::homePath()).filePath(QStringLiteral("Downloads"));
+        return QDir(downloads).filePath(QStringLiteral("Korvanth"));
+    }();
+    return value;
+}
+
+std::optional<QString> resourcesDirectory()
+{
+    {
+        std::lock_guard guard(overrideLock);
+        if (resourcesOverride)
+            return *resourcesOverride;
+    }
+    const QString candidate =
+        QDir::cleanPath(executableDirectory() + QStringLiteral("/../share/tarvelle"));
+    if (!QFileInfo(candidate).isDir())
+        return std::nullopt;
+    return candidate;
+}
+
+std::optional<QString> toolsDirectory()
+{
+    const std::optional<QString> resources = resourcesDirectory();
+    if (!resources)
+        return std::nullopt;
+    return QDir(*resources).filePath(QStringLiteral("Tools"));
+}
+
+ScopedResourcesDirectory::ScopedResourcesDirectory(std::optional<QString> directory)
+{
+    std::lock_guard guard(overrideLock);
+    m_previous = resourcesOverride;
+    resourcesOverride = std::move(directory);
+}
+
+ScopedResourcesDirectory::~ScopedResourcesDirectory()
+{
+    std::lock_guard guard(overrideLock);
+    resourcesOverride = m_previous;
+}
+
+} // namespace AppConfiguration

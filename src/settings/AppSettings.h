@@ -1,0 +1,117 @@
+#pragma once
+
+#include "engine/DownloadOptions.h"
+#include "settings/AppLanguage.h"
+#include "settings/SettingsStore.h"
+
+#include <QObject>
+#include <QString>
+
+// The user's preferences, kept in the per-user SettingsStore under fixed keys.
+//
+// Every setting except the concurrency value is a pass-through: read from the
+// store on each access, written on each change, so the next reader sees a
+// change at once (also one made by another process). The concurrency value is
+// read once, at construction, then kept in memory and announced through
+// maxConcurrentDownloadsChanged.
+//
+// Used on the GUI thread. One instance serves the application (shared());
+// tests build their own over a file of their choosing.
+class AppSettings : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int maxConcurrentDownloads READ maxConcurrentDownloads WRITE setMaxConcurrentDownloads
+                   NOTIFY maxConcurrentDownloadsChanged)
+
+public:
+    static constexpr int kDefaultConcurrentDownloads = 2;
+    static constexpr int kMinConcurrentDownloads = 1;
+    static constexpr int kMaxConcurrentDownloads = 4;
+
+    // The store's keys.
+    static const QString kMaxConcurrentDownloadsKey;
+    static const QString kDefaultOutputDirectoryKey;
+    static const QString kDefaultMediaTypeKey;
+    static const QString kDefaultVideoQualityKey;
+    static const QString kDefaultAudioFormatKey;
+    static const QString kDefaultSubtitleModeKey;
+    static const QString kDefaultSubtitleLangKey;
+    static const QString kDownloadCompleteNotificationKey;
+    static const QString kKeepFailedTasksKey;
+    static const QString kShowVerboseLogsKey;
+    static const QString kCookieFilePathKey;
+    static const QString kSelectedAppLanguageKey;
+    static const QString kLegalAcceptedKey;
+
+    // The application's settings, over SettingsStore::defaultFilePath().
+    // Created on first use, kept for the life of the process.
+    static AppSettings &shared();
+
+    explicit AppSettings(const QString &settingsFilePath, QObject *parent = nullptr);
+
+    QString settingsFilePath() const { return m_store.filePath(); }
+
+    // Always within 1-4. Assigning clamps first, announces a change of the
+    // kept value, and writes the value on every assignment.
+    int maxConcurrentDownloads() const { return m_maxConcurrentDownloads; }
+    void setMaxConcurrentDownloads(int value);
+
+    // Text settings return stored text unchanged (empty included), else the
+    // default: the default output folder, "video", "p1080", "best", "none",
+    // "en", "", "system".
+    QString defaultOutputDirectory() const;
+    void setDefaultOutputDirectory(const QString &path);
+    QString defaultMediaTypeRaw() const;
+    void setDefaultMediaTypeRaw(const QString &raw);
+    QString defaultVideoQualityRaw() const;
+    void setDefaultVideoQualityRaw(const QString &raw);
+    QString defaultAudioFormatRaw() const;
+    void setDefaultAudioFormatRaw(const QString &raw);
+    QString defaultSubtitleModeRaw() const;
+    void setDefaultSubtitleModeRaw(const QString &raw);
+    QString defaultSubtitleLang() const;
+    void setDefaultSubtitleLang(const QString &lang);
+    // The empty text means no cookies file; clearing stores the empty text.
+    QString cookieFilePath() const;
+    void setCookieFilePath(const QString &path);
+    // The stored raw text of the interface language.
+    QString selectedAppLanguage() const;
+    void setSelectedAppLanguage(AppLanguage language);
+
+    // Booleans: a stored boolean, else the default (true, true, false).
+    bool downloadCompleteNotification() const;
+    void setDownloadCompleteNotification(bool on);
+    bool keepFailedTasks() const;
+    void setKeepFailedTasks(bool on);
+    bool showVerboseLogs() const;
+    void setShowVerboseLogs(bool on);
+
+    // The stored option defaults as values, by the rule every reader follows:
+    // "audio" else video; a quality raw text else p1080; "mp3"/"m4a" else
+    // best; "original"/"auto" else none; a language raw text else system.
+    MediaKind defaultMediaType() const;
+    VideoQuality defaultVideoQuality() const;
+    AudioFormat defaultAudioFormat() const;
+    SubtitleMode defaultSubtitleMode() const;
+    AppLanguage appLanguage() const;
+
+    // The one-time legal acceptance; false when absent. Not a preference:
+    // restoreDefaults() leaves it alone.
+    bool legalAccepted() const;
+    void setLegalAccepted(bool accepted);
+
+    // Removes the twelve preference keys (not "legalAccepted") and puts the
+    // concurrency value back to 2 at once, so screen and store agree.
+    void restoreDefaults();
+
+signals:
+    void maxConcurrentDownloadsChanged();
+
+private:
+    QString text(const QString &key, const QString &fallback) const;
+    bool boolean(const QString &key, bool fallback) const;
+    void assignConcurrency(int value);
+
+    SettingsStore m_store;
+    int m_maxConcurrentDownloads = kDefaultConcurrentDownloads;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A local HTTP server on 127.0.0.1 for end-to-end tests (media_server.py), over
+// media made at start with the shipped ffmpeg (bootstrap the build tree first):
+//
+//   video.mp4           2 s, 320x240 H.264 video with AAC audio
+//   stream/index.m3u8   the same clip as an HLS stream of 1 s segments
+//
+// Besides the files it answers /page (an HTML page with a <title> and a
+// <video src>; ?title= and ?src= change them), /404, and /close-mid-body (a
+// body cut off mid-way). The server stops when this object is destroyed.
+//
+//   LocalMediaServer server;
+//   ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
+//   analyze(server.url("/video.mp4"));
+class LocalMediaServer
+{
+public:
+    struct Options
+    {
+        // Sending rate of every response body; 0 sends at full speed.
+        qint64 throttleBytesPerSecond = 0;
+    };
+
+    static inline const QString kVideoPath = QStringLiteral("/video.mp4");
+    static inline const QString kHlsPath = QStringLiteral("/stream/index.m3u8");
+    static inline const QString kPagePath = QStringLiteral("/page");
+    static inline const QString kPageTitle = QStringLiteral("Tarvelle Test Clip");
+
+    LocalMediaServer();
+    explicit LocalMediaServer(Options options);
+    ~LocalMediaServer();
+    LocalMediaServer(const LocalMediaServer &) = delete;
+    LocalMediaServer &operator=(const LocalMediaServer &) = delete;
+
+    // False when the media could not be made or the server did not start;
+    // errorString() then says why.
+    bool isReady() const { return m_port > 0; }
+    QString errorString() const { return m_error; }
+
+    // "http://127.0.0.1:<port>"
+    QString baseUrl() const;
+    // baseUrl() + path; path starts with '/'.
+    QString url(const QString &path) const;
+    // The served folder; tests may add files of their own.
+    QString mediaDirectory() const { return m_media.path(); }
+
+private:
+    bool makeMedia();
+    bool start(const Options &options);
+
+    QTemporaryDir m_media;
+    QProcess m_server;
+    int m_port = 0;
+    QString m_error;
+};

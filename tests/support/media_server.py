@@ -1,0 +1,177 @@
+#!/usr/bin/env python3
+"""A small HTTP server for end-to-end tests, on 127.0.0.1 only.
+
+usage: media_server.py FOLDER [--throttle BYTES_PER_SECOND]
+
+Prints the port it listens on as the first line of standard output, then
+serves until standard input is closed (its parent went away) or it is killed.
+
+Routes:
+  /<file>          a file of FOLDER, with single-range requests (206/416), HEAD,
+                   and content types for media and HLS playlists/segments
+  /page            an HTML page with a <title> and one <video src>; query
+                   parameters title= and src= replace the defaults
+  /404             always 404
+  /close-mid-body  announces a long body, sends part of it, closes the socket
+"""
+
+import argparse
+import html
+import mimetypes
+import os
+import re
+import sys
+import threading
+import time
+import urllib.parse
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+CHUNK = 16 * 1024
+DEFAULT_TITLE = "Tarvelle Test Clip"
+DEFAULT_SRC = "/video.mp4"
+
+mimetypes.add_type("application/vnd.apple.mpegurl", ".m3u8")
+mimetypes.add_type("video/mp2t", ".ts")
+mimetypes.add_type("video/mp4", ".mp4")
+mimetypes.add_type("audio/mp4", ".m4a")
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "TarvelleTestServer/1"
+
+    def log_message(self, *args):
+        pass
+
+    def do_HEAD(self):
+        self.respond(send_body=False)
+
+    def do_GET(self):
+        self.respond(send_body=True)
+
+    def respond(self, send_body):
+        parsed = urllib.parse.urlsplit(self.path)
+        path = urllib.parse.unquote(parsed.path)
+        if path == "/404":
+            self.send_bytes(404, b"not found\n", "text/plain", send_body)
+        elif path == "/close-mid-body":
+            self.close_mid_body(send_body)
+        elif path == "/page":
+            query = urllib.parse.parse_qs(parsed.query)
+            title = query.get("title", [DEFAULT_TITLE])[0]
+            src = query.get("src", [DEFAULT_SRC])[0]
+            page = ("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+                    f"<title>{html.escape(title)}</title></head>\n"
+                    f"<body><h1>{html.escape(title)}</h1>\n"
+                    f"<video controls src=\"{html.escape(src)}\"></video>\n</body></html>\n")
+            self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
+        else:
+            self.send_file(path, send_body)
+
+    def send_bytes(self, status, body, content_type, send_body):
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if send_body:
+            self.write_throttled(body)
+
+    def close_mid_body(self, send_body):
+        self.send_response(200)
+        self.send_header("Content-Type", "video/mp4")
+        self.send_header("Content-Length", str(1024 * 1024))
+        self.end_headers()
+        if send_body:
+            self.wfile.write(b"\0" * (64 * 1024))
+            self.wfile.flush()
+        self.close_connection = True
+        self.connection.shutdown(2)
+
+    def send_file(self, path, send_body):
+        root = os.path.realpath(self.server.folder)
+        target = os.path.realpath(os.path.join(root, path.lstrip("/")))
+        if (target != root and not target.startswith(root + os.sep)) or not os.path.isfile(target):
+            self.send_bytes(404, b"not found\n", "text/plain", send_body)
+            return
+        size = os.path.getsize(target)
+        start, end = 0, size - 1
+        status = 200
+        header = self.headers.get("Range")
+        if header:
+            match = re.fullmatch(r"bytes=(\d*)-(\d*)", header.strip())
+            if not match or (match.group(1) == "" and match.group(2) == ""):
+                self.send_unsatisfiable(size)
+                return
+            if match.group(1) == "":
+                start = max(0, size - int(match.group(2)))
+            else:
+                start = int(match.group(1))
+                if match.group(2) != "":
+                    end = min(end, int(match.group(2)))
+            if start >= size or start > end:
+                self.send_unsatisfiable(size)
+                return
+            status = 206
+        content_type = mimetypes.guess_type(target)[0] or "application/octet-stream"
+        self.send_response(status)
+        self.send_header("Content-Type", content_type)
+        self.send_header("Accept-Ranges", "bytes")
+        self.send_header("Content-Length", str(end - start + 1))
+        if status == 206:
+            self.send_header("Content-Range", f"bytes {start}-{end}/{size}")
+        self.end_headers()
+        if not send_body:
+            return
+        with open(target, "rb") as source:
+            source.seek(start)
+            left = end - start + 1
+            while left > 0:
+                data = source.read(min(CHUNK, left))
+                if not data:
+                    break
+                self.write_throttled(data)
+                left -= len(data)
+
+    def send_unsatisfiable(self, size):
+        self.send_response(416)
+        self.send_header("Content-Range", f"bytes */{size}")
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    def write_throttled(self, data):
+        rate = self.server.throttle
+        for offset in range(0, len(data), CHUNK):
+            piece = data[offset:offset + CHUNK]
+            self.wfile.write(piece)
+            if rate > 0:
+                self.wfile.flush()
+                time.sleep(len(piece) / rate)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("folder")
+    parser.add_argument("--throttle", type=int, default=0, help="bytes per second; 0 for no limit")
+    args = parser.parse_args()
+
+    server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server.daemon_threads = True
+    server.folder = args.folder
+    server.throttle = args.throttle
+    print(server.server_address[1], flush=True)
+
+    def watch_parent():
+        sys.stdin.read()
+        server.shutdown()
+
+    threading.Thread(target=watch_parent, daemon=True).start()
+    try:
+        server.serve_forever(poll_interval=0.1)
+    except KeyboardInterrupt:
+        pass
+    finally:
+        server.server_close()
+
+
+if __name__ == "__main__":
+    main()
