@@ -36,18 +36,19 @@ std::optional<ProgressStage> fromRawValue(QStringView raw);
 } // namespace ProgressStages
 
 // One progress report. Absent numbers mean yt-dlp did not give them; the job
-// keeps its previous value for those.
+// keeps its previous value for those. Every field has an initialiser so that
+// designated initialisers may name only the fields they set.
 struct DownloadProgress
 {
-    std::optional<double> percent; // 1.0 means done; plain-text readings are not clamped
-    std::optional<qint64> downloadedBytes;
-    std::optional<qint64> totalBytes;
-    std::optional<qint64> estimatedTotalBytes;
-    QString speed; // display text, e.g. "2.10MiB/s"
-    QString eta;   // display text, e.g. "00:54"
-    std::optional<qint64> fragmentIndex;
-    std::optional<qint64> fragmentCount;
-    QString filename;
+    std::optional<double> percent{}; // 1.0 means done; plain-text readings are not clamped
+    std::optional<qint64> downloadedBytes{};
+    std::optional<qint64> totalBytes{};
+    std::optional<qint64> estimatedTotalBytes{};
+    QString speed{}; // display text, e.g. "2.10MiB/s"
+    QString eta{};   // display text, e.g. "00:54"
+    std::optional<qint64> fragmentIndex{};
+    std::optional<qint64> fragmentCount{};
+    QString filename{};
     ProgressStage stage = ProgressStage::unknown;
 
     friend bool operator==(const DownloadProgress &, const DownloadProgress &) = default;
