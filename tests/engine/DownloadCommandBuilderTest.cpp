@@ -1,0 +1,238 @@
+#include "engine/DownloadCommandBuilder.h"
+#include "engine/DownloadJob.h"
+#include "settings/AppConfiguration.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kUrl = QStringLiteral("https://media.example/watch?v=abc&list=x");
+const QString kOutput = QStringLiteral("/home/user/Downloads/Korvanth");
+
+class DownloadCommandBuilderTest : public ::testing::Test
+{
+protected:
+    QString tools() const { return m_resources.path() + QStringLiteral("/Tools"); }
+
+    QTemporaryDir m_resources;
+    AppConfiguration::ScopedResourcesDirectory m_scope{m_resources.path()};
+};
+
+// Restores PATH after a test changed it.
+class PathGuard
+{
+public:
+    PathGuard()
+        : m_had(qEnvironmentVariableIsSet("PATH"))
+        , m_value(qgetenv("PATH"))
+    {
+    }
+    ~PathGuard()
+    {
+        if (m_had)
+            qputenv("PATH", m_value);
+        else
+            qunsetenv("PATH");
+    }
+
+private:
+    bool m_had;
+    QByteArray m_value;
+};
+
+QString text(const QStringList &list)
+{
+    return QLatin1Char('"') + list.join(QStringLiteral("\" \"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
+{
+    struct Case
+    {
+        const char *name;
+        MediaKind kind;
+        VideoQuality quality;
+        AudioFormat audio;
+        SubtitleMode subtitles;
+        QString lang;
+        QString cookies;
+        QStringList middle; // between the ffmpeg location and "-o"
+    };
+    const QString best1080 = "bestvideo[height<=1080]+bestaudio/best[height<=1080]/best";
+    const QList<Case> cases{
+        {"video best", MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestvideo+bestaudio/best", "--remux-video", "mp4"}},
+        {"video 2160", MediaKind::video, VideoQuality::p2160, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestvideo[height<=2160]+bestaudio/best[height<=2160]/best", "--remux-video", "mp4"}},
+        {"video 1440", MediaKind::video, VideoQuality::p1440, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestvideo[height<=1440]+bestaudio/best[height<=1440]/best", "--remux-video", "mp4"}},
+        {"video 1080", MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", best1080, "--remux-video", "mp4"}},
+        {"video 720", MediaKind::video, VideoQuality::p720, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]/best", "--remux-video", "mp4"}},
+        {"video 480", MediaKind::video, VideoQuality::p480, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestvideo[height<=480]+bestaudio/best[height<=480]/best", "--remux-video", "mp4"}},
+        {"video ignores the audio format", MediaKind::video, VideoQuality::p1080, AudioFormat::mp3,
+         SubtitleMode::none, "en", "", {"-f", best1080, "--remux-video", "mp4"}},
+        {"audio best", MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en", "",
+         {"-f", "bestaudio/best", "-x"}},
+        {"audio mp3", MediaKind::audio, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en", "",
+         {"-f", "bestaudio/best", "-x", "--audio-format", "mp3", "--audio-quality", "192K"}},
+        {"audio m4a ignores the quality", MediaKind::audio, VideoQuality::p480, AudioFormat::m4a,
+         SubtitleMode::none, "en", "",
+         {"-f", "bestaudio/best", "-x", "--audio-format", "m4a", "--audio-quality", "192K"}},
+        {"original subtitles", MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::original,
+         "en", "",
+         {"-f", best1080, "--remux-video", "mp4", "--write-subs", "--sub-format", "srt", "--sub-langs", "en"}},
+        {"original subtitles without a language", MediaKind::video, VideoQuality::p1080, AudioFormat::best,
+         SubtitleMode::original, "", "",
+         {"-f", best1080, "--remux-video", "mp4", "--write-subs", "--sub-format", "srt", "--sub-langs", "all"}},
+        {"auto subtitles, language passed untrimmed", MediaKind::video, VideoQuality::best, AudioFormat::best,
+         SubtitleMode::automatic, " de,en ", "",
+         {"-f", "bestvideo+bestaudio/best", "--remux-video", "mp4", "--write-auto-subs", "--sub-format", "srt",
+          "--sub-langs", " de,en "}},
+        {"auto subtitles without a language, audio", MediaKind::audio, VideoQuality::best, AudioFormat::mp3,
+         SubtitleMode::automatic, "", "",
+         {"-f", "bestaudio/best", "-x", "--audio-format", "mp3", "--audio-quality", "192K", "--write-auto-subs",
+          "--sub-format", "srt", "--sub-langs", "all"}},
+        {"cookies trimmed", MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en",
+         "  /home/user/cookies file.txt \n",
+         {"--cookies", "/home/user/cookies file.txt", "-f", best1080, "--remux-video", "mp4"}},
+        {"blank cookies", MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en",
+         "  \n", {"-f", best1080, "--remux-video", "mp4"}},
+    };
+    for (const Case &c : cases) {
+        const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, c.quality, c.audio, c.subtitles, c.lang);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
+        ASSERT_TRUE(command) << c.name;
+        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress",
+                             "--ffmpeg-location", tools()};
+        expected += c.middle;
+        expected += QStringList{"-o",
+                                kOutput + "/%(title).180B [%(id)s].%(ext)s",
+                                "--progress-template",
+                                "download:__KVJSON__%(progress)j",
+                                "--progress-template",
+                                "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
+                                "--print",
+                                "after_move:__KV_FILEPATH__%(filepath)s",
+                                kUrl};
+        EXPECT_EQ(command->arguments, expected) << c.name << "\n got: " << text(command->arguments).toStdString()
+                                                << "\nwant: " << text(expected).toStdString();
+        EXPECT_EQ(command->executable, tools() + "/yt-dlp") << c.name;
+        EXPECT_EQ(command->outputDirectory, kOutput) << c.name;
+        EXPECT_EQ(command->environment, DownloadCommandBuilder::environment()) << c.name;
+    }
+}
+
+TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
+{
+    const DownloadJobPtr job =
+        DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
+    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, "/data/out/", "");
+    ASSERT_TRUE(command);
+    const qsizetype at = command->arguments.indexOf("-o");
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(command->arguments.value(at + 1), QStringLiteral("/data/out/%(title).180B [%(id)s].%(ext)s"));
+}
+
+TEST_F(DownloadCommandBuilderTest, NoCommandForABadLinkOrWithoutTools)
+{
+    const DownloadJobPtr bad =
+        DownloadJob::create("ftp://media.example/a", MediaKind::video, VideoQuality::best, AudioFormat::best,
+                            SubtitleMode::none, "");
+    EXPECT_FALSE(DownloadCommandBuilder::build(*bad, kOutput, ""));
+    EXPECT_FALSE(DownloadCommandBuilder::analyzeCommand("ftp://media.example/a", ""));
+
+    const DownloadJobPtr good =
+        DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
+    AppConfiguration::ScopedResourcesDirectory none(std::nullopt);
+    EXPECT_FALSE(DownloadCommandBuilder::build(*good, kOutput, ""));
+    EXPECT_FALSE(DownloadCommandBuilder::analyzeCommand(kUrl, ""));
+    EXPECT_TRUE(DownloadCommandBuilder::environment().isEmpty());
+}
+
+TEST_F(DownloadCommandBuilderTest, AnalyzeCommand)
+{
+    struct Case
+    {
+        QString cookies;
+        QStringList expected;
+    };
+    const QList<Case> cases{
+        {"", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
+        {" \n", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
+        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c/cookies.txt", kUrl}},
+    };
+    for (const Case &c : cases) {
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, c.cookies);
+        ASSERT_TRUE(command);
+        EXPECT_EQ(command->arguments, c.expected) << text(command->arguments).toStdString();
+        EXPECT_EQ(command->executable, tools() + "/yt-dlp");
+        EXPECT_EQ(command->outputDirectory, AppConfiguration::defaultOutputDir());
+        EXPECT_EQ(command->environment, DownloadCommandBuilder::environment());
+    }
+}
+
+TEST_F(DownloadCommandBuilderTest, EnvironmentPutsTheToolsFirstOnThePath)
+{
+    PathGuard guard;
+    qputenv("PATH", "/usr/local/bin:/usr/bin");
+    EXPECT_EQ(DownloadCommandBuilder::environment(),
+              (QHash<QString, QString>{{"PATH", tools() + ":/usr/local/bin:/usr/bin"}}));
+    qunsetenv("PATH");
+    EXPECT_EQ(DownloadCommandBuilder::environment(), (QHash<QString, QString>{{"PATH", tools() + ":"}}));
+}
+
+TEST(DownloadCommandBuilder, CookieArguments)
+{
+    EXPECT_EQ(DownloadCommandBuilder::cookieArguments(""), QStringList());
+    EXPECT_EQ(DownloadCommandBuilder::cookieArguments("  \n\t"), QStringList());
+    EXPECT_EQ(DownloadCommandBuilder::cookieArguments(" /a b/c.txt\n"), (QStringList{"--cookies", "/a b/c.txt"}));
+    EXPECT_EQ(DownloadCommandBuilder::cookieArguments("-c.txt"), (QStringList{"--cookies", "-c.txt"}));
+}
+
+TEST(DownloadCommandBuilder, ValidateURL)
+{
+    struct Case
+    {
+        QString text;
+        bool valid;
+    };
+    const QList<Case> cases{
+        {"https://www.example.com/watch?v=abc", true},
+        {"http://example.com", true},
+        {"HTTPS://EXAMPLE.COM/A", true},
+        {"hTtP://example.com/", true},
+        {"http://127.0.0.1:8080/video.mp4", true},
+        {"http://[::1]:8080/v", true},
+        {"https://user:pw@example.com/v", true},
+        {"https://例え.jp/パス", true},
+        {"ftp://example.com/file", false},
+        {"file:///etc/passwd", false},
+        {"javascript:alert(1)", false},
+        {"data:text/html,hi", false},
+        {"mailto:someone@example.com", false},
+        {"example.com/watch", false},
+        {"www.example.com", false},
+        {"//example.com/path", false},
+        {"https://", false},
+        {"https:///path", false},
+        {"https:example.com", false},
+        {" https://example.com", false},
+        {"https://example.com ", false},
+        {"https://example.com/a b", false},
+        {"https://example.com/\nhttps://other.example", false},
+        {"https://exa\tmple.com", false},
+        {"https://example.com/%zz", false},
+        {"", false},
+        {"-https://example.com", false},
+        {"--exec=rm", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(DownloadCommandBuilder::validateURL(c.text), c.valid) << c.text.toStdString();
+}
