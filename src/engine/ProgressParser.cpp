@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>

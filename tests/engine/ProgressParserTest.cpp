@@ -124,6 +124,9 @@ TEST(ProgressParser, TurnsEachLineIntoItsEvent)
          DownloadProgress{.percent = 0.12, .eta = "Unknown", .stage = Stage::downloading}},
         {"[download]  50% of 0B", DownloadProgress{.percent = 0.5, .totalBytes = 0, .stage = Stage::downloading}},
         {"[DOWNLOAD] 7%", DownloadProgress{.percent = 0.07, .stage = Stage::downloading}},
+        {"[download]   5.0% of 10.00MiB at 1.00MiB/s ETA 00:10 | 9% of 20.00MiB at 9.00MiB/s ETA 99:99",
+         DownloadProgress{.percent = 0.05, .totalBytes = 10485760, .speed = "1.00MiB/s", .eta = "00:10",
+                          .stage = Stage::downloading}}, // the first match of each pattern
         {"[download] 99999999999GiB is 50% of 99999999999GiB",
          DownloadProgress{.percent = 0.5, .stage = Stage::downloading}}, // beyond 64 bits: no total
         {"[download] " + QString(400, u'9') + "%", none},                // beyond any double
