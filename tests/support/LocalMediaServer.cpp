@@ -72,7 +72,7 @@ bool LocalMediaServer::makeMedia()
     m_error = runFfmpeg(m_media.path(),
                         {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
                          "sine=frequency=440:sample_rate=44100:duration=2", "-c:v", "libx264", "-preset",
-                         "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "64k", "-shortest",
+                         "ultrafast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "64k", "-shortest",
                          "-movflags", "+faststart", kVideoPath.mid(1)});
     if (!m_error.isEmpty())
         return false;

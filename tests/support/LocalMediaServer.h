@@ -8,7 +8,7 @@
 // media made at start with the shipped ffmpeg (bootstrap the build tree first):
 //
 //   video.mp4           2 s, 320x240 H.264 video with AAC audio
-//   stream/index.m3u8   the same clip as an HLS stream of 1 s segments
+//   stream/index.m3u8   the same clip as an HLS stream of two 1 s segments
 //
 // Besides the files it answers /page (an HTML page with a <title> and a
 // <video src>; ?title= and ?src= change them), /404, and /close-mid-body (a

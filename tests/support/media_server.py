@@ -148,14 +148,24 @@ class Handler(BaseHTTPRequestHandler):
                 time.sleep(len(piece) / rate)
 
 
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A client that hangs up early (a cancelled download, a probe that
+        # reads only the start) is normal here, not worth a traceback.
+        if isinstance(sys.exc_info()[1], ConnectionError):
+            return
+        super().handle_error(request, client_address)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("folder")
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second; 0 for no limit")
     args = parser.parse_args()
 
-    server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    server.daemon_threads = True
+    server = Server(("127.0.0.1", 0), Handler)
     server.folder = args.folder
     server.throttle = args.throttle
     print(server.server_address[1], flush=True)

@@ -1,0 +1,234 @@
+#include "analysis/YTDLPClient.h"
+#include "settings/AppConfiguration.h"
+#include "settings/AppSettings.h"
+#include "support/LocalMediaServer.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+// A category's raw text, or the metadata's title in quotes.
+std::string describe(const AnalyzeResult &result)
+{
+    const QString text = result ? QStringLiteral("metadata \"%1\"").arg(result.metadata().title)
+                                : DownloadErrorCategories::rawValue(result.error());
+    return text.toStdString();
+}
+
+// Settings in a temporary folder, and a client that reads them.
+class YTDLPClientTest : public ::testing::Test
+{
+protected:
+    AnalyzeResult analyze(const QString &url, AnalysisCancelToken cancel = {})
+    {
+        const std::optional<AnalyzeResult> result = waitFor(m_client.analyze(url, cancel), 60s);
+        if (!result) {
+            ADD_FAILURE() << "no result for " << url.toStdString();
+            return DownloadErrorCategory::unknown;
+        }
+        return *result;
+    }
+
+    QTemporaryDir m_settingsDir;
+    AppSettings m_settings{m_settingsDir.filePath(QStringLiteral("settings.json"))};
+    YTDLPClient m_client{m_settings};
+};
+
+// The yt-dlp the bootstrap script put into the build tree, against the local server.
+class YTDLPClientRealToolTest : public YTDLPClientTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo(buildToolsDirectory() + "/yt-dlp").isExecutable())
+            << "run scripts/bootstrap-tools.sh on the build tree first";
+        ASSERT_TRUE(m_server.isReady()) << m_server.errorString().toStdString();
+    }
+
+    AppConfiguration::ScopedResourcesDirectory m_scope{QFileInfo(buildToolsDirectory()).absolutePath()};
+    LocalMediaServer m_server;
+};
+
+// A fixture resources folder whose Tools/yt-dlp is a script.
+class YTDLPClientFakeToolTest : public YTDLPClientTest
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(QDir(m_resources.path()).mkpath("Tools")); }
+
+    void fakeYtDlp(const QByteArray &body) { writeScript(m_resources, "Tools/yt-dlp", body); }
+    QString toolsPath() const { return m_resources.filePath("Tools"); }
+    // The fakes that note their start write this file.
+    QString startedMarker() const { return m_resources.filePath("Tools/started"); }
+
+    QTemporaryDir m_resources;
+    AppConfiguration::ScopedResourcesDirectory m_scope{m_resources.path()};
+};
+
+const QString kLink = QStringLiteral("https://media.example/watch?v=abc");
+
+} // namespace
+
+TEST_F(YTDLPClientRealToolTest, DirectMediaFile)
+{
+    const QString url = m_server.url(LocalMediaServer::kVideoPath);
+    const AnalyzeResult result = analyze(url);
+    ASSERT_TRUE(result) << describe(result);
+    const MediaMetadata &metadata = result.metadata();
+    EXPECT_EQ(metadata.title, QStringLiteral("video"));
+    EXPECT_EQ(metadata.id, QStringLiteral("video"));
+    EXPECT_EQ(metadata.webpageUrl, url);
+    EXPECT_EQ(metadata.extractor, QStringLiteral("generic"));
+    ASSERT_FALSE(metadata.formats.isEmpty());
+    EXPECT_EQ(metadata.formats.first().ext, QStringLiteral("mp4"));
+}
+
+TEST_F(YTDLPClientRealToolTest, PageWithATitleAndAVideo)
+{
+    const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kPagePath));
+    ASSERT_TRUE(result) << describe(result);
+    // yt-dlp numbers the media it finds on a page: "<title> (1)".
+    EXPECT_TRUE(result.metadata().title.startsWith(LocalMediaServer::kPageTitle))
+        << result.metadata().title.toStdString();
+    EXPECT_FALSE(result.metadata().id.isEmpty());
+    EXPECT_FALSE(result.metadata().formats.isEmpty());
+}
+
+TEST_F(YTDLPClientRealToolTest, HlsStream)
+{
+    const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kHlsPath));
+    ASSERT_TRUE(result) << describe(result);
+    EXPECT_EQ(result.metadata().id, QStringLiteral("index"));
+    EXPECT_FALSE(result.metadata().formats.isEmpty());
+}
+
+TEST_F(YTDLPClientRealToolTest, FailuresAreClassified)
+{
+    QFile page(QDir(m_server.mediaDirectory()).filePath("empty.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<!DOCTYPE html><html><head><title>Nothing</title></head><body>no media</body></html>\n");
+    page.close();
+    const QList<std::pair<QString, DownloadErrorCategory>> cases{
+        {"/404", DownloadErrorCategory::network},
+        {"/empty.html", DownloadErrorCategory::unsupportedURL},
+    };
+    for (const auto &[path, expected] : cases) {
+        const AnalyzeResult result = analyze(m_server.url(path));
+        EXPECT_EQ(describe(result), DownloadErrorCategories::rawValue(expected).toStdString()) << path.toStdString();
+    }
+}
+
+TEST_F(YTDLPClientFakeToolTest, OutcomesOfTheRun)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray script;
+        std::string expected; // a category's raw text, or the title of the metadata
+    };
+    const QList<Case> cases{
+        {"private video on stderr, exit 1",
+         "echo \"ERROR: [generic] abc: Private video. Sign in if you've been granted access\" >&2\nexit 1\n",
+         "privateMedia"},
+        {"error text on stdout, exit 1", "echo 'ERROR: This video is private'\nexit 1\n", "privateMedia"},
+        {"unclassified failure", "echo 'ERROR: something odd' >&2\nexit 2\n", "unknown"},
+        {"exit 0 without output", "exit 0\n", "unknown"},
+        {"exit 0 with text that is not JSON", "echo '[generic] Extracting URL'\n", "unknown"},
+        {"exit 0 with a JSON list", "echo '[{\"title\": \"x\"}]'\n", "unknown"},
+        {"exit 0 with a document and something after it", "echo '{\"title\": \"x\"}'\necho 'done'\n", "unknown"},
+        {"warnings on stderr only",
+         "echo 'WARNING: [generic] Falling back on generic information extractor' >&2\n"
+         "echo '{\"id\": \"abc\", \"title\": \"Warned but fine\"}'\n"
+         "echo 'WARNING: another one' >&2\n",
+         "metadata \"Warned but fine\""},
+        {"a document over several lines", "printf '{\\n  \"title\": \"Spread\",\\n  \"id\": \"s\"\\n}\\n'\n",
+         "metadata \"Spread\""},
+        {"UTF-8 text", "printf '{\"title\": \"\\346\\227\\245\\346\\234\\254 \\360\\237\\216\\265\"}\\n'\n",
+         "metadata \"日本 🎵\""},
+    };
+    for (const Case &c : cases) {
+        fakeYtDlp(c.script);
+        EXPECT_EQ(describe(analyze(kLink)), c.expected) << c.name;
+    }
+}
+
+TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheToolsOnThePath)
+{
+    fakeYtDlp("printf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments\"\n"
+              "printf '%s\\n' \"$PATH\" > \"$(dirname \"$0\")/path\"\n"
+              "echo '{\"title\": \"t\"}'\n");
+    m_settings.setCookieFilePath(" /home/user/cookies.txt\n");
+    ASSERT_TRUE(analyze(kLink));
+
+    QFile arguments(QDir(toolsPath()).filePath("arguments"));
+    ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(arguments.readAll()),
+              "-J\n--no-warnings\n--no-color\n--no-playlist\n--cookies\n/home/user/cookies.txt\n" + kLink + "\n");
+    QFile path(QDir(toolsPath()).filePath("path"));
+    ASSERT_TRUE(path.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(path.readAll()).startsWith(toolsPath() + ":"));
+}
+
+TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)
+{
+    fakeYtDlp("touch \"$(dirname \"$0\")/started\"\necho '{}'\n");
+    EXPECT_EQ(describe(analyze("ftp://media.example/a")), "invalidURL");
+    EXPECT_EQ(describe(analyze(" " + kLink)), "invalidURL");
+    {
+        AppConfiguration::ScopedResourcesDirectory none(std::nullopt);
+        EXPECT_EQ(describe(analyze(kLink)), "toolMissing");
+    }
+    EXPECT_FALSE(QFileInfo::exists(startedMarker()));
+}
+
+TEST_F(YTDLPClientFakeToolTest, CancellingARunningAnalysisEndsItsProcessGroup)
+{
+    fakeYtDlp("touch \"$(dirname \"$0\")/started\"\nsleep 60 &\nwait\n");
+    AnalysisCancelToken cancel;
+    QFuture<AnalyzeResult> future = m_client.analyze(kLink, cancel);
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(startedMarker()); }));
+    EXPECT_FALSE(future.isFinished());
+    cancel.cancel();
+    const std::optional<AnalyzeResult> result = waitFor(future);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(describe(*result), "cancelled");
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(toolsPath()).isEmpty(); }));
+}
+
+TEST_F(YTDLPClientFakeToolTest, CancellingBeforehandStartsNothingAndAfterwardsChangesNothing)
+{
+    fakeYtDlp("touch \"$(dirname \"$0\")/started\"\necho '{\"title\": \"t\"}'\n");
+    AnalysisCancelToken early;
+    early.cancel();
+    EXPECT_EQ(describe(analyze(kLink, early)), "cancelled");
+    EXPECT_FALSE(QFileInfo::exists(startedMarker()));
+
+    AnalysisCancelToken late;
+    const AnalyzeResult result = analyze(kLink, late);
+    late.cancel();
+    EXPECT_EQ(describe(result), "metadata \"t\"");
+}
+
+TEST_F(YTDLPClientFakeToolTest, AnalysesRunSideBySideWithoutSharingOutput)
+{
+    // Prints the link as the title, slowly and in pieces, with noise on stderr.
+    fakeYtDlp("for a; do link=$a; done\n"
+              "printf '{\"title\": \"%s\",\\n' \"$link\"\n"
+              "echo \"WARNING: $link\" >&2\nsleep 0.2\n"
+              "printf '\"id\": \"x\"}\\n'\n");
+    QList<QFuture<AnalyzeResult>> futures;
+    for (int i = 0; i < 4; ++i)
+        futures << m_client.analyze(kLink + QString::number(i));
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<AnalyzeResult> result = waitFor(futures[i]);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(describe(*result), "metadata \"" + (kLink + QString::number(i)).toStdString() + "\"");
+    }
+}
