@@ -1,0 +1,126 @@
+#include "ui/JobListModel.h"
+
+#include "engine/DownloadQueue.h"
+
+JobListModel::JobListModel(DownloadQueue &queue, QObject *parent) : QAbstractListModel(parent), m_queue(queue)
+{
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(kRepaintIntervalMs);
+    connect(&m_flushTimer, &QTimer::timeout, this, &JobListModel::flushChanges);
+
+    for (const auto &job : queue.jobs())
+        m_rows.append(Row{job, std::nullopt});
+    for (const auto &row : std::as_const(m_rows))
+        watch(row.job);
+    m_rowOfValid = false;
+
+    connect(&queue, &DownloadQueue::jobsAboutToBeInserted, this,
+            [this](int first, int last) { beginInsertRows({}, first, last); });
+    connect(&queue, &DownloadQueue::jobsInserted, this, [this](int first, int last) {
+        const auto &jobs = m_queue.jobs();
+        for (int row = first; row <= last; ++row) {
+            m_rows.insert(row, Row{jobs.at(row), std::nullopt});
+            watch(jobs.at(row));
+        }
+        if (m_rowOfValid && last == m_rows.size() - 1) {
+            for (int row = first; row <= last; ++row)
+                m_rowOf.insert(m_rows.at(row).job.get(), row);
+        } else {
+            m_rowOfValid = false;
+        }
+        endInsertRows();
+    });
+    connect(&queue, &DownloadQueue::jobAboutToBeRemoved, this, [this](int row) {
+        beginRemoveRows({}, row, row);
+        const DownloadJob *job = m_rows.at(row).job.get();
+        // The job may outlive its row (a removed download still runs).
+        disconnect(job, nullptr, this, nullptr);
+        m_dirty.remove(job);
+        m_rows.removeAt(row);
+        m_rowOfValid = false;
+    });
+    connect(&queue, &DownloadQueue::jobRemoved, this, [this](int) { endRemoveRows(); });
+}
+
+int JobListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+QVariant JobListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return contentAt(index.row()).title;
+    case Qt::AccessibleTextRole: {
+        const auto &content = contentAt(index.row());
+        return content.title + QStringLiteral(", ") + content.badge.text;
+    }
+    case JobIdRole:
+        return m_rows.at(index.row()).job->id();
+    default:
+        return {};
+    }
+}
+
+DownloadJobPtr JobListModel::jobAt(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? m_rows.at(row).job : nullptr;
+}
+
+const JobRowContent &JobListModel::contentAt(int row) const
+{
+    const Row &entry = m_rows.at(row);
+    if (!entry.content)
+        entry.content = JobRowContent::forJob(*entry.job);
+    return *entry.content;
+}
+
+void JobListModel::flushChanges()
+{
+    m_flushTimer.stop();
+    const auto dirty = std::exchange(m_dirty, {});
+    for (const DownloadJob *job : dirty) {
+        const int row = rowOf(job);
+        if (row < 0)
+            continue;
+        const Row &entry = m_rows.at(row);
+        JobRowContent content = JobRowContent::forJob(*entry.job);
+        if (entry.content && *entry.content == content)
+            continue;
+        const bool reshaped = !entry.content || !entry.content->sameShape(content);
+        entry.content = std::move(content);
+        const QModelIndex changed = index(row);
+        emit dataChanged(changed, changed);
+        if (reshaped)
+            emit rowShapeChanged(changed);
+    }
+}
+
+void JobListModel::watch(const DownloadJobPtr &job)
+{
+    const DownloadJob *raw = job.get();
+    connect(job.get(), &DownloadJob::changed, this, [this, raw] { jobChanged(raw); });
+}
+
+void JobListModel::jobChanged(const DownloadJob *job)
+{
+    m_dirty.insert(job);
+    if (!m_flushTimer.isActive())
+        m_flushTimer.start();
+}
+
+int JobListModel::rowOf(const DownloadJob *job) const
+{
+    if (!m_rowOfValid) {
+        m_rowOf.clear();
+        m_rowOf.reserve(m_rows.size());
+        for (int row = 0; row < m_rows.size(); ++row)
+            m_rowOf.insert(m_rows.at(row).job.get(), row);
+        m_rowOfValid = true;
+    }
+    return m_rowOf.value(job, -1);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/ProgressDisplay.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class DownloadJob;
+
+// The buttons a job row offers, in the order it shows them.
+enum class JobRowAction { cancel, retry, open, reveal, remove };
+
+// Everything one job row shows, worked out from the job once per change, so
+// painting and measuring a row never touch the job (or the disk) again.
+struct JobRowContent
+{
+    QString title;      // verbatim; also the tooltip
+    QString subtitle;   // "Video · 1080p"
+    JobStatusInfo badge;
+    QString headline;   // empty: none shown
+    bool headlineStalled = false;
+    bool showsProgress = false;
+    std::optional<double> progress; // nothing: indeterminate bar
+    QString detailText; // bytes · speed · ETA; empty: no detail line
+    QString note;       // "Total size unknown"; empty: none
+    bool showsError = false;
+    QString errorSummary;
+    QList<JobRowAction> actions;
+    std::optional<QUrl> thumbnailUrl;
+
+    bool operator==(const JobRowContent &) const = default;
+
+    // True when `other` needs a row of another height.
+    bool sameShape(const JobRowContent &other) const;
+
+    static JobRowContent forJob(const DownloadJob &job);
+    static QString actionText(JobRowAction action);
+};
