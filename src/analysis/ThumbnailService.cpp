@@ -1,22 +1,14 @@
 #include "analysis/ThumbnailService.h"
 
+#include "engine/WebLink.h"
+
 namespace ThumbnailService {
 
 std::optional<QUrl> validatedURL(const std::optional<QString> &text)
 {
-    if (!text || text->isEmpty())
+    if (!text)
         return std::nullopt;
-    for (const QChar c : *text) {
-        if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return std::nullopt;
-    }
-    const QUrl url(*text, QUrl::StrictMode);
-    if (!url.isValid())
-        return std::nullopt;
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QStringLiteral("http") && scheme != QStringLiteral("https"))
-        return std::nullopt;
-    return url;
+    return WebLink::parse(*text);
 }
 
 } // namespace ThumbnailService

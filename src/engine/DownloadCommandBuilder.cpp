@@ -1,10 +1,10 @@
 #include "engine/DownloadCommandBuilder.h"
 
 #include "engine/DownloadJob.h"
+#include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
 
 #include <QDir>
-#include <QUrl>
 
 namespace DownloadCommandBuilder {
 
@@ -13,15 +13,6 @@ namespace {
 QString executableIn(const QString &toolsDirectory)
 {
     return QDir(toolsDirectory).filePath(QStringLiteral("yt-dlp"));
-}
-
-bool holdsSpaceOrControl(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return true;
-    }
-    return false;
 }
 
 // What yt-dlp should fetch for the job's media kind and options.
@@ -62,15 +53,8 @@ QStringList subtitleArguments(const DownloadJob &job)
 
 bool validateURL(const QString &text)
 {
-    if (text.isEmpty() || holdsSpaceOrControl(text))
-        return false;
-    const QUrl url(text, QUrl::StrictMode);
-    if (!url.isValid() || url.isRelative())
-        return false;
-    if (url.host().isEmpty())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
+    const std::optional<QUrl> url = WebLink::parse(text);
+    return url && !url->host().isEmpty();
 }
 
 QStringList cookieArguments(const QString &path)
