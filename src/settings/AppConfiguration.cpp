@@ -7,6 +7,17 @@
 
 #include <mutex>
 
+// The build defines these; a build that does not gets the fallbacks below.
+#ifndef TARVELLE_VERSION
+#define TARVELLE_VERSION ""
+#endif
+#ifndef TARVELLE_BUILD_NUMBER
+#define TARVELLE_BUILD_NUMBER ""
+#endif
+#ifndef TARVELLE_APP_ID
+#define TARVELLE_APP_ID ""
+#endif
+
 namespace AppConfiguration {
 
 namespace {
@@ -33,31 +44,19 @@ std::optional<std::optional<QString>> resourcesOverride;
 
 QString version()
 {
-#ifdef TARVELLE_VERSION
     static const QString value = compiledOr(TARVELLE_VERSION, "1.0.0");
-#else
-    static const QString value = QStringLiteral("1.0.0");
-#endif
     return value;
 }
 
 QString buildNumber()
 {
-#ifdef TARVELLE_BUILD_NUMBER
     static const QString value = compiledOr(TARVELLE_BUILD_NUMBER, "1");
-#else
-    static const QString value = QStringLiteral("1");
-#endif
     return value;
 }
 
 QString appId()
 {
-#ifdef TARVELLE_APP_ID
     static const QString value = compiledOr(TARVELLE_APP_ID, "io.tarvelle.Tarvelle");
-#else
-    static const QString value = QStringLiteral("io.tarvelle.Tarvelle");
-#endif
     return value;
 }
 
