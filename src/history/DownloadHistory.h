@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/DownloadOptions.h"
+#include "engine/DownloadStatus.h"
+
+#include <QDateTime>
+#include <QHashFunctions>
+#include <QString>
+#include <QUuid>
+
+#include <optional>
+
+class DownloadJob;
+
+// The persisted record of one finished run of a job: thirteen fields kept
+// across restarts, plus the identity the history store gives the record when
+// it is added. Optional fields are absent (never empty text) when the job had
+// nothing to give. Times are stored to the millisecond and read back in UTC.
+struct DownloadHistory
+{
+    // The store's identity of the record, set by HistoryContext::insert; null
+    // until then. Lists, equality and hashing go by it, not by `uuid`: a job
+    // that is retried and ends again leaves a second record with its `uuid`.
+    QUuid storeId;
+
+    QUuid uuid;                           // the job's id
+    QString sourceURL;                    // the link as it was queued
+    QString title;                        // metadata title, else the link
+    std::optional<QString> uploader;      // from the metadata
+    std::optional<QString> thumbnailURL;  // from the metadata
+    QString mediaTypeRaw;                 // "video" or "audio"
+    QString selectedQuality;              // audio format raw text for audio jobs, video quality raw text otherwise
+    QDateTime startedAt;                  // when the job was created (queued)
+    std::optional<QDateTime> finishedAt;  // when the job ended
+    std::optional<QString> finalFilePath; // the produced file
+    QString finalStatusRaw;               // the job's status raw text
+    std::optional<QString> errorType;     // DownloadErrorCategory raw text
+    std::optional<QString> errorSummary;  // one-line failure text
+
+    // The record of `job` as it stands now. The caller sets the job's
+    // finishedAt (and outputPath) first; the job is not changed.
+    static DownloadHistory fromJob(const DownloadJob &job);
+
+    // The status named by finalStatusRaw; any text that names none reads as failed.
+    DownloadStatus finalStatus() const;
+    // audio for the text "audio", video for any other.
+    MediaKind mediaType() const;
+
+    bool operator==(const DownloadHistory &other) const { return storeId == other.storeId; }
+};
+
+inline size_t qHash(const DownloadHistory &record, size_t seed = 0)
+{
+    return qHash(record.storeId, seed);
+}

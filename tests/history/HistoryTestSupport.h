@@ -1,0 +1,58 @@
+#pragma once
+
+#include "history/DownloadHistory.h"
+
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace HistoryTest {
+
+// The environment variable that tells a helper process which database to use.
+inline constexpr auto kDatabaseVariable = "TARVELLE_TEST_HISTORY_DATABASE";
+
+// A finished video record named `title`; times are seconds after a fixed
+// instant, `finishedAt` < 0 meaning none.
+DownloadHistory record(const QString &title, int startedAt, int finishedAt);
+
+QStringList titles(const QList<DownloadHistory> &records);
+
+// The titles in the file as another connection reads them (in insertion
+// order), so a test sees what was written, not what the context holds.
+QStringList titlesOnDisk(const QString &databasePath);
+
+QByteArray fileBytes(const QString &path);
+
+// A database file that was made by a controller and then closed, holding
+// three records ("first", "second", "third").
+void seedDatabase(const QString &databasePath);
+
+// One of the helper tests of HistoryChildProcess, run in a process of its
+// own over `databasePath`. Killed when destroyed.
+class HelperProcess
+{
+public:
+    HelperProcess(const QString &helperTest, const QString &databasePath);
+    ~HelperProcess();
+
+    // Reads output until a line satisfies `condition`; false on timeout or exit.
+    bool waitForLine(const std::function<bool(const QString &)> &condition);
+    // Every line printed so far.
+    const QStringList &lines() const { return m_lines; }
+
+    // Closes the helper's standard input (its signal to finish) and waits.
+    bool finish();
+    // SIGKILL, then collects what it printed before.
+    void kill();
+
+private:
+    void readLines();
+
+    std::unique_ptr<QProcess> m_process;
+    QStringList m_lines;
+};
+
+} // namespace HistoryTest
