@@ -11,15 +11,23 @@
 
 namespace {
 
+constexpr int kMissingProgramStatus = 127;
+
 AnalyzeResult resultOf(const ProcessRunResult &run, const LineCollector &collector)
 {
     if (run.isCancelled())
         return DownloadErrorCategory::cancelled;
+    const QString out = collector.out();
+    const QString err = collector.err();
+    // The runner reports a program that does not exist as 127 without any
+    // output; the classifier, which reads only text, would call it unknown.
+    if (run.code == kMissingProgramStatus && out.isEmpty() && err.isEmpty())
+        return DownloadErrorCategory::toolMissing;
     if (run.code != 0)
-        return DownloadErrorClassifier::classify(run.code, collector.out(), collector.err(), false);
+        return DownloadErrorClassifier::classify(run.code, out, err, false);
     // The metadata request prints its JSON document as the whole of standard
     // output; anything else there makes the parse fail.
-    MetadataParseResult parsed = MetadataParser::parse(collector.out().toUtf8());
+    MetadataParseResult parsed = MetadataParser::parse(out.toUtf8());
     if (!parsed)
         return DownloadErrorCategory::unknown;
     return std::move(parsed).value();

@@ -23,7 +23,8 @@ public:
 
     // Call on the GUI thread (the settings are read there). Never fails: the
     // future always finishes with metadata or a category: invalidURL (no
-    // process started), toolMissing (no tools directory), cancelled, the
+    // process started), toolMissing (no tools directory, or no yt-dlp in
+    // it), cancelled, the
     // classifier's category for a non-zero exit, unknown for an exit of 0
     // whose standard output is not a JSON object.
     //

@@ -188,6 +188,14 @@ TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)
     EXPECT_FALSE(QFileInfo::exists(startedMarker()));
 }
 
+TEST_F(YTDLPClientFakeToolTest, AToolsFolderWithoutYtDlpGivesToolMissing)
+{
+    EXPECT_EQ(describe(analyze(kLink)), "toolMissing");
+    // A tool that exits with 127 and says why is classified as usual.
+    fakeYtDlp("echo 'ERROR: Private video' >&2\nexit 127\n");
+    EXPECT_EQ(describe(analyze(kLink)), "privateMedia");
+}
+
 TEST_F(YTDLPClientFakeToolTest, CancellingARunningAnalysisEndsItsProcessGroup)
 {
     fakeYtDlp("touch \"$(dirname \"$0\")/started\"\nsleep 60 &\nwait\n");
