@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <random>
 
 using Stage = ProgressStage;
 
@@ -323,6 +325,49 @@ TEST(ProgressParser, CutsOfACapturedMarkerLineNeverGoWrong)
                 EXPECT_TRUE(event.isNone()) << key << " cut at " << length;
         }
     }
+}
+
+TEST(ProgressParser, LinesPiecedFromMarkersAndJunkKeepTheEventRules)
+{
+    // Fixed seed: the same 20,000 lines on every run.
+    const QStringList pieces = {
+        "__KVJSON__", "__KV_FILEPATH__", "{", "}", "[", "]", "\"", ":", ",", " ", "\t", "\r", "\u00a0",
+        "\"downloaded_bytes\"", "\"total_bytes\"", "\"total_bytes_estimate\"", "\"fragment_index\"",
+        "\"fragment_count\"", "\"_speed_str\"", "\"_eta_str\"", "\"filename\"", "null", "true", "-7", "0",
+        "12.5", "1e400", "99999999999999999999999", "-9223372036854775809", "\"a.opus\"", "\"N/A\"",
+        "[download]", "[Merger]", "[ffmpeg]", "postprocess", "Deleting original file", "45.3%", "%", "of",
+        "120.50MiB", "at", "2.10MiB/s", "ETA", "00:54", "~", "\u00e9", "\U0001F600", QString(QChar(0xd800)),
+        QString(QChar(u'\0')), "\\u0000", "\\"};
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<qsizetype> pick(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> length(0, 24);
+    auto horizontal = [](QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; };
+    std::array<int, std::variant_size_v<ProgressEvent::Value>> kinds{};
+    for (int i = 0; i < 20000; ++i) {
+        QString line;
+        for (int n = length(random); n > 0; --n)
+            line += pieces.at(pick(random));
+        const ProgressEvent event = ProgressParser::parse(line);
+        EXPECT_EQ(ProgressParser::parse(line), event) << "not pure for: " << line.toStdString();
+        if (const DownloadProgress *progress = event.progress()) {
+            EXPECT_NE(progress->stage, Stage::merging) << line.toStdString();
+            EXPECT_NE(progress->stage, Stage::finalizing) << line.toStdString();
+            EXPECT_TRUE(std::isfinite(progress->percent.value_or(0)) && progress->percent.value_or(0) >= 0)
+                << line.toStdString();
+            EXPECT_GE(progress->totalBytes.value_or(0), 0) << line.toStdString();
+            EXPECT_GE(progress->estimatedTotalBytes.value_or(1), 1) << line.toStdString();
+        } else if (const ProgressEvent::Stage *stage = event.stage()) {
+            EXPECT_TRUE(stage->name == u"merging" || stage->name == u"finalizing") << line.toStdString();
+        } else if (const ProgressEvent::Filepath *filepath = event.filepath()) {
+            ASSERT_FALSE(filepath->path.isEmpty());
+            EXPECT_FALSE(horizontal(filepath->path.front()) || horizontal(filepath->path.back()))
+                << line.toStdString();
+        }
+        ++kinds[event.value().index()];
+    }
+    // Every kind of event came up often enough to have been checked.
+    for (int count : kinds)
+        EXPECT_GT(count, 100);
 }
 
 struct SizeCase
