@@ -40,6 +40,7 @@ bool isNotAvailable(QStringView text)
     return text == u"NA" || text == u"N/A" || text == u"?";
 }
 
+// Cut toward zero; absent outside the signed 64-bit range.
 std::optional<qint64> wholeNumber(double value)
 {
     const double whole = std::trunc(value);

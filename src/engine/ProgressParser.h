@@ -14,7 +14,8 @@
 namespace ProgressParser {
 
 // One line without its line feed. Never fails: a line with nothing usable,
-// whatever its bytes, gives the none event.
+// whatever its bytes, gives the none event; a JSON marker line whose JSON
+// cannot be read gives a progress event with the empty record.
 ProgressEvent parse(const QString &line);
 
 // "120.50MiB" -> 126353408. Units with an i count in 1024s, the others in
