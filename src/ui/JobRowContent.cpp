@@ -1,5 +1,6 @@
 #include "ui/JobRowContent.h"
 
+#include "analysis/ThumbnailService.h"
 #include "engine/DownloadJob.h"
 
 #include <QCoreApplication>
@@ -17,12 +18,9 @@ QString subtitleFor(const DownloadJob &job)
 
 std::optional<QUrl> thumbnailFor(const DownloadJob &job)
 {
-    if (!job.metadata() || !job.metadata()->thumbnail)
+    if (!job.metadata())
         return std::nullopt;
-    const QUrl url(*job.metadata()->thumbnail, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty())
-        return std::nullopt;
-    return url;
+    return ThumbnailService::validatedURL(job.metadata()->thumbnail);
 }
 
 QString detailFor(const ProgressDisplay &display)

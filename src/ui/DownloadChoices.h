@@ -1,0 +1,26 @@
+#pragma once
+
+#include "engine/DownloadOptions.h"
+
+#include <QString>
+
+class AppSettings;
+
+// What the preview card asks: media type, video quality, audio format,
+// subtitles and their language.
+struct DownloadChoices
+{
+    MediaKind mediaType = MediaKind::video;
+    VideoQuality videoQuality = VideoQuality::p1080;
+    AudioFormat audioFormat = AudioFormat::best;
+    SubtitleMode subtitleMode = SubtitleMode::none;
+    QString subtitleLang = QStringLiteral("en");
+
+    bool operator==(const DownloadChoices &) const = default;
+
+    // The stored default options.
+    static DownloadChoices fromSettings(const AppSettings &settings);
+
+    // "MP3 audio", "1080p video · best audio".
+    QString qualitySummary() const;
+};

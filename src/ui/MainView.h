@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/AppState.h"
+
+#include <QWidget>
+
+class QSplitter;
+class QVBoxLayout;
+class Sidebar;
+class ThumbnailLoader;
+
+// The main window's content: the sidebar of sections and the screen of the
+// selected one. Each screen is made afresh when its section is selected, so
+// what it held (typed text, a preview) is gone after a switch.
+class MainView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MainView(AppState &state, ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
+
+    QWidget *currentScreen() const { return m_screen; }
+
+private:
+    void showSection();
+
+    AppState &m_state;
+    ThumbnailLoader &m_thumbnails;
+    Sidebar *m_sidebar;
+    QWidget *m_detail;
+    QVBoxLayout *m_detailLayout;
+    QWidget *m_screen = nullptr;
+};

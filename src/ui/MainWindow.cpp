@@ -1,0 +1,71 @@
+#include "ui/MainWindow.h"
+
+#include "settings/AppState.h"
+#include "ui/LegalGateView.h"
+#include "ui/MainView.h"
+#include "ui/ShutdownController.h"
+#include "ui/Symbols.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+MainWindow::MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailLoader &thumbnails, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_shutdown(shutdown), m_thumbnails(thumbnails)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(tr("Tarvelle"));
+    setWindowIcon(Symbols::icon(QStringLiteral("arrow.down.circle")));
+
+    QMenu *menu = menuBar()->addMenu(tr("&File"));
+    m_settingsAction = menu->addAction(Symbols::icon(QStringLiteral("gearshape")), tr("Settings"));
+    m_settingsAction->setObjectName(QStringLiteral("settingsCommand"));
+    m_settingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    m_settingsAction->setShortcutContext(Qt::WindowShortcut);
+    m_settingsAction->setMenuRole(QAction::PreferencesRole);
+    // Reachable whether or not the menu bar is shown.
+    addAction(m_settingsAction);
+    connect(m_settingsAction, &QAction::triggered, this,
+            [this] { m_state.setSelectedTab(SidebarSelection::settings); });
+    menu->addSeparator();
+    QAction *quit = menu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), tr("Quit"));
+    quit->setObjectName(QStringLiteral("quitCommand"));
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    connect(&state, &AppState::legalAcceptedChanged, this, &MainWindow::showContent);
+    showContent();
+}
+
+void MainWindow::showContent()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    if (!m_state.legalAccepted()) {
+        auto *gate = new LegalGateView(this);
+        connect(gate, &LegalGateView::understood, this, [this] { m_state.setLegalAccepted(true); });
+        connect(gate, &LegalGateView::quitRequested, this, [this] { m_shutdown.requestQuit(this); });
+        setCentralWidget(gate);
+        setFixedSize(LegalGateView::kSize.width(), LegalGateView::kSize.height() + menuHeight);
+        gate->setFocus();
+        m_showsMain = false;
+        return;
+    }
+    if (m_showsMain)
+        return;
+    m_showsMain = true;
+    setCentralWidget(new MainView(m_state, m_thumbnails, this));
+    setMinimumSize(kMainMinimumSize.width(), kMainMinimumSize.height() + menuHeight);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(qMax(width(), 1100), qMax(height(), 760));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_shutdown.isQuitting()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    m_shutdown.requestQuit(this);
+}

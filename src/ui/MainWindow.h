@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QMainWindow>
+
+class AppState;
+class QAction;
+class ShutdownController;
+class ThumbnailLoader;
+
+// The application's window: the legal notice until it is accepted (a fixed
+// 520 × 360 frame), then the main view (at least 900 × 620). Its menu holds
+// the "Settings" command (Ctrl+,), which selects the Settings section even
+// while the notice shows. Closing the window quits through the shutdown
+// controller, which asks first while downloads run.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize kMainMinimumSize{900, 620};
+
+    MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
+
+    QAction *settingsAction() const { return m_settingsAction; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showContent();
+
+    AppState &m_state;
+    ShutdownController &m_shutdown;
+    ThumbnailLoader &m_thumbnails;
+    QAction *m_settingsAction;
+    bool m_showsMain = false;
+};
