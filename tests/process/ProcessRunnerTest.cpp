@@ -163,9 +163,9 @@ TEST_F(ProcessRunnerTest, CancelEndsTheWholeGroupEvenAGrandchildIgnoringSigterm)
     LineLog log;
     auto future = runner.run(script, {}, {}, std::nullopt, [&log](const QString &l, bool e) { log.add(l, e); });
     ASSERT_TRUE(waitUntil([&] {
-        return log.contains("started")
-               && std::any_of(log.lines().begin(), log.lines().end(),
-                              [](const QString &l) { return l.startsWith("grandchild "); });
+        const QStringList lines = log.lines();
+        return lines.contains("started")
+               && std::any_of(lines.begin(), lines.end(), [](const QString &l) { return l.startsWith("grandchild "); });
     }));
     pid_t grandchild = 0;
     for (const QString &line : log.lines()) {
