@@ -27,7 +27,7 @@ public:
     explicit BatchDownloadSheet(QWidget *parent = nullptr);
 
     QString text() const;
-    const std::optional<BatchParseResult> &result() const { return m_result; }
+    const std::optional<BatchParseResult> &parseResult() const { return m_result; }
     std::optional<QString> importError() const { return m_importError; }
 
     // Reads `path` in the background and replaces the text with it when it
