@@ -1,0 +1,8 @@
+#include "DesktopNotifier.h"
+
+#include "services/NotificationService.h"
+
+void DesktopNotifier::notify(const QString &title, const QString &body)
+{
+    NotificationService::shared().notify(title, body);
+}

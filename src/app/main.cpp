@@ -1,0 +1,44 @@
+#include "DesktopNotifier.h"
+
+#include "engine/DownloadCoordinator.h"
+#include "history/HistoryStore.h"
+#include "history/PersistenceController.h"
+#include "services/NotificationService.h"
+#include "settings/AppSettings.h"
+#include "settings/AppState.h"
+#include "ui/Language.h"
+#include "ui/MainWindow.h"
+#include "ui/ShutdownController.h"
+#include "ui/ThumbnailLoader.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvelle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelle"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(TARVELLE_APP_ID));
+    // Quitting goes through the shutdown controller, which stops downloads first.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Start-up order: history, settings, coordinator, application state,
+    // notification permission; then the window.
+    HistoryStore history(PersistenceController::shared().context());
+    AppSettings &settings = AppSettings::shared();
+    Language::install(application, Language::localeFor(settings.selectedAppLanguage()));
+    DesktopNotifier notifier;
+    DownloadCoordinator coordinator(history, settings, &notifier);
+    AppState state(coordinator, history, settings);
+    NotificationService::shared().requestAuthorization();
+
+    ShutdownController shutdown(coordinator);
+    MainWindow window(state, shutdown, ThumbnailLoader::shared());
+    QObject::connect(&shutdown, &ShutdownController::quitApproved, &application, [&] {
+        window.close();
+        QApplication::quit();
+    });
+    window.show();
+    return QApplication::exec();
+}
