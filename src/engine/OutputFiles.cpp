@@ -10,6 +10,8 @@ namespace OutputFiles {
 
 namespace {
 
+constexpr qint64 kTimestampSlackMs = 2000;
+
 QString mediaIdOf(const DownloadJob &job)
 {
     return job.metadata() ? job.metadata()->id : QString();
@@ -68,7 +70,11 @@ std::optional<qint64> currentOutputSize(const DownloadJob &job, const QString &f
 
 void resolveFinalOutputPath(DownloadJob &job, const QString &folder)
 {
-    const QDateTime since = job.startedAt().value_or(QDateTime::fromMSecsSinceEpoch(0));
+    // File systems keep coarse modification times (two seconds on FAT and
+    // exFAT drives, a clock tick elsewhere): a file written right after the
+    // start can carry a time just before it.
+    const QDateTime since = job.startedAt() ? job.startedAt()->addMSecs(-kTimestampSlackMs)
+                                            : QDateTime::fromMSecsSinceEpoch(0);
     const QStringList candidates = candidateOutputFiles(folder, mediaIdOf(job), since);
     if (candidates.size() == 1) {
         job.setOutputPath(candidates.first());

@@ -31,13 +31,12 @@ bool StallMonitor::isWatching(const DownloadJob &job) const
     return m_watched.contains(job.id());
 }
 
-void StallMonitor::check(DownloadJob &job)
+void StallMonitor::check(DownloadJob &job, const QDateTime &now)
 {
     if (!job.isActive()) {
         unwatch(job);
         return;
     }
-    const QDateTime now = QDateTime::currentDateTime();
     const std::optional<qint64> size = OutputFiles::currentOutputSize(job, m_outputFolder());
     if (size && *size > job.lastCheckedFileSize()) {
         job.setLastCheckedFileSize(*size);

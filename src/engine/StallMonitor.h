@@ -29,8 +29,8 @@ public:
     bool isWatching(const DownloadJob &job) const;
     bool isRunning() const { return m_timer.isActive(); }
 
-    // One check of one job; stops watching it once it is no longer active.
-    void check(DownloadJob &job);
+    // One check of one job at `now`; stops watching it once it is no longer active.
+    void check(DownloadJob &job, const QDateTime &now = QDateTime::currentDateTime());
 
 private:
     void tick();

@@ -127,7 +127,7 @@ TEST(StallMonitor, FlagsSilenceLongerThanTheTimeout)
     for (const Case &c : cases) {
         auto job = jobWithId("abc123");
         job->setLastActivityAt(c.lastActivity);
-        monitor.check(*job);
+        monitor.check(*job, now);
         EXPECT_EQ(job->stalled(), c.expected) << c.name;
     }
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/DownloadCoordinator.h"
+#include "engine/DownloadNotifier.h"
+#include "engine/DownloadQueue.h"
+#include "history/HistoryStore.h"
+#include "history/PersistenceController.h"
+#include "settings/AppConfiguration.h"
+#include "settings/AppSettings.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// Records what the coordinator posts instead of showing it.
+class RecordingNotifier : public DownloadNotifier
+{
+public:
+    struct Posted
+    {
+        QString title;
+        QString body;
+        bool operator==(const Posted &) const = default;
+    };
+    void notify(const QString &title, const QString &body) override { posted.append({title, body}); }
+    QList<Posted> posted;
+};
+
+// A coordinator over a settings file, a history database and an output
+// folder of its own, with its tools taken from `resourcesDirectory` (a
+// folder holding Tools/yt-dlp, ...; none for "no tools at all").
+class CoordinatorFixture
+{
+public:
+    explicit CoordinatorFixture(std::optional<QString> resourcesDirectory,
+                                DownloadCoordinator::Timing timing = {});
+    ~CoordinatorFixture();
+
+    QString outputFolder() const { return m_dir.filePath("out"); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    DownloadJobPtr jobAt(int index) const { return coordinator->queue().jobs().value(index); }
+    // Waits until the job reached a terminal status and its run was recorded.
+    bool waitForEnd(const DownloadJobPtr &job, std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    QList<DownloadHistory> history() const { return historyStore->all(); }
+
+    QTemporaryDir m_dir;
+    AppConfiguration::ScopedResourcesDirectory resources;
+    std::unique_ptr<AppSettings> settings;
+    std::unique_ptr<PersistenceController> persistence;
+    std::unique_ptr<HistoryStore> historyStore;
+    RecordingNotifier notifier;
+    std::unique_ptr<DownloadCoordinator> coordinator;
+    QList<DownloadJobPtr> finished;
+};
+
+// A folder with a fake yt-dlp: for "-J" it prints the metadata of a clip with
+// id "abc123" (after `analysisDelay` seconds), for a download it runs
+// `downloadBody` (a /bin/sh fragment run in the output folder).
+class FakeTools
+{
+public:
+    explicit FakeTools(const QByteArray &downloadBody, const QByteArray &analysisPrelude = {});
+    QString resourcesDirectory() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};

@@ -1,0 +1,409 @@
+#include "CoordinatorFixture.h"
+
+#include "engine/ProgressParser.h"
+#include "process/ProcessRunner.h"
+
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+QByteArray progressLine(qint64 downloaded, qint64 total)
+{
+    return QStringLiteral(R"(__KVJSON__{"status": "downloading", "downloaded_bytes": %1, "total_bytes": %2, )"
+                          R"("_speed_str": "1.00MiB/s", "_eta_str": "00:0%3", "filename": "Clip [abc123].mp4"})")
+        .arg(downloaded)
+        .arg(total)
+        .arg(downloaded * 9 / total)
+        .toUtf8();
+}
+
+QByteArray echoLine(const QByteArray &line)
+{
+    return "printf '%s\\n' '" + line + "'\n";
+}
+
+const QByteArray kCompletingDownload = echoLine(progressLine(1024, 4096)) + echoLine(progressLine(4096, 4096))
+                                       + "printf 'media' > 'Clip [abc123].mp4'\n"
+                                       + echoLine("[Merger] postprocess started")
+                                       + "printf '__KV_FILEPATH__%s/Clip [abc123].mp4\\n' \"$PWD\"\n";
+
+TEST(DownloadCoordinator, AddURLsMakesOneJobPerLineWithTheStoredDefaults)
+{
+    FakeTools tools("sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setDefaultMediaTypeRaw("audio");
+    f.settings->setDefaultAudioFormatRaw("mp3");
+    f.settings->setDefaultSubtitleModeRaw("original");
+    f.settings->setDefaultSubtitleLang("de");
+    f.settings->setMaxConcurrentDownloads(1);
+
+    f.coordinator->addURLs("https://a.test/1\n\n  https://a.test/2  \n\t\r\nhttps://a.test/3\r\nnot a link\rhttps://a.test/5");
+    const auto &jobs = f.coordinator->queue().jobs();
+    QStringList urls;
+    for (const auto &job : jobs)
+        urls.append(job->url());
+    EXPECT_EQ(urls, QStringList({"https://a.test/1", "https://a.test/2", "https://a.test/3", "not a link",
+                                 "https://a.test/5"}));
+    for (const auto &job : jobs) {
+        EXPECT_EQ(job->mediaType(), MediaKind::audio);
+        EXPECT_EQ(job->audioFormat(), AudioFormat::mp3);
+        EXPECT_EQ(job->subtitleMode(), SubtitleMode::original);
+        EXPECT_EQ(job->subtitleLang(), "de");
+    }
+    EXPECT_EQ(jobs[0]->status(), DownloadStatus::analyzing);
+    EXPECT_EQ(jobs[1]->status(), DownloadStatus::queued) << "the stored limit of 1 is the queue's limit";
+
+    f.settings->setMaxConcurrentDownloads(3);
+    EXPECT_EQ(f.coordinator->queue().activeCount(), 3) << "raising the limit starts waiting jobs at once";
+}
+
+TEST(DownloadCoordinator, CompletedRunIsRecordedAndAnnounced)
+{
+    FakeTools tools(kCompletingDownload);
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(f.waitForEnd(job));
+
+    EXPECT_EQ(job->status(), DownloadStatus::completed);
+    EXPECT_EQ(job->metadata()->id, "abc123");
+    EXPECT_EQ(job->progress(), 1.0);
+    EXPECT_EQ(job->downloadedBytes(), 4096);
+    EXPECT_EQ(job->stage(), "merging");
+    EXPECT_EQ(job->outputPath(), QDir(f.outputFolder()).filePath("Clip [abc123].mp4"));
+    EXPECT_EQ(job->outputFilename(), "Clip [abc123].mp4");
+    EXPECT_FALSE(job->errorCategory().has_value());
+    EXPECT_EQ(job->runner(), nullptr);
+    EXPECT_TRUE(job->finishedAt().has_value());
+
+    const auto records = f.history();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0].uuid, job->id());
+    EXPECT_EQ(records[0].finalStatusRaw, "completed");
+    EXPECT_EQ(records[0].finalFilePath, job->outputPath());
+    EXPECT_EQ(f.notifier.posted, (QList<RecordingNotifier::Posted>{{"Download complete", "Clip <b>one</b>"}}));
+}
+
+struct FailureCase
+{
+    const char *name;
+    QByteArray download;
+    DownloadErrorCategory category;
+};
+
+TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
+{
+    const QList<FailureCase> cases = {
+        {"http 404", echoLine("ERROR: unable to download video data: HTTP Error 404: Not Found") + "exit 1",
+         DownloadErrorCategory::network},
+        {"error on stderr", "echo 'ERROR: [Errno 28] No space left on device' >&2; exit 1",
+         DownloadErrorCategory::diskFull},
+        {"killed by a signal", "echo starting; kill -9 $$", DownloadErrorCategory::unknown},
+    };
+    for (const FailureCase &c : cases) {
+        FakeTools tools(c.download);
+        CoordinatorFixture f(tools.resourcesDirectory());
+        f.settings->setKeepFailedTasks(true);
+        f.coordinator->addURLs("https://media.test/v");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job)) << c.name;
+        EXPECT_EQ(job->status(), DownloadStatus::failed) << c.name;
+        EXPECT_EQ(job->errorCategory(), c.category) << c.name;
+        EXPECT_EQ(job->errorSummary(), DownloadErrorCategories::userMessage(c.category)) << c.name;
+        EXPECT_FALSE(job->logLines().isEmpty()) << c.name;
+        ASSERT_EQ(f.history().size(), 1) << c.name;
+        EXPECT_EQ(f.history()[0].errorType, DownloadErrorCategories::rawValue(c.category)) << c.name;
+        EXPECT_EQ(f.notifier.posted.value(0).title, "Download failed") << c.name;
+        EXPECT_EQ(f.coordinator->queue().jobs().size(), 1) << c.name << ": kept, so it can be retried";
+    }
+}
+
+TEST(DownloadCoordinator, FailedJobIsRemovedWhenNotKeptButStillRecorded)
+{
+    FakeTools tools("exit 2");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setKeepFailedTasks(false);
+    f.settings->setDownloadCompleteNotification(false);
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_TRUE(f.coordinator->queue().jobs().isEmpty());
+    EXPECT_EQ(f.history().size(), 1);
+    EXPECT_TRUE(f.notifier.posted.isEmpty()) << "notifications are off";
+}
+
+TEST(DownloadCoordinator, FailuresBeforeTheProcess)
+{
+    {
+        CoordinatorFixture f(std::nullopt);
+        f.coordinator->addURLs("https://media.test/v");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job));
+        EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::toolMissing);
+        EXPECT_EQ(f.history().size(), 1);
+    }
+    {
+        FakeTools tools("exit 0");
+        CoordinatorFixture f(tools.resourcesDirectory());
+        QFile blocker(f.path("file"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        f.settings->setDefaultOutputDirectory(f.path("file/sub"));
+        f.coordinator->addURLs("https://media.test/v");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job));
+        EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::permissionDenied);
+        EXPECT_EQ(job->errorSummary(), "Cannot create output directory: " + f.path("file/sub"));
+    }
+    {
+        FakeTools tools("exit 0");
+        CoordinatorFixture f(tools.resourcesDirectory());
+        f.coordinator->addURLs("not a link");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job));
+        EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::invalidURL);
+    }
+}
+
+TEST(DownloadCoordinator, CancelDuringDownloadEndsTheProcessGroupAndRecordsOnce)
+{
+    const QString marker = QStringLiteral("tarvelle-cancel-%1").arg(QCoreApplication::applicationPid());
+    FakeTools tools(echoLine(progressLine(10, 100)) + "sh -c 'sleep 60' " + marker.toUtf8() + " & wait");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(waitUntil([&] { return job->downloadedBytes() == 10; }));
+    ASSERT_FALSE(processesMatching(marker).isEmpty());
+
+    f.coordinator->cancel(job);
+    EXPECT_EQ(job->status(), DownloadStatus::cancelled);
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(job->status(), DownloadStatus::cancelled);
+    EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::cancelled);
+    EXPECT_EQ(job->errorSummary(), "Cancelled");
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 5s));
+    EXPECT_EQ(f.history().size(), 1);
+    EXPECT_TRUE(f.notifier.posted.isEmpty()) << "a cancel posts nothing";
+}
+
+TEST(DownloadCoordinator, CancelDuringAnalysisNeverStartsTheDownload)
+{
+    const QString marker = QStringLiteral("tarvelle-analysis-%1").arg(QCoreApplication::applicationPid());
+    FakeTools tools("touch downloaded-anyway", "sh -c 'sleep 60' " + marker.toUtf8());
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(waitUntil([&] { return !processesMatching(marker).isEmpty(); }));
+
+    QList<DownloadStatus> statuses;
+    QObject::connect(job.get(), &DownloadJob::statusChanged, [&] { statuses.append(job->status()); });
+    f.coordinator->cancel(job);
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(job->status(), DownloadStatus::cancelled);
+    EXPECT_FALSE(statuses.contains(DownloadStatus::downloading));
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 5s));
+    EXPECT_FALSE(QFile::exists(QDir(f.outputFolder()).filePath("downloaded-anyway")));
+    EXPECT_EQ(f.history().size(), 1);
+}
+
+TEST(DownloadCoordinator, CancelOfAQueuedJobLeavesNoRecordAndFinishedJobsStayAsTheyAre)
+{
+    FakeTools tools("sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setMaxConcurrentDownloads(1);
+    f.coordinator->addURLs("https://a.test/1\nhttps://a.test/2");
+    const auto waiting = f.jobAt(1);
+    f.coordinator->cancel(waiting);
+    EXPECT_EQ(waiting->status(), DownloadStatus::cancelled);
+    f.coordinator->cancel(f.jobAt(0)); // started, though its analysis has not begun yet
+    ASSERT_TRUE(f.waitForEnd(f.jobAt(0)));
+    EXPECT_EQ(f.jobAt(0)->status(), DownloadStatus::cancelled);
+    EXPECT_EQ(f.history().size(), 1) << "only the run that started is recorded";
+    EXPECT_EQ(waiting->status(), DownloadStatus::cancelled) << "a cancelled waiting job never starts";
+
+    FakeTools completing("exit 0");
+    CoordinatorFixture g(completing.resourcesDirectory());
+    g.coordinator->addURLs("https://a.test/1");
+    ASSERT_TRUE(g.waitForEnd(g.jobAt(0)));
+    g.coordinator->cancel(g.jobAt(0));
+    EXPECT_EQ(g.jobAt(0)->status(), DownloadStatus::completed);
+}
+
+TEST(DownloadCoordinator, RetryRunsAFailedJobAgainFromItsPlace)
+{
+    QTemporaryDir flags;
+    const QByteArray flag = flags.filePath("failed-once").toUtf8();
+    FakeTools tools("if [ ! -e '" + flag + "' ]; then touch '" + flag + "'; echo 'ERROR: boom'; exit 1; fi\n"
+                    + kCompletingDownload);
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setKeepFailedTasks(true);
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(f.waitForEnd(job));
+    ASSERT_EQ(job->status(), DownloadStatus::failed);
+    const QDateTime created = job->createdAt();
+
+    f.coordinator->retry(job);
+    EXPECT_TRUE(job->logLines().isEmpty());
+    EXPECT_FALSE(job->errorCategory().has_value());
+    f.finished.clear();
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(job->status(), DownloadStatus::completed);
+    EXPECT_EQ(job->createdAt(), created);
+    EXPECT_EQ(f.history().size(), 2) << "one record per run";
+}
+
+TEST(DownloadCoordinator, RemovedJobIsStillRecordedOnce)
+{
+    FakeTools tools("sleep 0.5; exit 0");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(waitUntil([&] { return job->status() == DownloadStatus::downloading; }));
+    f.coordinator->queue().remove(job);
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(f.history().size(), 1);
+}
+
+TEST(DownloadCoordinator, OutputIsResolvedWhenNoPathWasPrinted)
+{
+    struct Case
+    {
+        const char *name;
+        QByteArray download;
+        QString expectedName;
+    };
+    const QList<Case> cases = {
+        {"one candidate", "printf x > 'Clip [abc123].mp4'; printf x > 'Clip [abc123].en.vtt'", "Clip [abc123].mp4"},
+        {"two candidates", "printf x > 'Clip [abc123].mp4'; printf x > 'Clip [abc123].m4a'", ""},
+    };
+    for (const Case &c : cases) {
+        FakeTools tools(c.download);
+        CoordinatorFixture f(tools.resourcesDirectory());
+        f.coordinator->addURLs("https://media.test/v");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job)) << c.name;
+        EXPECT_EQ(job->status(), DownloadStatus::completed) << c.name;
+        EXPECT_EQ(job->outputFilename(), c.expectedName) << c.name;
+        EXPECT_EQ(job->outputPath().isEmpty(), c.expectedName.isEmpty()) << c.name;
+    }
+}
+
+TEST(DownloadCoordinator, SilentDownloadsAreFlaggedAndRecover)
+{
+    QTemporaryDir control;
+    const QByteArray go = control.filePath("go").toUtf8();
+    FakeTools tools("while [ ! -e '" + go + "' ]; do sleep 0.05; done\n" + echoLine(progressLine(1, 2))
+                    + "sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory(), {std::chrono::milliseconds(50), std::chrono::milliseconds(300)});
+    f.settings->setMaxConcurrentDownloads(2);
+    f.coordinator->addURLs("https://a.test/1\nhttps://a.test/2");
+    const auto first = f.jobAt(0);
+    const auto second = f.jobAt(1);
+    ASSERT_TRUE(waitUntil([&] { return first->stalled() && second->stalled(); }, 5s))
+        << "every running job is watched, not only the last one started";
+
+    QFile(QString::fromUtf8(go)).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(waitUntil([&] { return first->downloadedBytes() == 1 && second->downloadedBytes() == 1; }));
+    EXPECT_FALSE(first->stalled());
+
+    f.coordinator->cancel(first);
+    ASSERT_TRUE(f.waitForEnd(first));
+    EXPECT_TRUE(waitUntil([&] { return second->stalled(); }, 5s)) << "one job's end does not stop watching another";
+}
+
+TEST(DownloadCoordinator, ALineFloodEndsAsIfAppliedOneByOne)
+{
+    QTemporaryDir dir;
+    QFile lines(dir.filePath("lines.txt"));
+    ASSERT_TRUE(lines.open(QIODevice::WriteOnly));
+    for (int i = 1; i <= 20000; ++i) {
+        lines.write(progressLine(i, 20000) + '\n');
+        if (i % 5000 == 0)
+            lines.write("[download] something plain\n");
+    }
+    lines.write("[Merger] postprocess started\n");
+    lines.write(progressLine(5, 7) + '\n');
+    lines.close();
+
+    FakeTools tools("cat '" + lines.fileName().toUtf8() + "'");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    ASSERT_TRUE(f.waitForEnd(job));
+
+    auto reference = DownloadJob::create("https://media.test/v", MediaKind::video, VideoQuality::best,
+                                         AudioFormat::best, SubtitleMode::none, QString());
+    reference->setStatus(DownloadStatus::downloading);
+    ASSERT_TRUE(lines.open(QIODevice::ReadOnly));
+    while (!lines.atEnd())
+        f.coordinator->handleLine(*reference, QString::fromUtf8(lines.readLine()).chopped(1));
+
+    EXPECT_EQ(job->logLines(), reference->logLines());
+    EXPECT_EQ(job->downloadedBytes(), reference->downloadedBytes());
+    EXPECT_EQ(job->totalBytes(), reference->totalBytes());
+    EXPECT_EQ(job->progress(), reference->progress());
+    EXPECT_EQ(job->speed(), reference->speed());
+    EXPECT_EQ(job->eta(), reference->eta());
+    EXPECT_EQ(job->stage(), reference->stage());
+    EXPECT_EQ(job->logLines().size(), 5000);
+}
+
+TEST(DownloadCoordinator, ApplyFollowsTheEventRules)
+{
+    auto job = DownloadJob::create("u", MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none,
+                                   QString());
+    job->setStatus(DownloadStatus::downloading);
+    DownloadCoordinator::apply(ProgressParser::parse(QString::fromUtf8(progressLine(50, 100))), *job);
+    EXPECT_EQ(job->stage(), "downloading");
+    EXPECT_EQ(job->progress(), 0.5);
+
+    DownloadCoordinator::apply(ProgressParser::parse(R"(__KVJSON__{"status": "downloading", "fragment_index": 2})"),
+                               *job);
+    EXPECT_FALSE(job->progress().has_value()) << "an event without percentage clears it";
+    EXPECT_EQ(job->speed(), "");
+    EXPECT_EQ(job->fragmentIndex(), 2);
+    EXPECT_EQ(job->downloadedBytes(), 50) << "absent counters keep their value";
+
+    DownloadCoordinator::apply(ProgressParser::parse("[Merger] Merging formats into \"x.mp4\""), *job);
+    EXPECT_EQ(job->status(), DownloadStatus::merging);
+    DownloadCoordinator::apply(ProgressParser::parse(QString::fromUtf8(progressLine(60, 100))), *job);
+    EXPECT_EQ(job->stage(), "merging");
+    EXPECT_EQ(job->status(), DownloadStatus::merging) << "progress never changes the status";
+
+    DownloadCoordinator::apply(ProgressParser::parse("[ExtractAudio] postprocess started"), *job);
+    EXPECT_EQ(job->stage(), "finalizing");
+    EXPECT_EQ(job->status(), DownloadStatus::merging);
+
+    DownloadCoordinator::apply(ProgressParser::parse("__KV_FILEPATH__/tmp/x/clip.mp4"), *job);
+    EXPECT_EQ(job->outputPath(), "/tmp/x/clip.mp4");
+    EXPECT_EQ(job->outputFilename(), "clip.mp4");
+}
+
+TEST(DownloadCoordinator, CancelAllLeavesNoProcessBehind)
+{
+    const QString marker = QStringLiteral("tarvelle-all-%1").arg(QCoreApplication::applicationPid());
+    FakeTools tools("sh -c 'sleep 60' " + marker.toUtf8() + " & wait");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setMaxConcurrentDownloads(2);
+    f.coordinator->addURLs("https://a.test/1\nhttps://a.test/2\nhttps://a.test/3");
+    ASSERT_TRUE(waitUntil([&] { return processesMatching(marker).size() == 2; }));
+
+    bool ended = false;
+    QObject::connect(f.coordinator.get(), &DownloadCoordinator::allRunsEnded, [&] { ended = true; });
+    f.coordinator->cancelAll();
+    EXPECT_TRUE(waitUntil([&] { return ended; }, 5s));
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 5s));
+    for (const auto &job : f.coordinator->queue().jobs())
+        EXPECT_EQ(job->status(), DownloadStatus::cancelled);
+    EXPECT_EQ(f.history().size(), 2) << "the two runs are recorded, the waiting job never ran";
+}
+
+} // namespace
