@@ -27,7 +27,7 @@ public:
     // Adds `record` as a new record (with a new store identity) and saves.
     void add(const DownloadHistory &record);
     // Removes the record with the store identity of `record` and saves.
-    // ("delete" in the vocabulary of the history screen.)
+    // (The history screen's "delete"; the word is reserved in C++.)
     void remove(const DownloadHistory &record);
     // Removes every record and saves.
     void clear();

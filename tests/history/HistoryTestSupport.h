@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 namespace HistoryTest {
 
@@ -56,3 +57,9 @@ private:
 };
 
 } // namespace HistoryTest
+
+// Readable QStrings in assertion messages (found by argument-dependent lookup).
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
