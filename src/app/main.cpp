@@ -1,4 +1,4 @@
-#include "DesktopNotifier.h"
+#include "services/DesktopNotifier.h"
 
 #include "engine/DownloadCoordinator.h"
 #include "history/HistoryStore.h"

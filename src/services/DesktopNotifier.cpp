@@ -1,4 +1,4 @@
-#include "DesktopNotifier.h"
+#include "services/DesktopNotifier.h"
 
 #include "services/NotificationService.h"
 
