@@ -40,6 +40,7 @@ LegalGateView::LegalGateView(QWidget *parent) : QWidget(parent)
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignCenter);
     notice->setFixedWidth(420);
+    notice->setMinimumHeight(notice->heightForWidth(420));
     QPalette dimmed = notice->palette();
     dimmed.setColor(QPalette::WindowText, Colors::secondaryText(palette()));
     notice->setPalette(dimmed);

@@ -29,7 +29,7 @@ bool ShutdownController::hasUnfinishedJobs() const
 
 void ShutdownController::requestQuit(QWidget *window)
 {
-    if (m_stopping || m_question)
+    if (m_stopping || (m_question && m_question->isVisible()))
         return;
     if (!hasUnfinishedJobs()) {
         stop();
