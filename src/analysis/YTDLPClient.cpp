@@ -24,12 +24,12 @@ AnalyzeResult resultOf(const ProcessRunResult &run, const LineCollector &collect
     if (run.code == kMissingProgramStatus && out.isEmpty() && err.isEmpty())
         return DownloadErrorCategory::toolMissing;
     if (run.code != 0)
-        return DownloadErrorClassifier::classify(run.code, out, err, false);
+        return AnalyzeResult(DownloadErrorClassifier::classify(run.code, out, err, false), err);
     // The metadata request prints its JSON document as the whole of standard
     // output; anything else there makes the parse fail.
     MetadataParseResult parsed = MetadataParser::parse(out.toUtf8());
     if (!parsed)
-        return DownloadErrorCategory::unknown;
+        return AnalyzeResult(DownloadErrorCategory::unknown, err);
     return std::move(parsed).value();
 }
 

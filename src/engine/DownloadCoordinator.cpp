@@ -168,6 +168,9 @@ void DownloadCoordinator::onAnalyzed(const DownloadJobPtr &job, const AnalyzeRes
         return;
     }
     if (!result) {
+        // What yt-dlp said about the link is all the user has to go on.
+        for (const QString &line : result.errorOutput().split(QLatin1Char('\n')))
+            job->appendLog(line);
         markFailed(*job, result.error(), userMessage(result.error()));
         finish(job);
         return;

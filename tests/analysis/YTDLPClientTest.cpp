@@ -159,6 +159,14 @@ TEST_F(YTDLPClientFakeToolTest, OutcomesOfTheRun)
     }
 }
 
+TEST_F(YTDLPClientFakeToolTest, AFailureKeepsWhatTheToolSaidOnStandardError)
+{
+    fakeYtDlp("echo '{\"partial\": ' \necho 'ERROR: [generic] HTTP Error 404: Not Found' >&2\nexit 1\n");
+    const auto result = analyze(kLink);
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.errorOutput(), "ERROR: [generic] HTTP Error 404: Not Found\n");
+}
+
 TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheToolsOnThePath)
 {
     fakeYtDlp("printf '%s\\n' \"$@\" > \"$(dirname \"$0\")/arguments\"\n"

@@ -1,4 +1,4 @@
-#include "CoordinatorFixture.h"
+#include "support/CoordinatorFixture.h"
 
 #include "engine/ProgressParser.h"
 #include "process/ProcessRunner.h"

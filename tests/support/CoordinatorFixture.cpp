@@ -1,4 +1,4 @@
-#include "CoordinatorFixture.h"
+#include "support/CoordinatorFixture.h"
 
 #include "support/TestSupport.h"
 
@@ -6,14 +6,16 @@
 
 using namespace TestSupport;
 
-CoordinatorFixture::CoordinatorFixture(std::optional<QString> resourcesDirectory, DownloadCoordinator::Timing timing)
+CoordinatorFixture::CoordinatorFixture(std::optional<QString> resourcesDirectory, DownloadCoordinator::Timing timing,
+                                       DownloadNotifier *notifier)
     : resources(std::move(resourcesDirectory))
 {
     settings = std::make_unique<AppSettings>(m_dir.filePath("settings.json"));
     settings->setDefaultOutputDirectory(outputFolder());
     persistence = std::make_unique<PersistenceController>(m_dir.filePath("history.sqlite"));
     historyStore = std::make_unique<HistoryStore>(persistence->context());
-    coordinator = std::make_unique<DownloadCoordinator>(*historyStore, *settings, &notifier, timing);
+    coordinator = std::make_unique<DownloadCoordinator>(*historyStore, *settings,
+                                                        notifier ? notifier : &this->notifier, timing);
     QObject::connect(coordinator.get(), &DownloadCoordinator::jobFinished,
                      [this](const DownloadJobPtr &job) { finished.append(job); });
 }

@@ -33,8 +33,9 @@ public:
 class CoordinatorFixture
 {
 public:
+    // `notifier` replaces the recording one when given.
     explicit CoordinatorFixture(std::optional<QString> resourcesDirectory,
-                                DownloadCoordinator::Timing timing = {});
+                                DownloadCoordinator::Timing timing = {}, DownloadNotifier *notifier = nullptr);
     ~CoordinatorFixture();
 
     QString outputFolder() const { return m_dir.filePath("out"); }
