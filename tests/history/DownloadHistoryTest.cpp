@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 namespace {
@@ -44,6 +46,12 @@ struct JobCase
     std::function<void(DownloadJob &)> finish; // what the run left on the job
     Expected expected;
 };
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const JobCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class DownloadHistoryFromJobTest : public ::testing::TestWithParam<JobCase>
 {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 
 namespace {
@@ -176,6 +178,12 @@ struct RawTextCase
     DownloadStatus finalStatus;
     MediaKind mediaType;
 };
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const RawTextCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class HistoryRawTextTest : public HistoryStoreTest, public ::testing::WithParamInterface<RawTextCase>
 {

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <memory>
 
@@ -69,6 +71,12 @@ struct FallbackCase
     Opening opening;
     bool seededRecordsReadableAfterwards; // once the obstacle is gone
 };
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const FallbackCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class PersistenceFallbackTest : public ::testing::TestWithParam<FallbackCase>
 {

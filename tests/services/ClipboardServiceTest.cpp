@@ -7,24 +7,40 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
-class ClipboardRoundTripTest : public ::testing::TestWithParam<QString>
+struct TextCase
+{
+    const char *name;
+    QString text;
+};
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const TextCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ClipboardRoundTripTest : public ::testing::TestWithParam<TextCase>
 {
 };
 
 TEST_P(ClipboardRoundTripTest, ReadsBackExactlyWhatWasWritten)
 {
-    ClipboardService::shared().writeString(GetParam());
+    ClipboardService::shared().writeString(GetParam().text);
 
-    EXPECT_EQ(ClipboardService::shared().readString(), std::optional<QString>(GetParam()));
+    EXPECT_EQ(ClipboardService::shared().readString(), std::optional<QString>(GetParam().text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ClipboardRoundTripTest,
-                         ::testing::Values(QStringLiteral("https://example.test/watch?v=1"),
-                                           QStringLiteral("  padded\tand\nmultiline \n"),
-                                           QStringLiteral("Ünïcødé 音楽 🎵"),
-                                           QStringLiteral("")));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ClipboardRoundTripTest,
+    ::testing::Values(TextCase{"link", QStringLiteral("https://example.test/watch?v=1")},
+                      TextCase{"whitespaceKept", QStringLiteral("  padded\tand\nmultiline \n")},
+                      TextCase{"unicode", QStringLiteral("Ünïcødé 音楽 🎵")},
+                      TextCase{"empty", QStringLiteral("")}),
+    [](const ::testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
 
 QImage smallImage()
 {

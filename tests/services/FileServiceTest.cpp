@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <cstring>
 
@@ -77,6 +79,12 @@ struct FailureCase
     QString target;    // relative to the scratch folder
     int expectedErrno;
 };
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const FailureCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class EnsureDirectoryFailureTest : public FileServiceTest,
                                    public ::testing::WithParamInterface<FailureCase>

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 using TestSupport::waitUntil;
@@ -15,6 +17,12 @@ struct BodyCase
     QString body;
     QString sent;
 };
+
+// The case's name where gtest (and ctest) show the parameter.
+void PrintTo(const BodyCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
 
 class NotificationBodyTest : public ::testing::TestWithParam<BodyCase>
 {
