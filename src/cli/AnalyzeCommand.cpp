@@ -1,0 +1,145 @@
+#include "cli/AnalyzeCommand.h"
+
+#include "analysis/YTDLPClient.h"
+#include "cli/ExitCode.h"
+#include "cli/SignalWatcher.h"
+#include "cli/Terminal.h"
+#include "engine/DownloadErrorCategory.h"
+#include "engine/Formatters.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AnalyzeCommand", text);
+}
+
+QString resolution(const MediaFormat &format)
+{
+    if (format.width && format.height)
+        return QStringLiteral("%1x%2").arg(*format.width).arg(*format.height);
+    if (format.height)
+        return QStringLiteral("%1p").arg(*format.height);
+    if (format.vcodec == QLatin1String("none"))
+        return tr("audio only");
+    return format.qualityLabel.value_or(QString());
+}
+
+QString codecs(const MediaFormat &format)
+{
+    QStringList parts;
+    for (const auto &codec : {format.vcodec, format.acodec}) {
+        if (codec && *codec != QLatin1String("none"))
+            parts.append(*codec);
+    }
+    return parts.join(QLatin1Char('+'));
+}
+
+QStringList formatRow(const MediaFormat &format)
+{
+    return {format.id,
+            format.ext,
+            resolution(format),
+            format.fps ? QString::number(*format.fps, 'g', 4) + QStringLiteral("fps") : QString(),
+            codecs(format),
+            format.filesize ? Formatters::formatBytes(*format.filesize) : QString(),
+            format.note.value_or(QString())};
+}
+
+// Rows with their columns padded to a common width, indented.
+QString table(const QList<QStringList> &rows)
+{
+    QList<qsizetype> widths;
+    for (const QStringList &row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    QString text;
+    for (const QStringList &row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i)
+            line += row[i].leftJustified(widths[i]) + QStringLiteral("  ");
+        text += QStringLiteral("  ") + line.trimmed() + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString languages(const QList<SubtitleTrack> &tracks)
+{
+    QStringList ids;
+    for (const SubtitleTrack &track : tracks)
+        ids.append(Terminal::plain(track.id));
+    return ids.isEmpty() ? tr("none") : ids.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+namespace AnalyzeCommand {
+
+QString describe(const MediaMetadata &metadata)
+{
+    QString text;
+    text += tr("Title: %1").arg(Terminal::plain(metadata.title)) + QLatin1Char('\n');
+    text += tr("Uploader: %1").arg(Terminal::plain(metadata.uploader.value_or(tr("unknown")))) + QLatin1Char('\n');
+    text += tr("Duration: %1").arg(metadata.durationString().value_or(tr("unknown"))) + QLatin1Char('\n');
+    text += tr("Link: %1").arg(Terminal::plain(metadata.webpageUrl)) + QLatin1Char('\n');
+    text += tr("Formats: %1").arg(metadata.formats.size()) + QLatin1Char('\n');
+    QList<QStringList> rows;
+    for (const MediaFormat &format : metadata.formats) {
+        QStringList row = formatRow(format);
+        for (QString &cell : row)
+            cell = Terminal::plain(cell);
+        rows.append(row);
+    }
+    text += table(rows);
+    text += tr("Subtitles: %1").arg(languages(metadata.subtitles)) + QLatin1Char('\n');
+    text += tr("Automatic captions: %1").arg(languages(metadata.automaticCaptions)) + QLatin1Char('\n');
+    return text;
+}
+
+int run(const AnalyzeRequest &request, const AppSettings &settings)
+{
+    // The analysis runs yt-dlp in a process group of its own, out of reach of
+    // the terminal's Ctrl+C: the signal must stop it from here.
+    SignalWatcher watcher;
+    AnalysisCancelToken cancel;
+    bool interrupted = false;
+    QObject::connect(&watcher, &SignalWatcher::interrupted, [&] {
+        interrupted = true;
+        cancel.cancel();
+    });
+
+    QEventLoop loop;
+    int exitCode = ExitCode::failure;
+    const YTDLPClient client(settings);
+    client.analyze(request.url, cancel).then(&loop, [&](const AnalyzeResult &result) {
+        if (interrupted) {
+            exitCode = ExitCode::interrupted;
+        } else if (result) {
+            Terminal::out(request.json
+                              ? QString::fromUtf8(QJsonDocument(result.metadata().toJson()).toJson())
+                              : describe(result.metadata()));
+            exitCode = ExitCode::success;
+        } else {
+            const DownloadErrorCategory category = result.error();
+            Terminal::err(QCoreApplication::translate("DownloadErrorCategory",
+                                                      DownloadErrorCategories::userMessage(category)) +
+                          QLatin1Char('\n'));
+            if (request.json) {
+                const QJsonObject error{{QStringLiteral("error"), DownloadErrorCategories::rawValue(category)}};
+                Terminal::out(QString::fromUtf8(QJsonDocument(error).toJson()));
+            }
+        }
+        loop.quit();
+    });
+    loop.exec();
+    return exitCode;
+}
+
+} // namespace AnalyzeCommand

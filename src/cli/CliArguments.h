@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/DownloadOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+struct HelpRequest
+{
+};
+
+struct VersionRequest
+{
+};
+
+struct AnalyzeRequest
+{
+    QString url;
+    bool json = false;
+};
+
+// Options not given are absent and take the settings' defaults.
+struct DownloadRequest
+{
+    std::optional<AudioFormat> audio; // given: an audio download in this format
+    std::optional<VideoQuality> quality;
+    std::optional<SubtitleMode> subtitles;
+    std::optional<QString> subtitleLang;
+    std::optional<QString> outputDirectory;
+    std::optional<QString> batch; // a file, or "-" for standard input
+    QStringList urls;
+};
+
+// The history's outcome filter: every record, completed ones or failed ones.
+enum class HistoryOutcome { all, success, failed };
+
+struct HistoryRequest
+{
+    bool json = false;
+    HistoryOutcome outcome = HistoryOutcome::all;
+    QString search;
+};
+
+struct DiagnosticsRequest
+{
+};
+
+using CliCommand =
+    std::variant<HelpRequest, VersionRequest, AnalyzeRequest, DownloadRequest, HistoryRequest, DiagnosticsRequest>;
+
+// The command line read into one command, or the reason it cannot be.
+struct CliParseResult
+{
+    std::optional<CliCommand> command;
+    QString error; // translated, one line; set when there is no command
+};
+
+namespace CliArguments {
+
+// `arguments` without the program name. "--name value" and "--name=value"
+// are both accepted; "--" ends the options.
+CliParseResult parse(const QStringList &arguments);
+
+// The text of --help.
+QString usage();
+
+} // namespace CliArguments

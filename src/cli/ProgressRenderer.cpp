@@ -1,0 +1,100 @@
+#include "cli/ProgressRenderer.h"
+
+#include "cli/Terminal.h"
+#include "engine/ProgressDisplay.h"
+
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kSeparator = QStringLiteral(" · ");
+
+} // namespace
+
+ProgressRenderer::ProgressRenderer(QList<DownloadJobPtr> jobs, bool terminal, int columns, Writer writer,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_jobs(std::move(jobs))
+    , m_terminal(terminal)
+    , m_columns(columns)
+    , m_writer(std::move(writer))
+{
+    m_timer.setInterval(m_terminal ? 200ms : 500ms);
+    connect(&m_timer, &QTimer::timeout, this, &ProgressRenderer::render);
+}
+
+void ProgressRenderer::start()
+{
+    render();
+    m_timer.start();
+}
+
+void ProgressRenderer::finish()
+{
+    m_timer.stop();
+    render();
+}
+
+QString ProgressRenderer::line(const DownloadJob &job, int position, int count)
+{
+    const DownloadStatus status = job.status();
+    QStringList parts{JobStatusInfo::forStatus(status, job.stage()).text};
+    if (DownloadStatuses::isActive(status) || status == DownloadStatus::completed) {
+        const ProgressDisplay display = ProgressDisplay::forJob(job);
+        if (display.kind != ProgressDisplay::Kind::idle && display.primaryText != parts.first())
+            parts.append(display.primaryText);
+        for (const auto &text : {display.bytesText, display.speedText, display.etaText}) {
+            if (text && !text->isEmpty())
+                parts.append(*text);
+        }
+    }
+    if (status == DownloadStatus::completed && !job.outputPath().isEmpty())
+        parts.append(job.outputPath());
+    if ((status == DownloadStatus::failed || status == DownloadStatus::cancelled) && !job.errorSummary().isEmpty() &&
+        job.errorSummary() != parts.first())
+        parts.append(job.errorSummary());
+    return Terminal::plain(QStringLiteral("[%1/%2] %3 — %4").arg(position).arg(count).arg(job.title(),
+                                                                                           parts.join(kSeparator)));
+}
+
+void ProgressRenderer::render()
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < m_jobs.size(); ++i)
+        lines.append(line(*m_jobs.at(i), static_cast<int>(i + 1), static_cast<int>(m_jobs.size())));
+    if (m_terminal)
+        redraw(lines);
+    else
+        printChanged(lines);
+}
+
+void ProgressRenderer::redraw(const QStringList &lines)
+{
+    if (lines == m_shown)
+        return;
+    QString text;
+    if (!m_shown.isEmpty())
+        text += QStringLiteral("\x1b[%1A").arg(m_shown.size());
+    for (const QString &line : lines) {
+        // One cell to spare: a line that fills the row exactly makes some
+        // terminals wrap, and the cursor-up count would be wrong.
+        const QString shown = m_columns > 1 && line.size() >= m_columns ? line.left(m_columns - 1) : line;
+        text += QStringLiteral("\r\x1b[2K") + shown + QLatin1Char('\n');
+    }
+    m_writer(text);
+    m_shown = lines;
+}
+
+void ProgressRenderer::printChanged(const QStringList &lines)
+{
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i >= m_shown.size() || lines.at(i) != m_shown.at(i))
+            text += lines.at(i) + QLatin1Char('\n');
+    }
+    if (!text.isEmpty())
+        m_writer(text);
+    m_shown = lines;
+}
