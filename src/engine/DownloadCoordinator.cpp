@@ -195,10 +195,10 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     job->setRunner(runner);
 
     const auto run = m_runs.value(job->id());
-    run->inbox = LineInbox::create(this, [this, weak = job->weakRef()](const QStringList &lines) {
+    run->inbox = LineInbox::create(this, [weak = job->weakRef()](const QList<OutputLine> &lines) {
         if (const DownloadJobPtr target = weak.job()) {
-            for (const QString &line : lines)
-                handleLine(*target, line);
+            for (const OutputLine &line : lines)
+                handleLine(*target, line.text, line.event);
         }
     });
     m_stallMonitor->watch(job);
@@ -206,18 +206,25 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     const auto inbox = run->inbox;
     runner
         ->run(command->executable, command->arguments, command->environment, command->outputDirectory,
-              [inbox](const QString &line, bool) { inbox->post(line); })
+              [inbox](const QString &line, bool) { inbox->post({line, ProgressParser::parse(line)}); })
         .then(this, [this, job](ProcessRunResult result) { onProcessEnded(job, result); });
 }
 
 void DownloadCoordinator::handleLine(DownloadJob &job, const QString &line)
 {
-    job.appendLog(line);
-    apply(ProgressParser::parse(line), job);
-    markActivity(job, QDateTime::currentDateTime());
+    handleLine(job, line, ProgressParser::parse(line));
 }
 
-void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job)
+void DownloadCoordinator::handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event)
+{
+    // UTC: reading the clock in local time costs more than the rest of a line.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    job.appendLog(line);
+    apply(event, job, now);
+    markActivity(job, now);
+}
+
+void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, const QDateTime &now)
 {
     if (const auto *filepath = event.filepath()) {
         job.setOutputPath(filepath->path);
@@ -232,7 +239,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job)
         } else if (stage->name == QLatin1String("finalizing")) {
             job.setStage(stage->name);
         }
-        markActivity(job, QDateTime::currentDateTime());
+        markActivity(job, now);
         return;
     }
     if (const auto *progress = event.progress()) {
@@ -254,7 +261,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job)
             job.setStage(QStringLiteral("audio"));
         else if (job.stage() != QLatin1String("merging") && job.stage() != QLatin1String("finalizing"))
             job.setStage(QStringLiteral("downloading"));
-        markActivity(job, QDateTime::currentDateTime());
+        markActivity(job, now);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/DownloadJob.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QUuid>
@@ -63,9 +64,12 @@ public:
 
     // One output line of a job's process, as the GUI thread applies it:
     // logged, parsed, applied, counted as activity.
-    void handleLine(DownloadJob &job, const QString &line);
-    // One parsed event into one job.
-    static void apply(const ProgressEvent &event, DownloadJob &job);
+    static void handleLine(DownloadJob &job, const QString &line);
+    // The same for a line the reader thread has already parsed.
+    static void handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event);
+    // One parsed event into one job; `now` stamps its activity.
+    static void apply(const ProgressEvent &event, DownloadJob &job,
+                      const QDateTime &now = QDateTime::currentDateTimeUtc());
 
 signals:
     // After a run has ended and its history record was written.

@@ -11,12 +11,12 @@ LineInbox::LineInbox(QObject *context, Sink sink)
 {
 }
 
-void LineInbox::post(const QString &line)
+void LineInbox::post(OutputLine line)
 {
     std::lock_guard guard(m_lock);
     if (!m_context)
         return;
-    m_pending.append(line);
+    m_pending.append(std::move(line));
     if (m_drainScheduled)
         return;
     m_drainScheduled = true;
@@ -34,7 +34,7 @@ void LineInbox::close()
 
 void LineInbox::drain()
 {
-    QStringList lines;
+    QList<OutputLine> lines;
     {
         std::lock_guard guard(m_lock);
         if (!m_context)

@@ -1,11 +1,22 @@
 #pragma once
 
+#include "engine/ProgressEvent.h"
+
+#include <QList>
 #include <QObject>
-#include <QStringList>
+#include <QString>
 
 #include <functional>
 #include <memory>
 #include <mutex>
+
+// One output line with what the progress parser made of it. Parsing is pure,
+// so it happens on the reader thread and the GUI thread only applies.
+struct OutputLine
+{
+    QString text;
+    ProgressEvent event;
+};
 
 // Hands the output lines of one running process to the GUI thread in
 // batches: however fast lines arrive, at most one queued call is pending, and
@@ -14,12 +25,12 @@ class LineInbox : public std::enable_shared_from_this<LineInbox>
 {
 public:
     // Called on the context's thread with the lines gathered since the last call.
-    using Sink = std::function<void(const QStringList &lines)>;
+    using Sink = std::function<void(const QList<OutputLine> &lines)>;
 
     static std::shared_ptr<LineInbox> create(QObject *context, Sink sink);
 
     // Any thread.
-    void post(const QString &line);
+    void post(OutputLine line);
 
     // Context thread: no further lines reach the sink (for a context about to go away).
     void close();
@@ -31,6 +42,6 @@ private:
     std::mutex m_lock;
     QObject *m_context; // guarded by m_lock; null once closed
     Sink m_sink;
-    QStringList m_pending;
+    QList<OutputLine> m_pending;
     bool m_drainScheduled = false;
 };

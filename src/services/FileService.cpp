@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include <filesystem>
 #include <system_error>
 
 namespace {
@@ -36,12 +35,7 @@ FileService &FileService::shared()
 
 std::optional<FileSystemError> FileService::ensureDirectory(const QString &folder) const
 {
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).toStdString()),
-                                        error);
-    if (!error)
-        return std::nullopt;
-    return FileSystemError{error.value(), folder, QString::fromStdString(error.message())};
+    return Directories::ensureDirectory(folder);
 }
 
 void FileService::openFile(const QString &path) const

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "engine/Directories.h"
+
 #include <QString>
 
 #include <optional>
-
-// Why a folder could not be created: the operating system's error number and
-// its own description of it ("Not a directory", "Permission denied", ...).
-struct FileSystemError
-{
-    int code = 0;        // errno value
-    QString path;        // the folder that was asked for
-    QString description; // the system's text for `code`
-};
 
 // Files and folders on the desktop: creating folders, opening a file with its
 // default application, showing a file in the file manager. No state; one

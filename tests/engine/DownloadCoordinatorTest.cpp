@@ -344,7 +344,7 @@ TEST(DownloadCoordinator, ALineFloodEndsAsIfAppliedOneByOne)
     reference->setStatus(DownloadStatus::downloading);
     ASSERT_TRUE(lines.open(QIODevice::ReadOnly));
     while (!lines.atEnd())
-        f.coordinator->handleLine(*reference, QString::fromUtf8(lines.readLine()).chopped(1));
+        DownloadCoordinator::handleLine(*reference, QString::fromUtf8(lines.readLine()).chopped(1));
 
     EXPECT_EQ(job->logLines(), reference->logLines());
     EXPECT_EQ(job->downloadedBytes(), reference->downloadedBytes());

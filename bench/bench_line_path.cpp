@@ -1,0 +1,102 @@
+// Throughput of the download line path: a fake yt-dlp prints 500,000 progress
+// lines as fast as it can; the coordinator hands them to the GUI thread,
+// logs, parses and applies them. Reports lines per second applied to the job
+// and the GUI thread's busy share (its CPU time over the wall time), and
+// checks that the job ends exactly as if the lines were applied one by one.
+#include "engine/DownloadCoordinator.h"
+#include "engine/DownloadQueue.h"
+#include "history/HistoryStore.h"
+#include "history/PersistenceController.h"
+#include "settings/AppConfiguration.h"
+#include "settings/AppSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+constexpr int kLines = 500'000;
+
+double threadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec + now.tv_nsec / 1e9;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, bool executable = false)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    file.close();
+    if (executable)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("Tools");
+
+    QByteArray lines;
+    for (int i = 1; i <= kLines; ++i) {
+        lines += "__KVJSON__{\"status\": \"downloading\", \"downloaded_bytes\": " + QByteArray::number(i)
+                 + ", \"total_bytes\": " + QByteArray::number(kLines)
+                 + ", \"_speed_str\": \"2.10MiB/s\", \"_eta_str\": \"00:12\", \"filename\": \"Clip [abc123].mp4\"}\n";
+    }
+    writeFile(dir.filePath("lines.txt"), lines);
+    writeFile(dir.filePath("Tools/yt-dlp"),
+              "#!/bin/sh\nfor a in \"$@\"; do if [ \"$a\" = -J ]; then echo '{\"id\": \"abc123\", \"title\": \"Clip\"}'; "
+              "exit 0; fi; done\ncat '"
+                  + dir.filePath("lines.txt").toUtf8() + "'\n",
+              true);
+
+    AppConfiguration::ScopedResourcesDirectory resources(dir.path());
+    AppSettings settings(dir.filePath("settings.json"));
+    settings.setDefaultOutputDirectory(dir.filePath("out"));
+    PersistenceController persistence(dir.filePath("history.sqlite"));
+    HistoryStore history(persistence.context());
+    DownloadCoordinator coordinator(history, settings, nullptr);
+
+    bool done = false;
+    QObject::connect(&coordinator, &DownloadCoordinator::jobFinished, [&] { done = true; });
+    qint64 linesApplied = 0;
+    coordinator.addURLs("https://media.test/v");
+    const DownloadJobPtr job = coordinator.queue().jobs().first();
+    QObject::connect(job.get(), &DownloadJob::downloadedBytesChanged, [&] { ++linesApplied; });
+
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuStart = threadCpuSeconds();
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    const double busy = threadCpuSeconds() - cpuStart;
+
+    auto reference = DownloadJob::create("https://media.test/v", MediaKind::video, VideoQuality::best,
+                                         AudioFormat::best, SubtitleMode::none, QString());
+    reference->setStatus(DownloadStatus::downloading);
+    for (const QByteArray &line : lines.split('\n')) {
+        if (!line.isEmpty())
+            DownloadCoordinator::handleLine(*reference, QString::fromUtf8(line));
+    }
+    const bool same = job->downloadedBytes() == reference->downloadedBytes() && job->progress() == reference->progress()
+                      && job->speed() == reference->speed() && job->eta() == reference->eta()
+                      && job->stage() == reference->stage() && job->logLines() == reference->logLines();
+
+    std::printf("%d lines in %.3f s (analysis and process start included): %.0f lines/s applied; "
+                "GUI thread busy %.3f s = %.0f%% of the wall time; status %s; fields equal to one-by-one: %s\n",
+                kLines, seconds, linesApplied / seconds, busy, 100.0 * busy / seconds,
+                qPrintable(DownloadStatuses::rawValue(job->status())), same ? "yes" : "NO");
+    return same ? 0 : 1;
+}
