@@ -14,8 +14,10 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb
   # the shipped tools come from these packages; python3 serves the test media
   yt-dlp ffmpeg python3
-  # text in the window never renders as boxes
-  fonts-dejavu-core
+  # text in the window never renders as boxes, Chinese included
+  fonts-dejavu-core fonts-noto-cjk
+  # the window on Wayland sessions (X11 needs nothing more)
+  qt6-wayland
 )
 command -v npm >/dev/null || packages+=(npm)
 
