@@ -176,6 +176,7 @@ int main(int argc, char **argv)
     for (const auto &job : coordinator.queue().jobs())
         job->setStatus(DownloadStatus::cancelled);
     coordinator.addURLs(QStringLiteral("https://a.example/1\nhttps://a.example/2\nhttps://a.example/3\nhttps://a.example/4"));
+    list->doItemsLayout();
     list->scrollToBottom();
     qint64 byteUpdates = 0;
     for (int i = kJobs; i < kJobs + 4; ++i) {

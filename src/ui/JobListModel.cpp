@@ -98,6 +98,8 @@ void JobListModel::flushChanges()
         if (reshaped)
             emit rowShapeChanged(changed);
     }
+    if (!dirty.isEmpty())
+        emit changesReported();
 }
 
 void JobListModel::watch(const DownloadJobPtr &job)

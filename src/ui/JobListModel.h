@@ -42,6 +42,8 @@ public:
 
 signals:
     void rowShapeChanged(const QModelIndex &index);
+    // After a batch of changed rows has been reported.
+    void changesReported();
 
 private:
     struct Row

@@ -47,6 +47,7 @@ void JobListView::setJobModel(JobListModel *model)
     m_model = model;
     setModel(model);
     connect(model, &JobListModel::rowShapeChanged, this, [this] { scheduleDelayedItemsLayout(); });
+    connect(model, &JobListModel::changesReported, this, &JobListView::keepPainting);
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] {
         m_hovered = {};
         m_pressed = {};
@@ -220,6 +221,23 @@ void JobListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bot
         if (m_delegate->isExpanded(job->id()) && !m_model->contentAt(row).showsError)
             toggleLog(index);
     }
+}
+
+void JobListView::paintEvent(QPaintEvent *event)
+{
+    m_sincePaint.start();
+    QListView::paintEvent(event);
+}
+
+void JobListView::keepPainting()
+{
+    // Repaint requests wait behind every other posted event; a flood of
+    // output lines from fast downloads can hold them back for seconds. Paint
+    // directly when the list has not been painted for a while, so its rows
+    // stay live however busy the event queue is.
+    constexpr qint64 kMaxPaintAgeMs = 100;
+    if (isVisible() && m_sincePaint.isValid() && m_sincePaint.elapsed() > kMaxPaintAgeMs && state() == NoState)
+        viewport()->repaint();
 }
 
 void JobListView::setFocusedTarget(int target)

@@ -3,6 +3,7 @@
 #include "engine/DownloadJob.h"
 #include "ui/JobRowContent.h"
 
+#include <QElapsedTimer>
 #include <QListView>
 #include <QTimer>
 
@@ -45,6 +46,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     struct Hit
@@ -58,6 +60,7 @@ private:
     void toggleLog(const QModelIndex &index);
     void animateIndeterminateBars();
     void updateRow(const QModelIndex &index);
+    void keepPainting();
 
     JobRowDelegate *m_delegate;
     JobListModel *m_model = nullptr;
@@ -66,4 +69,5 @@ private:
     int m_focusedTarget = -1;
     QTimer m_sweepTimer;
     qint64 m_sweepStart = 0;
+    QElapsedTimer m_sincePaint;
 };
