@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The centred "nothing here" panel: a large dimmed symbol, a title and an
+// optional description.
+class EmptyStatePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EmptyStatePanel(const QString &symbolName, QWidget *parent = nullptr);
+
+    void setTexts(const QString &title, const QString &description = {});
+    QString title() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void paintSymbol();
+
+    QString m_symbolName;
+    QLabel *m_symbol;
+    QLabel *m_title;
+    QLabel *m_description;
+};

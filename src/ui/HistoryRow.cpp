@@ -1,0 +1,175 @@
+#include "ui/HistoryRow.h"
+
+#include "analysis/ThumbnailService.h"
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/HistoryPresentation.h"
+#include "ui/StatusBadge.h"
+#include "ui/Symbols.h"
+#include "ui/ThumbnailView.h"
+#include "ui/WrappedLabel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMarginX = 12;
+constexpr int kMarginY = 6;
+constexpr int kLineSpacing = 3;
+
+QPushButton *smallButton(const QString &objectName, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setFont(Fonts::caption());
+    button->setAutoDefault(false);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
+    : QWidget(parent), m_thumbnail(new ThumbnailView(thumbnails, QSize(72, 40), 4, this)),
+      m_title(new WrappedLabel(2, this)), m_badge(new StatusBadge(this)), m_date(new QLabel(this)),
+      m_subtitle(new WrappedLabel(1, this)), m_open(smallButton(QStringLiteral("historyOpenButton"), this)),
+      m_reveal(smallButton(QStringLiteral("historyRevealButton"), this)), m_missing(new QWidget(this)),
+      m_missingIcon(new QLabel(m_missing)), m_missingText(new QLabel(m_missing)),
+      m_remove(smallButton(QStringLiteral("historyRemoveButton"), this))
+{
+    setObjectName(QStringLiteral("historyRow"));
+    setFixedHeight(fixedHeight());
+    setAttribute(Qt::WA_Hover);
+
+    m_title->setObjectName(QStringLiteral("historyTitle"));
+    m_title->setFont(Fonts::subheadline());
+    m_badge->setObjectName(QStringLiteral("historyStatus"));
+    m_date->setObjectName(QStringLiteral("historyDate"));
+    m_date->setFont(Fonts::caption());
+    m_date->setTextFormat(Qt::PlainText);
+    m_subtitle->setObjectName(QStringLiteral("historySubtitle"));
+    m_subtitle->setFont(Fonts::caption2());
+    m_missing->setObjectName(QStringLiteral("historyFileMissing"));
+    m_missingText->setFont(Fonts::caption());
+
+    auto *statusLine = new QHBoxLayout;
+    statusLine->setSpacing(6);
+    statusLine->addWidget(m_badge);
+    statusLine->addWidget(m_date);
+    statusLine->addStretch();
+
+    auto *column = new QVBoxLayout;
+    column->setSpacing(kLineSpacing);
+    column->addWidget(m_title);
+    column->addLayout(statusLine);
+    column->addWidget(m_subtitle);
+
+    auto *missingLayout = new QHBoxLayout(m_missing);
+    missingLayout->setContentsMargins(0, 0, 0, 0);
+    missingLayout->setSpacing(4);
+    missingLayout->addWidget(m_missingIcon);
+    missingLayout->addWidget(m_missingText);
+
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(kMarginX, kMarginY, kMarginX, kMarginY);
+    row->setSpacing(10);
+    row->addWidget(m_thumbnail, 0, Qt::AlignVCenter);
+    row->addLayout(column, 1);
+    row->addSpacing(8);
+    row->addWidget(m_open, 0, Qt::AlignVCenter);
+    row->addWidget(m_reveal, 0, Qt::AlignVCenter);
+    row->addWidget(m_missing, 0, Qt::AlignVCenter);
+    row->addWidget(m_remove, 0, Qt::AlignVCenter);
+
+    connect(m_open, &QPushButton::clicked, this, [this] { emit openRequested(m_record.finalFilePath.value_or(QString())); });
+    connect(m_reveal, &QPushButton::clicked, this,
+            [this] { emit revealRequested(m_record.finalFilePath.value_or(QString())); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { emit removeRequested(m_record); });
+
+    applyColours();
+    retranslate();
+}
+
+int HistoryRow::fixedHeight()
+{
+    const QFontMetrics title(Fonts::subheadline());
+    const QFontMetrics caption(Fonts::caption());
+    const QFontMetrics caption2(Fonts::caption2());
+    const int badge = caption.height() + 6;
+    const int column = title.lineSpacing() + title.height() + kLineSpacing + badge + kLineSpacing + caption2.height();
+    return qMax(column, 40) + 2 * kMarginY + 2;
+}
+
+void HistoryRow::bind(const DownloadHistory &record, std::optional<bool> fileExists)
+{
+    m_record = record;
+    m_thumbnail->setUrl(ThumbnailService::validatedURL(record.thumbnailURL));
+    m_title->setText(record.title);
+    m_badge->setStatus(record.finalStatus());
+    m_date->setText(HistoryPresentation::dateText(record));
+    m_subtitle->setText(HistoryPresentation::subtitle(record));
+    const bool hasPath = record.finalFilePath && !record.finalFilePath->isEmpty();
+    m_subtitle->setToolTip(hasPath ? *record.finalFilePath : record.title);
+    const bool present = hasPath && fileExists.value_or(false);
+    const bool missing = hasPath && fileExists.has_value() && !*fileExists;
+    m_open->setVisible(present);
+    m_reveal->setVisible(present);
+    m_missing->setVisible(missing);
+    setAccessibleName(record.title);
+}
+
+void HistoryRow::applyColours()
+{
+    const QColor secondary = Colors::secondaryText(palette());
+    const QColor orange = Colors::semantic(SemanticColor::orange, palette());
+    setForeground(m_date, secondary);
+    setForeground(m_subtitle, secondary);
+    setForeground(m_missingText, orange);
+    setForeground(m_remove, Colors::semantic(SemanticColor::red, palette()));
+    const int icon = QFontMetrics(Fonts::caption()).height();
+    m_missingIcon->setPixmap(Symbols::tinted(QStringLiteral("exclamationmark.triangle"), orange, icon, devicePixelRatioF()));
+}
+
+void HistoryRow::retranslate()
+{
+    m_open->setText(tr("Open"));
+    m_reveal->setText(tr("Reveal"));
+    m_missingText->setText(tr("File missing"));
+    m_remove->setText(tr("Remove"));
+    if (!m_record.storeId.isNull()) {
+        m_date->setText(HistoryPresentation::dateText(m_record));
+        m_subtitle->setText(HistoryPresentation::subtitle(m_record));
+    }
+}
+
+void HistoryRow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (underMouse())
+        painter.fillRect(rect().adjusted(4, 0, -4, -1), Colors::quaternaryFill(palette()));
+    QColor line = palette().color(QPalette::WindowText);
+    line.setAlphaF(0.1);
+    painter.fillRect(QRect(kMarginX + 72 + 10, height() - 1, width() - 2 * kMarginX - 82, 1), line);
+}
+
+void HistoryRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    else if (event->type() == QEvent::PaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
+}
