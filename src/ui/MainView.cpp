@@ -1,10 +1,11 @@
 #include "ui/MainView.h"
 
-#include "ui/ComingSoonView.h"
+#include "ui/DiagnosticsView.h"
 #include "ui/DownloadsView.h"
+#include "ui/HistoryView.h"
+#include "ui/SettingsView.h"
 #include "ui/Sidebar.h"
 
-#include <QCoreApplication>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -48,13 +49,13 @@ void MainView::showSection()
         m_screen = new DownloadsView(m_state, m_thumbnails, m_detail);
         break;
     case SidebarSelection::history:
-        m_screen = new ComingSoonView(QCoreApplication::translate("Sidebar", "History"), QStringLiteral("clock"), m_detail);
+        m_screen = new HistoryView(m_state, m_thumbnails, m_detail);
         break;
     case SidebarSelection::settings:
-        m_screen = new ComingSoonView(QCoreApplication::translate("Sidebar", "Settings"), QStringLiteral("gearshape"), m_detail);
+        m_screen = new SettingsView(m_state, m_detail);
         break;
     case SidebarSelection::diagnostics:
-        m_screen = new ComingSoonView(QCoreApplication::translate("Sidebar", "Diagnostics"), QStringLiteral("stethoscope"), m_detail);
+        m_screen = new DiagnosticsView(m_detail);
         break;
     }
     m_detailLayout->addWidget(m_screen);
