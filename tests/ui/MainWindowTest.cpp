@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, SettingsCommandDuringTheNoticeOpensOnSettingsOnceAccepted
     EXPECT_NE(find("legalGate"), nullptr);
     find<QPushButton>("legalUnderstandButton")->click();
     EXPECT_TRUE(find<QAbstractButton>("navSettings")->isChecked());
-    EXPECT_NE(find("comingSoonPage"), nullptr);
+    EXPECT_NE(find("settingsView"), nullptr);
 }
 
 TEST_F(MainWindowTest, SwitchingSectionsMakesTheScreenAfresh)
