@@ -116,6 +116,7 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
     });
 
     QEventLoop loop;
+    bool ended = false;
     int exitCode = ExitCode::failure;
     const YTDLPClient client(settings);
     client.analyze(request.url, cancel).then(&loop, [&](const AnalyzeResult &result) {
@@ -136,9 +137,12 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
                 Terminal::out(QString::fromUtf8(QJsonDocument(error).toJson()));
             }
         }
+        ended = true;
         loop.quit();
     });
-    loop.exec();
+    // A failure found before any process starts has already been handled.
+    if (!ended)
+        loop.exec();
     return exitCode;
 }
 

@@ -1,0 +1,208 @@
+#include "cli/CliHarness.h"
+#include "support/LocalMediaServer.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace TestSupport;
+
+namespace {
+
+QString text(const QJsonObject &record, const char *key)
+{
+    return record.value(key).toString();
+}
+
+} // namespace
+
+// download against the local server with the shipped tools.
+class CliDownload : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFileInfo(buildToolsDirectory() + "/yt-dlp").isExecutable())
+            << "run scripts/bootstrap-tools.sh on the build tree first";
+        ASSERT_TRUE(m_user.isValid());
+        ASSERT_TRUE(m_output.isValid());
+    }
+
+    static void SetUpTestSuite() { s_server = new LocalMediaServer; }
+    static void TearDownTestSuite()
+    {
+        delete s_server;
+        s_server = nullptr;
+    }
+    static LocalMediaServer &server() { return *s_server; }
+
+    QStringList files() const { return QDir(m_output.path()).entryList(QDir::Files); }
+
+    static inline LocalMediaServer *s_server = nullptr;
+    CliUser m_user;
+    QTemporaryDir m_output;
+};
+
+TEST_F(CliDownload, CompletesIntoTheOutputFolderWithoutTouchingTheSettings)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString url = server().url(LocalMediaServer::kVideoPath);
+    const CliResult result = m_user.run({"download", "--audio", "mp3", "--output", m_output.path(), url});
+
+    EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(files(), QStringList{"video [video].mp3"});
+    // Not a terminal: plain lines, no cursor movement.
+    EXPECT_FALSE(result.out.contains(QChar(0x1b)));
+    EXPECT_TRUE(result.out.contains("[1/1] video — Completed")) << result.out.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(m_user.settingsFile()));
+    EXPECT_FALSE(QFileInfo::exists(m_user.defaultOutputDirectory()));
+
+    const QJsonArray history = m_user.history();
+    ASSERT_EQ(history.size(), 1);
+    const QJsonObject record = history.first().toObject();
+    EXPECT_EQ(text(record, "finalStatusRaw"), "completed");
+    EXPECT_EQ(text(record, "sourceURL"), url);
+    EXPECT_EQ(text(record, "mediaTypeRaw"), "audio");
+    EXPECT_EQ(text(record, "selectedQuality"), "mp3");
+    EXPECT_EQ(text(record, "finalFilePath"), QDir(m_output.path()).filePath("video [video].mp3"));
+    EXPECT_TRUE(record.value("errorType").isNull());
+}
+
+// Without options: the stored defaults (here audio as m4a), the stored folder.
+TEST_F(CliDownload, UsesTheStoredDefaults)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(m_user.settingsFile()).path()));
+    QFile settings(m_user.settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write(QStringLiteral(R"({"defaultMediaType": "audio", "defaultAudioFormat": "m4a",
+                                      "defaultOutputDirectory": "%1"})")
+                       .arg(m_output.path())
+                       .toUtf8());
+    settings.close();
+
+    const CliResult result = m_user.run({"download", server().url(LocalMediaServer::kVideoPath)});
+
+    EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+}
+
+TEST_F(CliDownload, AFailedJobExitsWithOne)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString good = server().url(LocalMediaServer::kVideoPath);
+    const QString missing = server().url("/404");
+    const CliResult result = m_user.run({"download", "--audio", "m4a", "--output", m_output.path(), good, missing});
+
+    EXPECT_EQ(result.exitCode, 1) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+    EXPECT_TRUE(result.out.contains("[2/2] " + missing + " — Failed · A network error occurred."))
+        << result.out.toStdString();
+
+    const QJsonArray failed = m_user.history({"--failed"});
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_EQ(text(failed.first().toObject(), "sourceURL"), missing);
+    EXPECT_EQ(text(failed.first().toObject(), "errorType"), "network");
+}
+
+// SIGINT or SIGTERM at any stage of a run: the jobs are cancelled, their
+// processes gone, their records written, and the exit code is 130.
+TEST_F(CliDownload, SignalCancelsCleanly)
+{
+    // Slow enough that the signal always comes while the job still runs.
+    LocalMediaServer slow(LocalMediaServer::Options{.throttleBytesPerSecond = 4096});
+    ASSERT_TRUE(slow.isReady()) << slow.errorString().toStdString();
+    struct Case
+    {
+        const char *name;
+        int signalNumber;
+        QString waitFor; // what the progress line shows before the signal
+    };
+    const QList<Case> cases{
+        {"Ctrl+C while downloading", SIGINT, "Downloading video"},
+        {"Ctrl+C while analyzing", SIGINT, "Analyzing"},
+        {"terminated while downloading", SIGTERM, "Downloading video"},
+    };
+    for (const Case &c : cases) {
+        CliUser user;
+        const QString url = slow.url(LocalMediaServer::kVideoPath) + "?case=" + QString::number(&c - cases.data());
+        const auto process = user.start({"download", "--output", m_output.path(), url});
+        QString out;
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                out += QString::fromUtf8(process->readAllStandardOutput());
+                return out.contains(c.waitFor);
+            },
+            60s))
+            << c.name << "\n" << out.toStdString();
+        ::kill(static_cast<pid_t>(process->processId()), c.signalNumber);
+
+        ASSERT_TRUE(process->waitForFinished(30000)) << c.name;
+        EXPECT_EQ(process->exitStatus(), QProcess::NormalExit) << c.name;
+        EXPECT_EQ(process->exitCode(), 130) << c.name;
+        EXPECT_TRUE(processesMatching(url).isEmpty()) << c.name;
+        out += QString::fromUtf8(process->readAllStandardOutput());
+        EXPECT_TRUE(out.contains("[1/1] video — Cancelled") || out.contains("[1/1] " + url + " — Cancelled"))
+            << c.name << "\n" << out.toStdString();
+
+        const QJsonArray history = user.history();
+        ASSERT_EQ(history.size(), 1) << c.name;
+        EXPECT_EQ(text(history.first().toObject(), "finalStatusRaw"), "cancelled") << c.name;
+        EXPECT_EQ(text(history.first().toObject(), "errorType"), "cancelled") << c.name;
+    }
+}
+
+// Batch input from a file or from stdin: problems reported by line, the
+// valid links downloaded once each.
+TEST_F(CliDownload, BatchReportsItsProblemsAndQueuesTheRest)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString url = server().url(LocalMediaServer::kVideoPath);
+    const QByteArray batch = ("# my links\n" + url + "\nnot a link\n\n" + url.toUpper().replace("HTTP", "http") +
+                              "\nftp://127.0.0.1/file\n")
+                                 .toUtf8();
+    QFile file(m_user.home() + "/links.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(batch);
+    file.close();
+
+    struct Case
+    {
+        const char *name;
+        QString source;
+        QByteArray input;
+    };
+    const QList<Case> cases{{"file", file.fileName(), {}}, {"standard input", "-", batch}};
+    for (const Case &c : cases) {
+        QTemporaryDir output;
+        const CliResult result =
+            m_user.run({"download", "--audio", "m4a", "--output", output.path(), "--batch", c.source}, c.input);
+        EXPECT_EQ(result.exitCode, 0) << c.name << "\n" << result.err.toStdString();
+        EXPECT_EQ(result.err, "Line 3: not a link, skipped: not a link\n"
+                              "Line 6: not a link, skipped: ftp://127.0.0.1/file\n"
+                              "Line 5: duplicate link, skipped: " +
+                                  url.toUpper().replace("HTTP", "http") + "\n")
+            << c.name;
+        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList{"video [video].m4a"}) << c.name;
+    }
+    EXPECT_EQ(m_user.history().size(), 2);
+}
+
+// A batch that is not UTF-8 text is refused whole: nothing queued, exit 2.
+TEST_F(CliDownload, NonUtf8BatchQueuesNothing)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QByteArray batch = server().url(LocalMediaServer::kVideoPath).toUtf8() + "\nhttp://127.0.0.1/caf\xe9\n";
+    const CliResult result = m_user.run({"download", "--output", m_output.path(), "--batch", "-"}, batch);
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "The batch input is not valid UTF-8 text; nothing was queued.\n");
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(m_user.history().isEmpty());
+}

@@ -1,0 +1,63 @@
+#include "cli/CliHarness.h"
+
+#include <QDir>
+#include <QJsonDocument>
+
+QString cliPath()
+{
+    return QStringLiteral(TARVELLE_BUILD_DIR "/bin/tarvelle-cli");
+}
+
+CliUser::CliUser() = default;
+
+QString CliUser::settingsFile() const
+{
+    return m_home.filePath(QStringLiteral(".config/tarvelle/settings.json"));
+}
+
+QString CliUser::defaultOutputDirectory() const
+{
+    return m_home.filePath(QStringLiteral("Downloads/Korvanth"));
+}
+
+QProcessEnvironment CliUser::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral(".local/share")));
+    return environment;
+}
+
+std::unique_ptr<QProcess> CliUser::start(const QStringList &arguments) const
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment());
+    process->setWorkingDirectory(home());
+    process->start(cliPath(), arguments);
+    process->waitForStarted();
+    return process;
+}
+
+CliResult CliUser::run(const QStringList &arguments, const QByteArray &input, std::chrono::milliseconds timeout) const
+{
+    const auto process = start(arguments);
+    process->write(input);
+    process->closeWriteChannel();
+    CliResult result;
+    result.finished = process->waitForFinished(static_cast<int>(timeout.count()));
+    if (!result.finished) {
+        process->kill();
+        process->waitForFinished();
+    }
+    result.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    result.out = QString::fromUtf8(process->readAllStandardOutput());
+    result.err = QString::fromUtf8(process->readAllStandardError());
+    return result;
+}
+
+QJsonArray CliUser::history(const QStringList &arguments) const
+{
+    const CliResult result = run(QStringList{QStringLiteral("history"), QStringLiteral("--json")} + arguments);
+    return QJsonDocument::fromJson(result.out.toUtf8()).array();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <memory>
+
+// What one run of tarvelle-cli gave.
+struct CliResult
+{
+    bool finished = false; // false: it did not end in time and was killed
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// A user of tarvelle-cli: a home folder of its own (HOME, XDG config and data
+// folders inside it), so settings and history start empty and belong to the
+// test. Runs the built binary as a child process.
+class CliUser
+{
+public:
+    CliUser();
+
+    bool isValid() const { return m_home.isValid(); }
+    QString home() const { return m_home.path(); }
+    QString settingsFile() const;
+    // The default output folder of this user.
+    QString defaultOutputDirectory() const;
+
+    CliResult run(const QStringList &arguments, const QByteArray &input = {},
+                  std::chrono::milliseconds timeout = std::chrono::seconds(120)) const;
+    // Started, not waited for; standard output is read by the caller.
+    std::unique_ptr<QProcess> start(const QStringList &arguments) const;
+
+    // `history --json` with extra arguments, parsed; empty on any failure.
+    QJsonArray history(const QStringList &arguments = {}) const;
+
+private:
+    QProcessEnvironment environment() const;
+
+    QTemporaryDir m_home;
+};
+
+// The binary under test in the build tree.
+QString cliPath();

@@ -1,0 +1,77 @@
+#include "cli/CliHarness.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+// Command lines tarvelle-cli refuses: a clear message on stderr, exit 2,
+// nothing on stdout, and no settings file written.
+TEST(CliUsage, RefusedCommandLinesExitWithTwo)
+{
+    ASSERT_TRUE(QFileInfo(cliPath()).isExecutable()) << "build the tarvelle-cli target first";
+    struct Case
+    {
+        QStringList arguments;
+        QString message;
+    };
+    const QList<Case> cases{
+        {{}, "No command given"},
+        {{"frobnicate"}, "Unknown command: frobnicate"},
+        {{"--frobnicate"}, "Unknown option: --frobnicate"},
+        {{"--version", "extra"}, "--version takes no arguments: extra"},
+        {{"analyze"}, "analyze needs exactly one URL"},
+        {{"analyze", "http://127.0.0.1/a", "http://127.0.0.1/b"}, "analyze needs exactly one URL"},
+        {{"analyze", "--xml", "http://127.0.0.1/a"}, "Unknown option for analyze: --xml"},
+        {{"analyze", "--json=yes", "http://127.0.0.1/a"}, "--json takes no value"},
+        {{"download"}, "download needs at least one URL or --batch"},
+        {{"download", "--audio", "flac", "http://127.0.0.1/a"}, "Invalid value for --audio: flac"},
+        {{"download", "--quality=1080p", "http://127.0.0.1/a"}, "Invalid value for --quality: 1080p"},
+        {{"download", "--subs", "all", "http://127.0.0.1/a"}, "Invalid value for --subs: all"},
+        {{"download", "http://127.0.0.1/a", "--output"}, "--output needs a value"},
+        {{"download", "--lang=", "http://127.0.0.1/a"}, "Invalid value for --lang: "},
+        {{"download", "--audio", "mp3", "--quality", "720", "http://127.0.0.1/a"},
+         "--audio and --quality exclude each other"},
+        {{"download", "--resume", "http://127.0.0.1/a"}, "Unknown option for download: --resume"},
+        {{"history", "--failed", "--success"}, "--failed and --success exclude each other"},
+        {{"history", "--search"}, "--search needs a value"},
+        {{"history", "everything"}, "history takes no arguments: everything"},
+        {{"history", "--all"}, "Unknown option for history: --all"},
+        {{"diagnostics", "--verbose"}, "Unknown option for diagnostics: --verbose"},
+        {{"diagnostics", "now"}, "diagnostics takes no arguments: now"},
+    };
+    CliUser user;
+    ASSERT_TRUE(user.isValid());
+    for (const Case &c : cases) {
+        const std::string name = c.arguments.join(' ').toStdString();
+        const CliResult result = user.run(c.arguments);
+        EXPECT_EQ(result.exitCode, 2) << name;
+        EXPECT_TRUE(result.err.startsWith("tarvelle-cli: " + c.message)) << name << "\n" << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains("--help")) << name;
+        EXPECT_TRUE(result.out.isEmpty()) << name << "\n" << result.out.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(user.settingsFile()));
+}
+
+// The informational options: stdout, exit 0, whatever follows --help.
+TEST(CliUsage, HelpAndVersion)
+{
+    struct Case
+    {
+        QStringList arguments;
+        QString startOfOutput;
+    };
+    const QList<Case> cases{
+        {{"--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
+        {{"-h"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
+        {{"download", "--quality", "9999", "--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
+        {{"--version"}, QStringLiteral("tarvelle-cli %1 (%2)\n").arg(TARVELLE_VERSION, TARVELLE_BUILD_NUMBER)},
+    };
+    CliUser user;
+    for (const Case &c : cases) {
+        const std::string name = c.arguments.join(' ').toStdString();
+        const CliResult result = user.run(c.arguments);
+        EXPECT_EQ(result.exitCode, 0) << name;
+        EXPECT_TRUE(result.out.startsWith(c.startOfOutput)) << name << "\n" << result.out.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << name;
+    }
+}
