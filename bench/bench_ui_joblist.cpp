@@ -12,6 +12,7 @@
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "ui/DownloadsView.h"
+#include "ui/JobListModel.h"
 #include "ui/JobListView.h"
 #include "ui/ThumbnailLoader.h"
 
@@ -179,6 +180,8 @@ int main(int argc, char **argv)
     list->doItemsLayout();
     list->scrollToBottom();
     qint64 byteUpdates = 0;
+    qint64 reports = 0;
+    QObject::connect(list->jobModel(), &JobListModel::changesReported, [&reports] { ++reports; });
     for (int i = kJobs; i < kJobs + 4; ++i) {
         QObject::connect(coordinator.queue().jobs().at(i).get(), &DownloadJob::downloadedBytesChanged,
                          [&byteUpdates] { ++byteUpdates; });
@@ -205,6 +208,7 @@ int main(int argc, char **argv)
     const int paintsBefore = meter.paints;
     const qint64 paintNsBefore = meter.paintNanoseconds;
     const qint64 updatesBefore = byteUpdates;
+    const qint64 reportsBefore = reports;
     const double cpuBefore = threadCpuSeconds();
     timer.restart();
     const qint64 windowMs = (streamSeconds - 1) * 1000;
@@ -215,6 +219,7 @@ int main(int argc, char **argv)
     const double paintSeconds = (meter.paintNanoseconds - paintNsBefore) / 1e9;
     std::printf("four jobs streaming progress (%.1f s measured)\n", wall);
     std::printf("  progress updates applied    %8.0f per second (all four jobs)\n", (byteUpdates - updatesBefore) / wall);
+    std::printf("  row changes reported        %8.1f per second\n", (reports - reportsBefore) / wall);
     std::printf("  list repaints               %8.1f per second\n", (meter.paints - paintsBefore) / wall);
     std::printf("  GUI thread busy             %8.1f %% of the time\n", 100.0 * cpu / wall);
     std::printf("    of which painting the list%8.1f %%\n", 100.0 * paintSeconds / wall);
