@@ -18,6 +18,8 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk
   # the window on Wayland sessions (X11 needs nothing more)
   qt6-wayland
+  # the Debian package: its dependencies, and checks of its desktop files
+  dpkg-dev desktop-file-utils appstream
 )
 command -v npm >/dev/null || packages+=(npm)
 
