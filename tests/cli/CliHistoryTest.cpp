@@ -1,0 +1,138 @@
+#include "cli/CliHarness.h"
+#include "diagnostics/DiagnosticsPresentation.h"
+#include "diagnostics/EngineDiagnostics.h"
+#include "history/HistoryStore.h"
+#include "history/PersistenceController.h"
+#include "support/TestSupport.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+DownloadHistory record(const QString &title, const QString &url, const QString &status, int finishedMinute)
+{
+    DownloadHistory record;
+    record.uuid = QUuid::createUuid();
+    record.sourceURL = url;
+    record.title = title;
+    record.mediaTypeRaw = "video";
+    record.selectedQuality = "p1080";
+    record.startedAt = QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC);
+    record.finishedAt = QDateTime(QDate(2026, 3, 1), QTime(9, finishedMinute), Qt::UTC);
+    record.finalStatusRaw = status;
+    if (status == "completed") {
+        record.finalFilePath = "/downloads/" + title + ".mp4";
+    } else {
+        record.errorType = status == "failed" ? "network" : "cancelled";
+        record.errorSummary = status == "failed" ? "A network error occurred." : "Cancelled";
+    }
+    return record;
+}
+
+QStringList titles(const QJsonArray &records)
+{
+    QStringList result;
+    for (const QJsonValue &value : records)
+        result.append(value.toObject().value("title").toString());
+    return result;
+}
+
+} // namespace
+
+// history over records the window would have written into the user's store.
+class CliHistory : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_user.isValid());
+        PersistenceController persistence(m_user.home() + "/.local/share/tarvelle/history.sqlite");
+        ASSERT_TRUE(persistence.isPersistent());
+        HistoryStore store(persistence.context());
+        store.add(m_walk);
+        store.add(m_news);
+        store.add(m_cooking);
+    }
+
+    CliUser m_user;
+    DownloadHistory m_walk = record("Morning Walk", "http://127.0.0.1/walk", "completed", 1);
+    DownloadHistory m_news = record("Evening News", "http://127.0.0.1/news", "failed", 2);
+    DownloadHistory m_cooking = record("Cooking \x1b[2JShow", "http://127.0.0.1/cook", "cancelled", 3);
+};
+
+TEST_F(CliHistory, FilterAndSearch)
+{
+    const QString cooking = m_cooking.title;
+    struct Case
+    {
+        QStringList arguments;
+        QStringList titles; // newest first
+    };
+    const QList<Case> cases{
+        {{}, {cooking, "Evening News", "Morning Walk"}},
+        {{"--success"}, {"Morning Walk"}},
+        {{"--failed"}, {"Evening News"}}, // cancelled is no failure
+        {{"--search", "WALK"}, {"Morning Walk"}},
+        {{"--search=/news"}, {"Evening News"}}, // the link counts too
+        {{"--search", "n"}, {cooking, "Evening News", "Morning Walk"}},
+        {{"--failed", "--search", "walk"}, {}},
+        {{"--search", "nothing like it"}, {}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(titles(m_user.history(c.arguments)), c.titles) << c.arguments.join(' ').toStdString();
+}
+
+TEST_F(CliHistory, JsonRecordsCarryTheFieldNames)
+{
+    const QJsonArray records = m_user.history({"--failed"});
+    ASSERT_EQ(records.size(), 1);
+    const QJsonObject expected{
+        {"uuid", m_news.uuid.toString(QUuid::WithoutBraces)},
+        {"sourceURL", "http://127.0.0.1/news"},
+        {"title", "Evening News"},
+        {"uploader", QJsonValue::Null},
+        {"thumbnailURL", QJsonValue::Null},
+        {"mediaTypeRaw", "video"},
+        {"selectedQuality", "p1080"},
+        {"startedAt", "2026-03-01T09:00:00.000Z"},
+        {"finishedAt", "2026-03-01T09:02:00.000Z"},
+        {"finalFilePath", QJsonValue::Null},
+        {"finalStatusRaw", "failed"},
+        {"errorType", "network"},
+        {"errorSummary", "A network error occurred."},
+    };
+    EXPECT_EQ(records.first().toObject(), expected);
+}
+
+TEST_F(CliHistory, TextForPeople)
+{
+    const auto when = [](const DownloadHistory &r) { return r.finishedAt->toLocalTime().toString("yyyy-MM-dd HH:mm"); };
+    const CliResult result = m_user.run({"history"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, when(m_cooking) + "  Cancelled  Cooking [2JShow  Cancelled\n" + when(m_news) +
+                              "  Failed  Evening News  A network error occurred.\n" + when(m_walk) +
+                              "  Completed  Morning Walk  /downloads/Morning Walk.mp4\n");
+
+    const CliResult none = m_user.run({"history", "--search", "nothing like it"});
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.out, "No download history.\n");
+}
+
+// The report of the build tree's tools, as the window's Copy action gives it.
+TEST(CliDiagnostics, PrintsTheReportText)
+{
+    const QString resources = QFileInfo(TestSupport::buildToolsDirectory()).absolutePath();
+    ASSERT_TRUE(QFileInfo(resources + "/manifest.json").exists())
+        << "run scripts/bootstrap-tools.sh on the build tree first";
+    CliUser user;
+    const CliResult result = user.run({"diagnostics"});
+    const QString report = DiagnosticsPresentation::reportText(EngineDiagnostics::run(resources), user.home());
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, report.endsWith('\n') ? report : report + '\n');
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+}
