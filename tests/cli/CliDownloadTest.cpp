@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <vector>
 
 using namespace TestSupport;
 
@@ -91,6 +93,57 @@ TEST_F(CliDownload, UsesTheStoredDefaults)
 
     EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
     EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+}
+
+// On a terminal the job lines are redrawn in place: cursor up over the
+// lines drawn before, each line cleared and written again.
+TEST_F(CliDownload, OnATerminalLinesAreRedrawn)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const CliResult result = m_user.runOnTerminal(
+        {"download", "--audio", "m4a", "--output", m_output.path(), server().url(LocalMediaServer::kVideoPath),
+         server().url("/404")});
+
+    EXPECT_EQ(result.exitCode, 1) << result.out.toStdString();
+    EXPECT_TRUE(result.out.startsWith("\r\x1b[2K[1/2] ")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains("\x1b[2A\r\x1b[2K[1/2] ")) << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains("\r\x1b[2K[1/2] video — Completed")) << result.out.toStdString();
+    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+}
+
+// The title comes from the page: printed as text, never as terminal commands.
+TEST_F(CliDownload, ProgressLinesShowTitlesAsPlainText)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString title = QStringLiteral("Clip\x1b[31mRed\u202e");
+    const QString url = server().url(LocalMediaServer::kPagePath + "?title=" + QUrl::toPercentEncoding(title));
+    const CliResult result = m_user.run({"download", "--audio", "m4a", "--output", m_output.path(), url});
+
+    EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains("[1/1] Clip[31mRed")) << result.out.toStdString();
+    EXPECT_FALSE(result.out.contains(QChar(0x1b)));
+    EXPECT_FALSE(result.out.contains(QChar(0x202e)));
+}
+
+// The window and other runs share settings and history: runs at the same
+// time all keep their records.
+TEST_F(CliDownload, RunsAtTheSameTimeShareTheHistory)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    // Folders of their own: runs into one folder would fight over yt-dlp's
+    // intermediate files.
+    std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const char *format : {"m4a", "mp3", "best"}) {
+        folders.push_back(std::make_unique<QTemporaryDir>());
+        runs.push_back(m_user.start({"download", "--audio", format, "--output", folders.back()->path(),
+                                     server().url(LocalMediaServer::kVideoPath)}));
+    }
+    for (const auto &run : runs) {
+        ASSERT_TRUE(run->waitForFinished(120000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardOutput().toStdString();
+    }
+    EXPECT_EQ(m_user.history({"--success"}).size(), 3);
 }
 
 TEST_F(CliDownload, AFailedJobExitsWithOne)

@@ -39,21 +39,39 @@ std::unique_ptr<QProcess> CliUser::start(const QStringList &arguments) const
     return process;
 }
 
+CliResult CliUser::wait(QProcess &process, std::chrono::milliseconds timeout)
+{
+    CliResult result;
+    result.finished = process.waitForFinished(static_cast<int>(timeout.count()));
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
 CliResult CliUser::run(const QStringList &arguments, const QByteArray &input, std::chrono::milliseconds timeout) const
 {
     const auto process = start(arguments);
     process->write(input);
     process->closeWriteChannel();
-    CliResult result;
-    result.finished = process->waitForFinished(static_cast<int>(timeout.count()));
-    if (!result.finished) {
-        process->kill();
-        process->waitForFinished();
-    }
-    result.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-    result.out = QString::fromUtf8(process->readAllStandardOutput());
-    result.err = QString::fromUtf8(process->readAllStandardError());
-    return result;
+    return wait(*process, timeout);
+}
+
+CliResult CliUser::runOnTerminal(const QStringList &arguments) const
+{
+    QStringList quoted;
+    for (const QString &argument : QStringList{cliPath()} + arguments)
+        quoted.append("'" + QString(argument).replace("'", R"('\'')") + "'");
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setWorkingDirectory(home());
+    process.start(QStringLiteral("script"), {"--quiet", "--return", "--command", quoted.join(' '), "/dev/null"});
+    process.closeWriteChannel();
+    return wait(process, std::chrono::seconds(120));
 }
 
 QJsonArray CliUser::history(const QStringList &arguments) const

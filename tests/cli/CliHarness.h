@@ -36,6 +36,9 @@ public:
 
     CliResult run(const QStringList &arguments, const QByteArray &input = {},
                   std::chrono::milliseconds timeout = std::chrono::seconds(120)) const;
+    // The same with standard output on a pseudo-terminal (through script(1));
+    // `out` is what the terminal received, standard error included.
+    CliResult runOnTerminal(const QStringList &arguments) const;
     // Started, not waited for; standard output is read by the caller.
     std::unique_ptr<QProcess> start(const QStringList &arguments) const;
 
@@ -44,6 +47,7 @@ public:
 
 private:
     QProcessEnvironment environment() const;
+    static CliResult wait(QProcess &process, std::chrono::milliseconds timeout);
 
     QTemporaryDir m_home;
 };
