@@ -45,4 +45,9 @@ QColor quaternaryFill(const QPalette &palette)
     return blend(palette.color(QPalette::WindowText), palette.color(QPalette::Window), 0.08);
 }
 
+QColor cardFill(const QPalette &palette)
+{
+    return blend(palette.color(QPalette::WindowText), palette.color(QPalette::Base), 0.035);
+}
+
 } // namespace Colors

@@ -13,5 +13,8 @@ namespace Colors {
 QColor semantic(SemanticColor colour, const QPalette &palette);
 QColor secondaryText(const QPalette &palette);
 QColor quaternaryFill(const QPalette &palette);
+// The preview card's background: lighter than the quaternary fill, so a
+// thumbnail frame on it still shows.
+QColor cardFill(const QPalette &palette);
 
 } // namespace Colors

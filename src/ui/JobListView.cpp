@@ -39,7 +39,7 @@ JobListView::JobListView(ThumbnailLoader &thumbnails, QWidget *parent)
     // The sweep of indeterminate bars runs only while such a bar is on screen.
     m_sweepTimer.setInterval(33);
     connect(&m_sweepTimer, &QTimer::timeout, this, &JobListView::animateIndeterminateBars);
-    m_sweepTimer.start();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, &m_sweepTimer, qOverload<>(&QTimer::start));
 }
 
 void JobListView::setJobModel(JobListModel *model)
@@ -48,6 +48,9 @@ void JobListView::setJobModel(JobListModel *model)
     setModel(model);
     connect(model, &JobListModel::rowShapeChanged, this, [this] { scheduleDelayedItemsLayout(); });
     connect(model, &JobListModel::changesReported, this, &JobListView::keepPainting);
+    connect(model, &JobListModel::changesReported, &m_sweepTimer, qOverload<>(&QTimer::start));
+    connect(model, &QAbstractItemModel::rowsInserted, &m_sweepTimer, qOverload<>(&QTimer::start));
+    m_sweepTimer.start();
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] {
         m_hovered = {};
         m_pressed = {};
@@ -229,6 +232,12 @@ void JobListView::paintEvent(QPaintEvent *event)
     QListView::paintEvent(event);
 }
 
+void JobListView::showEvent(QShowEvent *event)
+{
+    QListView::showEvent(event);
+    m_sweepTimer.start();
+}
+
 void JobListView::keepPainting()
 {
     // Repaint requests wait behind every other posted event; a flood of
@@ -268,21 +277,28 @@ void JobListView::updateRow(const QModelIndex &index)
 
 void JobListView::animateIndeterminateBars()
 {
-    if (!m_model || !isVisible())
+    if (!m_model || !isVisible()) {
+        m_sweepTimer.stop();
         return;
+    }
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (m_sweepStart == 0)
         m_sweepStart = now;
     m_delegate->setSweepPhase(static_cast<qreal>((now - m_sweepStart) % kSweepMs) / kSweepMs);
     const QRect area = viewport()->rect();
     QModelIndex index = indexAt(QPoint(1, area.top() + 1));
+    bool sweeping = false;
     while (index.isValid()) {
         const QRect rect = visualRect(index);
         if (rect.top() > area.bottom())
             break;
         const JobRowContent &content = m_model->contentAt(index.row());
-        if (content.showsProgress && !content.progress)
+        if (content.showsProgress && !content.progress) {
             viewport()->update(m_delegate->geometry(rect, index).progress.adjusted(-1, -1, 1, 1));
+            sweeping = true;
+        }
         index = m_model->index(index.row() + 1);
     }
+    if (!sweeping)
+        m_sweepTimer.stop();
 }

@@ -212,5 +212,5 @@ void PreviewCard::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     path.addRoundedRect(QRectF(rect()), 10, 10);
-    painter.fillPath(path, Colors::quaternaryFill(palette()));
+    painter.fillPath(path, Colors::cardFill(palette()));
 }
