@@ -3,6 +3,7 @@
 #include "ui/LegalGateView.h"
 #include "ui/MainView.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsView.h"
 #include "ui/Sidebar.h"
 #include "UiTestApp.h"
 
