@@ -105,7 +105,8 @@ int run(const DownloadRequest &request, AppSettings &userSettings, HistoryStore 
         if (interrupted)
             return;
         interrupted = true;
-        Terminal::err(tr("Interrupted: cancelling the downloads…") + QLatin1Char('\n'));
+        renderer.interject(
+            [] { Terminal::err(tr("Interrupted: cancelling the downloads…") + QLatin1Char('\n')); });
         coordinator.cancelAll();
         checkEnd();
     });

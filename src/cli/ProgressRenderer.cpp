@@ -37,6 +37,17 @@ void ProgressRenderer::finish()
     render();
 }
 
+void ProgressRenderer::interject(const std::function<void()> &print)
+{
+    if (m_terminal && !m_shown.isEmpty()) {
+        // Up to the first job line, then clear to the end of the screen.
+        m_writer(QStringLiteral("\x1b[%1A\r\x1b[J").arg(m_shown.size()));
+        m_shown.clear();
+    }
+    print();
+    render();
+}
+
 QString ProgressRenderer::line(const DownloadJob &job, int position, int count)
 {
     const DownloadStatus status = job.status();

@@ -27,6 +27,9 @@ public:
     void start();
     // Draws the final state; call once all jobs have ended.
     void finish();
+    // Lets `print` write a message of its own (to either stream): on a
+    // terminal the job lines are taken away first and drawn again below it.
+    void interject(const std::function<void()> &print);
 
     // The line of one job: position, title, status and progress or outcome.
     static QString line(const DownloadJob &job, int position, int count);

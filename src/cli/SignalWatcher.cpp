@@ -15,6 +15,15 @@ constexpr std::array kSignals{SIGINT, SIGTERM};
 
 int pipeFds[2] = {-1, -1};
 struct sigaction previous[kSignals.size()];
+struct sigaction previousPipe;
+
+// A closed reader of our output (`tarvelle-cli download … | head`) must not
+// end this process while the tools it started run on in their own process
+// groups; writes then fail quietly instead. A handler, not SIG_IGN, so the
+// tools do not inherit the setting.
+void onBrokenPipe(int)
+{
+}
 
 void onSignal(int signalNumber)
 {
@@ -46,6 +55,9 @@ SignalWatcher::SignalWatcher(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (size_t i = 0; i < kSignals.size(); ++i)
         ::sigaction(kSignals[i], &action, &previous[i]);
+    struct sigaction brokenPipe = action;
+    brokenPipe.sa_handler = onBrokenPipe;
+    ::sigaction(SIGPIPE, &brokenPipe, &previousPipe);
 
     m_notifier = std::make_unique<QSocketNotifier>(pipeFds[0], QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &SignalWatcher::drain);
@@ -57,6 +69,7 @@ SignalWatcher::~SignalWatcher()
         return;
     for (size_t i = 0; i < kSignals.size(); ++i)
         ::sigaction(kSignals[i], &previous[i], nullptr);
+    ::sigaction(SIGPIPE, &previousPipe, nullptr);
     m_notifier.reset();
     closePipe();
 }

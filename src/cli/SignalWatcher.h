@@ -8,8 +8,9 @@ class QSocketNotifier;
 
 // Brings SIGINT and SIGTERM into the event loop: the handler only writes the
 // signal number into a pipe, and interrupted() is emitted on this object's
-// thread. While it lives, the signals no longer end the process; the previous
-// handlers come back when it is destroyed. One instance at a time.
+// thread. While it lives, the signals no longer end the process, nor does
+// SIGPIPE; the previous handlers come back when it is destroyed. One instance
+// at a time.
 class SignalWatcher : public QObject
 {
     Q_OBJECT

@@ -199,7 +199,9 @@ TEST_F(CliDownload, SignalCancelsCleanly)
         ASSERT_TRUE(process->waitForFinished(30000)) << c.name;
         EXPECT_EQ(process->exitStatus(), QProcess::NormalExit) << c.name;
         EXPECT_EQ(process->exitCode(), 130) << c.name;
+        // yt-dlp has the link on its command line, ffmpeg the output folder.
         EXPECT_TRUE(processesMatching(url).isEmpty()) << c.name;
+        EXPECT_TRUE(processesMatching(m_output.path()).isEmpty()) << c.name;
         out += QString::fromUtf8(process->readAllStandardOutput());
         EXPECT_TRUE(out.contains("[1/1] video — Cancelled") || out.contains("[1/1] " + url + " — Cancelled"))
             << c.name << "\n" << out.toStdString();
@@ -247,15 +249,46 @@ TEST_F(CliDownload, BatchReportsItsProblemsAndQueuesTheRest)
     EXPECT_EQ(m_user.history().size(), 2);
 }
 
-// A batch that is not UTF-8 text is refused whole: nothing queued, exit 2.
-TEST_F(CliDownload, NonUtf8BatchQueuesNothing)
+// Batches that give nothing to download: nothing queued, nothing recorded.
+TEST_F(CliDownload, BatchesWithNothingToQueue)
 {
     ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
-    const QByteArray batch = server().url(LocalMediaServer::kVideoPath).toUtf8() + "\nhttp://127.0.0.1/caf\xe9\n";
-    const CliResult result = m_user.run({"download", "--output", m_output.path(), "--batch", "-"}, batch);
-
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "The batch input is not valid UTF-8 text; nothing was queued.\n");
-    EXPECT_TRUE(files().isEmpty());
+    struct Case
+    {
+        const char *name;
+        QString source;
+        QByteArray input;
+        int exitCode;
+        QString message;
+    };
+    const QList<Case> cases{
+        {"not UTF-8", "-", server().url(LocalMediaServer::kVideoPath).toUtf8() + "\nhttp://127.0.0.1/caf\xe9\n", 2,
+         "The batch input is not valid UTF-8 text; nothing was queued.\n"},
+        {"no such file", m_user.home() + "/missing.txt", {}, 2,
+         "Cannot read the batch file " + m_user.home() + "/missing.txt: No such file or directory\n"},
+        {"comments and invalid lines only", "-", "# nothing\n\nnot a link\n", 1,
+         "Line 3: not a link, skipped: not a link\nNo links to download.\n"},
+    };
+    for (const Case &c : cases) {
+        const CliResult result = m_user.run({"download", "--output", m_output.path(), "--batch", c.source}, c.input);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.name;
+        EXPECT_EQ(result.err, c.message) << c.name;
+        EXPECT_TRUE(files().isEmpty()) << c.name;
+    }
     EXPECT_TRUE(m_user.history().isEmpty());
+}
+
+// Whoever reads the progress may go away (`tarvelle-cli download … | head`):
+// the run goes on to its end and records it.
+TEST_F(CliDownload, AClosedOutputDoesNotStopTheRun)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    // The shell waits for the whole pipeline, so this run has ended when it returns.
+    const CliResult result = m_user.runPiped(
+        {"download", "--audio", "m4a", "--output", m_output.path(), server().url(LocalMediaServer::kVideoPath)},
+        "head -c 1");
+    EXPECT_TRUE(result.finished);
+    EXPECT_EQ(result.out.size(), 1);
+    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+    EXPECT_EQ(m_user.history({"--success"}).size(), 1);
 }

@@ -61,17 +61,32 @@ CliResult CliUser::run(const QStringList &arguments, const QByteArray &input, st
     return wait(*process, timeout);
 }
 
-CliResult CliUser::runOnTerminal(const QStringList &arguments) const
+QString CliUser::shellCommand(const QStringList &arguments)
 {
     QStringList quoted;
     for (const QString &argument : QStringList{cliPath()} + arguments)
         quoted.append("'" + QString(argument).replace("'", R"('\'')") + "'");
+    return quoted.join(' ');
+}
+
+CliResult CliUser::runShell(const QString &program, const QStringList &arguments) const
+{
     QProcess process;
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(home());
-    process.start(QStringLiteral("script"), {"--quiet", "--return", "--command", quoted.join(' '), "/dev/null"});
+    process.start(program, arguments);
     process.closeWriteChannel();
     return wait(process, std::chrono::seconds(120));
+}
+
+CliResult CliUser::runOnTerminal(const QStringList &arguments) const
+{
+    return runShell("script", {"--quiet", "--return", "--command", shellCommand(arguments), "/dev/null"});
+}
+
+CliResult CliUser::runPiped(const QStringList &arguments, const QString &reader) const
+{
+    return runShell("/bin/sh", {"-c", shellCommand(arguments) + " | " + reader});
 }
 
 QJsonArray CliUser::history(const QStringList &arguments) const

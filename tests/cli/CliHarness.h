@@ -39,6 +39,8 @@ public:
     // The same with standard output on a pseudo-terminal (through script(1));
     // `out` is what the terminal received, standard error included.
     CliResult runOnTerminal(const QStringList &arguments) const;
+    // The same with standard output piped into the shell command `reader`.
+    CliResult runPiped(const QStringList &arguments, const QString &reader) const;
     // Started, not waited for; standard output is read by the caller.
     std::unique_ptr<QProcess> start(const QStringList &arguments) const;
 
@@ -48,6 +50,9 @@ public:
 private:
     QProcessEnvironment environment() const;
     static CliResult wait(QProcess &process, std::chrono::milliseconds timeout);
+    // The command line of the binary with `arguments`, quoted for /bin/sh.
+    static QString shellCommand(const QStringList &arguments);
+    CliResult runShell(const QString &program, const QStringList &arguments) const;
 
     QTemporaryDir m_home;
 };
