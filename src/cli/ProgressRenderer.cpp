@@ -11,6 +11,18 @@ namespace {
 
 const QString kSeparator = QStringLiteral(" · ");
 
+// The line cut to fewer code units than the terminal has columns, never
+// between the two halves of a surrogate pair.
+QString fitted(const QString &line, int columns)
+{
+    if (columns <= 1 || line.size() < columns)
+        return line;
+    qsizetype length = columns - 1;
+    if (line.at(length).isLowSurrogate())
+        --length;
+    return line.left(length);
+}
+
 } // namespace
 
 ProgressRenderer::ProgressRenderer(QList<DownloadJobPtr> jobs, bool terminal, int columns, Writer writer,
@@ -91,8 +103,7 @@ void ProgressRenderer::redraw(const QStringList &lines)
     for (const QString &line : lines) {
         // One cell to spare: a line that fills the row exactly makes some
         // terminals wrap, and the cursor-up count would be wrong.
-        const QString shown = m_columns > 1 && line.size() >= m_columns ? line.left(m_columns - 1) : line;
-        text += QStringLiteral("\r\x1b[2K") + shown + QLatin1Char('\n');
+        text += QStringLiteral("\r\x1b[2K") + fitted(line, m_columns) + QLatin1Char('\n');
     }
     m_writer(text);
     m_shown = lines;

@@ -6,10 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <vector>
 
@@ -96,19 +98,37 @@ TEST_F(CliDownload, UsesTheStoredDefaults)
 }
 
 // On a terminal the job lines are redrawn in place: cursor up over the
-// lines drawn before, each line cleared and written again.
+// lines drawn before, each line cleared and written again, cut to the width
+// of the terminal when it has one.
 TEST_F(CliDownload, OnATerminalLinesAreRedrawn)
 {
     ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
-    const CliResult result = m_user.runOnTerminal(
-        {"download", "--audio", "m4a", "--output", m_output.path(), server().url(LocalMediaServer::kVideoPath),
-         server().url("/404")});
+    const QString redrawn = "\r\x1b[2K";
+    for (const int columns : {0, 24}) {
+        QTemporaryDir output;
+        const CliResult result = m_user.runOnTerminal({"download", "--audio", "m4a", "--output", output.path(),
+                                                       server().url(LocalMediaServer::kVideoPath), server().url("/404")},
+                                                      columns);
+        EXPECT_EQ(result.exitCode, 1) << columns << "\n" << result.out.toStdString();
+        EXPECT_TRUE(result.out.startsWith(redrawn + "[1/2] ")) << columns << "\n" << result.out.toStdString();
+        EXPECT_TRUE(result.out.contains("\x1b[2A" + redrawn + "[1/2] ")) << columns;
+        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList{"video [video].m4a"}) << columns;
 
-    EXPECT_EQ(result.exitCode, 1) << result.out.toStdString();
-    EXPECT_TRUE(result.out.startsWith("\r\x1b[2K[1/2] ")) << result.out.toStdString();
-    EXPECT_TRUE(result.out.contains("\x1b[2A\r\x1b[2K[1/2] ")) << result.out.toStdString();
-    EXPECT_TRUE(result.out.contains("\r\x1b[2K[1/2] video — Completed")) << result.out.toStdString();
-    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+        // Every drawn line, up to the end of its row.
+        QStringList drawn;
+        for (const QString &piece : result.out.split(redrawn).mid(1))
+            drawn.append(piece.section(QRegularExpression("[\r\n]"), 0, 0));
+        const QString finalLine = "[1/2] video — Completed · ";
+        if (columns == 0) {
+            EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [&](const QString &line) {
+                return line.startsWith(finalLine);
+            })) << result.out.toStdString();
+        } else {
+            EXPECT_TRUE(drawn.contains(finalLine.left(columns - 1))) << result.out.toStdString();
+            for (const QString &line : drawn)
+                EXPECT_LT(line.size(), columns) << line.toStdString();
+        }
+    }
 }
 
 // The title comes from the page: printed as text, never as terminal commands.

@@ -79,9 +79,11 @@ CliResult CliUser::runShell(const QString &program, const QStringList &arguments
     return wait(process, std::chrono::seconds(120));
 }
 
-CliResult CliUser::runOnTerminal(const QStringList &arguments) const
+CliResult CliUser::runOnTerminal(const QStringList &arguments, int columns) const
 {
-    return runShell("script", {"--quiet", "--return", "--command", shellCommand(arguments), "/dev/null"});
+    const QString command = columns > 0 ? QStringLiteral("stty cols %1; %2").arg(columns).arg(shellCommand(arguments))
+                                        : shellCommand(arguments);
+    return runShell("script", {"--quiet", "--return", "--command", command, "/dev/null"});
 }
 
 CliResult CliUser::runPiped(const QStringList &arguments, const QString &reader) const

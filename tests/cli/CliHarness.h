@@ -36,9 +36,10 @@ public:
 
     CliResult run(const QStringList &arguments, const QByteArray &input = {},
                   std::chrono::milliseconds timeout = std::chrono::seconds(120)) const;
-    // The same with standard output on a pseudo-terminal (through script(1));
-    // `out` is what the terminal received, standard error included.
-    CliResult runOnTerminal(const QStringList &arguments) const;
+    // The same with standard output on a pseudo-terminal (through script(1))
+    // of `columns` columns (0: size unknown); `out` is what the terminal
+    // received, standard error included.
+    CliResult runOnTerminal(const QStringList &arguments, int columns = 0) const;
     // The same with standard output piped into the shell command `reader`.
     CliResult runPiped(const QStringList &arguments, const QString &reader) const;
     // Started, not waited for; standard output is read by the caller.
