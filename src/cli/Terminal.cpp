@@ -14,9 +14,22 @@ void write(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
-bool isLineBreak(QChar c)
+// Line breaks and tabs: kept as a space so that words stay apart.
+bool becomesSpace(QChar c)
 {
-    return c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\r':
+    case u'\v':
+    case u'\f':
+    case u'\t':
+    case 0x0085:
+    case QChar::LineSeparator:
+    case QChar::ParagraphSeparator:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Embeddings, overrides and isolates: they could reorder the rest of the line.
@@ -59,7 +72,7 @@ QString plain(const QString &text)
     result.reserve(text.size());
     for (const QChar c : text) {
         // Cc covers C0, DEL and C1 (ESC, CSI among them).
-        if (isLineBreak(c) || c == QLatin1Char('\t'))
+        if (becomesSpace(c))
             result.append(QLatin1Char(' '));
         else if (c.category() != QChar::Other_Control && !isBidiControl(c))
             result.append(c);

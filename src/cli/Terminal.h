@@ -15,7 +15,7 @@ bool stdoutIsTerminal();
 int stdoutColumns();
 
 // Text from outside (titles, paths, messages of tools) with every control
-// character removed and line separators turned into spaces, so that it can
+// character removed (line breaks and tabs become spaces), so that it can
 // neither move the cursor, change colours nor break a line.
 QString plain(const QString &text);
 

@@ -61,7 +61,7 @@ protected:
     CliUser m_user;
     DownloadHistory m_walk = record("Morning Walk", "http://127.0.0.1/walk", "completed", 1);
     DownloadHistory m_news = record("Evening News", "http://127.0.0.1/news", "failed", 2);
-    DownloadHistory m_cooking = record("Cooking \x1b[2JShow", "http://127.0.0.1/cook", "cancelled", 3);
+    DownloadHistory m_cooking = record("Cooking\nTime \x1b[2JShow", "http://127.0.0.1/cook", "cancelled", 3);
 };
 
 TEST_F(CliHistory, FilterAndSearch)
@@ -113,7 +113,7 @@ TEST_F(CliHistory, TextForPeople)
     const auto when = [](const DownloadHistory &r) { return r.finishedAt->toLocalTime().toString("yyyy-MM-dd HH:mm"); };
     const CliResult result = m_user.run({"history"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, when(m_cooking) + "  Cancelled  Cooking [2JShow  Cancelled\n" + when(m_news) +
+    EXPECT_EQ(result.out, when(m_cooking) + "  Cancelled  Cooking Time [2JShow  Cancelled\n" + when(m_news) +
                               "  Failed  Evening News  A network error occurred.\n" + when(m_walk) +
                               "  Completed  Morning Walk  /downloads/Morning Walk.mp4\n");
 
