@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fills TREE/share/tarvelle/Tools with the four programs Tarvelle drives
 # (yt-dlp, ffmpeg, ffprobe, deno), writes TREE/share/tarvelle/manifest.json with
-# each file's SHA-256, and ships the license texts and THIRD_PARTY_NOTICES.md.
+# each file's SHA-256, and ships the license texts, THIRD_PARTY_NOTICES.md and
+# LEGAL.md.
 #
 # usage: scripts/bootstrap-tools.sh [TREE] [--yt-dlp PATH] [--ffmpeg PATH]
 #                                   [--ffprobe PATH] [--deno PATH]
@@ -26,7 +27,7 @@ while [ $# -gt 0 ]; do
       [ $# -ge 2 ] || die "$1 needs a path"
       given[${1#--}]=$2; shift 2 ;;
     -h|--help)
-      sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+      sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) die "unknown option $1 (see --help)" ;;
     *) [ -z "$tree" ] || die "only one TREE may be given"; tree=$1; shift ;;
   esac
@@ -148,5 +149,6 @@ mv -f "$share/manifest.json.new" "$share/manifest.json"
   printf '| Program | Version | License | Source |\n|---|---|---|---|\n'
   printf '%s' "$notices"
 } > "$share/THIRD_PARTY_NOTICES.md"
+cp -f -- "$repo/resources/LEGAL.md" "$share/LEGAL.md"
 
 printf 'bootstrap-tools: wrote %s\n' "$share/manifest.json"

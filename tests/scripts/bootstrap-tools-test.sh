@@ -16,6 +16,7 @@ for tool in yt-dlp ffmpeg ffprobe deno; do
   [ -s "$share/licenses/$tool.txt" ] || fail "no license text for $tool"
   grep -q "| $tool |" "$share/THIRD_PARTY_NOTICES.md" || fail "$tool missing from the notices"
 done
+cmp -s "$repo/resources/LEGAL.md" "$share/LEGAL.md" || fail "LEGAL.md is not shipped"
 "$share/Tools/yt-dlp" --version >/dev/null || fail "yt-dlp does not run"
 "$share/Tools/ffmpeg" -version >/dev/null || fail "ffmpeg does not run"
 "$share/Tools/ffprobe" -version >/dev/null || fail "ffprobe does not run"
