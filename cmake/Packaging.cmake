@@ -1,0 +1,82 @@
+# Installation and the Debian package.
+#
+# The installed tree has the build tree's layout: bin/ beside share/tarvelle/.
+# The programs find their resources at <dir of executable>/../share/tarvelle,
+# so the directory names are fixed here rather than taken from GNUInstallDirs,
+# and the tree can be copied anywhere as a whole. Debian's Qt lives in the
+# system library paths, so no RPATH is needed.
+
+# Date of the release named by the project version; change the two together.
+set(TARVELLE_RELEASE_DATE "2026-12-10")
+
+install(TARGETS tarvelle tarvelle-cli RUNTIME DESTINATION bin)
+
+# The shipped tools are installed from the build tree, where
+# scripts/bootstrap-tools.sh put them and where the tests ran against them.
+# Bootstrapping at install time instead would fetch programs over the network
+# while installing, possibly as root, and ship files no test has seen.
+set(TARVELLE_STAGED_RESOURCES "${CMAKE_BINARY_DIR}/share/tarvelle")
+install(CODE "
+  foreach(file manifest.json Tools/yt-dlp Tools/ffmpeg Tools/ffprobe Tools/deno)
+    if(NOT EXISTS \"${TARVELLE_STAGED_RESOURCES}/\${file}\")
+      message(FATAL_ERROR \"${TARVELLE_STAGED_RESOURCES}/\${file} is missing: \"
+        \"run scripts/bootstrap-tools.sh ${CMAKE_BINARY_DIR} before installing.\")
+    endif()
+  endforeach()")
+install(DIRECTORY "${TARVELLE_STAGED_RESOURCES}/" DESTINATION share/tarvelle USE_SOURCE_PERMISSIONS)
+
+# Desktop integration, named after the application id.
+set(desktop_sources "${PROJECT_SOURCE_DIR}/resources/desktop")
+set(desktop_generated "${CMAKE_BINARY_DIR}/desktop")
+configure_file("${desktop_sources}/tarvelle.desktop.in"
+  "${desktop_generated}/${TARVELLE_APP_ID}.desktop" @ONLY)
+configure_file("${desktop_sources}/tarvelle.metainfo.xml.in"
+  "${desktop_generated}/${TARVELLE_APP_ID}.metainfo.xml" @ONLY)
+install(FILES "${desktop_generated}/${TARVELLE_APP_ID}.desktop" DESTINATION share/applications)
+install(FILES "${desktop_generated}/${TARVELLE_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+install(FILES "${desktop_sources}/tarvelle.svg"
+  DESTINATION share/icons/hicolor/scalable/apps
+  RENAME "${TARVELLE_APP_ID}.svg")
+
+# The Debian package: `cpack -G DEB` in the build tree.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvelle)
+set(CPACK_PACKAGE_VENDOR Tarvelle)
+set(CPACK_PACKAGE_CONTACT "Tarvelle developers <tarvelle@tarvelle.io>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Analyse and download online video and audio")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Tarvelle is a desktop application that analyses links to online video and audio,\n\
+previews them and downloads them with live progress, a queue, a history and\n\
+notifications. It ships yt-dlp, ffmpeg, ffprobe and deno and runs them as\n\
+separate processes.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${TARVELLE_BUILD_NUMBER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION video)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Threads for xz; the tools make the package about 100 MB before compression.
+set(CPACK_THREADS 0)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+
+# dpkg-shlibdeps (package dpkg-dev) finds the libraries the executables and
+# the shipped tools link, with their versions. What it cannot see is named
+# here:
+#  - Qt loads its platform, SVG and SQLite plugins at run time;
+#  - the shipped yt-dlp is Debian's launcher script: it runs on python3 and
+#    imports the yt_dlp module that only the yt-dlp package installs;
+#  - the shipped ffmpeg and ffprobe are Debian's builds and need the libav*
+#    libraries and data of the ffmpeg package.
+set(tarvelle_runtime_packages
+  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins python3 yt-dlp ffmpeg)
+find_program(DPKG_SHLIBDEPS_PROGRAM dpkg-shlibdeps)
+if(DPKG_SHLIBDEPS_PROGRAM)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  list(APPEND tarvelle_runtime_packages
+    libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libqt6sql6 libssl3)
+endif()
+list(JOIN tarvelle_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# CJK text in the window, and the window on Wayland and its dark preference.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-wayland, xdg-desktop-portal")
+
+include(CPack)
