@@ -1,5 +1,8 @@
 #include "services/DesktopNotifier.h"
 
+#include "app/CommandLine.h"
+#include "app/DesktopColorScheme.h"
+#include "app/DesktopIdentity.h"
 #include "engine/DownloadCoordinator.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
@@ -15,11 +18,11 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> exitCode = handleCommandLine(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarvelle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tarvelle"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVELLE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(TARVELLE_APP_ID));
+    DesktopIdentity::apply();
+    DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
     // Quitting goes through the shutdown controller, which stops downloads first.
     QApplication::setQuitOnLastWindowClosed(false);
 
