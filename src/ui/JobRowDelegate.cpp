@@ -55,7 +55,7 @@ JobRowGeometry JobRowDelegate::geometry(const QRect &rect, const QModelIndex &in
     const JobRowContent &content = model->contentAt(index.row());
     const auto job = model->jobAt(index.row());
     const bool expanded = content.showsError && isExpanded(job->id());
-    return m_layout.compute(content, rect, expanded, expanded ? job->logLines().size() : 0);
+    return m_layout.compute(content, rect, expanded, expanded ? job->logLines() : QStringList());
 }
 
 QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -85,6 +85,12 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         fillRounded(*painter, card, 6, highlight);
     } else if (option.state & QStyle::State_MouseOver) {
         fillRounded(*painter, card, 6, Colors::quaternaryFill(palette));
+    } else {
+        QColor separator = text;
+        separator.setAlphaF(0.08);
+        painter->fillRect(QRect(option.rect.left() + JobRowLayout::kMarginX, option.rect.bottom(),
+                                option.rect.width() - 2 * JobRowLayout::kMarginX, 1),
+                          separator);
     }
 
     paintThumbnail(*painter, g.thumbnail, content.thumbnailUrl, palette);

@@ -30,8 +30,24 @@ int JobRowLayout::buttonHeight() const
     return QFontMetrics(buttonFont).height() + 10;
 }
 
+int JobRowLayout::logHeight(const QStringList &lines, int width) const
+{
+    // The viewer wraps long lines; count wrapped lines only until the viewer
+    // is as high as it gets, so a 5000-line log costs no more than a short one.
+    const QFontMetrics metrics(logFont);
+    const int chrome = 2 * kLogPadding + 4;
+    const int textWidth = qMax(1, width - chrome - 16);
+    int height = chrome;
+    for (const QString &line : lines) {
+        height += metrics.lineSpacing() * qMax(1, (metrics.horizontalAdvance(line) + textWidth - 1) / textWidth);
+        if (height >= kLogMaxHeight)
+            return kLogMaxHeight;
+    }
+    return qMax(height, chrome + metrics.lineSpacing());
+}
+
 JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &rect, bool expanded,
-                                     qsizetype logLines) const
+                                     const QStringList &logLines) const
 {
     JobRowGeometry g;
     const int left = rect.left() + kMarginX;
@@ -90,10 +106,7 @@ JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &
         buttons.append({QRect(right + 1 - toggleWidth, y + kSpacing, toggleWidth, buttonH), toggle, std::nullopt});
         y = g.error.bottom() + 1;
         if (expanded) {
-            const int textHeight = static_cast<int>(qMin<qsizetype>(qMax<qsizetype>(logLines, 1), 1000))
-                * QFontMetrics(logFont).lineSpacing();
-            const int height = qMin(kLogMaxHeight, textHeight + 2 * kLogPadding + 4);
-            g.log = QRect(left, y + kSpacing, right - left + 1, height);
+            g.log = QRect(left, y + kSpacing, right - left + 1, logHeight(logLines, right - left + 1));
             y = g.log.bottom() + 1;
         }
     }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QList>
 #include <QRect>
+#include <QStringList>
 
 // Where each part of a job row goes, for painting, measuring, placing the
 // log viewer and finding the button under the mouse. The row's clickable
@@ -40,7 +41,8 @@ public:
     JobRowLayout();
 
     // `logLines` only matters when `expanded`.
-    JobRowGeometry compute(const JobRowContent &content, const QRect &rect, bool expanded, qsizetype logLines) const;
+    JobRowGeometry compute(const JobRowContent &content, const QRect &rect, bool expanded,
+                           const QStringList &logLines) const;
 
     // The log toggle's text for the state it would change.
     static QString logToggleText(bool expanded);
@@ -63,5 +65,6 @@ public:
 
 private:
     int buttonWidth(const QString &text) const;
+    int logHeight(const QStringList &lines, int width) const;
     int buttonHeight() const;
 };
