@@ -1,4 +1,4 @@
-#include "FileModes.h"
+#include "support/FileModes.h"
 #include "HistoryTestSupport.h"
 
 #include "history/HistoryStore.h"

@@ -1,7 +1,7 @@
 #include "services/FileService.h"
 
 #include "DesktopRecorder.h"
-#include "FileModes.h"
+#include "support/FileModes.h"
 #include "support/TestSupport.h"
 
 #include <QDesktopServices>

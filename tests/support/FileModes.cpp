@@ -1,4 +1,4 @@
-#include "FileModes.h"
+#include "support/FileModes.h"
 
 #include <gtest/gtest.h>
 
