@@ -55,7 +55,7 @@ QString label(AppLanguage language)
 {
     switch (language) {
     case AppLanguage::system:
-        return QCoreApplication::translate("AppLanguage", QT_TRANSLATE_NOOP("AppLanguage", "System Default"));
+        return QCoreApplication::translate("AppLanguage", "System Default");
     case AppLanguage::english:
         return QStringLiteral("English");
     case AppLanguage::simplifiedChinese:
