@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kMissingProgramStatus = 127;
+constexpr int kUnstartableProgramStatus = 1;
 
 AnalyzeResult resultOf(const ProcessRunResult &run, const LineCollector &collector)
 {
@@ -19,9 +20,12 @@ AnalyzeResult resultOf(const ProcessRunResult &run, const LineCollector &collect
         return DownloadErrorCategory::cancelled;
     const QString out = collector.out();
     const QString err = collector.err();
-    // The runner reports a program that does not exist as 127 without any
-    // output; the classifier, which reads only text, would call it unknown.
-    if (run.code == kMissingProgramStatus && out.isEmpty() && err.isEmpty())
+    // The runner reports a program that cannot be started as 127 (no such
+    // file) or 1 (not executable, not a program) without any output; the
+    // classifier, which reads only text, would call it unknown. A yt-dlp that
+    // really ran and failed always says why.
+    if ((run.code == kMissingProgramStatus || run.code == kUnstartableProgramStatus) && out.isEmpty()
+        && err.isEmpty())
         return DownloadErrorCategory::toolMissing;
     if (run.code != 0)
         return AnalyzeResult(DownloadErrorClassifier::classify(run.code, out, err, false), err);

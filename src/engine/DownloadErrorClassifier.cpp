@@ -62,7 +62,8 @@ DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QS
         return Category::loginRequired;
     if (containsAny(text, {"no space left", "disk full"}) || containsAll(text, {"write error", "space"}))
         return Category::diskFull;
-    if (text.contains(QLatin1String("permission denied")))
+    // A read-only file system refuses writes just like a folder's mode does.
+    if (containsAny(text, {"permission denied", "read-only file system"}))
         return Category::permissionDenied;
     if (text.contains(QLatin1String("ffmpeg")) && containsAny(text, {"error", "failed"}))
         return Category::ffmpegFailure;
@@ -82,6 +83,7 @@ DownloadErrorCategory classify(const std::error_code &error)
         case ENOENT:
             return Category::toolMissing;
         case EACCES:
+        case EROFS:
             return Category::permissionDenied;
         case ENOSPC:
             return Category::diskFull;

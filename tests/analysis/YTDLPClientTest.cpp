@@ -204,6 +204,24 @@ TEST_F(YTDLPClientFakeToolTest, AToolsFolderWithoutYtDlpGivesToolMissing)
     EXPECT_EQ(describe(analyze(kLink)), "privateMedia");
 }
 
+TEST_F(YTDLPClientFakeToolTest, AYtDlpThatCannotBeStartedGivesToolMissing)
+{
+    const QString path = QDir(toolsPath()).filePath("yt-dlp");
+    const QList<std::pair<const char *, QByteArray>> cases = {
+        {"not executable", "#!/bin/sh\necho '{}'\n"},
+        {"not a program", QByteArray("\x7f" "ELFgarbage")},
+    };
+    for (const auto &[name, content] : cases) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        const bool executable = QByteArray(name) != "not executable";
+        file.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+        EXPECT_EQ(describe(analyze(kLink)), "toolMissing") << name;
+    }
+}
+
 TEST_F(YTDLPClientFakeToolTest, CancellingARunningAnalysisEndsItsProcessGroup)
 {
     fakeYtDlp("touch \"$(dirname \"$0\")/started\"\nsleep 60 &\nwait\n");

@@ -46,6 +46,7 @@ TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
         {"write error: out of space", Category::diskFull},
         {"write error", Category::unknown},
         {"ERROR: unable to open for writing: [Errno 13] Permission denied", Category::permissionDenied},
+        {"ERROR: unable to open for writing: [Errno 30] Read-only file system: 'x.part'", Category::permissionDenied},
         {"[ffmpeg] Merging formats\nERROR: something odd", Category::ffmpegFailure},
         {"ERROR: Postprocessing: ffmpeg exited with code 1 failed", Category::ffmpegFailure},
         {"[Merger] Merging formats into x.mp4\nfailed", Category::mergeFailure},
@@ -99,6 +100,8 @@ TEST(DownloadErrorClassifier, ClassifiesLaunchErrors)
     EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(EACCES, std::generic_category())),
               Category::permissionDenied);
     EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(ENOSPC, std::system_category())), Category::diskFull);
+    EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(EROFS, std::generic_category())),
+              Category::permissionDenied);
     EXPECT_EQ(DownloadErrorClassifier::classify(std::error_code(ENOEXEC, std::generic_category())), Category::unknown);
 
     const QList<std::pair<std::string, Category>> described = {
