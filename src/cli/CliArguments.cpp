@@ -75,7 +75,7 @@ QString missingValue(const QString &name)
 
 QString invalidValue(const QString &name, const QString &value, const QString &allowed)
 {
-    return tr("Invalid value for %1: %2 (one of %3)").arg(name, value, allowed);
+    return tr("Invalid value for %1: '%2' (expected %3)").arg(name, value, allowed);
 }
 
 QString noValueAllowed(const QString &name)
@@ -144,18 +144,18 @@ CliParseResult parseDownload(const QStringList &arguments)
         [&](const QString &name, const std::optional<QString> &inlineValue) -> QString {
             if (name == QLatin1String("--audio"))
                 return readValue<AudioFormat>(
-                    cursor, name, inlineValue, QStringLiteral("best, mp3, m4a"),
+                    cursor, name, inlineValue, tr("best, mp3 or m4a"),
                     [](const QString &text) { return AudioFormats::fromRawValue(text); }, request.audio);
             if (name == QLatin1String("--quality"))
                 return readValue<VideoQuality>(cursor, name, inlineValue,
-                                               QStringLiteral("best, 2160, 1440, 1080, 720, 480"), qualityFromText,
+                                               tr("best, 2160, 1440, 1080, 720 or 480"), qualityFromText,
                                                request.quality);
             if (name == QLatin1String("--subs"))
                 return readValue<SubtitleMode>(
-                    cursor, name, inlineValue, QStringLiteral("none, original, auto"),
+                    cursor, name, inlineValue, tr("none, original or auto"),
                     [](const QString &text) { return SubtitleModes::fromRawValue(text); }, request.subtitles);
             if (name == QLatin1String("--lang"))
-                return readValue<QString>(cursor, name, inlineValue, tr("language codes"), nonEmpty,
+                return readValue<QString>(cursor, name, inlineValue, tr("language codes such as en or en,de"), nonEmpty,
                                           request.subtitleLang);
             if (name == QLatin1String("--output"))
                 return readValue<QString>(cursor, name, inlineValue, tr("a folder"), nonEmpty,

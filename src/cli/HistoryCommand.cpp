@@ -28,8 +28,9 @@ QString isoTime(const QDateTime &time)
 
 QString describe(const DownloadHistory &record)
 {
-    const QString when = record.finishedAt ? record.finishedAt->toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                                           : QStringLiteral("-");
+    const QString when = record.finishedAt
+                             ? record.finishedAt->toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                             : QStringLiteral("-");
     QStringList parts{when, JobStatusInfo::forStatus(record.finalStatus(), QString()).text,
                       Terminal::plain(record.title)};
     if (record.finalFilePath)

@@ -93,7 +93,8 @@ TEST_F(CliAnalyze, FailuresGiveTheirCategory)
 
         const CliResult json = m_user.run({"analyze", "--json", c.url});
         EXPECT_EQ(json.exitCode, 1) << c.name;
-        EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object(), QJsonObject({{"error", DownloadErrorCategories::rawValue(c.category)}}))
+        const QJsonObject expected{{"error", DownloadErrorCategories::rawValue(c.category)}};
+        EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object(), expected)
             << c.name << "\n" << json.out.toStdString();
         EXPECT_EQ(json.err, message + "\n") << c.name;
     }

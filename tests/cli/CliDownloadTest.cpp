@@ -106,9 +106,9 @@ TEST_F(CliDownload, OnATerminalLinesAreRedrawn)
     const QString redrawn = "\r\x1b[2K";
     for (const int columns : {0, 24}) {
         QTemporaryDir output;
-        const CliResult result = m_user.runOnTerminal({"download", "--audio", "m4a", "--output", output.path(),
-                                                       server().url(LocalMediaServer::kVideoPath), server().url("/404")},
-                                                      columns);
+        const QStringList arguments{"download", "--audio", "m4a", "--output", output.path(),
+                                    server().url(LocalMediaServer::kVideoPath), server().url("/404")};
+        const CliResult result = m_user.runOnTerminal(arguments, columns);
         EXPECT_EQ(result.exitCode, 1) << columns << "\n" << result.out.toStdString();
         EXPECT_TRUE(result.out.startsWith(redrawn + "[1/2] ")) << columns << "\n" << result.out.toStdString();
         EXPECT_TRUE(result.out.contains("\x1b[2A" + redrawn + "[1/2] ")) << columns;
