@@ -37,6 +37,7 @@ int main(int argc, char **argv)
     NotificationService::shared().requestAuthorization();
 
     ShutdownController shutdown(coordinator);
+    shutdown.stopOnTerminationSignals();
     MainWindow window(state, shutdown, ThumbnailLoader::shared());
     QObject::connect(&shutdown, &ShutdownController::quitApproved, &application, [&] {
         window.close();

@@ -5,7 +5,33 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <array>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::array kTerminationSignals{SIGINT, SIGTERM, SIGHUP};
+
+// The signal handler may only write to a pipe; the GUI thread reads it.
+int signalPipe[2] = {-1, -1};
+std::array<struct sigaction, kTerminationSignals.size()> previousHandlers{};
+
+void writeSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
 
 ShutdownController::ShutdownController(DownloadCoordinator &coordinator, QObject *parent)
     : QObject(parent), m_coordinator(coordinator)
@@ -14,6 +40,41 @@ ShutdownController::ShutdownController(DownloadCoordinator &coordinator, QObject
         if (m_stopping)
             finish();
     });
+}
+
+ShutdownController::~ShutdownController()
+{
+    if (!m_signalNotifier)
+        return;
+    for (size_t i = 0; i < kTerminationSignals.size(); ++i)
+        ::sigaction(kTerminationSignals[i], &previousHandlers[i], nullptr);
+}
+
+void ShutdownController::stopOnTerminationSignals()
+{
+    if (m_signalNotifier)
+        return;
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    m_signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, &ShutdownController::terminationSignalled);
+    struct sigaction action = {};
+    action.sa_handler = writeSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (size_t i = 0; i < kTerminationSignals.size(); ++i)
+        ::sigaction(kTerminationSignals[i], &action, &previousHandlers[i]);
+}
+
+void ShutdownController::terminationSignalled()
+{
+    char bytes[16];
+    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    if (m_stopping)
+        finish();
+    else
+        stop();
 }
 
 bool ShutdownController::hasUnfinishedJobs() const

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class DownloadCoordinator;
+class QSocketNotifier;
 class QWidget;
 
 // Quitting: while downloads run or wait, the person is asked first; then
@@ -19,8 +20,15 @@ public:
 
     ShutdownController(DownloadCoordinator &coordinator, QObject *parent = nullptr);
 
+    ~ShutdownController() override;
+
     // Asks (over `window`) when there is something to stop, else quits at once.
     void requestQuit(QWidget *window);
+
+    // From now on SIGINT, SIGTERM and SIGHUP stop every download and quit,
+    // without asking: nobody is there to answer. A second signal quits at
+    // once. The previous handlers come back when this object goes.
+    void stopOnTerminationSignals();
     bool isQuitting() const { return m_stopping; }
 
 signals:
@@ -32,8 +40,11 @@ private:
     void stop();
     void finish();
 
+    void terminationSignalled();
+
     DownloadCoordinator &m_coordinator;
     QPointer<QWidget> m_question;
+    QSocketNotifier *m_signalNotifier = nullptr;
     bool m_stopping = false;
     bool m_finished = false;
 };
