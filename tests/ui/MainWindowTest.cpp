@@ -139,6 +139,20 @@ TEST_F(MainWindowTest, SwitchingSectionsMakesTheScreenAfresh)
     EXPECT_TRUE(find<QLineEdit>("urlInput")->text().isEmpty());
 }
 
+TEST_F(MainWindowTest, ArrowKeysMoveThroughTheSections)
+{
+    app.state->setLegalAccepted(true);
+    open();
+    find<QAbstractButton>("navDownloads")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::history);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::settings);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::history);
+    EXPECT_TRUE(find<QAbstractButton>("navHistory")->hasFocus());
+}
+
 TEST_F(MainWindowTest, ClosingWithWaitingDownloadsAsksFirst)
 {
     app.state->setLegalAccepted(true);
