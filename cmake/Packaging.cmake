@@ -54,6 +54,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE "${TARVELLE_BUILD_NUMBER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Strips the installed targets only: the shipped tools are installed as plain
+# files and keep the bytes their manifest digests describe.
+set(CPACK_STRIP_FILES ON)
 # Threads for xz; the tools make the package about 100 MB before compression.
 set(CPACK_THREADS 0)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

@@ -37,6 +37,9 @@ DesktopColorScheme::DesktopColorScheme(QDBusConnection bus, QObject *parent)
 {
     if (!bus.isConnected())
         return;
+    // QtDBus finds the slot's argument types by name; QDBusVariant has no
+    // name until it is registered, and the connection would fail silently.
+    qRegisterMetaType<QDBusVariant>();
     bus.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
                 SLOT(settingChanged(QString, QString, QDBusVariant)));
     QDBusMessage read = QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface,

@@ -118,5 +118,10 @@ for package in libqt6widgets6 libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6 pytho
 done
 printf 'package: %s, %s bytes\n' "$(basename "$deb")" "$(stat -c %s "$deb")"
 
+step "the package's own tree, unpacked"
+# Its programs were stripped; its tools must still match their manifest.
+dpkg-deb -x "$deb" "$scratch/unpacked"
+check_programs "$scratch/unpacked/usr"
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "all install and package checks passed"
