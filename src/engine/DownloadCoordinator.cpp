@@ -189,10 +189,12 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
         return;
     }
 
-    job->setStatus(DownloadStatus::downloading);
-    job->setStartedAt(QDateTime::currentDateTime());
+    // The runner is in place before the status changes, so a cancel made by
+    // an observer of that change still reaches it (and the tool never starts).
     auto runner = std::make_shared<ProcessRunner>();
     job->setRunner(runner);
+    job->setStartedAt(QDateTime::currentDateTime());
+    job->setStatus(DownloadStatus::downloading);
 
     const auto run = m_runs.value(job->id());
     run->inbox = LineInbox::create(this, [weak = job->weakRef()](const QList<OutputLine> &lines) {

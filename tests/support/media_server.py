@@ -13,6 +13,8 @@ Routes:
                    parameters title= and src= replace the defaults
   /404             always 404
   /close-mid-body  announces a long body, sends part of it, closes the socket
+  /stall-mid-body  announces a long body, sends part of it, then sends nothing
+                   more (for two minutes) while keeping the connection open
 """
 
 import argparse
@@ -56,6 +58,8 @@ class Handler(BaseHTTPRequestHandler):
             self.send_bytes(404, b"not found\n", "text/plain", send_body)
         elif path == "/close-mid-body":
             self.close_mid_body(send_body)
+        elif path == "/stall-mid-body":
+            self.stall_mid_body(send_body)
         elif path == "/page":
             query = urllib.parse.parse_qs(parsed.query)
             title = query.get("title", [DEFAULT_TITLE])[0]
@@ -86,6 +90,17 @@ class Handler(BaseHTTPRequestHandler):
             self.wfile.flush()
         self.close_connection = True
         self.connection.shutdown(2)
+
+    def stall_mid_body(self, send_body):
+        self.send_response(200)
+        self.send_header("Content-Type", "video/mp4")
+        self.send_header("Content-Length", str(1024 * 1024))
+        self.end_headers()
+        if send_body:
+            self.wfile.write(b"\0" * (64 * 1024))
+            self.wfile.flush()
+            time.sleep(120)
+        self.close_connection = True
 
     def send_file(self, path, send_body):
         root = os.path.realpath(self.server.folder)
