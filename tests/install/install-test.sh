@@ -106,10 +106,12 @@ for path in usr/bin/tarvelle usr/bin/tarvelle-cli \
   usr/share/tarvelle/Tools/ffprobe usr/share/tarvelle/Tools/deno; do
   grep -Eq "^-rwxr-xr-x .* \./$path\$" <<<"$contents" || fail "the package has no executable /$path"
 done
-for path in usr/share/tarvelle/manifest.json usr/share/tarvelle/THIRD_PARTY_NOTICES.md \
+# Everything the bootstrap staged (manifest, notices, licenses, legal text).
+staged=$(cd "$build/share/tarvelle" && find . -type f | sed 's|^\./|usr/share/tarvelle/|')
+for path in $staged \
   "usr/share/applications/$app_id.desktop" "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   "usr/share/metainfo/$app_id.metainfo.xml"; do
-  grep -Eq " \./$path\$" <<<"$contents" || fail "the package has no /$path"
+  grep -Fq " ./$path" <<<"$contents" || fail "the package has no /$path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
