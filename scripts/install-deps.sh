@@ -12,6 +12,8 @@ packages=(
   libssl-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb
+  # fuzzing: clang with libFuzzer and the sanitizer runtimes
+  clang-14 libclang-rt-14-dev
   # the shipped tools come from these packages; python3 serves the test media
   yt-dlp ffmpeg python3
   # text in the window never renders as boxes, Chinese included

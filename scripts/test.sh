@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine, builds Tarvelle, ships the tools into the build
-# tree and runs the whole test suite.
+# tree and runs the whole test suite; then the same suite under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of every fuzz
+# target. Set TARVELLE_QUICK=1 to run the plain suite only.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARVELLE_BUILD_DIR:-$repo/build}
@@ -9,5 +11,9 @@ build=${TARVELLE_BUILD_DIR:-$repo/build}
 cmake -S "$repo" -B "$build" -G Ninja
 cmake --build "$build"
 "$repo/scripts/bootstrap-tools.sh" "$build"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j2
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j2)
+
+if [ "${TARVELLE_QUICK:-0}" != 1 ]; then
+  "$repo/scripts/test-sanitizers.sh" address
+  "$repo/scripts/fuzz.sh" 20
+fi
