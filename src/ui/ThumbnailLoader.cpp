@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QThreadPool>
+#include <QTimer>
 
 namespace {
 
@@ -114,6 +115,8 @@ void ThumbnailLoader::start(const QUrl &url)
     connect(reply, &QNetworkReply::metaDataChanged, this, refuseLarge);
     connect(reply, &QNetworkReply::readyRead, this, refuseLarge);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { transferEnded(reply); });
+    // A server dripping bytes never falls silent; this bounds the whole transfer.
+    QTimer::singleShot(m_limits.totalTimeoutMs, reply, [reply] { reply->abort(); });
 }
 
 void ThumbnailLoader::transferEnded(QNetworkReply *reply)

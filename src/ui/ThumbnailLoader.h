@@ -17,8 +17,8 @@ class QNetworkReply;
 // on the thread pool, and only the finished, shrunken image comes back.
 //
 // Only http and https links are fetched (redirects may not leave them); a
-// body larger than maxBytes or a transfer silent for longer than timeout
-// fails. Images are kept in a bounded in-memory cache; failures are
+// body larger than maxBytes, a transfer silent for longer than timeoutMs or
+// lasting longer than totalTimeoutMs fails. Images are kept in a bounded in-memory cache; failures are
 // remembered too, so a broken link is not fetched again on every repaint.
 // GUI thread only.
 class ThumbnailLoader : public QObject
@@ -29,7 +29,8 @@ public:
     struct Limits
     {
         qint64 maxBytes = 8 * 1024 * 1024;
-        int timeoutMs = 15000;
+        int timeoutMs = 15000;      // longest silence during a transfer
+        int totalTimeoutMs = 30000; // longest transfer, however steady
         qint64 cacheBytes = 64 * 1024 * 1024;
         int maxEdge = 480;      // longer side of a kept image, in pixels
         int maxActive = 6;      // transfers at the same time

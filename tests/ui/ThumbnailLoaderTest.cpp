@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,25 @@ TEST_F(ThumbnailLoaderTest, ABodyLargerThanTheLimitFails)
     limits.maxBytes = 1024;
     ThumbnailLoader loader(limits);
     EXPECT_EQ(load(loader, QUrl(server.url(QStringLiteral("/thumb.png")))), ThumbnailLoader::State::failed);
+}
+
+TEST(ThumbnailLoaderSlow, ATransferLastingTooLongFails)
+{
+    LocalMediaServer server(LocalMediaServer::Options{64 * 1024});
+    ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
+    // Noise does not compress: about 1 MB of PNG, some 16 s at this rate.
+    QImage noise(600, 600, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, QRandomGenerator::global()->generate());
+    }
+    ASSERT_TRUE(noise.save(server.mediaDirectory() + QStringLiteral("/noise.png")));
+    ThumbnailLoader::Limits limits;
+    limits.totalTimeoutMs = 500;
+    ThumbnailLoader loader(limits);
+    const QUrl url(server.url(QStringLiteral("/noise.png")));
+    loader.pixmap(url);
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return loader.state(url) == ThumbnailLoader::State::failed; }));
 }
 
 TEST_F(ThumbnailLoaderTest, TheCacheStaysWithinItsBound)
