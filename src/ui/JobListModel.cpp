@@ -59,6 +59,20 @@ QVariant JobListModel::data(const QModelIndex &index, int role) const
         const auto &content = contentAt(index.row());
         return content.title + QStringLiteral(", ") + content.badge.text;
     }
+    case Qt::AccessibleDescriptionRole: {
+        // What the painted row shows beyond its name, for screen readers.
+        const auto &content = contentAt(index.row());
+        QStringList parts{content.subtitle};
+        for (const QString &part : {content.headline, content.detailText, content.note, content.errorSummary}) {
+            if (!part.isEmpty())
+                parts << part;
+        }
+        QStringList buttons;
+        for (const JobRowAction action : content.actions)
+            buttons << JobRowContent::actionText(action);
+        parts << tr("Buttons: %1").arg(buttons.join(QStringLiteral(", ")));
+        return parts.join(QStringLiteral(". "));
+    }
     case JobIdRole:
         return m_rows.at(index.row()).job->id();
     default:

@@ -30,7 +30,8 @@ public:
     explicit JobListModel(DownloadQueue &queue, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    // DisplayRole and ToolTipRole: the title; AccessibleTextRole: title and status.
+    // DisplayRole and ToolTipRole: the title; AccessibleTextRole: title and
+    // status; AccessibleDescriptionRole: the rest of the row and its buttons.
     QVariant data(const QModelIndex &index, int role) const override;
 
     DownloadJobPtr jobAt(int row) const;

@@ -34,6 +34,20 @@ TEST(JobListModel, FollowsTheQueueAsJobsComeAndGo)
     EXPECT_EQ(model.data(model.index(1), Qt::DisplayRole).toString(), batch.at(1)->url());
 }
 
+TEST(JobListModel, ScreenReadersHearWhatTheRowShows)
+{
+    DownloadQueue queue;
+    queue.setMaxConcurrent(0);
+    const auto job = makeJob(0);
+    job->setStatus(DownloadStatus::failed);
+    job->setErrorSummary(QStringLiteral("Something broke"));
+    queue.add(job);
+    JobListModel model(queue);
+    EXPECT_EQ(model.data(model.index(0), Qt::AccessibleTextRole).toString(), job->url() + QStringLiteral(", Failed"));
+    EXPECT_EQ(model.data(model.index(0), Qt::AccessibleDescriptionRole).toString(),
+              QString::fromUtf8("Video · 1080p. Something broke. Buttons: Retry, Remove"));
+}
+
 TEST(JobListModel, ManyChangesOfOneJobAreReportedOnce)
 {
     DownloadQueue queue;
