@@ -3,6 +3,7 @@
 #include "settings/AppConfiguration.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 
 #include <QDir>
 #include <QEvent>
@@ -23,12 +24,6 @@ QFrame *divider(QWidget *parent)
     return line;
 }
 
-void setForeground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 } // namespace
 
@@ -130,6 +125,7 @@ void AboutView::buildTools()
     for (const ToolDiagnostic &tool : m_report->tools) {
         auto *line = new QHBoxLayout;
         auto *name = new QLabel(tool.name, this);
+        name->setObjectName(QStringLiteral("aboutToolName"));
         name->setTextFormat(Qt::PlainText);
         const QString versionText = tool.version.value_or(QStringLiteral("-"));
         auto *version = new QLabel(this);

@@ -10,6 +10,7 @@
 #include "ui/Colors.h"
 #include "ui/EmptyStatePanel.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/Symbols.h"
 #include "ui/ToolDiagnosticRow.h"
 
@@ -38,12 +39,6 @@ QLabel *plain(const QString &objectName, const QString &text, QWidget *parent)
     return label;
 }
 
-void setForeground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 // A symbol and a text side by side, as one labelled item.
 QWidget *symbolLabel(const QString &objectName, const QString &symbol, const QString &text, const QColor &colour,
@@ -239,8 +234,7 @@ void DiagnosticsView::buildReport()
     form->addRow(tr("Manifest"), plain(QStringLiteral("diagnosticsManifest"),
                                        report.manifestPresent ? tr("Present") : tr("Missing"), application));
     form->addRow(tr("Version"), plain(QStringLiteral("diagnosticsVersion"),
-                                      AppConfiguration::version() + QStringLiteral(" (Build ")
-                                          + AppConfiguration::buildNumber() + QLatin1Char(')'),
+                                      tr("%1 (Build %2)").arg(AppConfiguration::version(), AppConfiguration::buildNumber()),
                                       application));
     form->addRow(tr("Application ID"), plain(QStringLiteral("diagnosticsApplicationId"), AppConfiguration::appId(), application));
     form->addRow(tr("System"), plain(QStringLiteral("diagnosticsSystem"), m_result->systemName, application));

@@ -2,6 +2,7 @@
 
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/Symbols.h"
 
 #include <QEvent>
@@ -47,9 +48,7 @@ void EmptyStatePanel::paintSymbol()
     const QColor dim = Colors::secondaryText(palette());
     m_symbol->setPixmap(Symbols::tinted(m_symbolName, dim, QFontMetrics(Fonts::largeSymbolFont()).height() + 8,
                                         devicePixelRatioF()));
-    QPalette dimmed = m_description->palette();
-    dimmed.setColor(QPalette::WindowText, dim);
-    m_description->setPalette(dimmed);
+    setForeground(m_description, dim);
 }
 
 void EmptyStatePanel::changeEvent(QEvent *event)

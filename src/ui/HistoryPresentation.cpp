@@ -84,8 +84,9 @@ QString subtitle(const DownloadHistory &record)
 QString dateText(const DownloadHistory &record, const QLocale &locale)
 {
     const QDateTime when = (record.finishedAt ? *record.finishedAt : record.startedAt).toLocalTime();
-    return locale.toString(when.date(), abbreviatedDateFormat(locale)) + QLatin1Char(' ')
-        + locale.toString(when.time(), QLocale::ShortFormat);
+    // Qt 6.4 has no day periods ("B", as in zh_TW's "Bh:mm"); AM/PM stands in.
+    const QString time = locale.timeFormat(QLocale::ShortFormat).replace(QLatin1Char('B'), QLatin1String("AP"));
+    return locale.toString(when.date(), abbreviatedDateFormat(locale)) + QLatin1Char(' ') + locale.toString(when.time(), time);
 }
 
 } // namespace HistoryPresentation

@@ -2,7 +2,9 @@
 
 #include "analysis/ThumbnailService.h"
 #include "ui/Colors.h"
+#include "ui/ElidedLabel.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/HistoryPresentation.h"
 #include "ui/StatusBadge.h"
 #include "ui/Symbols.h"
@@ -32,12 +34,13 @@ QPushButton *smallButton(const QString &objectName, QWidget *parent)
     return button;
 }
 
-void setForeground(QWidget *widget, const QColor &colour)
+
+// The height a line of `font` takes, also when its glyphs come from a
+// fallback font (Chinese dates and labels are taller than Latin text).
+int lineHeight(const QFont &font)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
+    const QFontMetrics metrics(font);
+    return qMax(metrics.height(), metrics.boundingRect(QStringLiteral("年gÅ")).height() + 2);
 }
 
 } // namespace
@@ -45,7 +48,7 @@ void setForeground(QWidget *widget, const QColor &colour)
 HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
     : QWidget(parent), m_thumbnail(new ThumbnailView(thumbnails, QSize(72, 40), 4, this)),
       m_title(new WrappedLabel(2, this)), m_badge(new StatusBadge(this)), m_date(new QLabel(this)),
-      m_subtitle(new WrappedLabel(1, this)), m_open(smallButton(QStringLiteral("historyOpenButton"), this)),
+      m_subtitle(new ElidedLabel(this)), m_open(smallButton(QStringLiteral("historyOpenButton"), this)),
       m_reveal(smallButton(QStringLiteral("historyRevealButton"), this)), m_missing(new QWidget(this)),
       m_missingIcon(new QLabel(m_missing)), m_missingText(new QLabel(m_missing)),
       m_remove(smallButton(QStringLiteral("historyRemoveButton"), this))
@@ -73,9 +76,11 @@ HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
 
     auto *column = new QVBoxLayout;
     column->setSpacing(kLineSpacing);
+    column->addStretch();
     column->addWidget(m_title);
     column->addLayout(statusLine);
     column->addWidget(m_subtitle);
+    column->addStretch();
 
     auto *missingLayout = new QHBoxLayout(m_missing);
     missingLayout->setContentsMargins(0, 0, 0, 0);
@@ -105,11 +110,9 @@ HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
 
 int HistoryRow::fixedHeight()
 {
-    const QFontMetrics title(Fonts::subheadline());
-    const QFontMetrics caption(Fonts::caption());
-    const QFontMetrics caption2(Fonts::caption2());
-    const int badge = caption.height() + 6;
-    const int column = title.lineSpacing() + title.height() + kLineSpacing + badge + kLineSpacing + caption2.height();
+    const int title = lineHeight(Fonts::subheadline());
+    const int badge = lineHeight(Fonts::caption()) + 6;
+    const int column = 2 * title + kLineSpacing + badge + kLineSpacing + lineHeight(Fonts::caption2());
     return qMax(column, 40) + 2 * kMarginY + 2;
 }
 
@@ -120,7 +123,7 @@ void HistoryRow::bind(const DownloadHistory &record, std::optional<bool> fileExi
     m_title->setText(record.title);
     m_badge->setStatus(record.finalStatus());
     m_date->setText(HistoryPresentation::dateText(record));
-    m_subtitle->setText(HistoryPresentation::subtitle(record));
+    m_subtitle->setFullText(HistoryPresentation::subtitle(record));
     const bool hasPath = record.finalFilePath && !record.finalFilePath->isEmpty();
     m_subtitle->setToolTip(hasPath ? *record.finalFilePath : record.title);
     const bool present = hasPath && fileExists.value_or(false);
@@ -151,7 +154,7 @@ void HistoryRow::retranslate()
     m_remove->setText(tr("Remove"));
     if (!m_record.storeId.isNull()) {
         m_date->setText(HistoryPresentation::dateText(m_record));
-        m_subtitle->setText(HistoryPresentation::subtitle(m_record));
+        m_subtitle->setFullText(HistoryPresentation::subtitle(m_record));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 class StatusBadge;
@@ -49,7 +50,7 @@ private:
     WrappedLabel *m_title;
     StatusBadge *m_badge;
     QLabel *m_date;
-    WrappedLabel *m_subtitle;
+    ElidedLabel *m_subtitle;
     QPushButton *m_open;
     QPushButton *m_reveal;
     QWidget *m_missing;

@@ -6,6 +6,7 @@
 #include "ui/EmptyStatePanel.h"
 #include "ui/FilePresence.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/HistoryListModel.h"
 #include "ui/HistoryListView.h"
 #include "ui/SegmentedPicker.h"
@@ -73,14 +74,10 @@ HistoryView::HistoryView(AppState &state, ThumbnailLoader &thumbnails, QWidget *
     m_search->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("historyItemCount"));
     m_count->setFont(Fonts::caption());
-    QPalette dim = m_count->palette();
-    dim.setColor(QPalette::WindowText, Colors::secondaryText(palette()));
-    m_count->setPalette(dim);
+    setForeground(m_count, Colors::secondaryText(palette()));
     m_clear->setObjectName(QStringLiteral("clearHistoryButton"));
     m_clear->setAutoDefault(false);
-    QPalette red = m_clear->palette();
-    red.setColor(QPalette::ButtonText, Colors::semantic(SemanticColor::red, palette()));
-    m_clear->setPalette(red);
+    setForeground(m_clear, Colors::semantic(SemanticColor::red, palette()));
     m_empty->setObjectName(QStringLiteral("historyEmptyState"));
 
     auto *toolbar = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "settings/AppSettings.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/LanguageSwitch.h"
 #include "ui/Symbols.h"
 
@@ -252,9 +253,7 @@ QGroupBox *SettingsView::section(const QString &objectName, QFormLayout *&form, 
     footer->setObjectName(objectName + QStringLiteral("Footer"));
     footer->setFont(Fonts::caption());
     footer->setWordWrap(true);
-    QPalette dim = footer->palette();
-    dim.setColor(QPalette::WindowText, Colors::secondaryText(palette()));
-    footer->setPalette(dim);
+    setForeground(footer, Colors::secondaryText(palette()));
     return box;
 }
 

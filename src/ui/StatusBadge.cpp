@@ -42,7 +42,9 @@ QSize StatusBadge::sizeHint() const
 {
     const QFontMetrics metrics(font());
     const int icon = metrics.height() - 2;
-    return {kPadX + icon + kIconGap + metrics.horizontalAdvance(m_info.text) + kPadX, metrics.height() + 2 * kPadY};
+    // Chinese status texts come from a fallback font with taller glyphs.
+    const int text = qMax(metrics.height(), metrics.boundingRect(m_info.text).height());
+    return {kPadX + icon + kIconGap + metrics.horizontalAdvance(m_info.text) + kPadX, text + 2 * kPadY};
 }
 
 void StatusBadge::paintEvent(QPaintEvent *)

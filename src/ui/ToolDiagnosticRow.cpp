@@ -3,6 +3,7 @@
 #include "diagnostics/DiagnosticsPresentation.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/Symbols.h"
 
 #include <QCoreApplication>
@@ -18,9 +19,7 @@ QLabel *text(const QString &objectName, const QString &content, const QFont &fon
     label->setObjectName(objectName);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    setForeground(label, colour);
     return label;
 }
 
