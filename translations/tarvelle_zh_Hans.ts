@@ -1,4 +1,1213 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_Hans">
+<context>
+    <name>AboutView</name>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="124"/>
+        <source>Run diagnostics to display tool versions.</source>
+        <translation>运行诊断以显示工具版本。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="153"/>
+        <source>About Tarvelle</source>
+        <translation>关于 Tarvelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="154"/>
+        <source>Version %1 (Build %2)</source>
+        <translation>版本 %1（构建 %2）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="155"/>
+        <source>Bundled tools</source>
+        <translation>内置工具</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="156"/>
+        <source>Third-Party Notices</source>
+        <translation>第三方声明</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="157"/>
+        <source>Legal</source>
+        <translation>法律信息</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="158"/>
+        <source>Open-Source Licenses</source>
+        <translation>开源许可证</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/AboutView.cpp" line="159"/>
+        <source>This application does not bypass DRM. Download only media you own, are authorized to use, or are legally permitted to save.</source>
+        <translation>本应用不会绕过 DRM。请仅下载您拥有、获得授权使用或依法允许保存的媒体。</translation>
+    </message>
+</context>
+<context>
+    <name>AnalyzeCommand</name>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
+        <source>Title: %1</source>
+        <translation>标题：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <source>Uploader: %1</source>
+        <translation>上传者：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <source>Duration: %1</source>
+        <translation>时长：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <source>Link: %1</source>
+        <translation>链接：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <source>Formats: %1</source>
+        <translation>格式：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="101"/>
+        <source>Subtitles: %1</source>
+        <translation>字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
+        <source>Automatic captions: %1</source>
+        <translation>自动字幕：%1</translation>
+    </message>
+</context>
+<context>
+    <name>AppLanguage</name>
+    <message>
+        <location filename="../src/settings/AppLanguage.cpp" line="58"/>
+        <source>System Default</source>
+        <translation>跟随系统</translation>
+    </message>
+</context>
+<context>
+    <name>ArgumentCursor</name>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="62"/>
+        <source>Unknown option for %1: %2</source>
+        <translation>%1 的未知选项：%2</translation>
+    </message>
+</context>
+<context>
+    <name>AudioFormat</name>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="51"/>
+        <source>Best Audio</source>
+        <translation>最佳音质</translation>
+    </message>
+</context>
+<context>
+    <name>BatchDownloadSheet</name>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="40"/>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="49"/>
+        <source>Batch Download</source>
+        <translation>批量下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="52"/>
+        <source>Paste one link per line. Blank lines and # comments are ignored. Duplicates and invalid links are reported below.</source>
+        <translation>每行粘贴一个链接。空行和 # 注释会被忽略。重复和无效的链接会在下方列出。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="59"/>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="141"/>
+        <source>Import Text File…</source>
+        <translation>导入文本文件…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="71"/>
+        <source>Links</source>
+        <translation>链接</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="81"/>
+        <source>Lines at fault</source>
+        <translation>有问题的行</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="112"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="116"/>
+        <source>Add to Queue</source>
+        <translation>加入队列</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="142"/>
+        <source>Text files (*.txt *.text *.list);;All files (*)</source>
+        <translation>文本文件 (*.txt *.text *.list);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="158"/>
+        <source>The file is too large to import.</source>
+        <translation>文件太大，无法导入。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="184"/>
+        <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
+        <translation>无法打开文件“%1”，因为它不是有效的 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="217"/>
+        <source>%1 valid, %2 duplicate, %3 invalid</source>
+        <translation>%1 个有效，%2 个重复，%3 个无效</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="235"/>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/BatchDownloadSheet.cpp" line="237"/>
+        <source>Line %1 (duplicate)</source>
+        <translation>第 %1 行（重复）</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInput</name>
+    <message>
+        <location filename="../src/cli/BatchInput.cpp" line="27"/>
+        <source>The batch input is not valid UTF-8 text; nothing was queued.</source>
+        <translation>批量输入不是有效的 UTF-8 文本，未加入任何任务。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/BatchInput.cpp" line="37"/>
+        <location filename="../src/cli/BatchInput.cpp" line="40"/>
+        <source>Cannot read the batch file %1: %2</source>
+        <translation>无法读取批量文件 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/BatchInput.cpp" line="48"/>
+        <source>Line %1: not a link, skipped: %2</source>
+        <translation>第 %1 行：不是链接，已跳过：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/BatchInput.cpp" line="51"/>
+        <source>Line %1: duplicate link, skipped: %2</source>
+        <translation>第 %1 行：重复链接，已跳过：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CliArguments</name>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="233"/>
+        <source>No command given</source>
+        <translation>未指定命令</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <source>--version takes no arguments: %1</source>
+        <translation>--version 不接受参数：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="255"/>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="256"/>
+        <source>Unknown command: %1</source>
+        <translation>未知命令：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="261"/>
+        <source>Usage: tarvelle-cli COMMAND [OPTIONS]
+
+Commands:
+  analyze URL [--json]
+      Show a link&apos;s title, uploader, duration, formats and subtitles;
+      --json prints the metadata record instead.
+  download [OPTIONS] URL...
+      Download links with the saved defaults for any option not given.
+      --audio best|mp3|m4a     download the audio in this format
+      --quality best|2160|1440|1080|720|480
+                               download video up to this height
+      --subs none|original|auto
+      --lang CODES             subtitle languages, e.g. en or en,de
+      --output DIR             folder for this run (settings unchanged)
+      --batch FILE             links from a UTF-8 text file, one per line
+                               (- reads standard input)
+  history [--json] [--failed|--success] [--search TEXT]
+      List finished downloads, newest first.
+  diagnostics
+      Check the shipped tools and print the report.
+
+Options:
+  --help, -h   show this text
+  --version    show the version
+
+Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
+</source>
+        <translation>用法：tarvelle-cli 命令 [选项]
+
+命令：
+  analyze URL [--json]
+      显示链接的标题、上传者、时长、格式和字幕；
+      --json 改为输出元数据记录。
+  download [OPTIONS] URL...
+      下载链接；未指定的选项使用已保存的默认值。
+      --audio best|mp3|m4a     以此格式下载音频
+      --quality best|2160|1440|1080|720|480
+                               下载不超过此高度的视频
+      --subs none|original|auto
+      --lang CODES             字幕语言，例如 en 或 en,de
+      --output DIR             本次运行的输出文件夹（不修改设置）
+      --batch FILE             从 UTF-8 文本文件读取链接，每行一个
+                               （- 表示读取标准输入）
+  history [--json] [--failed|--success] [--search TEXT]
+      列出已结束的下载，最新的在前。
+  diagnostics
+      检查随附的工具并输出报告。
+
+选项：
+  --help, -h   显示此帮助
+  --version    显示版本
+
+退出状态：0 成功，1 失败，2 用法错误，130 被中断。
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="34"/>
+        <source>Try &apos;tarvelle-cli --help&apos;.</source>
+        <translation>请尝试 &apos;tarvelle-cli --help&apos;。</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticStatus</name>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="10"/>
+        <source>Missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="16"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="21"/>
+        <source>Available</source>
+        <translation>可用</translation>
+    </message>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="25"/>
+        <source>Not executable</source>
+        <translation>不可执行</translation>
+    </message>
+</context>
+<context>
+    <name>DiagnosticsView</name>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="219"/>
+        <source>Application</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="226"/>
+        <source>Architecture: %1</source>
+        <translation>架构：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="231"/>
+        <source>All tools present</source>
+        <translation>所有工具齐全</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
+        <source>Tools missing</source>
+        <translation>缺少工具</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="239"/>
+        <source>Manifest</source>
+        <translation>清单</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
+        <source>Present</source>
+        <translation>存在</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
+        <source>Missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="241"/>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="242"/>
+        <source>%1 (Build %2)</source>
+        <translation>%1（构建 %2）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="244"/>
+        <source>Application ID</source>
+        <translation>应用 ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="245"/>
+        <source>System</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="253"/>
+        <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
+        <translation>缺少部分必需的工具。请运行 scripts/bootstrap-tools.sh 并重新构建应用。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="264"/>
+        <source>Bundled Tools</source>
+        <translation>内置工具</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="276"/>
+        <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
+        <translation>内置副本随应用一起提供，并优先于系统 PATH 中的任何程序使用。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="289"/>
+        <source>Diagnostics</source>
+        <translation>诊断</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="290"/>
+        <source>Bundled tools and runtime information used by the download engine.</source>
+        <translation>下载引擎使用的内置工具和运行环境信息。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="291"/>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="292"/>
+        <source>Run Diagnostics</source>
+        <translation>运行诊断</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="293"/>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="295"/>
+        <source>Running diagnostics…</source>
+        <translation>正在运行诊断…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="296"/>
+        <source>No diagnostics yet</source>
+        <translation>尚无诊断结果</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadCommand</name>
+    <message>
+        <location filename="../src/cli/DownloadCommand.cpp" line="74"/>
+        <source>No links to download.</source>
+        <translation>没有要下载的链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DownloadCommand.cpp" line="80"/>
+        <source>Cannot prepare the output folder setting for this run.</source>
+        <translation>无法为本次运行准备输出文件夹设置。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DownloadCommand.cpp" line="109"/>
+        <source>Interrupted: cancelling the downloads…</source>
+        <translation>已中断：正在取消下载…</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadCoordinator</name>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="308"/>
+        <source>Download complete</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="310"/>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadErrorCategory</name>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="17"/>
+        <source>The URL is not a valid http(s) link.</source>
+        <translation>该 URL 不是有效的 http(s) 链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="19"/>
+        <source>This link is not supported.</source>
+        <translation>不支持此链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="21"/>
+        <source>The media is unavailable or does not exist.</source>
+        <translation>该媒体不可用或不存在。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="23"/>
+        <source>This media is private.</source>
+        <translation>该媒体为私享内容。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="25"/>
+        <source>Sign-in is required for this media.</source>
+        <translation>该媒体需要登录。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="27"/>
+        <source>This media is age restricted.</source>
+        <translation>该媒体有年龄限制。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="29"/>
+        <source>This media is not available in your region.</source>
+        <translation>该媒体在您所在的地区不可用。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="31"/>
+        <source>A bot-verification challenge was encountered.</source>
+        <translation>遇到了人机验证。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="33"/>
+        <source>Too many requests. Please try again later.</source>
+        <translation>请求过多，请稍后再试。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="35"/>
+        <source>A network error occurred.</source>
+        <translation>发生网络错误。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="37"/>
+        <source>The disk is full.</source>
+        <translation>磁盘已满。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="39"/>
+        <source>Permission denied writing to the output directory.</source>
+        <translation>没有写入输出目录的权限。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="41"/>
+        <source>A required tool (yt-dlp / ffmpeg / deno) is missing.</source>
+        <translation>缺少必需的工具（yt-dlp / ffmpeg / deno）。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="43"/>
+        <source>A bundled tool failed its integrity check.</source>
+        <translation>某个内置工具未通过完整性校验。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="45"/>
+        <source>FFmpeg failed during processing.</source>
+        <translation>FFmpeg 处理失败。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="47"/>
+        <source>Merging audio and video failed.</source>
+        <translation>合并音频和视频失败。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="49"/>
+        <source>The download was cancelled.</source>
+        <translation>下载已取消。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadErrorCategory.cpp" line="51"/>
+        <source>An unknown error occurred.</source>
+        <translation>发生未知错误。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadsView</name>
+    <message>
+        <location filename="../src/ui/DownloadChoices.cpp" line="21"/>
+        <source>%1 audio</source>
+        <translation>%1 音频</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadChoices.cpp" line="22"/>
+        <source>%1 video · best audio</source>
+        <translation>%1 视频 · 最佳音质</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="64"/>
+        <source>No downloads yet</source>
+        <translation>还没有下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="94"/>
+        <source>Add Media</source>
+        <translation>添加媒体</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="104"/>
+        <source>Link</source>
+        <translation>链接</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="105"/>
+        <source>Enter a media URL, then press Return or Analyze</source>
+        <translation>输入媒体 URL，然后按回车键或“分析”</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="106"/>
+        <source>Paste a video or playlist link, then press Return</source>
+        <translation>粘贴视频或播放列表链接，然后按回车键</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="117"/>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="119"/>
+        <source>Analyze</source>
+        <translation>分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="121"/>
+        <source>Download All</source>
+        <translation>全部下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="122"/>
+        <source>Batch…</source>
+        <translation>批量…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="125"/>
+        <source>Analyzing</source>
+        <translation>正在分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="144"/>
+        <source>Analysis error</source>
+        <translation>分析出错</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/DownloadsView.cpp" line="163"/>
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="92"/>
+        <source>No download history.</source>
+        <translation>没有下载历史记录。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryRow</name>
+    <message>
+        <location filename="../src/ui/HistoryRow.cpp" line="148"/>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryRow.cpp" line="149"/>
+        <source>Reveal</source>
+        <translation>显示位置</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryRow.cpp" line="150"/>
+        <source>File missing</source>
+        <translation>文件已丢失</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryRow.cpp" line="151"/>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <location filename="../src/ui/HistoryPresentation.cpp" line="45"/>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryPresentation.cpp" line="47"/>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryPresentation.cpp" line="49"/>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="36"/>
+        <location filename="../src/ui/HistoryView.cpp" line="40"/>
+        <location filename="../src/ui/HistoryView.cpp" line="165"/>
+        <source>Clear History</source>
+        <translation>清除历史记录</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="37"/>
+        <source>Clear all download history?</source>
+        <translation>要清除所有下载历史记录吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="39"/>
+        <source>This permanently removes every history record. This action cannot be undone.</source>
+        <translation>这将永久删除所有历史记录，且无法撤销。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/HistoryView.cpp" line="134"/>
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n 项</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/HistoryView.cpp" line="157"/>
+        <source>Search title</source>
+        <translation>搜索标题</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="158"/>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="166"/>
+        <source>No Download History</source>
+        <translation>没有下载历史记录</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/HistoryView.cpp" line="166"/>
+        <source>Completed and failed downloads will appear here.</source>
+        <translation>已完成和失败的下载会显示在这里。</translation>
+    </message>
+</context>
+<context>
+    <name>JobListView</name>
+    <message>
+        <location filename="../src/ui/JobListView.cpp" line="23"/>
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
+    <name>JobRow</name>
+    <message>
+        <location filename="../src/ui/JobRowContent.cpp" line="82"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowContent.cpp" line="84"/>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowContent.cpp" line="86"/>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowContent.cpp" line="88"/>
+        <source>Reveal</source>
+        <translation>显示位置</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowContent.cpp" line="90"/>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowLayout.cpp" line="19"/>
+        <source>Hide Log</source>
+        <translation>隐藏日志</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/JobRowLayout.cpp" line="20"/>
+        <source>Show Log</source>
+        <translation>显示日志</translation>
+    </message>
+</context>
+<context>
+    <name>JobRowDelegate</name>
+    <message>
+        <location filename="../src/ui/JobRowDelegate.cpp" line="245"/>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+</context>
+<context>
+    <name>JobStatusInfo</name>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="144"/>
+        <source>Queued</source>
+        <translation>排队中</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="146"/>
+        <source>Analyzing</source>
+        <translation>正在分析</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="149"/>
+        <source>Downloading audio</source>
+        <translation>正在下载音频</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="150"/>
+        <source>Downloading video</source>
+        <translation>正在下载视频</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="154"/>
+        <source>Finalizing</source>
+        <translation>正在收尾</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="155"/>
+        <source>Merging</source>
+        <translation>正在合并</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="157"/>
+        <source>Completed</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="159"/>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
+        <source>Failed</source>
+        <translation>失败</translation>
+    </message>
+</context>
+<context>
+    <name>LegalGateView</name>
+    <message>
+        <location filename="../src/ui/LegalGateView.cpp" line="30"/>
+        <source>Tarvelle</source>
+        <translation>Tarvelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/LegalGateView.cpp" line="35"/>
+        <source>Only download media that you own, are authorized to use, or are otherwise legally permitted to save. This application does not bypass DRM.</source>
+        <translation>请仅下载您拥有、获得授权使用或依法允许保存的媒体。本应用不会绕过 DRM。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/LegalGateView.cpp" line="52"/>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/LegalGateView.cpp" line="55"/>
+        <source>I Understand</source>
+        <translation>我已了解</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="17"/>
+        <source>Tarvelle</source>
+        <translation>Tarvelle</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="20"/>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="21"/>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/MainWindow.cpp" line="31"/>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>MediaKind</name>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="40"/>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="40"/>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewCard</name>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="71"/>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="113"/>
+        <location filename="../src/ui/PreviewCard.cpp" line="135"/>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="118"/>
+        <location filename="../src/ui/PreviewCard.cpp" line="136"/>
+        <source>Quality</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="124"/>
+        <location filename="../src/ui/PreviewCard.cpp" line="137"/>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="130"/>
+        <location filename="../src/ui/PreviewCard.cpp" line="140"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="145"/>
+        <source>Subtitle language</source>
+        <translation>字幕语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="146"/>
+        <source>Language code (e.g. en, all)</source>
+        <translation>语言代码（如 en、all）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/PreviewCard.cpp" line="152"/>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDisplay</name>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="34"/>
+        <source>%1 / estimated %2</source>
+        <translation>%1 / 预计 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="49"/>
+        <source>ETA %1</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="76"/>
+        <source>Fragment %1 / %2</source>
+        <translation>分片 %1 / %2</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="78"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="91"/>
+        <source>About %1%</source>
+        <translation>约 %1%</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="85"/>
+        <source>Downloading audio</source>
+        <translation>正在下载音频</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="85"/>
+        <source>Downloading…</source>
+        <translation>正在下载…</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="88"/>
+        <source>Total size unknown</source>
+        <translation>总大小未知</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="107"/>
+        <source>No progress detected</source>
+        <translation>未检测到进度</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="119"/>
+        <source>Finalizing</source>
+        <translation>正在收尾</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="122"/>
+        <source>Merging audio and video</source>
+        <translation>正在合并音频和视频</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="129"/>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="369"/>
+        <source>General</source>
+        <translation>通用</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="370"/>
+        <source>Authentication</source>
+        <translation>身份验证</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="371"/>
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="372"/>
+        <source>Behavior</source>
+        <translation>行为</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="373"/>
+        <source>New downloads are saved to this folder.</source>
+        <translation>新的下载会保存到此文件夹。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="375"/>
+        <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
+        <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="376"/>
+        <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
+        <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="377"/>
+        <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
+        <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="378"/>
+        <source>Restores every setting above to its default value.</source>
+        <translation>将以上所有设置恢复为默认值。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="380"/>
+        <location filename="../src/ui/SettingsView.cpp" line="381"/>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="382"/>
+        <location filename="../src/ui/SettingsView.cpp" line="383"/>
+        <source>Default output directory</source>
+        <translation>默认输出目录</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="384"/>
+        <location filename="../src/ui/SettingsView.cpp" line="387"/>
+        <source>Choose…</source>
+        <translation>选择…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="385"/>
+        <location filename="../src/ui/SettingsView.cpp" line="386"/>
+        <source>Cookies file</source>
+        <translation>Cookie 文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="388"/>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="390"/>
+        <location filename="../src/ui/SettingsView.cpp" line="391"/>
+        <source>Media type</source>
+        <translation>媒体类型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="392"/>
+        <location filename="../src/ui/SettingsView.cpp" line="393"/>
+        <source>Video quality</source>
+        <translation>视频画质</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="394"/>
+        <location filename="../src/ui/SettingsView.cpp" line="395"/>
+        <source>Audio format</source>
+        <translation>音频格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="396"/>
+        <location filename="../src/ui/SettingsView.cpp" line="397"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="398"/>
+        <location filename="../src/ui/SettingsView.cpp" line="399"/>
+        <source>Subtitle language</source>
+        <translation>字幕语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="400"/>
+        <location filename="../src/ui/SettingsView.cpp" line="401"/>
+        <source>Max simultaneous downloads</source>
+        <translation>最大同时下载数</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="402"/>
+        <location filename="../src/ui/SettingsView.cpp" line="403"/>
+        <source>Decrease simultaneous downloads</source>
+        <translation>减少同时下载数</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="404"/>
+        <location filename="../src/ui/SettingsView.cpp" line="405"/>
+        <source>Increase simultaneous downloads</source>
+        <translation>增加同时下载数</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="407"/>
+        <source>Notify on download completion</source>
+        <translation>下载完成时通知</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="408"/>
+        <source>Keep failed tasks in the list</source>
+        <translation>在列表中保留失败的任务</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="409"/>
+        <source>Show verbose logs in job details</source>
+        <translation>在任务详情中显示详细日志</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/SettingsView.cpp" line="410"/>
+        <source>Restore Defaults</source>
+        <translation>恢复默认设置</translation>
+    </message>
+</context>
+<context>
+    <name>ShutdownController</name>
+    <message>
+        <location filename="../src/ui/ShutdownController.cpp" line="99"/>
+        <source>Quit Tarvelle?</source>
+        <translation>要退出 Tarvelle 吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ShutdownController.cpp" line="100"/>
+        <source>Downloads are still running or waiting. Quitting stops them.</source>
+        <translation>仍有下载正在进行或等待中。退出将停止这些下载。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ShutdownController.cpp" line="104"/>
+        <source>Stop Downloads and Quit</source>
+        <translation>停止下载并退出</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/ShutdownController.cpp" line="106"/>
+        <source>Keep Downloading</source>
+        <translation>继续下载</translation>
+    </message>
+</context>
+<context>
+    <name>Sidebar</name>
+    <message>
+        <location filename="../src/ui/Sidebar.cpp" line="24"/>
+        <source>Downloads</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Sidebar.cpp" line="25"/>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Sidebar.cpp" line="26"/>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Sidebar.cpp" line="27"/>
+        <source>Diagnostics</source>
+        <translation>诊断</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/Sidebar.cpp" line="81"/>
+        <source>Sections</source>
+        <translation>栏目</translation>
+    </message>
+</context>
+<context>
+    <name>SubtitleMode</name>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="56"/>
+        <source>No Subtitles</source>
+        <translation>不下载字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="57"/>
+        <source>Download Original Subtitles</source>
+        <translation>下载原始字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="58"/>
+        <source>Download Auto Subtitles</source>
+        <translation>下载自动生成的字幕</translation>
+    </message>
+</context>
+<context>
+    <name>ToolDiagnosticRow</name>
+    <message>
+        <location filename="../src/ui/ToolDiagnosticRow.cpp" line="58"/>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+</context>
+<context>
+    <name>VideoQuality</name>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="45"/>
+        <source>Best Quality</source>
+        <translation>最佳画质</translation>
+    </message>
+</context>
 </TS>
