@@ -14,11 +14,10 @@ MainWindow::MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailL
     : QMainWindow(parent), m_state(state), m_shutdown(shutdown), m_thumbnails(thumbnails)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(tr("Tarvelle"));
     setWindowIcon(Symbols::icon(QStringLiteral("arrow.down.circle")));
 
-    QMenu *menu = menuBar()->addMenu(tr("&File"));
-    m_settingsAction = menu->addAction(Symbols::icon(QStringLiteral("gearshape")), tr("Settings"));
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_settingsAction = m_fileMenu->addAction(Symbols::icon(QStringLiteral("gearshape")), QString());
     m_settingsAction->setObjectName(QStringLiteral("settingsCommand"));
     m_settingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     m_settingsAction->setShortcutContext(Qt::WindowShortcut);
@@ -27,12 +26,13 @@ MainWindow::MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailL
     addAction(m_settingsAction);
     connect(m_settingsAction, &QAction::triggered, this,
             [this] { m_state.setSelectedTab(SidebarSelection::settings); });
-    menu->addSeparator();
-    QAction *quit = menu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), tr("Quit"));
-    quit->setObjectName(QStringLiteral("quitCommand"));
-    quit->setShortcut(QKeySequence::Quit);
-    quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_fileMenu->addSeparator();
+    m_quitAction = m_fileMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), QString());
+    m_quitAction->setObjectName(QStringLiteral("quitCommand"));
+    m_quitAction->setShortcut(QKeySequence::Quit);
+    m_quitAction->setMenuRole(QAction::QuitRole);
+    connect(m_quitAction, &QAction::triggered, this, &QWidget::close);
+    retranslate();
 
     connect(&state, &AppState::legalAcceptedChanged, this, &MainWindow::showContent);
     showContent();
@@ -58,6 +58,23 @@ void MainWindow::showContent()
     setMinimumSize(kMainMinimumSize.width(), kMainMinimumSize.height() + menuHeight);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(qMax(width(), 1100), qMax(height(), 760));
+}
+
+void MainWindow::retranslate()
+{
+    setWindowTitle(tr("Tarvelle"));
+    m_fileMenu->setTitle(tr("&File"));
+    m_settingsAction->setText(tr("Settings"));
+    m_quitAction->setText(tr("Quit"));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // The window and its sidebar outlive a change of language; the screens
+    // are made afresh on every section switch and pick it up then.
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 
 class AppState;
 class QAction;
+class QMenu;
 class ShutdownController;
 class ThumbnailLoader;
 
@@ -25,13 +26,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showContent();
+    void retranslate();
 
     AppState &m_state;
     ShutdownController &m_shutdown;
     ThumbnailLoader &m_thumbnails;
+    QMenu *m_fileMenu;
     QAction *m_settingsAction;
+    QAction *m_quitAction;
     bool m_showsMain = false;
 };

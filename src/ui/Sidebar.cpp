@@ -78,7 +78,6 @@ void SidebarButton::paintEvent(QPaintEvent *)
 Sidebar::Sidebar(QWidget *parent) : QFrame(parent), m_group(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("sidebar"));
-    setAccessibleName(tr("Sections"));
     setAutoFillBackground(true);
     QPalette shade = palette();
     shade.setColor(QPalette::Window, Colors::quaternaryFill(palette()));
@@ -90,15 +89,33 @@ Sidebar::Sidebar(QWidget *parent) : QFrame(parent), m_group(new QButtonGroup(thi
     layout->setSpacing(2);
     m_group->setExclusive(true);
     for (const Section &section : kSections) {
-        auto *button = new SidebarButton(Symbols::icon(QLatin1String(section.symbol)), tr(section.text), this);
+        auto *button = new SidebarButton(Symbols::icon(QLatin1String(section.symbol)), QString(), this);
         button->setObjectName(QLatin1String(section.objectName));
         button->setProperty("symbol", QLatin1String(section.symbol));
         m_group->addButton(button, static_cast<int>(section.section));
         layout->addWidget(button);
     }
     layout->addStretch();
+    retranslate();
     connect(m_group, &QButtonGroup::idClicked, this,
             [this](int id) { emit selectionChosen(static_cast<SidebarSelection>(id)); });
+}
+
+void Sidebar::retranslate()
+{
+    setAccessibleName(tr("Sections"));
+    for (const Section &section : kSections) {
+        QAbstractButton *button = m_group->button(static_cast<int>(section.section));
+        button->setText(tr(section.text));
+        button->setAccessibleName(button->text());
+    }
+}
+
+void Sidebar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 SidebarSelection Sidebar::selection() const
