@@ -195,7 +195,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_restoreDefaults = button(QStringLiteral("restoreDefaultsButton"), m_restore);
     m_restoreForm->addRow(row(m_restore, {m_restoreDefaults}, true));
 
-    // Moving the footers to the end of their forms, after the rows.
+    // Each section ends with its footer.
     for (auto [form, footer] : {std::pair{m_generalForm, m_generalFooter}, std::pair{m_authenticationForm, m_authenticationFooter},
                                 std::pair{m_downloadsForm, m_downloadsFooter}, std::pair{m_behaviorForm, m_behaviorFooter},
                                 std::pair{m_restoreForm, m_restoreFooter}})
