@@ -4,42 +4,42 @@
 <context>
     <name>AboutView</name>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="124"/>
+        <location filename="../src/ui/AboutView.cpp" line="119"/>
         <source>Run diagnostics to display tool versions.</source>
         <translation>运行诊断以显示工具版本。</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="153"/>
+        <location filename="../src/ui/AboutView.cpp" line="148"/>
         <source>About Tarvelle</source>
         <translation>关于 Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="154"/>
+        <location filename="../src/ui/AboutView.cpp" line="149"/>
         <source>Version %1 (Build %2)</source>
         <translation>版本 %1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="155"/>
+        <location filename="../src/ui/AboutView.cpp" line="150"/>
         <source>Bundled tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="156"/>
+        <location filename="../src/ui/AboutView.cpp" line="151"/>
         <source>Third-Party Notices</source>
         <translation>第三方声明</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="157"/>
+        <location filename="../src/ui/AboutView.cpp" line="152"/>
         <source>Legal</source>
         <translation>法律信息</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="158"/>
+        <location filename="../src/ui/AboutView.cpp" line="153"/>
         <source>Open-Source Licenses</source>
         <translation>开源许可证</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="159"/>
+        <location filename="../src/ui/AboutView.cpp" line="154"/>
         <source>This application does not bypass DRM. Download only media you own, are authorized to use, or are legally permitted to save.</source>
         <translation>本应用不会绕过 DRM。请仅下载您拥有、获得授权使用或依法允许保存的媒体。</translation>
     </message>
@@ -317,107 +317,107 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DiagnosticsView</name>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="219"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="214"/>
         <source>Application</source>
         <translation>应用</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="226"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="221"/>
         <source>Architecture: %1</source>
         <translation>架构：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="231"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="226"/>
         <source>All tools present</source>
         <translation>所有工具齐全</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="230"/>
         <source>Tools missing</source>
         <translation>缺少工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="239"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="234"/>
         <source>Manifest</source>
         <translation>清单</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
         <source>Present</source>
         <translation>存在</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
         <source>Missing</source>
         <translation>缺失</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="241"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="236"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="242"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="237"/>
         <source>%1 (Build %2)</source>
         <translation>%1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="244"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="239"/>
         <source>Application ID</source>
         <translation>应用 ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="245"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
         <source>System</source>
         <translation>系统</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="253"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="248"/>
         <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
         <translation>缺少部分必需的工具。请运行 scripts/bootstrap-tools.sh 并重新构建应用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="264"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="259"/>
         <source>Bundled Tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="276"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="271"/>
         <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
         <translation>内置副本随应用一起提供，并优先于系统 PATH 中的任何程序使用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="289"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="284"/>
         <source>Diagnostics</source>
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="290"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="285"/>
         <source>Bundled tools and runtime information used by the download engine.</source>
         <translation>下载引擎使用的内置工具和运行环境信息。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="291"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="286"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="292"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="287"/>
         <source>Run Diagnostics</source>
         <translation>运行诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="293"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="288"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="295"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="290"/>
         <source>Running diagnostics…</source>
         <translation>正在运行诊断…</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="296"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="291"/>
         <source>No diagnostics yet</source>
         <translation>尚无诊断结果</translation>
     </message>
@@ -443,12 +443,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="308"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="310"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="310"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="312"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -630,22 +630,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryRow</name>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="148"/>
+        <location filename="../src/ui/HistoryRow.cpp" line="151"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="149"/>
+        <location filename="../src/ui/HistoryRow.cpp" line="152"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="150"/>
+        <location filename="../src/ui/HistoryRow.cpp" line="153"/>
         <source>File missing</source>
         <translation>文件已丢失</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="151"/>
+        <location filename="../src/ui/HistoryRow.cpp" line="154"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -668,49 +668,57 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="36"/>
-        <location filename="../src/ui/HistoryView.cpp" line="40"/>
-        <location filename="../src/ui/HistoryView.cpp" line="165"/>
+        <location filename="../src/ui/HistoryView.cpp" line="37"/>
+        <location filename="../src/ui/HistoryView.cpp" line="41"/>
+        <location filename="../src/ui/HistoryView.cpp" line="162"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="37"/>
+        <location filename="../src/ui/HistoryView.cpp" line="38"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="39"/>
+        <location filename="../src/ui/HistoryView.cpp" line="40"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryView.cpp" line="134"/>
+        <location filename="../src/ui/HistoryView.cpp" line="131"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="156"/>
-        <location filename="../src/ui/HistoryView.cpp" line="157"/>
+        <location filename="../src/ui/HistoryView.cpp" line="153"/>
+        <location filename="../src/ui/HistoryView.cpp" line="154"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/HistoryView.cpp" line="155"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="166"/>
+        <location filename="../src/ui/HistoryView.cpp" line="163"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="166"/>
+        <location filename="../src/ui/HistoryView.cpp" line="163"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
+    </message>
+</context>
+<context>
+    <name>JobListModel</name>
+    <message>
+        <location filename="../src/ui/JobListModel.cpp" line="73"/>
+        <source>Buttons: %1</source>
+        <translation>按钮：%1</translation>
     </message>
 </context>
 <context>
@@ -841,22 +849,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="17"/>
+        <location filename="../src/ui/MainWindow.cpp" line="65"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="20"/>
+        <location filename="../src/ui/MainWindow.cpp" line="66"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="21"/>
+        <location filename="../src/ui/MainWindow.cpp" line="67"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="31"/>
+        <location filename="../src/ui/MainWindow.cpp" line="68"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -983,144 +991,144 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="369"/>
+        <location filename="../src/ui/SettingsView.cpp" line="368"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="370"/>
+        <location filename="../src/ui/SettingsView.cpp" line="369"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="371"/>
+        <location filename="../src/ui/SettingsView.cpp" line="370"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="372"/>
+        <location filename="../src/ui/SettingsView.cpp" line="371"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="373"/>
+        <location filename="../src/ui/SettingsView.cpp" line="372"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="375"/>
+        <location filename="../src/ui/SettingsView.cpp" line="374"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="376"/>
+        <location filename="../src/ui/SettingsView.cpp" line="375"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="377"/>
+        <location filename="../src/ui/SettingsView.cpp" line="376"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="378"/>
+        <location filename="../src/ui/SettingsView.cpp" line="377"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="379"/>
         <location filename="../src/ui/SettingsView.cpp" line="380"/>
-        <location filename="../src/ui/SettingsView.cpp" line="381"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="381"/>
         <location filename="../src/ui/SettingsView.cpp" line="382"/>
-        <location filename="../src/ui/SettingsView.cpp" line="383"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="384"/>
-        <location filename="../src/ui/SettingsView.cpp" line="387"/>
+        <location filename="../src/ui/SettingsView.cpp" line="383"/>
+        <location filename="../src/ui/SettingsView.cpp" line="386"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="384"/>
         <location filename="../src/ui/SettingsView.cpp" line="385"/>
-        <location filename="../src/ui/SettingsView.cpp" line="386"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="388"/>
+        <location filename="../src/ui/SettingsView.cpp" line="387"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="389"/>
         <location filename="../src/ui/SettingsView.cpp" line="390"/>
-        <location filename="../src/ui/SettingsView.cpp" line="391"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="391"/>
         <location filename="../src/ui/SettingsView.cpp" line="392"/>
-        <location filename="../src/ui/SettingsView.cpp" line="393"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="393"/>
         <location filename="../src/ui/SettingsView.cpp" line="394"/>
-        <location filename="../src/ui/SettingsView.cpp" line="395"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="395"/>
         <location filename="../src/ui/SettingsView.cpp" line="396"/>
-        <location filename="../src/ui/SettingsView.cpp" line="397"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="397"/>
         <location filename="../src/ui/SettingsView.cpp" line="398"/>
-        <location filename="../src/ui/SettingsView.cpp" line="399"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="399"/>
         <location filename="../src/ui/SettingsView.cpp" line="400"/>
-        <location filename="../src/ui/SettingsView.cpp" line="401"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="401"/>
         <location filename="../src/ui/SettingsView.cpp" line="402"/>
-        <location filename="../src/ui/SettingsView.cpp" line="403"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
+        <location filename="../src/ui/SettingsView.cpp" line="403"/>
         <location filename="../src/ui/SettingsView.cpp" line="404"/>
-        <location filename="../src/ui/SettingsView.cpp" line="405"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="407"/>
+        <location filename="../src/ui/SettingsView.cpp" line="406"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="408"/>
+        <location filename="../src/ui/SettingsView.cpp" line="407"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="409"/>
+        <location filename="../src/ui/SettingsView.cpp" line="408"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="410"/>
+        <location filename="../src/ui/SettingsView.cpp" line="409"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1171,7 +1179,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="81"/>
+        <location filename="../src/ui/Sidebar.cpp" line="106"/>
         <source>Sections</source>
         <translation>栏目</translation>
     </message>
@@ -1197,7 +1205,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolDiagnosticRow</name>
     <message>
-        <location filename="../src/ui/ToolDiagnosticRow.cpp" line="58"/>
+        <location filename="../src/ui/ToolDiagnosticRow.cpp" line="57"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
