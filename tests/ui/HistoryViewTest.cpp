@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -266,6 +268,50 @@ TEST_P(HistoryClearTest, ClearsOnlyWhenConfirmed)
 INSTANTIATE_TEST_SUITE_P(Cases, HistoryClearTest,
                          ::testing::Values(ClearCase{"Confirmed", true, {}},
                                            ClearCase{"Cancelled", false, {"two", "one"}}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The confirmation itself: its texts, and each of its two answers.
+struct ConfirmDialogCase
+{
+    const char *name;
+    bool pressClear;
+    qsizetype recordsAfter;
+};
+
+class HistoryConfirmDialogTest : public HistoryViewTest, public ::testing::WithParamInterface<ConfirmDialogCase>
+{
+};
+
+TEST_P(HistoryConfirmDialogTest, AsksWithItsTextsAndDoesWhatIsAnswered)
+{
+    add({{"one", "https://a.example/1", DownloadStatus::completed}});
+    open();
+    view->setActions({{}, {}, HistoryView::desktopActions().confirmClear});
+    QString text;
+    QString informative;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *box = view->findChild<QMessageBox *>(QStringLiteral("clearHistoryConfirm"));
+        if (!box || !box->isVisible())
+            return;
+        answer.stop();
+        text = box->text();
+        informative = box->informativeText();
+        if (GetParam().pressClear)
+            box->findChild<QPushButton *>(QStringLiteral("confirmClearHistoryButton"))->click();
+        else
+            box->button(QMessageBox::Cancel)->click();
+    });
+    answer.start();
+    find<QPushButton>("clearHistoryButton")->click();
+    EXPECT_EQ(text, QStringLiteral("Clear all download history?"));
+    EXPECT_EQ(informative, QStringLiteral("This permanently removes every history record. This action cannot be undone."));
+    EXPECT_EQ(app.history->all().size(), GetParam().recordsAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, HistoryConfirmDialogTest,
+                         ::testing::Values(ConfirmDialogCase{"ClearHistory", true, 0}, ConfirmDialogCase{"Cancel", false, 1}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // Row subtitle: kind, quality, file name.
