@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -98,10 +99,16 @@ HistoryView::HistoryView(AppState &state, ThumbnailLoader &thumbnails, QWidget *
     layout->addLayout(toolbar);
     layout->addWidget(m_content, 1);
 
+    // A new filter or search shows its results from the top; a reload after
+    // a removal keeps the place.
     connect(m_filter, &SegmentedPicker::currentIndexChanged, this, [this](int index) {
         m_model->setFilter(HistoryPresentation::filters().value(index, HistoryFilter::all));
+        m_list->verticalScrollBar()->setValue(0);
     });
-    connect(m_search, &QLineEdit::textChanged, m_model, &HistoryListModel::setSearch);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_model->setSearch(text);
+        m_list->verticalScrollBar()->setValue(0);
+    });
     connect(m_model, &QAbstractItemModel::modelReset, this, &HistoryView::updateContent);
     connect(m_clear, &QPushButton::clicked, this, &HistoryView::clearHistory);
     connect(m_list, &HistoryListView::openRequested, this, [this](const QString &path) { m_actions.open(path); });

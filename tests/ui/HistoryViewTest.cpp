@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -184,6 +185,28 @@ TEST_F(HistoryViewTest, FilterAndSearchTogether)
     find<QLineEdit>("historySearchField")->setText(QStringLiteral("alpha"));
     chooseFilter(2);
     EXPECT_EQ(shownTitles(), QStringList{"alpha two"});
+}
+
+TEST_F(HistoryViewTest, ALongHistoryKeepsWidgetsForTheRowsInSightOnly)
+{
+    for (int i = 0; i < 300; ++i)
+        app.history->add(makeRecord(QStringLiteral("record %1").arg(i), QStringLiteral("https://a.example/%1").arg(i),
+                                    DownloadStatus::completed, i));
+    open();
+    HistoryListView &list = view->list();
+    const int inSight = list.viewport()->height() / list.rowHeight() + 2;
+    EXPECT_LE(list.visibleRows().size(), inSight);
+    EXPECT_EQ(list.visibleRows().first()->record().title, QStringLiteral("record 299"));
+
+    list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
+    EXPECT_LE(list.visibleRows().size(), inSight);
+    EXPECT_EQ(list.visibleRows().last()->record().title, QStringLiteral("record 0"));
+    EXPECT_LE(list.visibleRows().last()->geometry().bottom(), list.viewport()->height());
+
+    // A new search starts from the top of its results.
+    find<QLineEdit>("historySearchField")->setText(QStringLiteral("record 1"));
+    EXPECT_EQ(list.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(list.visibleRows().first()->record().title, QStringLiteral("record 199"));
 }
 
 TEST_F(HistoryViewTest, ActionsFollowWhetherTheFileIsThere)
