@@ -54,8 +54,7 @@ QWidget *symbolLabel(const QString &objectName, const QString &symbol, const QSt
     icon->setPixmap(Symbols::tinted(symbol, colour, QFontMetrics(font).height(), parent->devicePixelRatioF()));
     auto *label = plain(objectName + QStringLiteral("Text"), text, container);
     label->setFont(font);
-    if (colour.isValid())
-        setForeground(label, colour);
+    setForeground(label, colour);
     layout->addWidget(icon);
     layout->addWidget(label);
     return container;
@@ -218,7 +217,7 @@ void DiagnosticsView::buildReport()
     form->setHorizontalSpacing(14);
     auto *facts = new QHBoxLayout;
     facts->addWidget(symbolLabel(QStringLiteral("diagnostics.architecture"), QStringLiteral("cpu"),
-                                 tr("Architecture: %1").arg(report.architecture), QColor(), Fonts::subheadline(),
+                                 tr("Architecture: %1").arg(report.architecture), palette().color(QPalette::Text), Fonts::subheadline(),
                                  application));
     facts->addStretch();
     if (report.allToolsPresent) {
