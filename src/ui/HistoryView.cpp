@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -111,6 +112,10 @@ HistoryView::HistoryView(AppState &state, ThumbnailLoader &thumbnails, QWidget *
     });
     connect(m_model, &QAbstractItemModel::modelReset, this, &HistoryView::updateContent);
     connect(m_clear, &QPushButton::clicked, this, &HistoryView::clearHistory);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
     connect(m_list, &HistoryListView::openRequested, this, [this](const QString &path) { m_actions.open(path); });
     connect(m_list, &HistoryListView::revealRequested, this, [this](const QString &path) { m_actions.reveal(path); });
     connect(m_list, &HistoryListView::removeRequested, this, &HistoryView::remove);
