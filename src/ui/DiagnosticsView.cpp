@@ -190,7 +190,6 @@ void DiagnosticsView::showAbout()
 {
     if (!m_about) {
         m_about = new AboutView(m_openDocument, this);
-        connect(m_about, &QObject::destroyed, this, [this] { m_about = nullptr; });
     }
     m_about->setReport(m_result ? std::optional(m_result->report) : std::nullopt);
     m_about->show();

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "diagnostics/EngineDiagnosticsReport.h"
+#include "ui/AboutView.h"
 
 #include <QFutureWatcher>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
-class AboutView;
 class EmptyStatePanel;
 class QLabel;
 class QPushButton;
@@ -76,5 +77,7 @@ private:
     EmptyStatePanel *m_empty;
     QWidget *m_reportPage;
     QVBoxLayout *m_reportLayout;
-    AboutView *m_about = nullptr;
+    // Cleared by Qt when the window is closed and deleted, also while this
+    // view itself is being destroyed.
+    QPointer<AboutView> m_about;
 };

@@ -14,7 +14,6 @@ MainWindow::MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailL
     : QMainWindow(parent), m_state(state), m_shutdown(shutdown), m_thumbnails(thumbnails)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowIcon(Symbols::icon(QStringLiteral("arrow.down.circle")));
 
     m_fileMenu = menuBar()->addMenu(QString());
     m_settingsAction = m_fileMenu->addAction(Symbols::icon(QStringLiteral("gearshape")), QString());

@@ -345,7 +345,10 @@ QList<InvalidCase> invalidCases()
         {"InvalidUtf8", QByteArray("{\"title\": \"caf\xE9\"}")},
         {"TruncatedUtf8", QByteArray("{\"title\": \"\xE6\xBC\"}")},
         {"EncodedSurrogate", QByteArray("{\"title\": \"\xED\xA0\x80\"}")},
-        {"Utf16", QByteArray("{\0\"\0t\0\"\0:\0\"\0x\0\"\0}\0", 22)},
+        {"Utf16", [] {
+             static const char utf16[] = "{\0\"\0t\0\"\0:\0\"\0x\0\"\0}\0";
+             return QByteArray(utf16, sizeof utf16 - 1);
+         }()},
         {"DeepNesting", "{\"t\": " + QByteArray(100000, '[') + QByteArray(100000, ']') + "}"},
         {"DeepUnclosedNesting", QByteArray(1000000, '[')},
         {"DeepObjects", [] {

@@ -105,9 +105,12 @@ TEST(Soak, AThousandJobsLeaveOneRecordEachAndNothingBehind)
     std::printf("soak: %d jobs; open files %d -> %d; threads %lld -> %lld; resident memory %lld -> %lld KiB\n",
                 kJobs, filesBefore, openFileCount(), threadsBefore, statusField("Threads"), memoryBefore,
                 memoryAfter);
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
     // Finished jobs stay listed (the failed ones are removed), so some growth
-    // is expected; a leak per run would show as far more.
+    // is expected; a leak per run would show as far more. (The sanitizers hold
+    // freed memory back on purpose, so their builds are not measured.)
     EXPECT_LT(memoryAfter - memoryBefore, 64 * 1024);
+#endif
 }
 
 } // namespace
