@@ -7,6 +7,9 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TARVELLE_BUILD_DIR:-$repo/build}
 
+# Let ccache reuse objects compiled in another checkout of the same sources.
+export CCACHE_BASEDIR=$repo CCACHE_NOHASHDIR=true
+
 "$repo/scripts/install-deps.sh"
 cmake -S "$repo" -B "$build" -G Ninja
 cmake --build "$build"
