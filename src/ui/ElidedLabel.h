@@ -11,7 +11,6 @@ public:
     explicit ElidedLabel(QWidget *parent = nullptr);
 
     void setFullText(const QString &text);
-    QString fullText() const { return m_text; }
 
     QSize minimumSizeHint() const override;
 

@@ -38,11 +38,6 @@ void EmptyStatePanel::setTexts(const QString &title, const QString &description)
     setAccessibleName(title);
 }
 
-QString EmptyStatePanel::title() const
-{
-    return m_title->text();
-}
-
 void EmptyStatePanel::paintSymbol()
 {
     const QColor dim = Colors::secondaryText(palette());

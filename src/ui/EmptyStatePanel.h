@@ -14,7 +14,6 @@ public:
     EmptyStatePanel(const QString &symbolName, QWidget *parent = nullptr);
 
     void setTexts(const QString &title, const QString &description = {});
-    QString title() const;
 
 protected:
     void changeEvent(QEvent *event) override;

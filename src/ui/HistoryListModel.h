@@ -21,9 +21,6 @@ public:
     void setFilter(HistoryFilter filter);
     void setSearch(const QString &search);
 
-    HistoryFilter filter() const { return m_filter; }
-    QString search() const { return m_search; }
-
     // Every loaded record, whatever the filter and the search.
     qsizetype totalCount() const { return m_records.size(); }
     // The record shown at `row` of the filtered list.

@@ -15,8 +15,6 @@ public:
     explicit StatusBadge(QWidget *parent = nullptr);
 
     void setStatus(DownloadStatus status, const QString &stage = {});
-    DownloadStatus status() const { return m_status; }
-    QString text() const { return m_info.text; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
