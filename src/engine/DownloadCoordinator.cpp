@@ -269,6 +269,10 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
 
 void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const ProcessRunResult &result)
 {
+    // The runner delivers every line the tool printed before its result;
+    // apply those still gathered (the final file's path among them) first.
+    if (const auto run = m_runs.value(job->id()); run && run->inbox)
+        run->inbox->flush();
     if (result.isCancelled()) {
         markCancelled(*job);
     } else if (result.code != 0) {

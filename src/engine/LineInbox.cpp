@@ -1,5 +1,7 @@
 #include "engine/LineInbox.h"
 
+#include <QTimer>
+
 std::shared_ptr<LineInbox> LineInbox::create(QObject *context, Sink sink)
 {
     return std::shared_ptr<LineInbox>(new LineInbox(context, std::move(sink)));
@@ -21,8 +23,13 @@ void LineInbox::post(OutputLine line)
         return;
     m_drainScheduled = true;
     // Posted under the lock so close() cannot let the context go in between.
+    // The timer is started on the context's thread: this one has no event loop.
     QMetaObject::invokeMethod(
-        m_context, [self = shared_from_this()] { self->drain(); }, Qt::QueuedConnection);
+        m_context,
+        [self = shared_from_this(), context = m_context] {
+            QTimer::singleShot(kGatherWindow, context, [self] { self->flush(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void LineInbox::close()
@@ -32,7 +39,7 @@ void LineInbox::close()
     m_pending.clear();
 }
 
-void LineInbox::drain()
+void LineInbox::flush()
 {
     QList<OutputLine> lines;
     {

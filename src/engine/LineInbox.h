@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -19,7 +20,9 @@ struct OutputLine
 };
 
 // Hands the output lines of one running process to the GUI thread in
-// batches: however fast lines arrive, at most one queued call is pending, and
+// batches: the first line of a batch schedules one delivery kGatherWindow
+// later, and every line posted until then joins it. However fast lines
+// arrive, the GUI thread handles at most one batch per window and run, and
 // the lines reach the sink in the order they were posted.
 class LineInbox : public std::enable_shared_from_this<LineInbox>
 {
@@ -29,15 +32,21 @@ public:
 
     static std::shared_ptr<LineInbox> create(QObject *context, Sink sink);
 
+    // Long enough to gather a burst, far below what a person notices.
+    static constexpr std::chrono::milliseconds kGatherWindow{10};
+
     // Any thread.
     void post(OutputLine line);
+
+    // Context thread: delivers what is pending now (before a run's result
+    // is handled, so that its last lines are applied first).
+    void flush();
 
     // Context thread: no further lines reach the sink (for a context about to go away).
     void close();
 
 private:
     LineInbox(QObject *context, Sink sink);
-    void drain();
 
     std::mutex m_lock;
     QObject *m_context; // guarded by m_lock; null once closed
