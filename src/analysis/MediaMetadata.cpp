@@ -1,5 +1,7 @@
 #include "analysis/MediaMetadata.h"
 
+#include "engine/StrictJson.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonValue>
@@ -55,14 +57,9 @@ QJsonArray toArray(const QList<T> &items)
 // ---- strict reading -------------------------------------------------------
 // Each reader returns false when the key holds a value of the wrong type.
 
-bool readText(const QJsonObject &object, const char *key, QString &out)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
-}
+using StrictJson::readOptionalText;
+using StrictJson::readText;
+
 
 bool readBool(const QJsonObject &object, const char *key, bool &out)
 {
@@ -74,17 +71,6 @@ bool readBool(const QJsonObject &object, const char *key, bool &out)
 }
 
 // Absent or null: the optional stays empty.
-bool readOptionalText(const QJsonObject &object, const char *key, std::optional<QString> &out)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isUndefined() || value.isNull())
-        return true;
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
-}
-
 bool readOptionalDouble(const QJsonObject &object, const char *key, std::optional<double> &out)
 {
     const QJsonValue value = object.value(QLatin1String(key));

@@ -1,5 +1,7 @@
 #include "diagnostics/ToolManifest.h"
 
+#include "engine/StrictJson.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,27 +10,6 @@
 #include <limits>
 
 namespace {
-
-// An optional string: absent or null is fine, any other type is not.
-bool readOptionalString(const QJsonObject &object, const char *key, std::optional<QString> &out)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isUndefined() || value.isNull())
-        return true;
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
-}
-
-bool readRequiredString(const QJsonObject &object, const char *key, QString &out)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (!value.isString())
-        return false;
-    out = value.toString();
-    return true;
-}
 
 bool readInteger(const QJsonValue &value, int &out)
 {
@@ -55,7 +36,7 @@ std::optional<ToolManifest> ToolManifest::decode(const QByteArray &json)
     ToolManifest manifest;
     if (!readInteger(root.value(QLatin1String("schemaVersion")), manifest.schemaVersion))
         return std::nullopt;
-    if (!readOptionalString(root, "architecture", manifest.architecture))
+    if (!StrictJson::readOptionalText(root, "architecture", manifest.architecture))
         return std::nullopt;
     const QJsonValue tools = root.value(QLatin1String("tools"));
     if (!tools.isArray())
@@ -65,12 +46,12 @@ std::optional<ToolManifest> ToolManifest::decode(const QByteArray &json)
             return std::nullopt;
         const QJsonObject object = entry.toObject();
         ManifestTool tool;
-        if (!readRequiredString(object, "name", tool.name) || !readRequiredString(object, "sha256", tool.sha256)
-            || !readOptionalString(object, "version", tool.version)
-            || !readOptionalString(object, "architecture", tool.architecture)
-            || !readOptionalString(object, "sourceURL", tool.sourceURL)
-            || !readOptionalString(object, "license", tool.license)
-            || !readOptionalString(object, "sourceArchiveURL", tool.sourceArchiveURL))
+        if (!StrictJson::readText(object, "name", tool.name) || !StrictJson::readText(object, "sha256", tool.sha256)
+            || !StrictJson::readOptionalText(object, "version", tool.version)
+            || !StrictJson::readOptionalText(object, "architecture", tool.architecture)
+            || !StrictJson::readOptionalText(object, "sourceURL", tool.sourceURL)
+            || !StrictJson::readOptionalText(object, "license", tool.license)
+            || !StrictJson::readOptionalText(object, "sourceArchiveURL", tool.sourceArchiveURL))
             return std::nullopt;
         manifest.tools.append(tool);
     }
