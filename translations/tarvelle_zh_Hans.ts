@@ -317,107 +317,107 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DiagnosticsView</name>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="214"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="212"/>
         <source>Application</source>
         <translation>应用</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="221"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="219"/>
         <source>Architecture: %1</source>
         <translation>架构：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="226"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="224"/>
         <source>All tools present</source>
         <translation>所有工具齐全</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="230"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="228"/>
         <source>Tools missing</source>
         <translation>缺少工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="234"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="232"/>
         <source>Manifest</source>
         <translation>清单</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="233"/>
         <source>Present</source>
         <translation>存在</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="233"/>
         <source>Missing</source>
         <translation>缺失</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="236"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="234"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="237"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
         <source>%1 (Build %2)</source>
         <translation>%1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="239"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="237"/>
         <source>Application ID</source>
         <translation>应用 ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="240"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="238"/>
         <source>System</source>
         <translation>系统</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="248"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="246"/>
         <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
         <translation>缺少部分必需的工具。请运行 scripts/bootstrap-tools.sh 并重新构建应用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="259"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="257"/>
         <source>Bundled Tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="271"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="269"/>
         <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
         <translation>内置副本随应用一起提供，并优先于系统 PATH 中的任何程序使用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="284"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="282"/>
         <source>Diagnostics</source>
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="285"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="283"/>
         <source>Bundled tools and runtime information used by the download engine.</source>
         <translation>下载引擎使用的内置工具和运行环境信息。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="286"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="284"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="287"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="285"/>
         <source>Run Diagnostics</source>
         <translation>运行诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="288"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="286"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="290"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="288"/>
         <source>Running diagnostics…</source>
         <translation>正在运行诊断…</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="291"/>
+        <location filename="../src/ui/DiagnosticsView.cpp" line="289"/>
         <source>No diagnostics yet</source>
         <translation>尚无诊断结果</translation>
     </message>
@@ -443,12 +443,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="310"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="314"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="312"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="316"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -668,47 +668,47 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="37"/>
-        <location filename="../src/ui/HistoryView.cpp" line="41"/>
-        <location filename="../src/ui/HistoryView.cpp" line="162"/>
+        <location filename="../src/ui/HistoryView.cpp" line="39"/>
+        <location filename="../src/ui/HistoryView.cpp" line="43"/>
+        <location filename="../src/ui/HistoryView.cpp" line="174"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="38"/>
+        <location filename="../src/ui/HistoryView.cpp" line="40"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="40"/>
+        <location filename="../src/ui/HistoryView.cpp" line="42"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryView.cpp" line="131"/>
+        <location filename="../src/ui/HistoryView.cpp" line="143"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="153"/>
-        <location filename="../src/ui/HistoryView.cpp" line="154"/>
+        <location filename="../src/ui/HistoryView.cpp" line="165"/>
+        <location filename="../src/ui/HistoryView.cpp" line="166"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="155"/>
+        <location filename="../src/ui/HistoryView.cpp" line="167"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="163"/>
+        <location filename="../src/ui/HistoryView.cpp" line="175"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="163"/>
+        <location filename="../src/ui/HistoryView.cpp" line="175"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
     </message>
@@ -716,7 +716,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListModel</name>
     <message>
-        <location filename="../src/ui/JobListModel.cpp" line="73"/>
+        <location filename="../src/ui/JobListModel.cpp" line="74"/>
         <source>Buttons: %1</source>
         <translation>按钮：%1</translation>
     </message>
@@ -730,29 +730,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>JobLogText</name>
+    <message>
+        <location filename="../src/ui/JobLogText.cpp" line="10"/>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+</context>
+<context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="82"/>
+        <location filename="../src/ui/JobRowContent.cpp" line="83"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="84"/>
+        <location filename="../src/ui/JobRowContent.cpp" line="85"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="86"/>
+        <location filename="../src/ui/JobRowContent.cpp" line="87"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="88"/>
+        <location filename="../src/ui/JobRowContent.cpp" line="89"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="90"/>
+        <location filename="../src/ui/JobRowContent.cpp" line="91"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -765,14 +773,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/JobRowLayout.cpp" line="20"/>
         <source>Show Log</source>
         <translation>显示日志</translation>
-    </message>
-</context>
-<context>
-    <name>JobRowDelegate</name>
-    <message>
-        <location filename="../src/ui/JobRowDelegate.cpp" line="245"/>
-        <source>Log</source>
-        <translation>日志</translation>
     </message>
 </context>
 <context>
@@ -849,22 +849,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="65"/>
+        <location filename="../src/ui/MainWindow.cpp" line="64"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="66"/>
+        <location filename="../src/ui/MainWindow.cpp" line="65"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="67"/>
+        <location filename="../src/ui/MainWindow.cpp" line="66"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="68"/>
+        <location filename="../src/ui/MainWindow.cpp" line="67"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>

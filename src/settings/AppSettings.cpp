@@ -191,7 +191,10 @@ bool AppSettings::showVerboseLogs() const
 
 void AppSettings::setShowVerboseLogs(bool on)
 {
+    const bool was = showVerboseLogs();
     m_store.setValue(kShowVerboseLogsKey, on);
+    if (on != was)
+        emit showVerboseLogsChanged();
 }
 
 MediaKind AppSettings::defaultMediaType() const
@@ -232,9 +235,12 @@ void AppSettings::setLegalAccepted(bool accepted)
 
 void AppSettings::restoreDefaults()
 {
+    const bool verboseLogsWere = showVerboseLogs();
     m_store.remove({kDefaultOutputDirectoryKey, kDefaultMediaTypeKey, kDefaultVideoQualityKey,
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
                     kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey});
     assignConcurrency(kDefaultConcurrentDownloads);
+    if (verboseLogsWere != showVerboseLogs())
+        emit showVerboseLogsChanged();
 }

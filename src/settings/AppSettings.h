@@ -106,6 +106,8 @@ public:
 
 signals:
     void maxConcurrentDownloadsChanged();
+    // When the effective value changes, by its setter or restoreDefaults().
+    void showVerboseLogsChanged();
 
 private:
     QString text(const QString &key, const QString &fallback) const;

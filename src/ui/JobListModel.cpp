@@ -36,6 +36,7 @@ JobListModel::JobListModel(DownloadQueue &queue, QObject *parent) : QAbstractLis
         // The job may outlive its row (a removed download still runs).
         disconnect(job, nullptr, this, nullptr);
         m_dirty.remove(job);
+        m_logGrew.remove(job);
         m_rows.removeAt(row);
         m_rowOfValid = false;
     });
@@ -89,7 +90,7 @@ const JobRowContent &JobListModel::contentAt(int row) const
 {
     const Row &entry = m_rows.at(row);
     if (!entry.content)
-        entry.content = JobRowContent::forJob(*entry.job);
+        entry.content = JobRowContent::forJob(*entry.job, m_offersEveryLog);
     return *entry.content;
 }
 
@@ -97,17 +98,21 @@ void JobListModel::flushChanges()
 {
     m_flushTimer.stop();
     const auto dirty = std::exchange(m_dirty, {});
+    const auto logGrew = std::exchange(m_logGrew, {});
     for (const DownloadJob *job : dirty) {
         const int row = rowOf(job);
         if (row < 0)
             continue;
         const Row &entry = m_rows.at(row);
-        JobRowContent content = JobRowContent::forJob(*entry.job);
-        if (entry.content && *entry.content == content)
+        JobRowContent content = JobRowContent::forJob(*entry.job, m_offersEveryLog);
+        const QModelIndex changed = index(row);
+        if (entry.content && *entry.content == content) {
+            if (logGrew.contains(job) && content.offersLog)
+                emit dataChanged(changed, changed, {LogRole});
             continue;
+        }
         const bool reshaped = !entry.content || !entry.content->sameShape(content);
         entry.content = std::move(content);
-        const QModelIndex changed = index(row);
         emit dataChanged(changed, changed);
         if (reshaped)
             emit rowShapeChanged(changed);
@@ -116,10 +121,26 @@ void JobListModel::flushChanges()
         emit changesReported();
 }
 
+void JobListModel::setOffersEveryLog(bool on)
+{
+    if (on == m_offersEveryLog)
+        return;
+    m_offersEveryLog = on;
+    if (m_rows.isEmpty())
+        return;
+    // Worked out again on demand: only the rows on screen pay at once.
+    emit layoutAboutToBeChanged();
+    for (Row &row : m_rows)
+        row.content.reset();
+    emit layoutChanged();
+    emit dataChanged(index(0), index(static_cast<int>(m_rows.size()) - 1));
+}
+
 void JobListModel::watch(const DownloadJobPtr &job)
 {
     const DownloadJob *raw = job.get();
     connect(job.get(), &DownloadJob::changed, this, [this, raw] { jobChanged(raw); });
+    connect(job.get(), &DownloadJob::logLinesChanged, this, [this, raw] { m_logGrew.insert(raw); });
 }
 
 void JobListModel::jobChanged(const DownloadJob *job)

@@ -23,7 +23,9 @@ class JobListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    enum Role { JobIdRole = Qt::UserRole + 1 };
+    // LogRole: nothing to read here; a change of it alone means the job's log
+    // grew while its row looks the same, for an open log viewer.
+    enum Role { JobIdRole = Qt::UserRole + 1, LogRole };
 
     static constexpr int kRepaintIntervalMs = 33;
 
@@ -40,6 +42,11 @@ public:
 
     // Reports pending changes now instead of at the next interval.
     void flushChanges();
+
+    // Whether every row with log lines offers its log, not only failed ones
+    // (the verbose logs setting). Changing it reshapes every row.
+    void setOffersEveryLog(bool on);
+    bool offersEveryLog() const { return m_offersEveryLog; }
 
 signals:
     void rowShapeChanged(const QModelIndex &index);
@@ -62,5 +69,7 @@ private:
     mutable QHash<const DownloadJob *, int> m_rowOf;
     mutable bool m_rowOfValid = true;
     QSet<const DownloadJob *> m_dirty;
+    QSet<const DownloadJob *> m_logGrew;
     QTimer m_flushTimer;
+    bool m_offersEveryLog = false;
 };

@@ -217,11 +217,12 @@ void JobListView::currentChanged(const QModelIndex &current, const QModelIndex &
 void JobListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
     QListView::dataChanged(topLeft, bottomRight, roles);
-    // A log belongs to a failed row only: a retried job closes it.
+    // A row that stops offering its log (a failed job retried, verbose logs
+    // switched off) closes it.
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         const QModelIndex index = m_model->index(row);
         const auto job = m_model->jobAt(row);
-        if (m_delegate->isExpanded(job->id()) && !m_model->contentAt(row).showsError)
+        if (m_delegate->isExpanded(job->id()) && !m_model->contentAt(row).offersLog)
             toggleLog(index);
     }
 }

@@ -27,7 +27,7 @@ public:
     JobListModel *jobModel() const { return m_model; }
     JobRowDelegate *rowDelegate() const { return m_delegate; }
 
-    // The row's buttons, in order (the log toggle of a failed row last).
+    // The row's buttons, in order (the log toggle, when offered, last).
     QList<QPair<QString, QRect>> rowTargets(const QModelIndex &index) const;
     // Presses a row's button as a click would.
     void triggerTarget(const QModelIndex &index, int target);

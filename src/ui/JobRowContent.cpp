@@ -40,10 +40,10 @@ bool JobRowContent::sameShape(const JobRowContent &other) const
     return title == other.title && headline.isEmpty() == other.headline.isEmpty()
         && showsProgress == other.showsProgress && detailText.isEmpty() == other.detailText.isEmpty()
         && note.isEmpty() == other.note.isEmpty() && showsError == other.showsError
-        && errorSummary == other.errorSummary && actions == other.actions;
+        && errorSummary == other.errorSummary && offersLog == other.offersLog && actions == other.actions;
 }
 
-JobRowContent JobRowContent::forJob(const DownloadJob &job)
+JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
 {
     const ProgressDisplay display = ProgressDisplay::forJob(job);
     const DownloadStatus status = job.status();
@@ -64,6 +64,7 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job)
     content.showsError = status == DownloadStatus::failed;
     if (content.showsError)
         content.errorSummary = QCoreApplication::translate("DownloadErrorCategory", job.errorSummary().toUtf8().constData());
+    content.offersLog = content.showsError || (offerEveryLog && !job.logLines().isEmpty());
     if (job.isActive())
         content.actions << JobRowAction::cancel;
     if (status == DownloadStatus::failed || status == DownloadStatus::cancelled)

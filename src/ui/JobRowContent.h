@@ -28,6 +28,7 @@ struct JobRowContent
     QString note;       // "Total size unknown"; empty: none
     bool showsError = false;
     QString errorSummary;
+    bool offersLog = false; // a "Show Log" toggle
     QList<JobRowAction> actions;
     std::optional<QUrl> thumbnailUrl;
 
@@ -36,6 +37,8 @@ struct JobRowContent
     // True when `other` needs a row of another height.
     bool sameShape(const JobRowContent &other) const;
 
-    static JobRowContent forJob(const DownloadJob &job);
+    // A failed job always offers its log; with `offerEveryLog` (the verbose
+    // logs setting) every job that has log lines does.
+    static JobRowContent forJob(const DownloadJob &job, bool offerEveryLog = false);
     static QString actionText(JobRowAction action);
 };

@@ -2,6 +2,7 @@
 
 #include "ui/Colors.h"
 #include "ui/JobListModel.h"
+#include "ui/JobLogText.h"
 #include "ui/Symbols.h"
 #include "ui/TextPainting.h"
 #include "ui/ThumbnailLoader.h"
@@ -10,8 +11,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 
 namespace {
 
@@ -54,7 +53,7 @@ JobRowGeometry JobRowDelegate::geometry(const QRect &rect, const QModelIndex &in
     const JobListModel *model = jobModel(index);
     const JobRowContent &content = model->contentAt(index.row());
     const auto job = model->jobAt(index.row());
-    const bool expanded = content.showsError && isExpanded(job->id());
+    const bool expanded = content.offersLog && isExpanded(job->id());
     return m_layout.compute(content, rect, expanded, expanded ? job->logLines() : QStringList());
 }
 
@@ -240,29 +239,18 @@ void JobRowDelegate::paintTarget(QPainter &painter, const QStyleOptionViewItem &
 
 QWidget *JobRowDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {
-    auto *log = new QPlainTextEdit(parent);
-    log->setObjectName(QStringLiteral("jobLogText"));
-    log->setAccessibleName(tr("Log"));
-    log->setReadOnly(true);
-    log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    auto *log = new JobLogText(parent);
     log->setFont(m_layout.logFont);
-    log->setFrameShape(QFrame::NoFrame);
-    log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log->document()->setDocumentMargin(JobRowLayout::kLogPadding);
     return log;
 }
 
 void JobRowDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    auto *log = qobject_cast<QPlainTextEdit *>(editor);
+    auto *log = qobject_cast<JobLogText *>(editor);
     const JobListModel *model = jobModel(index);
-    if (!log || !model)
-        return;
-    const QString text = model->jobAt(index.row())->logLines().join(QLatin1Char('\n'));
-    // Replacing equal text would throw away the person's selection.
-    if (log->toPlainText() != text)
-        log->setPlainText(text);
+    if (log && model)
+        log->showLines(model->jobAt(index.row())->logLines());
 }
 
 void JobRowDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,

@@ -12,7 +12,7 @@ class ThumbnailLoader;
 
 // Paints one job row from its precomputed content: thumbnail, title,
 // options, status badge, headline, buttons, progress bar, detail line, size
-// note and the error line. The expanded log of a failed row is a real,
+// note and the error line. The expanded log of a row is a real,
 // selectable text viewer: the view opens it as this delegate's persistent
 // editor, placed over the row's log area.
 class JobRowDelegate : public QStyledItemDelegate

@@ -98,14 +98,19 @@ JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &
         g.note = QRect(left, y + kSpacing, right - left + 1, QFontMetrics(noteFont).height());
         y = g.note.bottom() + 1;
     }
-    if (content.showsError) {
+    if (content.showsError || content.offersLog) {
+        // The error summary, with the log toggle at its right; a row without
+        // an error has the toggle alone on this line.
         const QString toggle = logToggleText(expanded);
-        const int toggleWidth = buttonWidth(toggle);
-        const int lineHeight = qMax(QFontMetrics(errorFont).height(), buttonH);
-        g.error = QRect(left, y + kSpacing, right - left + 1 - toggleWidth - 8, lineHeight);
-        buttons.append({QRect(right + 1 - toggleWidth, y + kSpacing, toggleWidth, buttonH), toggle, std::nullopt});
-        y = g.error.bottom() + 1;
-        if (expanded) {
+        const int toggleWidth = content.offersLog ? buttonWidth(toggle) : 0;
+        const int lineHeight = content.showsError ? qMax(QFontMetrics(errorFont).height(), buttonH) : buttonH;
+        const QRect line(left, y + kSpacing, right - left + 1, lineHeight);
+        if (content.showsError)
+            g.error = line.adjusted(0, 0, content.offersLog ? -(toggleWidth + 8) : 0, 0);
+        if (content.offersLog)
+            buttons.append({QRect(right + 1 - toggleWidth, line.top(), toggleWidth, buttonH), toggle, std::nullopt});
+        y = line.bottom() + 1;
+        if (content.offersLog && expanded) {
             g.log = QRect(left, y + kSpacing, right - left + 1, logHeight(logLines, right - left + 1));
             y = g.log.bottom() + 1;
         }

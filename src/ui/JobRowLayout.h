@@ -10,7 +10,7 @@
 // Where each part of a job row goes, for painting, measuring, placing the
 // log viewer and finding the button under the mouse. The row's clickable
 // targets are its action buttons, in order, then the "Show Log" button of a
-// failed row.
+// row that offers its log.
 struct JobRowGeometry
 {
     struct Target

@@ -62,7 +62,7 @@ bool drawWrapped(QPainter &painter, const QRect &rect, const QString &text, cons
     painter.setFont(font);
     int y = rect.top();
     for (const auto &line : wrapped.lines) {
-        painter.drawText(QRect(rect.left(), y, rect.width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRect(rect.left(), y, rect.width(), metrics.height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
                          line.first);
         y += metrics.lineSpacing();
     }

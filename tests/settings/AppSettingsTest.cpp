@@ -303,6 +303,24 @@ TEST_F(AppSettingsTest, RestoreDefaultsKeepsTheLegalFlagAndResetsConcurrencyAtOn
     }
 }
 
+TEST_F(AppSettingsTest, VerboseLogsAnnounceOnlyRealChanges)
+{
+    AppSettings settings(path());
+    int announced = 0;
+    QObject::connect(&settings, &AppSettings::showVerboseLogsChanged, [&] { ++announced; });
+
+    settings.setShowVerboseLogs(false); // already the default
+    EXPECT_EQ(announced, 0);
+    settings.setShowVerboseLogs(true);
+    settings.setShowVerboseLogs(true);
+    EXPECT_EQ(announced, 1);
+    settings.restoreDefaults();
+    EXPECT_EQ(announced, 2);
+    EXPECT_FALSE(settings.showVerboseLogs());
+    settings.restoreDefaults();
+    EXPECT_EQ(announced, 2);
+}
+
 // Run by KindsSurviveANewProcess in a child process: reads the file named by
 // --settings-file= with a fresh AppSettings and prints what it finds.
 TEST(AppSettingsChild, PrintValues)

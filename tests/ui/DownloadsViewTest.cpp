@@ -2,6 +2,7 @@
 #include "support/LocalMediaServer.h"
 #include "ui/BatchDownloadSheet.h"
 #include "ui/DownloadsView.h"
+#include "ui/JobListModel.h"
 #include "ui/JobListView.h"
 #include "ui/PreviewCard.h"
 #include "ui/SegmentedPicker.h"
@@ -139,6 +140,41 @@ TEST_F(DownloadsViewTest, RemoveOnARowTakesTheJobOutOfTheQueue)
     list->triggerTarget(list->model()->index(0, 0), 0);
     ASSERT_EQ(jobs().size(), 1);
     EXPECT_EQ(jobs().first(), second);
+}
+
+TEST_F(DownloadsViewTest, VerboseLogsOfferTheLogOfEveryRowThatHasOne)
+{
+    app.holdQueue();
+    app.coordinator->addURLs(QStringLiteral("https://a.example/1\nhttps://a.example/2\nhttps://a.example/3"));
+    jobs().at(0)->setLogLines({QStringLiteral("[download] Destination: clip.mp4")});
+    jobs().at(2)->setStatus(DownloadStatus::failed);
+    auto *list = find<JobListView>("jobList");
+    const auto offersLog = [&](int row) {
+        list->jobModel()->flushChanges();
+        const auto targets = list->rowTargets(list->model()->index(row, 0));
+        return !targets.isEmpty() && targets.last().first == QStringLiteral("Show Log");
+    };
+    EXPECT_FALSE(offersLog(0));
+    EXPECT_TRUE(offersLog(2)) << "a failed job offers its log whatever the setting";
+
+    app.settings->setShowVerboseLogs(true);
+    EXPECT_TRUE(offersLog(0));
+    EXPECT_FALSE(offersLog(1)) << "no log lines, nothing to show";
+    EXPECT_TRUE(offersLog(2));
+
+    list->triggerTarget(list->model()->index(0, 0), static_cast<int>(list->rowTargets(list->model()->index(0, 0)).size()) - 1);
+    auto *log = find<QPlainTextEdit>("jobLogText");
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(log->toPlainText(), QStringLiteral("[download] Destination: clip.mp4"));
+    jobs().at(0)->appendLog(QStringLiteral("[download]  50.0% of 1.00MiB"));
+    list->jobModel()->flushChanges();
+    EXPECT_EQ(log->toPlainText(), QStringLiteral("[download] Destination: clip.mp4\n[download]  50.0% of 1.00MiB"));
+
+    app.settings->restoreDefaults();
+    EXPECT_FALSE(offersLog(0));
+    EXPECT_TRUE(offersLog(2));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(find<QPlainTextEdit>("jobLogText"), nullptr) << "the open log closes with its toggle";
 }
 
 TEST_F(DownloadsViewTest, CtrlLFocusesTheLinkField)
