@@ -1,7 +1,6 @@
 #include "ui/AboutView.h"
 
 #include "settings/AppConfiguration.h"
-#include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Foreground.h"
 
@@ -41,7 +40,7 @@ AboutView::AboutView(std::function<void(const QString &)> openDocument, QWidget 
     m_name->setObjectName(QStringLiteral("aboutName"));
     m_name->setFont(Fonts::title());
     m_version->setObjectName(QStringLiteral("aboutVersion"));
-    setForeground(m_version, Colors::secondaryText(palette()));
+    setForeground(m_version, SemanticColor::secondary);
     m_toolsHeading->setObjectName(QStringLiteral("aboutToolsHeading"));
     m_toolsHeading->setFont(Fonts::headline());
     m_toolsLayout->setSpacing(4);
@@ -51,7 +50,7 @@ AboutView::AboutView(std::function<void(const QString &)> openDocument, QWidget 
     m_lawfulUse->setObjectName(QStringLiteral("aboutLawfulUse"));
     m_lawfulUse->setWordWrap(true);
     m_lawfulUse->setFont(Fonts::caption());
-    setForeground(m_lawfulUse, Colors::secondaryText(palette()));
+    setForeground(m_lawfulUse, SemanticColor::secondary);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(8);
@@ -114,11 +113,10 @@ void AboutView::buildTools()
         delete item->widget();
         delete item;
     }
-    const QColor secondary = Colors::secondaryText(palette());
     if (!m_report) {
         auto *none = new QLabel(tr("Run diagnostics to display tool versions."), this);
         none->setObjectName(QStringLiteral("aboutNoReport"));
-        setForeground(none, secondary);
+        setForeground(none, SemanticColor::secondary);
         m_toolsLayout->addWidget(none);
         return;
     }
@@ -135,7 +133,7 @@ void AboutView::buildTools()
         version->setObjectName(QStringLiteral("aboutToolVersion"));
         version->setTextFormat(Qt::PlainText);
         version->setAccessibleName(tool.name);
-        setForeground(version, secondary);
+        setForeground(version, SemanticColor::secondary);
         line->addWidget(name);
         line->addStretch();
         line->addWidget(version);

@@ -2,7 +2,7 @@
 
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
-#include "ui/Symbols.h"
+#include "ui/Foreground.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,10 +26,22 @@ QLabel *secondaryCaption(const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setFont(Fonts::caption());
-    QPalette dimmed = label->palette();
-    dimmed.setColor(QPalette::WindowText, Colors::secondaryText(parent->palette()));
-    label->setPalette(dimmed);
+    setForeground(label, SemanticColor::secondary);
     return label;
+}
+
+// Each line at fault carries its colour's meaning; the colour itself follows the palette.
+constexpr int kFaultColourRole = Qt::UserRole;
+
+void colourFaultItems(QTreeWidget *faults)
+{
+    for (int i = 0; i < faults->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = faults->topLevelItem(i);
+        const auto meaning = static_cast<SemanticColor>(item->data(0, kFaultColourRole).toInt());
+        const QColor colour = Colors::semantic(meaning, faults->palette());
+        item->setForeground(0, colour);
+        item->setForeground(1, colour);
+    }
 }
 
 } // namespace
@@ -86,24 +98,22 @@ BatchDownloadSheet::BatchDownloadSheet(QWidget *parent) : QDialog(parent)
     m_faults->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_faults->setTextElideMode(Qt::ElideMiddle);
     layout->addWidget(m_faults);
+    followPalette(m_faults, QStringLiteral("faultColours"), [this] { colourFaultItems(m_faults); });
 
     m_errorRow = new QWidget(this);
     m_errorRow->setObjectName(QStringLiteral("batchImportError"));
     auto *errorLayout = new QHBoxLayout(m_errorRow);
     errorLayout->setContentsMargins(0, 0, 0, 0);
     errorLayout->setSpacing(6);
-    const QColor red = Colors::semantic(SemanticColor::red, palette());
     auto *errorIcon = new QLabel(m_errorRow);
-    const int iconSize = QFontMetrics(Fonts::caption()).height();
-    errorIcon->setPixmap(Symbols::tinted(QStringLiteral("exclamationmark.triangle"), red, iconSize, devicePixelRatioF()));
+    setTintedSymbol(errorIcon, QStringLiteral("exclamationmark.triangle"), SemanticColor::red,
+                    QFontMetrics(Fonts::caption()).height());
     m_errorText = new QLabel(m_errorRow);
     m_errorText->setObjectName(QStringLiteral("batchImportErrorText"));
     m_errorText->setTextFormat(Qt::PlainText);
     m_errorText->setFont(Fonts::caption());
     m_errorText->setWordWrap(true);
-    QPalette redText = m_errorText->palette();
-    redText.setColor(QPalette::WindowText, red);
-    m_errorText->setPalette(redText);
+    setForeground(m_errorText, SemanticColor::red);
     errorLayout->addWidget(errorIcon, 0, Qt::AlignTop);
     errorLayout->addWidget(m_errorText, 1);
     layout->addWidget(m_errorRow);
@@ -223,18 +233,16 @@ void BatchDownloadSheet::refresh()
     m_faults->clear();
     const bool anyFaults = m_result && (!m_result->duplicates.isEmpty() || !m_result->invalid.isEmpty());
     if (anyFaults) {
-        const QColor red = Colors::semantic(SemanticColor::red, palette());
-        const QColor orange = Colors::semantic(SemanticColor::orange, palette());
-        const auto addRow = [this](const QString &label, const QString &value, const QColor &colour) {
+        const auto addRow = [this](const QString &label, const QString &value, SemanticColor colour) {
             auto *item = new QTreeWidgetItem(m_faults, {label, value});
-            item->setForeground(0, colour);
-            item->setForeground(1, colour);
+            item->setData(0, kFaultColourRole, static_cast<int>(colour));
             item->setToolTip(1, value);
         };
         for (const auto &entry : m_result->invalid)
-            addRow(tr("Line %1").arg(entry.line), entry.url, red);
+            addRow(tr("Line %1").arg(entry.line), entry.url, SemanticColor::red);
         for (const auto &entry : m_result->duplicates)
-            addRow(tr("Line %1 (duplicate)").arg(entry.line), entry.url, orange);
+            addRow(tr("Line %1 (duplicate)").arg(entry.line), entry.url, SemanticColor::orange);
+        colourFaultItems(m_faults);
     }
     m_faults->setVisible(anyFaults);
 

@@ -7,11 +7,9 @@
 #include "settings/AppConfiguration.h"
 #include "ui/AboutView.h"
 #include "ui/Background.h"
-#include "ui/Colors.h"
 #include "ui/EmptyStatePanel.h"
 #include "ui/Fonts.h"
 #include "ui/Foreground.h"
-#include "ui/Symbols.h"
 #include "ui/ToolDiagnosticRow.h"
 
 #include <QDir>
@@ -40,9 +38,9 @@ QLabel *plain(const QString &objectName, const QString &text, QWidget *parent)
 }
 
 
-// A symbol and a text side by side, as one labelled item.
-QWidget *symbolLabel(const QString &objectName, const QString &symbol, const QString &text, const QColor &colour,
-                     const QFont &font, QWidget *parent)
+// A symbol and a text side by side, as one labelled item; nothing: the text colour.
+QWidget *symbolLabel(const QString &objectName, const QString &symbol, const QString &text,
+                     std::optional<SemanticColor> colour, const QFont &font, QWidget *parent)
 {
     auto *container = new QWidget(parent);
     container->setObjectName(objectName);
@@ -51,10 +49,11 @@ QWidget *symbolLabel(const QString &objectName, const QString &symbol, const QSt
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     auto *icon = new QLabel(container);
-    icon->setPixmap(Symbols::tinted(symbol, colour, QFontMetrics(font).height(), parent->devicePixelRatioF()));
+    setTintedSymbol(icon, symbol, colour, QFontMetrics(font).height());
     auto *label = plain(objectName + QStringLiteral("Text"), text, container);
     label->setFont(font);
-    setForeground(label, colour);
+    if (colour)
+        setForeground(label, *colour);
     layout->addWidget(icon);
     layout->addWidget(label);
     return container;
@@ -79,7 +78,7 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     m_title->setFont(Fonts::headline());
     m_subtitle->setObjectName(QStringLiteral("diagnosticsSubtitle"));
     m_subtitle->setFont(Fonts::caption());
-    setForeground(m_subtitle, Colors::secondaryText(palette()));
+    setForeground(m_subtitle, SemanticColor::secondary);
     m_aboutButton->setObjectName(QStringLiteral("diagnosticsAboutButton"));
     m_refresh->setObjectName(QStringLiteral("diagnosticsRefreshButton"));
     m_copy->setObjectName(QStringLiteral("diagnosticsCopyButton"));
@@ -206,8 +205,6 @@ void DiagnosticsView::buildReport()
     if (!m_result)
         return;
     const EngineDiagnosticsReport &report = m_result->report;
-    const QColor secondary = Colors::secondaryText(palette());
-
     // Application
     auto *application = new QGroupBox(tr("Application"), m_reportPage);
     application->setObjectName(QStringLiteral("diagnosticsApplicationSection"));
@@ -216,16 +213,16 @@ void DiagnosticsView::buildReport()
     form->setHorizontalSpacing(14);
     auto *facts = new QHBoxLayout;
     facts->addWidget(symbolLabel(QStringLiteral("diagnostics.architecture"), QStringLiteral("cpu"),
-                                 tr("Architecture: %1").arg(report.architecture), palette().color(QPalette::Text), Fonts::subheadline(),
+                                 tr("Architecture: %1").arg(report.architecture), std::nullopt, Fonts::subheadline(),
                                  application));
     facts->addStretch();
     if (report.allToolsPresent) {
         facts->addWidget(symbolLabel(QStringLiteral("diagnosticsToolsState"), QStringLiteral("checkmark.circle.fill"),
-                                     tr("All tools present"), Colors::semantic(SemanticColor::green, palette()),
+                                     tr("All tools present"), SemanticColor::green,
                                      Fonts::subheadline(), application));
     } else {
         facts->addWidget(symbolLabel(QStringLiteral("diagnosticsToolsState"), QStringLiteral("exclamationmark.triangle.fill"),
-                                     tr("Tools missing"), Colors::semantic(SemanticColor::red, palette()),
+                                     tr("Tools missing"), SemanticColor::red,
                                      Fonts::subheadline(), application));
     }
     form->addRow(facts);
@@ -248,7 +245,7 @@ void DiagnosticsView::buildReport()
         hint->setObjectName(QStringLiteral("diagnosticsBootstrapHint"));
         hint->setWordWrap(true);
         hint->setFont(Fonts::caption());
-        setForeground(hint, Colors::semantic(SemanticColor::red, palette()));
+        setForeground(hint, SemanticColor::red);
         hintLayout->addWidget(hint);
         m_reportLayout->addWidget(hintBox);
     }
@@ -271,7 +268,7 @@ void DiagnosticsView::buildReport()
     footer->setObjectName(QStringLiteral("diagnosticsToolsFooter"));
     footer->setWordWrap(true);
     footer->setFont(Fonts::caption());
-    setForeground(footer, secondary);
+    setForeground(footer, SemanticColor::secondary);
     toolsLayout->addWidget(footer);
     m_reportLayout->addWidget(tools);
     m_reportLayout->addStretch();

@@ -8,12 +8,11 @@
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "ui/BatchDownloadSheet.h"
-#include "ui/Colors.h"
+#include "ui/Foreground.h"
 #include "ui/Fonts.h"
 #include "ui/JobListModel.h"
 #include "ui/JobListView.h"
 #include "ui/PreviewCard.h"
-#include "ui/Symbols.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -58,17 +57,14 @@ QWidget *emptyPlaceholder(QWidget *parent)
     layout->addStretch();
     auto *icon = new QLabel(box);
     const int size = QFontMetrics(Fonts::largeSymbolFont()).height() + 8;
-    icon->setPixmap(Symbols::tinted(QStringLiteral("tray"), Colors::secondaryText(parent->palette()), size,
-                                    parent->devicePixelRatioF()));
+    setTintedSymbol(icon, QStringLiteral("tray"), SemanticColor::secondary, size);
     icon->setAlignment(Qt::AlignCenter);
     auto *text = new QLabel(QCoreApplication::translate("DownloadsView", "No downloads yet"), box);
     QFont font = Fonts::title3();
     font.setWeight(QFont::Bold);
     text->setFont(font);
     text->setAlignment(Qt::AlignCenter);
-    QPalette dimmed = text->palette();
-    dimmed.setColor(QPalette::WindowText, Colors::secondaryText(parent->palette()));
-    text->setPalette(dimmed);
+    setForeground(text, SemanticColor::secondary);
     layout->addWidget(icon);
     layout->addWidget(text);
     layout->addStretch();
@@ -135,19 +131,16 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     auto *errorLayout = new QHBoxLayout(m_errorRow);
     errorLayout->setContentsMargins(0, 0, 0, 0);
     errorLayout->setSpacing(6);
-    const QColor red = Colors::semantic(SemanticColor::red, palette());
     auto *errorIcon = new QLabel(m_errorRow);
-    errorIcon->setPixmap(Symbols::tinted(QStringLiteral("exclamationmark.triangle"), red,
-                                         QFontMetrics(Fonts::caption()).height(), devicePixelRatioF()));
+    setTintedSymbol(errorIcon, QStringLiteral("exclamationmark.triangle"), SemanticColor::red,
+                    QFontMetrics(Fonts::caption()).height());
     m_errorText = new QLabel(m_errorRow);
     m_errorText->setObjectName(QStringLiteral("analyzeErrorLabel"));
     m_errorText->setAccessibleDescription(tr("Analysis error"));
     m_errorText->setTextFormat(Qt::PlainText);
     m_errorText->setFont(Fonts::caption());
     m_errorText->setWordWrap(true);
-    QPalette redText = m_errorText->palette();
-    redText.setColor(QPalette::WindowText, red);
-    m_errorText->setPalette(redText);
+    setForeground(m_errorText, SemanticColor::red);
     errorLayout->addWidget(errorIcon);
     errorLayout->addWidget(m_errorText, 1);
     m_errorRow->hide();

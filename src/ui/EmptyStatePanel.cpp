@@ -1,16 +1,13 @@
 #include "ui/EmptyStatePanel.h"
 
-#include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Foreground.h"
-#include "ui/Symbols.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
 EmptyStatePanel::EmptyStatePanel(const QString &symbolName, QWidget *parent)
-    : QWidget(parent), m_symbolName(symbolName), m_symbol(new QLabel(this)), m_title(new QLabel(this)),
+    : QWidget(parent), m_symbol(new QLabel(this)), m_title(new QLabel(this)),
       m_description(new QLabel(this))
 {
     auto *layout = new QVBoxLayout(this);
@@ -27,7 +24,8 @@ EmptyStatePanel::EmptyStatePanel(const QString &symbolName, QWidget *parent)
     layout->addWidget(m_title);
     layout->addWidget(m_description);
     layout->addStretch();
-    paintSymbol();
+    setTintedSymbol(m_symbol, symbolName, SemanticColor::secondary, QFontMetrics(Fonts::largeSymbolFont()).height() + 8);
+    setForeground(m_description, SemanticColor::secondary);
 }
 
 void EmptyStatePanel::setTexts(const QString &title, const QString &description)
@@ -36,19 +34,4 @@ void EmptyStatePanel::setTexts(const QString &title, const QString &description)
     m_description->setText(description);
     m_description->setVisible(!description.isEmpty());
     setAccessibleName(title);
-}
-
-void EmptyStatePanel::paintSymbol()
-{
-    const QColor dim = Colors::secondaryText(palette());
-    m_symbol->setPixmap(Symbols::tinted(m_symbolName, dim, QFontMetrics(Fonts::largeSymbolFont()).height() + 8,
-                                        devicePixelRatioF()));
-    setForeground(m_description, dim);
-}
-
-void EmptyStatePanel::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        paintSymbol();
-    QWidget::changeEvent(event);
 }

@@ -15,13 +15,7 @@ public:
 
     void setTexts(const QString &title, const QString &description = {});
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
-    void paintSymbol();
-
-    QString m_symbolName;
     QLabel *m_symbol;
     QLabel *m_title;
     QLabel *m_description;

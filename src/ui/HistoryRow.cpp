@@ -7,7 +7,6 @@
 #include "ui/Foreground.h"
 #include "ui/HistoryPresentation.h"
 #include "ui/StatusBadge.h"
-#include "ui/Symbols.h"
 #include "ui/ThumbnailView.h"
 #include "ui/WrappedLabel.h"
 
@@ -104,7 +103,12 @@ HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
             [this] { emit revealRequested(m_record.finalFilePath.value_or(QString())); });
     connect(m_remove, &QPushButton::clicked, this, [this] { emit removeRequested(m_record); });
 
-    applyColours();
+    setForeground(m_date, SemanticColor::secondary);
+    setForeground(m_subtitle, SemanticColor::secondary);
+    setForeground(m_missingText, SemanticColor::orange);
+    setForeground(m_remove, SemanticColor::red);
+    setTintedSymbol(m_missingIcon, QStringLiteral("exclamationmark.triangle"), SemanticColor::orange,
+                    QFontMetrics(Fonts::caption()).height());
     retranslate();
 }
 
@@ -134,18 +138,6 @@ void HistoryRow::bind(const DownloadHistory &record, std::optional<bool> fileExi
     setAccessibleName(record.title);
 }
 
-void HistoryRow::applyColours()
-{
-    const QColor secondary = Colors::secondaryText(palette());
-    const QColor orange = Colors::semantic(SemanticColor::orange, palette());
-    setForeground(m_date, secondary);
-    setForeground(m_subtitle, secondary);
-    setForeground(m_missingText, orange);
-    setForeground(m_remove, Colors::semantic(SemanticColor::red, palette()));
-    const int icon = QFontMetrics(Fonts::caption()).height();
-    m_missingIcon->setPixmap(Symbols::tinted(QStringLiteral("exclamationmark.triangle"), orange, icon, devicePixelRatioF()));
-}
-
 void HistoryRow::retranslate()
 {
     m_open->setText(tr("Open"));
@@ -172,7 +164,5 @@ void HistoryRow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    else if (event->type() == QEvent::PaletteChange)
-        applyColours();
     QWidget::changeEvent(event);
 }

@@ -42,7 +42,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void applyColours();
     void retranslate();
 
     DownloadHistory m_record;

@@ -2,7 +2,6 @@
 
 #include "history/HistoryStore.h"
 #include "services/FileService.h"
-#include "ui/Colors.h"
 #include "ui/EmptyStatePanel.h"
 #include "ui/FilePresence.h"
 #include "ui/Fonts.h"
@@ -76,10 +75,10 @@ HistoryView::HistoryView(AppState &state, ThumbnailLoader &thumbnails, QWidget *
     m_search->setClearButtonEnabled(true);
     m_count->setObjectName(QStringLiteral("historyItemCount"));
     m_count->setFont(Fonts::caption());
-    setForeground(m_count, Colors::secondaryText(palette()));
+    setForeground(m_count, SemanticColor::secondary);
     m_clear->setObjectName(QStringLiteral("clearHistoryButton"));
     m_clear->setAutoDefault(false);
-    setForeground(m_clear, Colors::semantic(SemanticColor::red, palette()));
+    setForeground(m_clear, SemanticColor::red);
     m_empty->setObjectName(QStringLiteral("historyEmptyState"));
 
     auto *toolbar = new QHBoxLayout;

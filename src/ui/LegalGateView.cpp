@@ -1,8 +1,7 @@
 #include "ui/LegalGateView.h"
 
-#include "ui/Colors.h"
 #include "ui/Fonts.h"
-#include "ui/Symbols.h"
+#include "ui/Foreground.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +21,7 @@ LegalGateView::LegalGateView(QWidget *parent) : QWidget(parent)
     auto *shield = new QLabel(this);
     shield->setObjectName(QStringLiteral("legalShieldSymbol"));
     const int symbolSize = QFontMetrics(Fonts::largeSymbolFont()).height() + 8;
-    shield->setPixmap(Symbols::tinted(QStringLiteral("shield.lefthalf.filled"),
-                                      Colors::semantic(SemanticColor::blue, palette()), symbolSize, devicePixelRatioF()));
+    setTintedSymbol(shield, QStringLiteral("shield.lefthalf.filled"), SemanticColor::blue, symbolSize);
     shield->setAlignment(Qt::AlignCenter);
     layout->addWidget(shield);
 
@@ -41,9 +39,7 @@ LegalGateView::LegalGateView(QWidget *parent) : QWidget(parent)
     notice->setAlignment(Qt::AlignCenter);
     notice->setFixedWidth(420);
     notice->setMinimumHeight(notice->heightForWidth(420));
-    QPalette dimmed = notice->palette();
-    dimmed.setColor(QPalette::WindowText, Colors::secondaryText(palette()));
-    notice->setPalette(dimmed);
+    setForeground(notice, SemanticColor::secondary);
     layout->addWidget(notice, 0, Qt::AlignHCenter);
 
     auto *buttons = new QHBoxLayout;

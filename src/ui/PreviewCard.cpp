@@ -3,6 +3,7 @@
 #include "analysis/ThumbnailService.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Foreground.h"
 #include "ui/SegmentedPicker.h"
 #include "ui/Symbols.h"
 #include "ui/ThumbnailView.h"
@@ -19,13 +20,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPalette dimmed(const QWidget *widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, Colors::secondaryText(widget->palette()));
-    return palette;
-}
 
 QLabel *plainLabel(const QString &text, const QFont &font, QWidget *parent)
 {
@@ -44,10 +38,10 @@ QWidget *symbolLabel(const QString &symbol, const QString &text, const QString &
     layout->setSpacing(4);
     auto *icon = new QLabel(box);
     const int size = QFontMetrics(Fonts::caption()).height() - 2;
-    icon->setPixmap(Symbols::tinted(symbol, Colors::secondaryText(parent->palette()), size, parent->devicePixelRatioF()));
+    setTintedSymbol(icon, symbol, SemanticColor::secondary, size);
     auto *label = plainLabel(text, Fonts::caption(), box);
     label->setObjectName(objectName);
-    label->setPalette(dimmed(parent));
+    setForeground(label, SemanticColor::secondary);
     layout->addWidget(icon);
     layout->addWidget(label);
     return box;
@@ -91,7 +85,7 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     if (record.uploader) {
         auto *uploader = plainLabel(*record.uploader, Fonts::subheadline(), this);
         uploader->setObjectName(QStringLiteral("previewUploader"));
-        uploader->setPalette(dimmed(this));
+        setForeground(uploader, SemanticColor::secondary);
         facts->addWidget(uploader);
     }
     auto *meta = new QHBoxLayout;
@@ -156,7 +150,7 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     download->setIcon(Symbols::icon(QStringLiteral("arrow.down.circle")));
     m_summary = plainLabel(QString(), Fonts::caption(), this);
     m_summary->setObjectName(QStringLiteral("qualitySummaryLabel"));
-    m_summary->setPalette(dimmed(this));
+    setForeground(m_summary, SemanticColor::secondary);
     actions->addWidget(download);
     actions->addWidget(m_summary);
     actions->addStretch();
@@ -179,7 +173,7 @@ QWidget *PreviewCard::optionRow(const QString &name, QWidget *picker)
     layout->setSpacing(10);
     auto *label = plainLabel(name, Fonts::body(), row);
     label->setFixedWidth(72);
-    label->setPalette(dimmed(this));
+    setForeground(label, SemanticColor::secondary);
     label->setBuddy(picker);
     layout->addWidget(label);
     layout->addWidget(picker);

@@ -3,7 +3,6 @@
 #include "engine/DownloadOptions.h"
 #include "settings/AppLanguage.h"
 #include "settings/AppSettings.h"
-#include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Foreground.h"
 #include "ui/LanguageSwitch.h"
@@ -253,7 +252,7 @@ QGroupBox *SettingsView::section(const QString &objectName, QFormLayout *&form, 
     footer->setObjectName(objectName + QStringLiteral("Footer"));
     footer->setFont(Fonts::caption());
     footer->setWordWrap(true);
-    setForeground(footer, Colors::secondaryText(palette()));
+    setForeground(footer, SemanticColor::secondary);
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Sidebar.h"
 
 #include "ui/Colors.h"
+#include "ui/Foreground.h"
 #include "ui/Symbols.h"
 
 #include <QButtonGroup>
@@ -79,9 +80,14 @@ Sidebar::Sidebar(QWidget *parent) : QFrame(parent), m_group(new QButtonGroup(thi
 {
     setObjectName(QStringLiteral("sidebar"));
     setAutoFillBackground(true);
-    QPalette shade = palette();
-    shade.setColor(QPalette::Window, Colors::quaternaryFill(palette()));
-    setPalette(shade);
+    followPalette(this, QStringLiteral("shade"), [this] {
+        const QColor shade = Colors::quaternaryFill(basePalette(this));
+        if (palette().color(QPalette::Window) == shade)
+            return;
+        QPalette shaded = palette();
+        shaded.setColor(QPalette::Window, shade);
+        setPalette(shaded);
+    });
     setMinimumWidth(200);
 
     auto *layout = new QVBoxLayout(this);
