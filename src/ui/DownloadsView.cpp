@@ -159,8 +159,8 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     m_jobsStack = new QStackedWidget(this);
     m_jobsStack->addWidget(emptyPlaceholder(this));
     m_model = new JobListModel(state.coordinator().queue(), this);
-    m_model->setOffersEveryLog(state.settings().showVerboseLogs());
     AppSettings &settings = state.settings();
+    m_model->setOffersEveryLog(settings.showVerboseLogs());
     connect(&settings, &AppSettings::showVerboseLogsChanged, m_model,
             [this, &settings] { m_model->setOffersEveryLog(settings.showVerboseLogs()); });
     m_jobList = new JobListView(thumbnails, m_jobsStack);

@@ -55,21 +55,25 @@ QPalette basePalette(const QWidget *widget)
     return parent ? parent->palette() : QApplication::palette(widget);
 }
 
+void setPaletteColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    bool changed = false;
+    for (const auto role : roles) {
+        if (palette.color(role) != colour) {
+            palette.setColor(role, colour);
+            changed = true;
+        }
+    }
+    if (changed)
+        widget->setPalette(palette);
+}
+
 void setForeground(QWidget *widget, SemanticColor colour)
 {
     followPalette(widget, QStringLiteral("foreground"), [widget, colour] {
-        const QColor wanted = Colors::semantic(colour, basePalette(widget));
-        QPalette palette = widget->palette();
-        bool changed = false;
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            // Only a real change: the palette change it causes ends here.
-            if (palette.color(role) != wanted) {
-                palette.setColor(role, wanted);
-                changed = true;
-            }
-        }
-        if (changed)
-            widget->setPalette(palette);
+        setPaletteColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
+                         Colors::semantic(colour, basePalette(widget)));
     });
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class QLabel;
@@ -22,6 +23,10 @@ void followPalette(QWidget *widget, const QString &purpose, std::function<void()
 // The palette a widget's own colours derive from: its parent's, so colours
 // set on the widget itself never feed back into themselves.
 QPalette basePalette(const QWidget *widget);
+
+// Gives the palette roles of a widget one colour. Only a real change is
+// applied, so the palette change it causes ends there.
+void setPaletteColour(QWidget *widget, std::initializer_list<QPalette::ColorRole> roles, const QColor &colour);
 
 // Gives a widget's text a named colour, whichever palette role its parent
 // makes it draw with (labels inside scroll areas draw with Text, not WindowText).

@@ -46,7 +46,6 @@ public:
     // Whether every row with log lines offers its log, not only failed ones
     // (the verbose logs setting). Changing it reshapes every row.
     void setOffersEveryLog(bool on);
-    bool offersEveryLog() const { return m_offersEveryLog; }
 
 signals:
     void rowShapeChanged(const QModelIndex &index);

@@ -1,7 +1,6 @@
 #include "ui/JobLogText.h"
 
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 
 JobLogText::JobLogText(QWidget *parent) : QPlainTextEdit(parent)

@@ -80,14 +80,8 @@ Sidebar::Sidebar(QWidget *parent) : QFrame(parent), m_group(new QButtonGroup(thi
 {
     setObjectName(QStringLiteral("sidebar"));
     setAutoFillBackground(true);
-    followPalette(this, QStringLiteral("shade"), [this] {
-        const QColor shade = Colors::quaternaryFill(basePalette(this));
-        if (palette().color(QPalette::Window) == shade)
-            return;
-        QPalette shaded = palette();
-        shaded.setColor(QPalette::Window, shade);
-        setPalette(shaded);
-    });
+    followPalette(this, QStringLiteral("shade"),
+                  [this] { setPaletteColour(this, {QPalette::Window}, Colors::quaternaryFill(basePalette(this))); });
     setMinimumWidth(200);
 
     auto *layout = new QVBoxLayout(this);
