@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include <memory>
@@ -107,6 +108,13 @@ QStringList versionArguments(const QString &toolName)
 
 EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
 {
+    // Runs usually happen on pool threads, which can outlive OpenSSL's own
+    // clean-up at exit; hand back this thread's OpenSSL state (its error
+    // queue) when the run ends so it is never stranded.
+    struct ReleaseOpenSslThreadState {
+        ~ReleaseOpenSslThreadState() { OPENSSL_thread_stop(); }
+    } releaseOpenSslThreadState;
+
     EngineDiagnosticsReport report;
     report.architecture = architecture();
 
