@@ -81,6 +81,9 @@ HistoryContext::HistoryContext(QSqlDatabase database) : m_database(std::move(dat
 
 HistoryContext::~HistoryContext()
 {
+    // A process that quits right after a save was refused (another process
+    // held the lock for a moment) would otherwise take its records with it.
+    save();
     const QString connection = m_database.connectionName();
     m_insert.reset();
     m_database.close();

@@ -16,7 +16,8 @@ class QSqlQuery;
 // changes made through it that are not saved yet. Reads see those changes;
 // save() writes all of them in one transaction, and when that fails keeps
 // every one of them for the next save, so a record is never lost to a
-// temporarily locked or failing database while the process lives.
+// temporarily locked or failing database while the process lives. Closing
+// the context is the last such save.
 //
 // Made by PersistenceController. GUI thread only (the thread that made it).
 class HistoryContext
@@ -24,7 +25,7 @@ class HistoryContext
 public:
     // Takes over an open connection that HistorySchema::prepare accepted (or
     // an invalid one, which fails every read and every save) and removes it
-    // when destroyed.
+    // when destroyed, after one more try at writing what is still unsaved.
     explicit HistoryContext(QSqlDatabase database);
     ~HistoryContext();
 

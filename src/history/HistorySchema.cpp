@@ -1,8 +1,10 @@
 #include "history/HistorySchema.h"
 
+#include <QDeadlineTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 #include <QVariant>
 
 namespace {
@@ -96,17 +98,32 @@ bool createOrConfirm(QSqlDatabase &database)
                                            " WHERE key = 'schemaVersion'"));
 }
 
+// Switching a new file to write-ahead logging needs the file to itself for a
+// moment, and SQLite refuses a process that asks while another one is doing
+// the same without waiting out its busy timeout. The mode belongs to the
+// file, so asking again once the other process is done succeeds.
+bool useWriteAheadLog(QSqlDatabase &database, std::chrono::milliseconds patience)
+{
+    const QDeadlineTimer deadline(patience);
+    while (!run(database, QStringLiteral("PRAGMA journal_mode = WAL"))) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
 } // namespace
 
 namespace HistorySchema {
 
-bool prepare(QSqlDatabase &database)
+bool prepare(QSqlDatabase &database, std::chrono::milliseconds patience)
 {
     // Everything is read before anything is written, so a file that turns out
     // not to be ours is left byte for byte as it was.
     if (!usable(database))
         return false;
-    if (!run(database, QStringLiteral("PRAGMA journal_mode = WAL"))
+    if (!useWriteAheadLog(database, patience)
         || !run(database, QStringLiteral("PRAGMA synchronous = NORMAL")))
         return false;
     // IMMEDIATE takes the write lock now: a database that another process

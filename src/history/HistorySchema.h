@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 class QSqlDatabase;
 
 // The layout of the history database, version 1.0.0:
@@ -20,7 +22,9 @@ inline constexpr auto kVersion = "1.0.0";
 // checks that the database holds exactly this version, then proves that it can
 // write and that its pages are sound. False when the database is locked by
 // another process, read-only, damaged, foreign or of another version; such a
-// database is left as it was (the transaction is rolled back).
-bool prepare(QSqlDatabase &database);
+// database is left as it was (the transaction is rolled back). `patience` is
+// how long a lock another process holds may hold up the switch to WAL; give
+// the connection's busy timeout.
+bool prepare(QSqlDatabase &database, std::chrono::milliseconds patience);
 
 } // namespace HistorySchema

@@ -15,7 +15,7 @@ namespace {
 // Keeps a second process from turning a short write into a failure; a lock
 // held longer than this sends the history to memory (when opening) or keeps
 // the change for the next save.
-constexpr int kBusyTimeoutMs = 1000;
+constexpr std::chrono::milliseconds kBusyTimeout{1000};
 
 QString nextConnectionName()
 {
@@ -31,8 +31,8 @@ std::optional<QSqlDatabase> openPrepared(const QString &databaseName)
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         database.setDatabaseName(databaseName);
-        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-        if (database.open() && HistorySchema::prepare(database))
+        database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeout.count()));
+        if (database.open() && HistorySchema::prepare(database, kBusyTimeout))
             return database;
         database.close();
     }

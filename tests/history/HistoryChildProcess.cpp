@@ -6,6 +6,7 @@
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -37,6 +38,24 @@ TEST(HistoryChildProcess, DISABLED_AddsRecordsUntilKilled)
         std::printf("added %lld\n", static_cast<long long>(number));
         std::fflush(stdout);
     }
+}
+
+// Prints "ready", waits for a line on its standard input, then opens the
+// database and adds one record named after its process, as a program started
+// at the same moment as others would.
+TEST(HistoryChildProcess, DISABLED_AddsOneRecordOnCue)
+{
+    if (helperDatabase().isEmpty())
+        GTEST_SKIP() << "run by the sharing tests";
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string cue;
+    std::getline(std::cin, cue);
+    PersistenceController controller(helperDatabase());
+    HistoryStore store(controller.context());
+    store.add(HistoryTest::record(QStringLiteral("process %1").arg(QCoreApplication::applicationPid()), 1, 1));
+    std::printf("%s\n", controller.isPersistent() ? "persistent" : "in memory");
+    std::fflush(stdout);
 }
 
 // Holds the database's write lock from "locked" until its standard input closes.

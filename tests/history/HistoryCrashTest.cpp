@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,52 @@ TEST(HistoryCrashTest, ChangesASaveCouldNotWriteAreWrittenByTheNextSave)
     EXPECT_FALSE(controller.context().hasChanges());
     EXPECT_EQ(titles(store.all()), (QStringList{"B", "C", "D"}));
     EXPECT_EQ(HistoryTest::titlesOnDisk(path), (QStringList{"B", "C", "D"}));
+}
+
+// Programs started together (the window and command-line runs) all open a
+// new history file at the same instant; every one of them keeps its record.
+TEST(HistoryCrashTest, ProcessesOpeningANewFileTogetherAllKeepTheirRecords)
+{
+    constexpr int kRounds = 8;
+    constexpr int kProcesses = 4;
+    for (int round = 0; round < kRounds; ++round) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        std::vector<std::unique_ptr<HelperProcess>> helpers;
+        for (int i = 0; i < kProcesses; ++i) {
+            helpers.push_back(std::make_unique<HelperProcess>(QStringLiteral("DISABLED_AddsOneRecordOnCue"), path));
+            ASSERT_TRUE(helpers.back()->waitForLine([](const QString &line) { return line == u"ready"; }));
+        }
+        for (const auto &helper : helpers)
+            helper->cue();
+        for (const auto &helper : helpers) {
+            EXPECT_TRUE(helper->finish()) << "round " << round;
+            EXPECT_TRUE(helper->lines().contains(QStringLiteral("persistent")))
+                << "round " << round << ": " << helper->lines().join(' ').toStdString();
+        }
+        EXPECT_EQ(HistoryTest::titlesOnDisk(path).size(), kProcesses) << "round " << round;
+    }
+}
+
+// A program that quits right after a save was refused still writes the
+// record: closing the history is the last save.
+TEST(HistoryCrashTest, ClosingWritesWhatARefusedSaveKept)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        PersistenceController controller(path);
+        ASSERT_TRUE(controller.isPersistent());
+        HistoryStore store(controller.context());
+        HelperProcess holder(QStringLiteral("DISABLED_HoldsTheWriteLock"), path);
+        ASSERT_TRUE(holder.waitForLine([](const QString &line) { return line == u"locked"; }));
+        store.add(record(QStringLiteral("kept"), 1, 100));
+        ASSERT_TRUE(controller.context().hasChanges());
+        ASSERT_TRUE(holder.finish());
+    }
+    EXPECT_EQ(HistoryTest::titlesOnDisk(path), (QStringList{"kept"}));
 }
 
 } // namespace

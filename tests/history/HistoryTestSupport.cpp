@@ -113,6 +113,12 @@ bool HelperProcess::waitForLine(const std::function<bool(const QString &)> &cond
     }
 }
 
+void HelperProcess::cue()
+{
+    m_process->write("go\n");
+    m_process->waitForBytesWritten();
+}
+
 bool HelperProcess::finish()
 {
     m_process->closeWriteChannel();

@@ -44,6 +44,8 @@ public:
     // Every line printed so far.
     const QStringList &lines() const { return m_lines; }
 
+    // Writes one line to the helper's standard input (its cue to go on).
+    void cue();
     // Closes the helper's standard input (its signal to finish) and waits.
     bool finish();
     // SIGKILL, then collects what it printed before.
