@@ -141,4 +141,14 @@ void HelperProcess::readLines()
         m_lines.append(QString::fromUtf8(m_process->readLine()).trimmed());
 }
 
+WriteLockHolder::WriteLockHolder(const QString &databasePath)
+    : HelperProcess(QStringLiteral("DISABLED_HoldsTheWriteLock"), databasePath)
+{
+}
+
+bool WriteLockHolder::locked()
+{
+    return waitForLine([](const QString &line) { return line == u"locked"; });
+}
+
 } // namespace HistoryTest

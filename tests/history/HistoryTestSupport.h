@@ -58,6 +58,17 @@ private:
     QStringList m_lines;
 };
 
+// The helper test DISABLED_HoldsTheWriteLock: holds the database's write
+// lock from locked() until finish().
+class WriteLockHolder : public HelperProcess
+{
+public:
+    explicit WriteLockHolder(const QString &databasePath);
+
+    // Waits until the helper holds the lock; false when it never does.
+    bool locked();
+};
+
 } // namespace HistoryTest
 
 // Readable QStrings in assertion messages (found by argument-dependent lookup).
