@@ -8,9 +8,9 @@
 #include "history/PersistenceController.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
-#include "ui/HistoryListModel.h"
-#include "ui/HistoryView.h"
-#include "ui/ThumbnailLoader.h"
+#include "ui/history/HistoryListModel.h"
+#include "ui/history/HistoryView.h"
+#include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,10 +11,10 @@
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
-#include "ui/DownloadsView.h"
-#include "ui/JobListModel.h"
-#include "ui/JobListView.h"
-#include "ui/ThumbnailLoader.h"
+#include "ui/downloads/DownloadsView.h"
+#include "ui/jobs/JobListModel.h"
+#include "ui/jobs/JobListView.h"
+#include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,42 +4,42 @@
 <context>
     <name>AboutView</name>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="119"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="117"/>
         <source>Run diagnostics to display tool versions.</source>
         <translation>运行诊断以显示工具版本。</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="148"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="146"/>
         <source>About Tarvelle</source>
         <translation>关于 Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="149"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="147"/>
         <source>Version %1 (Build %2)</source>
         <translation>版本 %1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="150"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="148"/>
         <source>Bundled tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="151"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="149"/>
         <source>Third-Party Notices</source>
         <translation>第三方声明</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="152"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="150"/>
         <source>Legal</source>
         <translation>法律信息</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="153"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="151"/>
         <source>Open-Source Licenses</source>
         <translation>开源许可证</translation>
     </message>
     <message>
-        <location filename="../src/ui/AboutView.cpp" line="154"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="152"/>
         <source>This application does not bypass DRM. Download only media you own, are authorized to use, or are legally permitted to save.</source>
         <translation>本应用不会绕过 DRM。请仅下载您拥有、获得授权使用或依法允许保存的媒体。</translation>
     </message>
@@ -97,14 +97,6 @@
     </message>
 </context>
 <context>
-    <name>ArgumentCursor</name>
-    <message>
-        <location filename="../src/cli/CliArguments.cpp" line="62"/>
-        <source>Unknown option for %1: %2</source>
-        <translation>%1 的未知选项：%2</translation>
-    </message>
-</context>
-<context>
     <name>AudioFormat</name>
     <message>
         <location filename="../src/engine/DownloadOptions.cpp" line="51"/>
@@ -115,69 +107,69 @@
 <context>
     <name>BatchDownloadSheet</name>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="40"/>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="49"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="52"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="61"/>
         <source>Batch Download</source>
         <translation>批量下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="52"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="64"/>
         <source>Paste one link per line. Blank lines and # comments are ignored. Duplicates and invalid links are reported below.</source>
         <translation>每行粘贴一个链接。空行和 # 注释会被忽略。重复和无效的链接会在下方列出。</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="59"/>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="141"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="71"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="151"/>
         <source>Import Text File…</source>
         <translation>导入文本文件…</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="71"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="83"/>
         <source>Links</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="81"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="93"/>
         <source>Lines at fault</source>
         <translation>有问题的行</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="112"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="122"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="116"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="126"/>
         <source>Add to Queue</source>
         <translation>加入队列</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="142"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="152"/>
         <source>Text files (*.txt *.text *.list);;All files (*)</source>
         <translation>文本文件 (*.txt *.text *.list);;所有文件 (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="158"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="168"/>
         <source>The file is too large to import.</source>
         <translation>文件太大，无法导入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="184"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="194"/>
         <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
         <translation>无法打开文件“%1”，因为它不是有效的 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="217"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="227"/>
         <source>%1 valid, %2 duplicate, %3 invalid</source>
         <translation>%1 个有效，%2 个重复，%3 个无效</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="235"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="242"/>
         <source>Line %1</source>
         <translation>第 %1 行</translation>
     </message>
     <message>
-        <location filename="../src/ui/BatchDownloadSheet.cpp" line="237"/>
+        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="244"/>
         <source>Line %1 (duplicate)</source>
         <translation>第 %1 行（重复）</translation>
     </message>
@@ -209,27 +201,172 @@
 <context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="233"/>
+        <location filename="../src/cli/CliArguments.cpp" line="41"/>
+        <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
+        <translation>%1 的值无效：&apos;%2&apos;（应为 %3）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="59"/>
+        <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
+        <translation>显示链接的标题、上传者、时长、格式和字幕。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="60"/>
+        <source>print the metadata record as JSON</source>
+        <translation>以 JSON 输出元数据记录</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="68"/>
+        <source>analyze needs exactly one URL</source>
+        <translation>analyze 需要且只需要一个 URL</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="76"/>
+        <source>Download links with the saved defaults for any option not given.</source>
+        <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="79"/>
+        <source>download the audio in this format</source>
+        <translation>以此格式下载音频</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="81"/>
+        <source>download video up to this height</source>
+        <translation>下载不超过此高度的视频</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="82"/>
+        <source>subtitles to fetch</source>
+        <translation>要获取的字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="83"/>
+        <source>subtitle languages, e.g. en or en,de</source>
+        <translation>字幕语言，例如 en 或 en,de</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <source>folder for this run (settings unchanged)</source>
+        <translation>本次运行的输出文件夹（不修改设置）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="87"/>
+        <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
+        <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <source>best, mp3 or m4a</source>
+        <translation>best、mp3 或 m4a</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="103"/>
+        <source>best, 2160, 1440, 1080, 720 or 480</source>
+        <translation>best、2160、1440、1080、720 或 480</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <source>none, original or auto</source>
+        <translation>none、original 或 auto</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="113"/>
+        <source>language codes such as en or en,de</source>
+        <translation>语言代码，例如 en 或 en,de</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <source>a folder</source>
+        <translation>一个文件夹</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <source>a file or -</source>
+        <translation>一个文件或 -</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="130"/>
+        <source>--audio and --quality exclude each other</source>
+        <translation>--audio 与 --quality 不能同时使用</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="132"/>
+        <source>download needs at least one URL or --batch</source>
+        <translation>download 需要至少一个 URL 或 --batch</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="139"/>
+        <source>List finished downloads, newest first.</source>
+        <translation>列出已结束的下载，最新的在前。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <source>print the records as JSON</source>
+        <translation>以 JSON 输出记录</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <source>only failed downloads</source>
+        <translation>仅失败的下载</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <source>only completed downloads</source>
+        <translation>仅已完成的下载</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="145"/>
+        <source>only records whose title or link contains TEXT</source>
+        <translation>仅标题或链接包含 TEXT 的记录</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <source>history takes no arguments: %1</source>
+        <translation>history 不接受参数：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <source>--failed and --success exclude each other</source>
+        <translation>--failed 与 --success 不能同时使用</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <source>Check the shipped tools and print the report.</source>
+        <translation>检查随附的工具并输出报告。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <source>diagnostics takes no arguments: %1</source>
+        <translation>diagnostics 不接受参数：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
+        <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="226"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <location filename="../src/cli/CliArguments.cpp" line="243"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="255"/>
+        <location filename="../src/cli/CliArguments.cpp" line="245"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="256"/>
+        <location filename="../src/cli/CliArguments.cpp" line="246"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="261"/>
+        <location filename="../src/cli/CliArguments.cpp" line="182"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -290,6 +427,36 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>Try &apos;tarvelle-cli --help&apos;.</source>
         <translation>请尝试 &apos;tarvelle-cli --help&apos;。</translation>
     </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="11"/>
+        <source>show this text</source>
+        <translation>显示此帮助</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="59"/>
+        <source>Unknown option for %1: %2</source>
+        <translation>%1 的未知选项：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="78"/>
+        <source>%1 takes no value</source>
+        <translation>%1 不接受值</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="81"/>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="115"/>
+        <source>Usage: tarvelle-cli %1</source>
+        <translation>用法：tarvelle-cli %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CommandOptions.cpp" line="116"/>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
 </context>
 <context>
     <name>DiagnosticStatus</name>
@@ -317,107 +484,107 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DiagnosticsView</name>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="212"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="209"/>
         <source>Application</source>
         <translation>应用</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="219"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="216"/>
         <source>Architecture: %1</source>
         <translation>架构：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="224"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="221"/>
         <source>All tools present</source>
         <translation>所有工具齐全</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="228"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="225"/>
         <source>Tools missing</source>
         <translation>缺少工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="232"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="229"/>
         <source>Manifest</source>
         <translation>清单</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="233"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="230"/>
         <source>Present</source>
         <translation>存在</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="233"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="230"/>
         <source>Missing</source>
         <translation>缺失</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="234"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="231"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="235"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
         <source>%1 (Build %2)</source>
         <translation>%1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="237"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="234"/>
         <source>Application ID</source>
         <translation>应用 ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="238"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="235"/>
         <source>System</source>
         <translation>系统</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="246"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="243"/>
         <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
         <translation>缺少部分必需的工具。请运行 scripts/bootstrap-tools.sh 并重新构建应用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="257"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="254"/>
         <source>Bundled Tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="269"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="266"/>
         <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
         <translation>内置副本随应用一起提供，并优先于系统 PATH 中的任何程序使用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="282"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="279"/>
         <source>Diagnostics</source>
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="283"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="280"/>
         <source>Bundled tools and runtime information used by the download engine.</source>
         <translation>下载引擎使用的内置工具和运行环境信息。</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="284"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="281"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="285"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="282"/>
         <source>Run Diagnostics</source>
         <translation>运行诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="286"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="283"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="288"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="285"/>
         <source>Running diagnostics…</source>
         <translation>正在运行诊断…</translation>
     </message>
     <message>
-        <location filename="../src/ui/DiagnosticsView.cpp" line="289"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="286"/>
         <source>No diagnostics yet</source>
         <translation>尚无诊断结果</translation>
     </message>
@@ -443,12 +610,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="314"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="315"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="316"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="317"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -549,72 +716,72 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/DownloadChoices.cpp" line="21"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="21"/>
         <source>%1 audio</source>
         <translation>%1 音频</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadChoices.cpp" line="22"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="22"/>
         <source>%1 video · best audio</source>
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="64"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="62"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="94"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="90"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="104"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="100"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="105"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="106"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="113"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="125"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="144"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="139"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/DownloadsView.cpp" line="163"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="156"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -622,7 +789,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="92"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="93"/>
         <source>No download history.</source>
         <translation>没有下载历史记录。</translation>
     </message>
@@ -630,22 +797,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryRow</name>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="151"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="144"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="152"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="145"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="153"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="146"/>
         <source>File missing</source>
         <translation>文件已丢失</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryRow.cpp" line="154"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="147"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -653,62 +820,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryView</name>
     <message>
-        <location filename="../src/ui/HistoryPresentation.cpp" line="45"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="47"/>
         <source>All</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryPresentation.cpp" line="47"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="49"/>
         <source>Success</source>
         <translation>成功</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryPresentation.cpp" line="49"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="51"/>
         <source>Failed</source>
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="39"/>
-        <location filename="../src/ui/HistoryView.cpp" line="43"/>
-        <location filename="../src/ui/HistoryView.cpp" line="174"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="38"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="42"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="173"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="40"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="39"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="42"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="41"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/HistoryView.cpp" line="143"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="142"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="165"/>
-        <location filename="../src/ui/HistoryView.cpp" line="166"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="164"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="165"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="167"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="166"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="175"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="174"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/HistoryView.cpp" line="175"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="174"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
     </message>
@@ -716,7 +883,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListModel</name>
     <message>
-        <location filename="../src/ui/JobListModel.cpp" line="74"/>
+        <location filename="../src/ui/jobs/JobListModel.cpp" line="74"/>
         <source>Buttons: %1</source>
         <translation>按钮：%1</translation>
     </message>
@@ -724,7 +891,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListView</name>
     <message>
-        <location filename="../src/ui/JobListView.cpp" line="23"/>
+        <location filename="../src/ui/jobs/JobListView.cpp" line="23"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -732,7 +899,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobLogText</name>
     <message>
-        <location filename="../src/ui/JobLogText.cpp" line="10"/>
+        <location filename="../src/ui/jobs/JobLogText.cpp" line="9"/>
         <source>Log</source>
         <translation>日志</translation>
     </message>
@@ -740,37 +907,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="83"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="83"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="85"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="85"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="87"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="87"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="89"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowContent.cpp" line="91"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowLayout.cpp" line="19"/>
+        <location filename="../src/ui/jobs/JobRowLayout.cpp" line="19"/>
         <source>Hide Log</source>
         <translation>隐藏日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/JobRowLayout.cpp" line="20"/>
+        <location filename="../src/ui/jobs/JobRowLayout.cpp" line="20"/>
         <source>Show Log</source>
         <translation>显示日志</translation>
     </message>
@@ -826,22 +993,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>LegalGateView</name>
     <message>
-        <location filename="../src/ui/LegalGateView.cpp" line="30"/>
+        <location filename="../src/ui/shell/LegalGateView.cpp" line="28"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/LegalGateView.cpp" line="35"/>
+        <location filename="../src/ui/shell/LegalGateView.cpp" line="33"/>
         <source>Only download media that you own, are authorized to use, or are otherwise legally permitted to save. This application does not bypass DRM.</source>
         <translation>请仅下载您拥有、获得授权使用或依法允许保存的媒体。本应用不会绕过 DRM。</translation>
     </message>
     <message>
-        <location filename="../src/ui/LegalGateView.cpp" line="52"/>
+        <location filename="../src/ui/shell/LegalGateView.cpp" line="48"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/LegalGateView.cpp" line="55"/>
+        <location filename="../src/ui/shell/LegalGateView.cpp" line="51"/>
         <source>I Understand</source>
         <translation>我已了解</translation>
     </message>
@@ -849,22 +1016,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="64"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="64"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="65"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="65"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="66"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="66"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/MainWindow.cpp" line="67"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="67"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -885,46 +1052,46 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="71"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="65"/>
         <source>Preview</source>
         <translation>预览</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="113"/>
-        <location filename="../src/ui/PreviewCard.cpp" line="135"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="107"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="129"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="118"/>
-        <location filename="../src/ui/PreviewCard.cpp" line="136"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="112"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="130"/>
         <source>Quality</source>
         <translation>画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="124"/>
-        <location filename="../src/ui/PreviewCard.cpp" line="137"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="118"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="131"/>
         <source>Format</source>
         <translation>格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="130"/>
-        <location filename="../src/ui/PreviewCard.cpp" line="140"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="124"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="145"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="139"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="146"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
         <source>Language code (e.g. en, all)</source>
         <translation>语言代码（如 en、all）</translation>
     </message>
     <message>
-        <location filename="../src/ui/PreviewCard.cpp" line="152"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
@@ -991,144 +1158,144 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="368"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="367"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="369"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="368"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="370"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="369"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="371"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="370"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="372"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="371"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="374"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="373"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="375"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="374"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="376"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="375"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="377"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="376"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="379"/>
-        <location filename="../src/ui/SettingsView.cpp" line="380"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="378"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="379"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="381"/>
-        <location filename="../src/ui/SettingsView.cpp" line="382"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="380"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="381"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="383"/>
-        <location filename="../src/ui/SettingsView.cpp" line="386"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="382"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="385"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="384"/>
-        <location filename="../src/ui/SettingsView.cpp" line="385"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="383"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="384"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="387"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="386"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="389"/>
-        <location filename="../src/ui/SettingsView.cpp" line="390"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="388"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="389"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="391"/>
-        <location filename="../src/ui/SettingsView.cpp" line="392"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="390"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="391"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="393"/>
-        <location filename="../src/ui/SettingsView.cpp" line="394"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="392"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="393"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="395"/>
-        <location filename="../src/ui/SettingsView.cpp" line="396"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="394"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="395"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="397"/>
-        <location filename="../src/ui/SettingsView.cpp" line="398"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="396"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="397"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="399"/>
-        <location filename="../src/ui/SettingsView.cpp" line="400"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="398"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="399"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="401"/>
-        <location filename="../src/ui/SettingsView.cpp" line="402"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="400"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="401"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="403"/>
-        <location filename="../src/ui/SettingsView.cpp" line="404"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="402"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="403"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="406"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="405"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="407"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="406"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="408"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="407"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/SettingsView.cpp" line="409"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="408"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1136,22 +1303,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ShutdownController</name>
     <message>
-        <location filename="../src/ui/ShutdownController.cpp" line="99"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="99"/>
         <source>Quit Tarvelle?</source>
         <translation>要退出 Tarvelle 吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/ShutdownController.cpp" line="100"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="100"/>
         <source>Downloads are still running or waiting. Quitting stops them.</source>
         <translation>仍有下载正在进行或等待中。退出将停止这些下载。</translation>
     </message>
     <message>
-        <location filename="../src/ui/ShutdownController.cpp" line="104"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="104"/>
         <source>Stop Downloads and Quit</source>
         <translation>停止下载并退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/ShutdownController.cpp" line="106"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="106"/>
         <source>Keep Downloading</source>
         <translation>继续下载</translation>
     </message>
@@ -1159,27 +1326,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>Sidebar</name>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="24"/>
+        <location filename="../src/ui/shell/Sidebar.cpp" line="25"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="25"/>
+        <location filename="../src/ui/shell/Sidebar.cpp" line="26"/>
         <source>History</source>
         <translation>历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="26"/>
+        <location filename="../src/ui/shell/Sidebar.cpp" line="27"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="27"/>
+        <location filename="../src/ui/shell/Sidebar.cpp" line="28"/>
         <source>Diagnostics</source>
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/Sidebar.cpp" line="106"/>
+        <location filename="../src/ui/shell/Sidebar.cpp" line="106"/>
         <source>Sections</source>
         <translation>栏目</translation>
     </message>
@@ -1205,7 +1372,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolDiagnosticRow</name>
     <message>
-        <location filename="../src/ui/ToolDiagnosticRow.cpp" line="57"/>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="56"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>

@@ -9,10 +9,10 @@
 #include "services/NotificationService.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
-#include "ui/Language.h"
-#include "ui/MainWindow.h"
-#include "ui/ShutdownController.h"
-#include "ui/ThumbnailLoader.h"
+#include "ui/shell/Language.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ShutdownController.h"
+#include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
 

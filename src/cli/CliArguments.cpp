@@ -1,99 +1,56 @@
 #include "cli/CliArguments.h"
 
-#include <QCoreApplication>
+#include "cli/CliText.h"
+#include "cli/CommandOptions.h"
 
 #include <functional>
 
 namespace {
 
-QString tr(const char *text)
+CliParseResult failure(const QString &error)
 {
-    return QCoreApplication::translate("CliArguments", text);
+    return CliParseResult{std::nullopt, error};
 }
 
-// One command's arguments, walked option by option.
-class ArgumentCursor
+CliParseResult help(const QString &text)
 {
-public:
-    ArgumentCursor(QString command, QStringList arguments)
-        : m_command(std::move(command)), m_arguments(std::move(arguments))
-    {
-    }
-
-    // Calls `option(name, value)` for every option ("value" is the inline
-    // "=value" part, if any) and `positional(text)` for everything else.
-    // Returns the first error either gives.
-    QString walk(const std::function<QString(const QString &name, std::optional<QString> inlineValue)> &option,
-                 const std::function<void(const QString &)> &positional)
-    {
-        bool optionsEnded = false;
-        while (m_index < m_arguments.size()) {
-            const QString argument = m_arguments.at(m_index++);
-            if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-                positional(argument);
-                continue;
-            }
-            if (argument == QLatin1String("--")) {
-                optionsEnded = true;
-                continue;
-            }
-            const qsizetype equals = argument.indexOf(QLatin1Char('='));
-            const QString name = equals < 0 ? argument : argument.left(equals);
-            const std::optional<QString> inlineValue =
-                equals < 0 ? std::nullopt : std::optional<QString>(argument.mid(equals + 1));
-            if (QString error = option(name, inlineValue); !error.isEmpty())
-                return error;
-        }
-        return {};
-    }
-
-    // The value of an option that takes one: inline, or the next argument.
-    std::optional<QString> value(const std::optional<QString> &inlineValue)
-    {
-        if (inlineValue)
-            return inlineValue;
-        if (m_index < m_arguments.size())
-            return m_arguments.at(m_index++);
-        return std::nullopt;
-    }
-
-    QString unknownOption(const QString &name) const
-    {
-        return tr("Unknown option for %1: %2").arg(m_command, name);
-    }
-
-private:
-    QString m_command;
-    QStringList m_arguments;
-    qsizetype m_index = 0;
-};
-
-QString missingValue(const QString &name)
-{
-    return tr("%1 needs a value").arg(name);
+    return CliParseResult{HelpRequest{text}, {}};
 }
 
-QString invalidValue(const QString &name, const QString &value, const QString &allowed)
+// Parses a command's options: the command's help when asked for, the
+// refusal when they are not understood, nothing when the command goes on.
+std::optional<CliParseResult> helpOrRefusal(CommandOptions &options, const QStringList &arguments)
 {
-    return tr("Invalid value for %1: '%2' (expected %3)").arg(name, value, allowed);
+    const bool parsed = options.parse(arguments);
+    if (options.helpRequested())
+        return help(options.help());
+    if (!parsed)
+        return failure(options.error());
+    return std::nullopt;
 }
 
-QString noValueAllowed(const QString &name)
+QCommandLineOption flag(const QString &name, const QString &description)
 {
-    return tr("%1 takes no value").arg(name);
+    return QCommandLineOption(name, description);
 }
 
-// Reads an option value with `read`; the error when it is missing or not understood.
+QCommandLineOption valued(const QString &name, const QString &valueName, const QString &description)
+{
+    return QCommandLineOption(name, description, valueName);
+}
+
+// Reads an option's value with `read`, when it was given; the error when it
+// is not understood.
 template <typename T>
-QString readValue(ArgumentCursor &cursor, const QString &name, const std::optional<QString> &inlineValue,
-                  const QString &allowed, const std::function<std::optional<T>(const QString &)> &read,
-                  std::optional<T> &target)
+QString readValue(const CommandOptions &options, const QString &name, const QString &allowed,
+                  const std::function<std::optional<T>(const QString &)> &read, std::optional<T> &target)
 {
-    const std::optional<QString> text = cursor.value(inlineValue);
-    if (!text)
-        return missingValue(name);
-    target = read(*text);
-    return target ? QString() : invalidValue(name, *text, allowed);
+    if (!options.isSet(name))
+        return {};
+    const QString text = options.value(name);
+    target = read(text);
+    return target ? QString()
+                  : CliText::tr("Invalid value for %1: '%2' (expected %3)").arg(QStringLiteral("--") + name, text, allowed);
 }
 
 std::optional<VideoQuality> qualityFromText(const QString &text)
@@ -108,120 +65,149 @@ std::optional<QString> nonEmpty(const QString &text)
     return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
 }
 
-CliParseResult failure(const QString &error)
-{
-    return CliParseResult{std::nullopt, error};
-}
-
 CliParseResult parseAnalyze(const QStringList &arguments)
 {
-    ArgumentCursor cursor(QStringLiteral("analyze"), arguments);
-    AnalyzeRequest request;
-    QStringList urls;
-    const QString error = cursor.walk(
-        [&](const QString &name, const std::optional<QString> &inlineValue) {
-            if (name != QLatin1String("--json"))
-                return cursor.unknownOption(name);
-            if (inlineValue)
-                return noValueAllowed(name);
-            request.json = true;
-            return QString();
-        },
-        [&](const QString &text) { urls.append(text); });
-    if (!error.isEmpty())
-        return failure(error);
+    CommandOptions options(QStringLiteral("analyze"), QStringLiteral("analyze [--json] URL"),
+                           CliText::tr("Show a link's title, uploader, duration, formats and subtitles."),
+                           {flag(QStringLiteral("json"), CliText::tr("print the metadata record as JSON"))});
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
+        return *early;
+    const QStringList urls = options.positionalArguments();
     if (urls.size() != 1)
-        return failure(tr("analyze needs exactly one URL"));
-    request.url = urls.first().trimmed();
-    return CliParseResult{request, {}};
+        return failure(CliText::tr("analyze needs exactly one URL"));
+    return CliParseResult{AnalyzeRequest{urls.first().trimmed(), options.isSet(QStringLiteral("json"))}, {}};
 }
 
 CliParseResult parseDownload(const QStringList &arguments)
 {
-    ArgumentCursor cursor(QStringLiteral("download"), arguments);
+    CommandOptions options(
+        QStringLiteral("download"), QStringLiteral("download [OPTIONS] URL..."),
+        CliText::tr("Download links with the saved defaults for any option not given."),
+        {
+            valued(QStringLiteral("audio"), QStringLiteral("best|mp3|m4a"),
+                   CliText::tr("download the audio in this format")),
+            valued(QStringLiteral("quality"), QStringLiteral("best|2160|1440|1080|720|480"),
+                   CliText::tr("download video up to this height")),
+            valued(QStringLiteral("subs"), QStringLiteral("none|original|auto"), CliText::tr("subtitles to fetch")),
+            valued(QStringLiteral("lang"), QStringLiteral("CODES"), CliText::tr("subtitle languages, e.g. en or en,de")),
+            valued(QStringLiteral("output"), QStringLiteral("DIR"),
+                   CliText::tr("folder for this run (settings unchanged)")),
+            valued(QStringLiteral("batch"), QStringLiteral("FILE"),
+                   CliText::tr("links from a UTF-8 text file, one per line (- reads standard input)")),
+        });
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
+        return *early;
+
     DownloadRequest request;
-    const QString error = cursor.walk(
-        [&](const QString &name, const std::optional<QString> &inlineValue) -> QString {
-            if (name == QLatin1String("--audio"))
-                return readValue<AudioFormat>(
-                    cursor, name, inlineValue, tr("best, mp3 or m4a"),
-                    [](const QString &text) { return AudioFormats::fromRawValue(text); }, request.audio);
-            if (name == QLatin1String("--quality"))
-                return readValue<VideoQuality>(cursor, name, inlineValue,
-                                               tr("best, 2160, 1440, 1080, 720 or 480"), qualityFromText,
-                                               request.quality);
-            if (name == QLatin1String("--subs"))
-                return readValue<SubtitleMode>(
-                    cursor, name, inlineValue, tr("none, original or auto"),
-                    [](const QString &text) { return SubtitleModes::fromRawValue(text); }, request.subtitles);
-            if (name == QLatin1String("--lang"))
-                return readValue<QString>(cursor, name, inlineValue, tr("language codes such as en or en,de"), nonEmpty,
-                                          request.subtitleLang);
-            if (name == QLatin1String("--output"))
-                return readValue<QString>(cursor, name, inlineValue, tr("a folder"), nonEmpty,
-                                          request.outputDirectory);
-            if (name == QLatin1String("--batch"))
-                return readValue<QString>(cursor, name, inlineValue, tr("a file or -"), nonEmpty, request.batch);
-            return cursor.unknownOption(name);
-        },
-        [&](const QString &text) { request.urls.append(text.trimmed()); });
+    // Values are read in this order; the first one not understood is reported.
+    QString error;
+    const auto firstError = [&error](const QString &found) {
+        if (error.isEmpty())
+            error = found;
+    };
+    firstError(readValue<AudioFormat>(
+        options, QStringLiteral("audio"), CliText::tr("best, mp3 or m4a"),
+        [](const QString &text) { return AudioFormats::fromRawValue(text); }, request.audio));
+    firstError(readValue<VideoQuality>(options, QStringLiteral("quality"),
+                                       CliText::tr("best, 2160, 1440, 1080, 720 or 480"), qualityFromText,
+                                       request.quality));
+    firstError(readValue<SubtitleMode>(
+        options, QStringLiteral("subs"), CliText::tr("none, original or auto"),
+        [](const QString &text) { return SubtitleModes::fromRawValue(text); }, request.subtitles));
+    firstError(readValue<QString>(options, QStringLiteral("lang"), CliText::tr("language codes such as en or en,de"),
+                                  nonEmpty, request.subtitleLang));
+    firstError(readValue<QString>(options, QStringLiteral("output"), CliText::tr("a folder"), nonEmpty,
+                                  request.outputDirectory));
+    firstError(readValue<QString>(options, QStringLiteral("batch"), CliText::tr("a file or -"), nonEmpty,
+                                  request.batch));
     if (!error.isEmpty())
         return failure(error);
+    for (const QString &url : options.positionalArguments())
+        request.urls.append(url.trimmed());
     // One job is either audio or video: a quality bound means nothing to audio.
     if (request.audio && request.quality)
-        return failure(tr("--audio and --quality exclude each other"));
+        return failure(CliText::tr("--audio and --quality exclude each other"));
     if (request.urls.isEmpty() && !request.batch)
-        return failure(tr("download needs at least one URL or --batch"));
+        return failure(CliText::tr("download needs at least one URL or --batch"));
     return CliParseResult{request, {}};
 }
 
 CliParseResult parseHistory(const QStringList &arguments)
 {
-    ArgumentCursor cursor(QStringLiteral("history"), arguments);
-    HistoryRequest request;
-    bool success = false;
-    bool failed = false;
-    QStringList extra;
-    const QString error = cursor.walk(
-        [&](const QString &name, const std::optional<QString> &inlineValue) -> QString {
-            if (name == QLatin1String("--search")) {
-                const std::optional<QString> text = cursor.value(inlineValue);
-                if (!text)
-                    return missingValue(name);
-                request.search = *text;
-                return {};
-            }
-            bool *flag = name == QLatin1String("--json")      ? &request.json
-                         : name == QLatin1String("--failed")  ? &failed
-                         : name == QLatin1String("--success") ? &success
-                                                              : nullptr;
-            if (!flag)
-                return cursor.unknownOption(name);
-            if (inlineValue)
-                return noValueAllowed(name);
-            *flag = true;
-            return {};
-        },
-        [&](const QString &text) { extra.append(text); });
-    if (!error.isEmpty())
-        return failure(error);
-    if (!extra.isEmpty())
-        return failure(tr("history takes no arguments: %1").arg(extra.first()));
+    CommandOptions options(QStringLiteral("history"), QStringLiteral("history [--json] [--failed|--success] [--search TEXT]"),
+                           CliText::tr("List finished downloads, newest first."),
+                           {
+                               flag(QStringLiteral("json"), CliText::tr("print the records as JSON")),
+                               flag(QStringLiteral("failed"), CliText::tr("only failed downloads")),
+                               flag(QStringLiteral("success"), CliText::tr("only completed downloads")),
+                               valued(QStringLiteral("search"), QStringLiteral("TEXT"),
+                                      CliText::tr("only records whose title or link contains TEXT")),
+                           });
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
+        return *early;
+    if (!options.positionalArguments().isEmpty())
+        return failure(CliText::tr("history takes no arguments: %1").arg(options.positionalArguments().first()));
+    const bool success = options.isSet(QStringLiteral("success"));
+    const bool failed = options.isSet(QStringLiteral("failed"));
     if (success && failed)
-        return failure(tr("--failed and --success exclude each other"));
+        return failure(CliText::tr("--failed and --success exclude each other"));
+    HistoryRequest request;
+    request.json = options.isSet(QStringLiteral("json"));
+    request.search = options.value(QStringLiteral("search"));
     request.outcome = success ? HistoryOutcome::success : failed ? HistoryOutcome::failed : HistoryOutcome::all;
     return CliParseResult{request, {}};
 }
 
 CliParseResult parseDiagnostics(const QStringList &arguments)
 {
-    if (!arguments.isEmpty()) {
-        const QString &first = arguments.first();
-        return failure(first.startsWith(QLatin1Char('-')) ? tr("Unknown option for %1: %2").arg("diagnostics", first)
-                                                          : tr("diagnostics takes no arguments: %1").arg(first));
-    }
+    CommandOptions options(QStringLiteral("diagnostics"), QStringLiteral("diagnostics"),
+                           CliText::tr("Check the shipped tools and print the report."), {});
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
+        return *early;
+    if (!options.positionalArguments().isEmpty())
+        return failure(CliText::tr("diagnostics takes no arguments: %1").arg(options.positionalArguments().first()));
     return CliParseResult{DiagnosticsRequest{}, {}};
 }
+
+// The text of --help without a command: every command in brief.
+QString usage()
+{
+    return CliText::tr("Usage: tarvelle-cli COMMAND [OPTIONS]\n"
+                       "\n"
+                       "Commands:\n"
+                       "  analyze URL [--json]\n"
+                       "      Show a link's title, uploader, duration, formats and subtitles;\n"
+                       "      --json prints the metadata record instead.\n"
+                       "  download [OPTIONS] URL...\n"
+                       "      Download links with the saved defaults for any option not given.\n"
+                       "      --audio best|mp3|m4a     download the audio in this format\n"
+                       "      --quality best|2160|1440|1080|720|480\n"
+                       "                               download video up to this height\n"
+                       "      --subs none|original|auto\n"
+                       "      --lang CODES             subtitle languages, e.g. en or en,de\n"
+                       "      --output DIR             folder for this run (settings unchanged)\n"
+                       "      --batch FILE             links from a UTF-8 text file, one per line\n"
+                       "                               (- reads standard input)\n"
+                       "  history [--json] [--failed|--success] [--search TEXT]\n"
+                       "      List finished downloads, newest first.\n"
+                       "  diagnostics\n"
+                       "      Check the shipped tools and print the report.\n"
+                       "\n"
+                       "Options:\n"
+                       "  --help, -h   show this text\n"
+                       "  --version    show the version\n"
+                       "\n"
+                       "Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.\n") +
+           QLatin1Char('\n') + CliText::tr("'tarvelle-cli COMMAND --help' shows one command's options.") +
+           QLatin1Char('\n');
+}
+
+const QList<std::pair<QString, CliParseResult (*)(const QStringList &)>> commands{
+    {QStringLiteral("analyze"), parseAnalyze},
+    {QStringLiteral("download"), parseDownload},
+    {QStringLiteral("history"), parseHistory},
+    {QStringLiteral("diagnostics"), parseDiagnostics},
+};
 
 } // namespace
 
@@ -230,60 +216,27 @@ namespace CliArguments {
 CliParseResult parse(const QStringList &arguments)
 {
     if (arguments.isEmpty())
-        return failure(tr("No command given"));
-    // --help anywhere before "--" wins: whoever asks for it gets the usage.
+        return failure(CliText::tr("No command given"));
+    const QString command = arguments.first();
+    const QStringList rest = arguments.mid(1);
+    for (const auto &[word, parseCommand] : commands) {
+        if (command == word)
+            return parseCommand(rest);
+    }
+    // Without a command, --help anywhere before "--" wins: whoever asks for it
+    // gets the usage.
     for (const QString &argument : arguments) {
         if (argument == QLatin1String("--"))
             break;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return CliParseResult{HelpRequest{}, {}};
+            return help(usage());
     }
-    const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
     if (command == QLatin1String("--version"))
         return rest.isEmpty() ? CliParseResult{VersionRequest{}, {}}
-                              : failure(tr("--version takes no arguments: %1").arg(rest.first()));
-    if (command == QLatin1String("analyze"))
-        return parseAnalyze(rest);
-    if (command == QLatin1String("download"))
-        return parseDownload(rest);
-    if (command == QLatin1String("history"))
-        return parseHistory(rest);
-    if (command == QLatin1String("diagnostics"))
-        return parseDiagnostics(rest);
+                              : failure(CliText::tr("--version takes no arguments: %1").arg(rest.first()));
     if (command.startsWith(QLatin1Char('-')))
-        return failure(tr("Unknown option: %1").arg(command));
-    return failure(tr("Unknown command: %1").arg(command));
-}
-
-QString usage()
-{
-    return tr("Usage: tarvelle-cli COMMAND [OPTIONS]\n"
-              "\n"
-              "Commands:\n"
-              "  analyze URL [--json]\n"
-              "      Show a link's title, uploader, duration, formats and subtitles;\n"
-              "      --json prints the metadata record instead.\n"
-              "  download [OPTIONS] URL...\n"
-              "      Download links with the saved defaults for any option not given.\n"
-              "      --audio best|mp3|m4a     download the audio in this format\n"
-              "      --quality best|2160|1440|1080|720|480\n"
-              "                               download video up to this height\n"
-              "      --subs none|original|auto\n"
-              "      --lang CODES             subtitle languages, e.g. en or en,de\n"
-              "      --output DIR             folder for this run (settings unchanged)\n"
-              "      --batch FILE             links from a UTF-8 text file, one per line\n"
-              "                               (- reads standard input)\n"
-              "  history [--json] [--failed|--success] [--search TEXT]\n"
-              "      List finished downloads, newest first.\n"
-              "  diagnostics\n"
-              "      Check the shipped tools and print the report.\n"
-              "\n"
-              "Options:\n"
-              "  --help, -h   show this text\n"
-              "  --version    show the version\n"
-              "\n"
-              "Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.\n");
+        return failure(CliText::tr("Unknown option: %1").arg(command));
+    return failure(CliText::tr("Unknown command: %1").arg(command));
 }
 
 } // namespace CliArguments

@@ -8,8 +8,10 @@
 #include <optional>
 #include <variant>
 
+// --help: the text to print (the whole usage, or one command's).
 struct HelpRequest
 {
+    QString text;
 };
 
 struct VersionRequest
@@ -60,11 +62,9 @@ struct CliParseResult
 
 namespace CliArguments {
 
-// `arguments` without the program name. "--name value" and "--name=value"
-// are both accepted; "--" ends the options.
+// `arguments` without the program name: a command word, then that command's
+// options and links. "--name value" and "--name=value" are both accepted;
+// "--" ends the options.
 CliParseResult parse(const QStringList &arguments);
-
-// The text of --help.
-QString usage();
 
 } // namespace CliArguments

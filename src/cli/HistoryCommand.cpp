@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/Terminal.h"
+#include "engine/JobRecord.h"
 #include "engine/ProgressDisplay.h"
 #include "history/HistoryStore.h"
 
@@ -31,7 +32,7 @@ QString describe(const DownloadHistory &record)
     const QString when = record.finishedAt
                              ? record.finishedAt->toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
                              : QStringLiteral("-");
-    QStringList parts{when, JobStatusInfo::forStatus(record.finalStatus(), QString()).text,
+    QStringList parts{when, JobStatusInfo::forStatus(JobRecord::status(record), QString()).text,
                       Terminal::plain(record.title)};
     if (record.finalFilePath)
         parts.append(Terminal::plain(*record.finalFilePath));
@@ -46,7 +47,7 @@ namespace HistoryCommand {
 
 bool admits(const DownloadHistory &record, HistoryOutcome outcome, const QString &search)
 {
-    const DownloadStatus status = record.finalStatus();
+    const DownloadStatus status = JobRecord::status(record);
     if (outcome == HistoryOutcome::success && status != DownloadStatus::completed)
         return false;
     if (outcome == HistoryOutcome::failed && status != DownloadStatus::failed)

@@ -37,8 +37,8 @@ int main(int argc, char **argv)
 
     return std::visit(
         Overloaded{
-            [](const HelpRequest &) {
-                Terminal::out(CliArguments::usage());
+            [](const HelpRequest &request) {
+                Terminal::out(request.text);
                 return ExitCode::success;
             },
             [](const VersionRequest &) {

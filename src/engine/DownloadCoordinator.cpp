@@ -7,6 +7,7 @@
 #include "engine/DownloadErrorClassifier.h"
 #include "engine/DownloadNotifier.h"
 #include "engine/DownloadQueue.h"
+#include "engine/JobRecord.h"
 #include "engine/LineInbox.h"
 #include "engine/OutputFiles.h"
 #include "engine/ProgressParser.h"
@@ -294,7 +295,7 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
         OutputFiles::resolveFinalOutputPath(*job, outputFolder());
 
-    m_historyStore.add(DownloadHistory::fromJob(*job));
+    m_historyStore.add(JobRecord::of(*job));
     notifyFinished(*job);
 
     if (job->status() == DownloadStatus::failed && !m_settings.keepFailedTasks())

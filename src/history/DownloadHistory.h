@@ -1,8 +1,5 @@
 #pragma once
 
-#include "engine/DownloadOptions.h"
-#include "engine/DownloadStatus.h"
-
 #include <QDateTime>
 #include <QHashFunctions>
 #include <QString>
@@ -10,12 +7,12 @@
 
 #include <optional>
 
-class DownloadJob;
-
 // The persisted record of one finished run of a job: thirteen fields kept
 // across restarts, plus the identity the history store gives the record when
-// it is added. Optional fields are absent (never empty text) when the job had
-// nothing to give. Times are stored to the millisecond and read back in UTC.
+// it is added. Plain values only: the engine fills them from its job
+// (JobRecord) and reads the raw texts back. Optional fields are absent (never
+// empty text) when the job had nothing to give. Times are stored to the
+// millisecond and read back in UTC.
 struct DownloadHistory
 {
     // The store's identity of the record, set by HistoryContext::insert; null
@@ -36,15 +33,6 @@ struct DownloadHistory
     QString finalStatusRaw;               // the job's status raw text
     std::optional<QString> errorType;     // DownloadErrorCategory raw text
     std::optional<QString> errorSummary;  // one-line failure text
-
-    // The record of `job` as it stands now. The caller sets the job's
-    // finishedAt (and outputPath) first; the job is not changed.
-    static DownloadHistory fromJob(const DownloadJob &job);
-
-    // The status named by finalStatusRaw; any text that names none reads as failed.
-    DownloadStatus finalStatus() const;
-    // audio for the text "audio", video for any other.
-    MediaKind mediaType() const;
 
     bool operator==(const DownloadHistory &other) const { return storeId == other.storeId; }
 };

@@ -56,19 +56,31 @@ TEST(CliUsage, RefusedCommandLinesExitWithTwo)
     EXPECT_FALSE(QFileInfo::exists(user.settingsFile()));
 }
 
-// The informational options: stdout, exit 0, whatever follows --help.
+// The informational options: stdout, exit 0, whatever follows --help. After
+// a command word, --help explains that command and each of its options.
 TEST(CliUsage, HelpAndVersion)
 {
     struct Case
     {
         QStringList arguments;
         QString startOfOutput;
+        QStringList alsoShown;
     };
     const QList<Case> cases{
-        {{"--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
-        {{"-h"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
-        {{"download", "--quality", "9999", "--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n"},
-        {{"--version"}, QStringLiteral("tarvelle-cli %1 (%2)\n").arg(TARVELLE_VERSION, TARVELLE_BUILD_NUMBER)},
+        {{"--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n", {"analyze", "download", "history", "diagnostics"}},
+        {{"-h"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n", {"tarvelle-cli COMMAND --help"}},
+        {{"frobnicate", "--help"}, "Usage: tarvelle-cli COMMAND [OPTIONS]\n", {}},
+        {{"download", "--quality", "9999", "--help"},
+         "Usage: tarvelle-cli download [OPTIONS] URL...\n",
+         {"--audio best|mp3|m4a", "--quality best|2160|1440|1080|720|480", "--subs none|original|auto",
+          "--lang CODES", "--output DIR", "--batch FILE", "--help, -h"}},
+        {{"download", "--bogus", "-h"}, "Usage: tarvelle-cli download [OPTIONS] URL...\n", {}},
+        {{"analyze", "--help"}, "Usage: tarvelle-cli analyze [--json] URL\n", {"--json"}},
+        {{"history", "--help"},
+         "Usage: tarvelle-cli history [--json] [--failed|--success] [--search TEXT]\n",
+         {"--failed", "--success", "--search TEXT"}},
+        {{"diagnostics", "-h"}, "Usage: tarvelle-cli diagnostics\n", {"--help, -h"}},
+        {{"--version"}, QStringLiteral("tarvelle-cli %1 (%2)\n").arg(TARVELLE_VERSION, TARVELLE_BUILD_NUMBER), {}},
     };
     CliUser user;
     for (const Case &c : cases) {
@@ -76,6 +88,17 @@ TEST(CliUsage, HelpAndVersion)
         const CliResult result = user.run(c.arguments);
         EXPECT_EQ(result.exitCode, 0) << name;
         EXPECT_TRUE(result.out.startsWith(c.startOfOutput)) << name << "\n" << result.out.toStdString();
+        for (const QString &text : c.alsoShown)
+            EXPECT_TRUE(result.out.contains(text)) << name << ": " << text.toStdString();
         EXPECT_TRUE(result.err.isEmpty()) << name;
     }
+}
+
+// "--" ends the options: what follows is a link even when it looks like one.
+TEST(CliUsage, DoubleDashEndsTheOptions)
+{
+    CliUser user;
+    const CliResult result = user.run({"analyze", "--", "--help"});
+    EXPECT_EQ(result.exitCode, 1) << result.out.toStdString();
+    EXPECT_FALSE(result.out.contains("Usage:"));
 }

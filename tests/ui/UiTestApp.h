@@ -8,8 +8,8 @@
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "support/TestSupport.h"
-#include "ui/ShutdownController.h"
-#include "ui/ThumbnailLoader.h"
+#include "ui/shell/ShutdownController.h"
+#include "ui/widgets/ThumbnailLoader.h"
 
 #include <QDir>
 #include <QFileInfo>

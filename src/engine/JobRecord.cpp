@@ -1,0 +1,56 @@
+#include "engine/JobRecord.h"
+
+#include "engine/DownloadErrorCategory.h"
+#include "engine/DownloadJob.h"
+
+namespace {
+
+std::optional<QString> unlessEmpty(const QString &text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+namespace JobRecord {
+
+DownloadHistory of(const DownloadJob &job)
+{
+    const std::optional<MediaMetadata> &metadata = job.metadata();
+    const std::optional<DownloadErrorCategory> category = job.errorCategory();
+
+    DownloadHistory record;
+    record.uuid = job.id();
+    record.sourceURL = job.url();
+    record.title = metadata ? metadata->title : job.url();
+    if (metadata) {
+        record.uploader = metadata->uploader;
+        record.thumbnailURL = metadata->thumbnail;
+    }
+    record.mediaTypeRaw = MediaKinds::rawValue(job.mediaType());
+    record.selectedQuality = job.mediaType() == MediaKind::audio
+                                 ? AudioFormats::rawValue(job.audioFormat())
+                                 : VideoQualities::rawValue(job.videoQuality());
+    record.startedAt = job.createdAt();
+    record.finishedAt = job.finishedAt();
+    record.finalFilePath = unlessEmpty(job.outputPath());
+    record.finalStatusRaw = DownloadStatuses::rawValue(job.status());
+    if (category)
+        record.errorType = DownloadErrorCategories::rawValue(*category);
+    record.errorSummary = unlessEmpty(job.errorSummary());
+    return record;
+}
+
+DownloadStatus status(const DownloadHistory &record)
+{
+    return DownloadStatuses::fromRawValue(record.finalStatusRaw).value_or(DownloadStatus::failed);
+}
+
+MediaKind mediaKind(const DownloadHistory &record)
+{
+    return record.mediaTypeRaw == QLatin1String("audio") ? MediaKind::audio : MediaKind::video;
+}
+
+} // namespace JobRecord

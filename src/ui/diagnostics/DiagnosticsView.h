@@ -1,0 +1,83 @@
+#pragma once
+
+#include "diagnostics/EngineDiagnosticsReport.h"
+#include "ui/diagnostics/AboutView.h"
+
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class EmptyStatePanel;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+// What one diagnostics run found: the engine's report and the operating
+// system's name, both gathered off the GUI thread.
+struct DiagnosticsResult
+{
+    EngineDiagnosticsReport report;
+    QString systemName; // os-release PRETTY_NAME
+};
+
+// The Diagnostics section: runs the engine diagnostics in the background
+// each time it is shown and on request, shows the application facts and one
+// row per shipped tool, copies the report as text and opens About.
+class DiagnosticsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class State { empty, running, report };
+
+    explicit DiagnosticsView(QWidget *parent = nullptr);
+    ~DiagnosticsView() override;
+
+    // Starts a run (the Run Diagnostics button does this).
+    void run();
+    // Puts the report text on the clipboard; nothing without a report.
+    void copy() const;
+
+    State state() const;
+    const std::optional<DiagnosticsResult> &result() const { return m_result; }
+    // The About window while it is open.
+    AboutView *about() const { return m_about; }
+    // How About opens its documents; tests put their own in place.
+    void setDocumentOpener(std::function<void(const QString &path)> opener) { m_openDocument = std::move(opener); }
+
+    static QString homeDirectory();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void finished();
+    void retranslate();
+    void buildReport();
+    void showAbout();
+
+    std::optional<DiagnosticsResult> m_result;
+    bool m_running = false;
+    QFutureWatcher<DiagnosticsResult> m_watcher;
+    std::function<void(const QString &)> m_openDocument;
+
+    QLabel *m_title;
+    QLabel *m_subtitle;
+    QPushButton *m_aboutButton;
+    QPushButton *m_refresh;
+    QPushButton *m_copy;
+    QStackedWidget *m_body;
+    QWidget *m_runningPage;
+    QLabel *m_runningLabel;
+    EmptyStatePanel *m_empty;
+    QWidget *m_reportPage;
+    QVBoxLayout *m_reportLayout;
+    // Cleared by Qt when the window is closed and deleted, also while this
+    // view itself is being destroyed.
+    QPointer<AboutView> m_about;
+};

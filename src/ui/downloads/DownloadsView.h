@@ -1,0 +1,84 @@
+#pragma once
+
+#include "analysis/AnalysisCancelToken.h"
+#include "analysis/MediaMetadata.h"
+#include "engine/DownloadJob.h"
+#include "ui/downloads/DownloadChoices.h"
+#include "ui/jobs/JobRowContent.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class AppState;
+class JobListModel;
+class JobListView;
+class PreviewCard;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QVBoxLayout;
+class ThumbnailLoader;
+
+// The Downloads section: a link field whose first link can be analysed into
+// a preview card and downloaded with the card's options, or whose every line
+// can be queued with the stored defaults; the batch sheet; and the list of
+// every job in the queue. The screen keeps only transient state: it is made
+// afresh each time its section is selected.
+class DownloadsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
+    // An analysis still running for the preview is stopped: nobody will see it.
+    ~DownloadsView() override;
+
+    // The first non-blank line of `text`, trimmed; lines end at LF, CR LF or
+    // CR, as the coordinator splits them.
+    static std::optional<QString> firstURL(const QString &text);
+
+    bool isAnalyzing() const { return m_analyzing; }
+    JobListView *jobList() const { return m_jobList; }
+    PreviewCard *previewCard() const { return m_preview; }
+
+public slots:
+    void analyze();
+    void focusInput();
+
+signals:
+    // An analysis started here has ended and its outcome is shown.
+    void analysisFinished();
+
+private:
+    void textEdited();
+    void downloadAll();
+    void downloadOne(const MediaMetadata &record, const DownloadChoices &choices);
+    void resetInput();
+    void showPreview(const std::optional<MediaMetadata> &record);
+    void showAnalyzeError(const std::optional<QString> &message);
+    void openBatchSheet();
+    void paste();
+    void rowAction(const DownloadJobPtr &job, JobRowAction action);
+    void updateListPlaceholder();
+
+    AppState &m_state;
+    ThumbnailLoader &m_thumbnails;
+    DownloadChoices m_choices;
+    bool m_analyzing = false;
+    AnalysisCancelToken m_cancel;
+
+    QVBoxLayout *m_inputLayout;
+    QLineEdit *m_urlField;
+    QPushButton *m_analyzeButton;
+    QPushButton *m_downloadAllButton;
+    QProgressBar *m_busy;
+    QWidget *m_errorRow;
+    QLabel *m_errorText;
+    PreviewCard *m_preview = nullptr;
+    QStackedWidget *m_jobsStack;
+    JobListModel *m_model;
+    JobListView *m_jobList;
+};

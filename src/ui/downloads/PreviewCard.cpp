@@ -1,0 +1,210 @@
+#include "ui/downloads/PreviewCard.h"
+
+#include "analysis/ThumbnailService.h"
+#include "ui/widgets/Colors.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Foreground.h"
+#include "ui/widgets/SegmentedPicker.h"
+#include "ui/widgets/Symbols.h"
+#include "ui/widgets/ThumbnailView.h"
+#include "ui/widgets/WrappedLabel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *plainLabel(const QString &text, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    return label;
+}
+
+// A symbol followed by a text, in the caption font and secondary colour.
+QWidget *symbolLabel(const QString &symbol, const QString &text, const QString &objectName, QWidget *parent)
+{
+    auto *box = new QWidget(parent);
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto *icon = new QLabel(box);
+    const int size = QFontMetrics(Fonts::caption()).height() - 2;
+    setTintedSymbol(icon, symbol, SemanticColor::secondary, size);
+    auto *label = plainLabel(text, Fonts::caption(), box);
+    label->setObjectName(objectName);
+    setForeground(label, SemanticColor::secondary);
+    layout->addWidget(icon);
+    layout->addWidget(label);
+    return box;
+}
+
+QStringList labels(const auto &cases, const auto &labelOf)
+{
+    QStringList result;
+    for (const auto value : cases)
+        result << labelOf(value);
+    return result;
+}
+
+} // namespace
+
+PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &choices, ThumbnailLoader &thumbnails,
+                         QWidget *parent)
+    : QFrame(parent), m_record(record), m_choices(choices)
+{
+    setObjectName(QStringLiteral("previewCard"));
+    setAccessibleName(tr("Preview"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+
+    // Header: thumbnail beside title, uploader, duration and host.
+    auto *header = new QHBoxLayout;
+    header->setSpacing(14);
+    auto *thumbnail = new ThumbnailView(thumbnails, QSize(144, 81), 6, this);
+    thumbnail->setObjectName(QStringLiteral("previewThumbnail"));
+    thumbnail->setUrl(ThumbnailService::validatedURL(record.thumbnail));
+    header->addWidget(thumbnail, 0, Qt::AlignTop);
+
+    auto *facts = new QVBoxLayout;
+    facts->setSpacing(4);
+    auto *title = new WrappedLabel(2, this);
+    title->setObjectName(QStringLiteral("previewTitle"));
+    title->setFont(Fonts::title3());
+    title->setText(record.title);
+    facts->addWidget(title);
+    if (record.uploader) {
+        auto *uploader = plainLabel(*record.uploader, Fonts::subheadline(), this);
+        uploader->setObjectName(QStringLiteral("previewUploader"));
+        setForeground(uploader, SemanticColor::secondary);
+        facts->addWidget(uploader);
+    }
+    auto *meta = new QHBoxLayout;
+    meta->setSpacing(12);
+    if (const auto duration = record.durationString())
+        meta->addWidget(symbolLabel(QStringLiteral("clock"), *duration, QStringLiteral("previewDuration"), this));
+    const QUrl page(record.webpageUrl);
+    if (page.isValid() && !page.host().isEmpty())
+        meta->addWidget(symbolLabel(QStringLiteral("link"), page.host(), QStringLiteral("previewHost"), this));
+    meta->addStretch();
+    facts->addLayout(meta);
+    facts->addStretch();
+    header->addLayout(facts, 1);
+    layout->addLayout(header);
+
+    // Options.
+    m_type = new SegmentedPicker(labels(MediaKinds::all(), MediaKinds::label), this);
+    m_type->setObjectName(QStringLiteral("mediaTypePicker"));
+    m_type->setAccessibleName(tr("Type"));
+    m_type->setCurrentIndex(MediaKinds::all().indexOf(choices.mediaType));
+
+    m_quality = new QComboBox(this);
+    m_quality->setObjectName(QStringLiteral("videoQualityPicker"));
+    m_quality->setAccessibleName(tr("Quality"));
+    m_quality->addItems(labels(VideoQualities::all(), VideoQualities::label));
+    m_quality->setCurrentIndex(VideoQualities::all().indexOf(choices.videoQuality));
+
+    m_format = new QComboBox(this);
+    m_format->setObjectName(QStringLiteral("audioFormatPicker"));
+    m_format->setAccessibleName(tr("Format"));
+    m_format->addItems(labels(AudioFormats::all(), AudioFormats::displayText));
+    m_format->setCurrentIndex(AudioFormats::all().indexOf(choices.audioFormat));
+
+    m_subtitles = new SegmentedPicker(labels(SubtitleModes::all(), SubtitleModes::label), this);
+    m_subtitles->setObjectName(QStringLiteral("subtitleModePicker"));
+    m_subtitles->setAccessibleName(tr("Subtitles"));
+    m_subtitles->setCurrentIndex(SubtitleModes::all().indexOf(choices.subtitleMode));
+
+    auto *options = new QVBoxLayout;
+    options->setSpacing(8);
+    options->addWidget(optionRow(tr("Type"), m_type));
+    m_qualityRow = optionRow(tr("Quality"), m_quality);
+    m_formatRow = optionRow(tr("Format"), m_format);
+    options->addWidget(m_qualityRow);
+    options->addWidget(m_formatRow);
+    options->addWidget(optionRow(tr("Subtitles"), m_subtitles));
+    layout->addLayout(options);
+
+    m_language = new QLineEdit(choices.subtitleLang, this);
+    m_language->setObjectName(QStringLiteral("subtitleLangField"));
+    m_language->setAccessibleName(tr("Subtitle language"));
+    m_language->setPlaceholderText(tr("Language code (e.g. en, all)"));
+    m_language->setClearButtonEnabled(true);
+    layout->addWidget(m_language);
+
+    auto *actions = new QHBoxLayout;
+    actions->setSpacing(10);
+    auto *download = new QPushButton(tr("Download"), this);
+    download->setObjectName(QStringLiteral("downloadButton"));
+    download->setAccessibleName(download->text());
+    download->setDefault(true);
+    download->setIcon(Symbols::icon(QStringLiteral("arrow.down.circle")));
+    m_summary = plainLabel(QString(), Fonts::caption(), this);
+    m_summary->setObjectName(QStringLiteral("qualitySummaryLabel"));
+    setForeground(m_summary, SemanticColor::secondary);
+    actions->addWidget(download);
+    actions->addWidget(m_summary);
+    actions->addStretch();
+    layout->addLayout(actions);
+
+    connect(m_type, &SegmentedPicker::currentIndexChanged, this, &PreviewCard::choicesEdited);
+    connect(m_quality, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
+    connect(m_format, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
+    connect(m_subtitles, &SegmentedPicker::currentIndexChanged, this, &PreviewCard::choicesEdited);
+    connect(m_language, &QLineEdit::textChanged, this, &PreviewCard::choicesEdited);
+    connect(download, &QPushButton::clicked, this, [this] { emit downloadRequested(m_record, m_choices); });
+    choicesEdited();
+}
+
+QWidget *PreviewCard::optionRow(const QString &name, QWidget *picker)
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto *label = plainLabel(name, Fonts::body(), row);
+    label->setFixedWidth(72);
+    setForeground(label, SemanticColor::secondary);
+    label->setBuddy(picker);
+    layout->addWidget(label);
+    layout->addWidget(picker);
+    layout->addStretch();
+    return row;
+}
+
+void PreviewCard::choicesEdited()
+{
+    const auto pick = [](const auto &all, int index, auto fallback) {
+        return index >= 0 && index < all.size() ? all.at(index) : fallback;
+    };
+    m_choices.mediaType = pick(MediaKinds::all(), m_type->currentIndex(), m_choices.mediaType);
+    m_choices.videoQuality = pick(VideoQualities::all(), m_quality->currentIndex(), m_choices.videoQuality);
+    m_choices.audioFormat = pick(AudioFormats::all(), m_format->currentIndex(), m_choices.audioFormat);
+    m_choices.subtitleMode = pick(SubtitleModes::all(), m_subtitles->currentIndex(), m_choices.subtitleMode);
+    m_choices.subtitleLang = m_language->text();
+
+    const bool audio = m_choices.mediaType == MediaKind::audio;
+    m_qualityRow->setVisible(!audio);
+    m_formatRow->setVisible(audio);
+    m_language->setVisible(m_choices.subtitleMode != SubtitleMode::none);
+    m_summary->setText(m_choices.qualitySummary());
+    emit choicesChanged(m_choices);
+}
+
+void PreviewCard::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()), 10, 10);
+    painter.fillPath(path, Colors::cardFill(palette()));
+}

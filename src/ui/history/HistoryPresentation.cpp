@@ -1,0 +1,94 @@
+#include "ui/history/HistoryPresentation.h"
+
+#include "engine/JobRecord.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+QString qualityText(const DownloadHistory &record)
+{
+    const QString &stored = record.selectedQuality;
+    if (JobRecord::mediaKind(record) == MediaKind::audio) {
+        const auto format = AudioFormats::fromRawValue(stored);
+        return format ? AudioFormats::displayText(*format) : stored;
+    }
+    const auto quality = VideoQualities::fromRawValue(stored);
+    return quality ? VideoQualities::label(*quality) : stored;
+}
+
+// The locale's long date without the weekday and with the month abbreviated:
+// "Dec 10, 2026", "10. Dez. 2026", "2026年12月10日".
+QString abbreviatedDateFormat(const QLocale &locale)
+{
+    static const QRegularExpression weekday(QStringLiteral("dddd[,،]?\\s*"));
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(weekday);
+    format.replace(QLatin1String("MMMM"), QLatin1String("MMM"));
+    return format.trimmed();
+}
+
+} // namespace
+
+namespace HistoryPresentation {
+
+const QList<HistoryFilter> &filters()
+{
+    static const QList<HistoryFilter> all{HistoryFilter::all, HistoryFilter::success, HistoryFilter::failed};
+    return all;
+}
+
+QString filterLabel(HistoryFilter filter)
+{
+    switch (filter) {
+    case HistoryFilter::all:
+        return QCoreApplication::translate("HistoryView", "All");
+    case HistoryFilter::success:
+        return QCoreApplication::translate("HistoryView", "Success");
+    case HistoryFilter::failed:
+        return QCoreApplication::translate("HistoryView", "Failed");
+    }
+    return {};
+}
+
+bool matches(const DownloadHistory &record, HistoryFilter filter, const QString &search)
+{
+    switch (filter) {
+    case HistoryFilter::all:
+        break;
+    case HistoryFilter::success:
+        if (JobRecord::status(record) != DownloadStatus::completed)
+            return false;
+        break;
+    case HistoryFilter::failed:
+        if (JobRecord::status(record) != DownloadStatus::failed)
+            return false;
+        break;
+    }
+    return search.isEmpty() || record.title.contains(search, Qt::CaseInsensitive)
+        || record.sourceURL.contains(search, Qt::CaseInsensitive);
+}
+
+QString subtitle(const DownloadHistory &record)
+{
+    QStringList parts{MediaKinds::label(JobRecord::mediaKind(record))};
+    if (const QString quality = qualityText(record); !quality.isEmpty())
+        parts << quality;
+    if (record.finalFilePath && !record.finalFilePath->isEmpty()) {
+        if (const QString name = QFileInfo(*record.finalFilePath).fileName(); !name.isEmpty())
+            parts << name;
+    }
+    return parts.join(QStringLiteral(" \u00B7 "));
+}
+
+QString dateText(const DownloadHistory &record, const QLocale &locale)
+{
+    const QDateTime when = (record.finishedAt ? *record.finishedAt : record.startedAt).toLocalTime();
+    // Qt 6.4 has no day periods ("B", as in zh_TW's "Bh:mm"); AM/PM stands in.
+    const QString time = locale.timeFormat(QLocale::ShortFormat).replace(QLatin1Char('B'), QLatin1String("AP"));
+    return locale.toString(when.date(), abbreviatedDateFormat(locale)) + QLatin1Char(' ') + locale.toString(when.time(), time);
+}
+
+} // namespace HistoryPresentation

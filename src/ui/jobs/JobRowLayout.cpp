@@ -1,0 +1,121 @@
+#include "ui/jobs/JobRowLayout.h"
+
+#include "ui/widgets/Fonts.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+
+#include <algorithm>
+
+JobRowLayout::JobRowLayout()
+    : titleFont(Fonts::subheadline()), subtitleFont(Fonts::caption2()), captionFont(Fonts::caption()),
+      noteFont(Fonts::caption2()), errorFont(Fonts::subheadline()), buttonFont(Fonts::caption()),
+      logFont(Fonts::monospaceCaption())
+{
+}
+
+QString JobRowLayout::logToggleText(bool expanded)
+{
+    return expanded ? QCoreApplication::translate("JobRow", "Hide Log")
+                    : QCoreApplication::translate("JobRow", "Show Log");
+}
+
+int JobRowLayout::buttonWidth(const QString &text) const
+{
+    return QFontMetrics(buttonFont).horizontalAdvance(text) + 20;
+}
+
+int JobRowLayout::buttonHeight() const
+{
+    return QFontMetrics(buttonFont).height() + 10;
+}
+
+int JobRowLayout::logHeight(const QStringList &lines, int width) const
+{
+    // The viewer wraps long lines; count wrapped lines only until the viewer
+    // is as high as it gets, so a 5000-line log costs no more than a short one.
+    const QFontMetrics metrics(logFont);
+    const int chrome = 2 * kLogPadding + 4;
+    const int textWidth = qMax(1, width - chrome - 16);
+    int height = chrome;
+    for (const QString &line : lines) {
+        height += metrics.lineSpacing() * qMax(1, (metrics.horizontalAdvance(line) + textWidth - 1) / textWidth);
+        if (height >= kLogMaxHeight)
+            return kLogMaxHeight;
+    }
+    return qMax(height, chrome + metrics.lineSpacing());
+}
+
+JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &rect, bool expanded,
+                                     const QStringList &logLines) const
+{
+    JobRowGeometry g;
+    const int left = rect.left() + kMarginX;
+    const int right = rect.right() - kMarginX;
+    int y = rect.top() + kPaddingY;
+
+    // Buttons, right-aligned on the top row.
+    const int buttonH = buttonHeight();
+    int x = right + 1;
+    QList<JobRowGeometry::Target> buttons;
+    for (auto it = content.actions.crbegin(); it != content.actions.crend(); ++it) {
+        const QString text = JobRowContent::actionText(*it);
+        const int width = buttonWidth(text);
+        x -= width;
+        buttons.prepend({QRect(x, y, width, buttonH), text, *it});
+        x -= 6;
+    }
+    const int buttonsLeft = buttons.isEmpty() ? right + 1 : buttons.first().rect.left();
+
+    g.thumbnail = QRect(left, y, kThumbnailWidth, kThumbnailHeight);
+    const int textX = g.thumbnail.right() + 1 + 10;
+    const int textWidth = qMax(40, buttonsLeft - 8 - textX);
+
+    const QFontMetrics titleMetrics(titleFont);
+    g.titleLines = titleMetrics.horizontalAdvance(content.title) > textWidth ? 2 : 1;
+    g.title = QRect(textX, y, textWidth, g.titleLines * titleMetrics.lineSpacing());
+    g.subtitle = QRect(textX, g.title.bottom() + 1 + 3, textWidth, QFontMetrics(subtitleFont).height());
+
+    const QFontMetrics captionMetrics(captionFont);
+    const int badgeHeight = captionMetrics.height() + 6;
+    const int badgeWidth = captionMetrics.horizontalAdvance(content.badge.text) + captionMetrics.height() + 4 + 16;
+    g.badge = QRect(textX, g.subtitle.bottom() + 1 + 3, badgeWidth, badgeHeight);
+    if (!content.headline.isEmpty())
+        g.headline = QRect(g.badge.right() + 1 + 6, g.badge.top(), qMax(0, textX + textWidth - g.badge.right() - 7), badgeHeight);
+
+    const int textBottom = g.badge.bottom();
+    y = std::max({g.thumbnail.bottom(), textBottom, y + buttonH - 1}) + 1;
+
+    if (content.showsProgress) {
+        g.progress = QRect(left, y + kSpacing, right - left + 1, 6);
+        y = g.progress.bottom() + 1;
+    }
+    if (!content.detailText.isEmpty()) {
+        g.detail = QRect(left, y + kSpacing, right - left + 1, captionMetrics.height());
+        y = g.detail.bottom() + 1;
+    }
+    if (!content.note.isEmpty()) {
+        g.note = QRect(left, y + kSpacing, right - left + 1, QFontMetrics(noteFont).height());
+        y = g.note.bottom() + 1;
+    }
+    if (content.showsError || content.offersLog) {
+        // The error summary, with the log toggle at its right; a row without
+        // an error has the toggle alone on this line.
+        const QString toggle = logToggleText(expanded);
+        const int toggleWidth = content.offersLog ? buttonWidth(toggle) : 0;
+        const int lineHeight = content.showsError ? qMax(QFontMetrics(errorFont).height(), buttonH) : buttonH;
+        const QRect line(left, y + kSpacing, right - left + 1, lineHeight);
+        if (content.showsError)
+            g.error = line.adjusted(0, 0, content.offersLog ? -(toggleWidth + 8) : 0, 0);
+        if (content.offersLog)
+            buttons.append({QRect(right + 1 - toggleWidth, line.top(), toggleWidth, buttonH), toggle, std::nullopt});
+        y = line.bottom() + 1;
+        if (content.offersLog && expanded) {
+            g.log = QRect(left, y + kSpacing, right - left + 1, logHeight(logLines, right - left + 1));
+            y = g.log.bottom() + 1;
+        }
+    }
+    g.targets = buttons;
+    g.height = y + kPaddingY - rect.top();
+    return g;
+}

@@ -1,0 +1,217 @@
+#include "diagnostics/DiagnosticsPresentation.h"
+#include "settings/AppConfiguration.h"
+#include "support/TestSupport.h"
+#include "ui/diagnostics/AboutView.h"
+#include "ui/diagnostics/DiagnosticsView.h"
+#include "ui/widgets/Colors.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include <gtest/gtest.h>
+
+using TestSupport::waitUntil;
+using TestSupport::writeScript;
+
+namespace {
+
+// A resources directory with three of the four tools (yt-dlp is missing),
+// no manifest, and a LEGAL.md but no licenses folder.
+class DiagnosticsViewTest : public ::testing::Test
+{
+protected:
+    DiagnosticsViewTest() : scope(resources.path())
+    {
+        QDir(resources.path()).mkpath(QStringLiteral("Tools"));
+        writeScript(resources, QStringLiteral("Tools/ffmpeg"), "echo ffmpeg version 9");
+        writeScript(resources, QStringLiteral("Tools/ffprobe"), "echo ffprobe version 9");
+        writeScript(resources, QStringLiteral("Tools/deno"), "echo deno 3.0.0");
+        QFile legal(QDir(resources.path()).filePath(QStringLiteral("LEGAL.md")));
+        legal.open(QIODevice::WriteOnly);
+        legal.write("# Legal\n");
+    }
+
+    void open(bool show = true)
+    {
+        view = std::make_unique<DiagnosticsView>();
+        view->setDocumentOpener([this](const QString &path) { opened << path; });
+        view->resize(900, 700);
+        if (show)
+            view->show();
+    }
+
+    bool waitForReport() const
+    {
+        return waitUntil([this] { return view->state() == DiagnosticsView::State::report; });
+    }
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return view->findChild<T *>(name);
+    }
+
+    QString labelText(const QString &name) const
+    {
+        const auto *label = find<QLabel>(name);
+        return label ? label->text() : QStringLiteral("<none>");
+    }
+
+    QTemporaryDir resources;
+    AppConfiguration::ScopedResourcesDirectory scope;
+    std::unique_ptr<DiagnosticsView> view;
+    QStringList opened;
+};
+
+TEST_F(DiagnosticsViewTest, ShowingRunsAtOnceAndCopyWaitsForTheReport)
+{
+    open();
+    EXPECT_EQ(view->state(), DiagnosticsView::State::running);
+    auto *body = view->findChild<QStackedWidget *>();
+    EXPECT_EQ(body->currentWidget(), find("diagnosticsRunning"));
+    EXPECT_EQ(labelText("diagnosticsRunningLabel"), QStringLiteral("Running diagnostics…"));
+    EXPECT_FALSE(find<QPushButton>("diagnosticsRefreshButton")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("diagnosticsCopyButton")->isEnabled());
+
+    ASSERT_TRUE(waitForReport());
+    EXPECT_EQ(body->currentWidget(), find("diagnosticsReport"));
+    EXPECT_TRUE(find<QPushButton>("diagnosticsRefreshButton")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("diagnosticsCopyButton")->isEnabled());
+
+    find<QPushButton>("diagnosticsRefreshButton")->click();
+    EXPECT_EQ(view->state(), DiagnosticsView::State::running);
+    EXPECT_FALSE(find<QPushButton>("diagnosticsRefreshButton")->isEnabled());
+    EXPECT_TRUE(waitForReport());
+}
+
+TEST_F(DiagnosticsViewTest, NotShownMeansNoRunAndTheEmptyPanel)
+{
+    open(false);
+    EXPECT_EQ(view->state(), DiagnosticsView::State::empty);
+    EXPECT_EQ(view->findChild<QStackedWidget *>()->currentWidget(), find("diagnosticsEmptyState"));
+    EXPECT_EQ(labelText("emptyStateTitle"), QStringLiteral("No diagnostics yet"));
+}
+
+TEST_F(DiagnosticsViewTest, AMissingToolShowsRedStateHintAndItsRow)
+{
+    open();
+    ASSERT_TRUE(waitForReport());
+    EXPECT_EQ(labelText("diagnosticsToolsStateText"), QStringLiteral("Tools missing"));
+    EXPECT_EQ(find<QLabel>("diagnosticsToolsStateText")->palette().color(QPalette::WindowText),
+              Colors::semantic(SemanticColor::red, view->palette()));
+    ASSERT_NE(find("diagnosticsBootstrapHint"), nullptr);
+    EXPECT_TRUE(find("diagnosticsBootstrapHint")->isVisible());
+    EXPECT_EQ(labelText("diagnosticsManifest"), QStringLiteral("Missing"));
+    EXPECT_TRUE(labelText("diagnostics.architectureText").startsWith(QStringLiteral("Architecture: ")));
+    EXPECT_EQ(labelText("diagnosticsApplicationId"), AppConfiguration::appId());
+    EXPECT_EQ(labelText("diagnosticsVersion"),
+              AppConfiguration::version() + " (Build " + AppConfiguration::buildNumber() + ")");
+    EXPECT_FALSE(labelText("diagnosticsSystem").isEmpty());
+
+    auto *list = find("diagnosticsToolList");
+    ASSERT_NE(list, nullptr);
+    auto *missing = list->findChild<QWidget *>(QStringLiteral("diagnosticsYTDLP"));
+    ASSERT_NE(missing, nullptr);
+    EXPECT_EQ(missing->findChild<QLabel *>(QStringLiteral("toolPath"))->text(), QStringLiteral("-"));
+    EXPECT_EQ(missing->findChild<QLabel *>(QStringLiteral("toolManifestCheck"))->text(), QStringLiteral("n/a"));
+    EXPECT_EQ(missing->findChild<QLabel *>(QStringLiteral("toolStatus"))->text(), QStringLiteral("Missing"));
+    EXPECT_EQ(missing->findChild<QLabel *>(QStringLiteral("toolVersion")), nullptr);
+    EXPECT_EQ(missing->accessibleName(), QStringLiteral("yt-dlp: yt-dlp Missing"));
+
+    auto *present = list->findChild<QWidget *>(QStringLiteral("diagnosticsFFmpeg"));
+    ASSERT_NE(present, nullptr);
+    EXPECT_EQ(present->findChild<QLabel *>(QStringLiteral("toolStatus"))->text(), QStringLiteral("Available"));
+    EXPECT_EQ(present->findChild<QLabel *>(QStringLiteral("toolVersion"))->text(), QStringLiteral("Version ffmpeg version 9"));
+    const QString path = QDir(resources.path()).filePath(QStringLiteral("Tools/ffmpeg"));
+    EXPECT_EQ(present->findChild<QLabel *>(QStringLiteral("toolPath"))->text(), DiagnosticsPresentation::displayPath(path));
+    EXPECT_EQ(present->findChild<QLabel *>(QStringLiteral("toolPath"))->toolTip(),
+              DiagnosticsPresentation::redactedPath(path, QDir::homePath()));
+}
+
+TEST_F(DiagnosticsViewTest, AllToolsPresentHidesTheHint)
+{
+    writeScript(resources, QStringLiteral("Tools/yt-dlp"), "echo 2099.01.01");
+    open();
+    ASSERT_TRUE(waitForReport());
+    EXPECT_EQ(labelText("diagnosticsToolsStateText"), QStringLiteral("All tools present"));
+    EXPECT_EQ(find("diagnosticsBootstrapHint"), nullptr);
+}
+
+TEST_F(DiagnosticsViewTest, CopyPutsTheReportTextOnTheClipboard)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    open(false);
+    view->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    view->show();
+    ASSERT_TRUE(waitForReport());
+    find<QPushButton>("diagnosticsCopyButton")->click();
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(text, DiagnosticsPresentation::reportText(view->result()->report, QDir::homePath()));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Tarvelle Diagnostics\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("- yt-dlp: exists=false version=- path=- shaMatch=n/a\n")));
+}
+
+TEST_F(DiagnosticsViewTest, AboutWithoutAReportAsksToRunDiagnostics)
+{
+    open(false);
+    find<QPushButton>("diagnosticsAboutButton")->click();
+    AboutView *about = view->about();
+    ASSERT_NE(about, nullptr);
+    const auto *none = about->findChild<QLabel *>(QStringLiteral("aboutNoReport"));
+    ASSERT_NE(none, nullptr);
+    EXPECT_EQ(none->text(), QStringLiteral("Run diagnostics to display tool versions."));
+    EXPECT_TRUE(about->findChildren<QLabel *>(QStringLiteral("aboutToolVersion")).isEmpty());
+    EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("aboutVersion"))->text(),
+              "Version " + AppConfiguration::version() + " (Build " + AppConfiguration::buildNumber() + ")");
+    about->close();
+}
+
+TEST_F(DiagnosticsViewTest, AboutListsToolVersionsOnceAReportExists)
+{
+    open();
+    ASSERT_TRUE(waitForReport());
+    find<QPushButton>("diagnosticsAboutButton")->click();
+    QStringList versions;
+    for (const QLabel *label : view->about()->findChildren<QLabel *>(QStringLiteral("aboutToolVersion")))
+        versions << label->accessibleName() + "=" + label->text();
+    EXPECT_EQ(versions, (QStringList{"yt-dlp=-", "ffmpeg=ffmpeg version 9", "ffprobe=ffprobe version 9", "deno=deno 3.0.0"}));
+    EXPECT_EQ(view->about()->findChild<QLabel *>(QStringLiteral("aboutNoReport")), nullptr);
+    view->about()->close();
+}
+
+// Each About button opens its shipped document, or does nothing when the
+// resources lack it (this fixture has LEGAL.md only).
+struct DocumentCase
+{
+    const char *name;
+    const char *button;
+    const char *opens; // nullptr: nothing is opened
+};
+
+class AboutDocumentTest : public DiagnosticsViewTest, public ::testing::WithParamInterface<DocumentCase>
+{
+};
+
+TEST_P(AboutDocumentTest, OpensTheShippedDocumentWhenItExists)
+{
+    open(false);
+    find<QPushButton>("diagnosticsAboutButton")->click();
+    view->about()->findChild<QPushButton *>(QString::fromUtf8(GetParam().button))->click();
+    const QStringList expected = GetParam().opens ? QStringList{QDir(resources.path()).filePath(GetParam().opens)} : QStringList{};
+    EXPECT_EQ(opened, expected);
+    view->about()->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, AboutDocumentTest,
+                         ::testing::Values(DocumentCase{"Legal", "aboutLegalButton", "LEGAL.md"},
+                                           DocumentCase{"NoticesMissing", "aboutNoticesButton", nullptr},
+                                           DocumentCase{"LicensesMissing", "aboutLicensesButton", nullptr}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

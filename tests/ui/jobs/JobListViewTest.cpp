@@ -1,0 +1,160 @@
+#include "engine/DownloadQueue.h"
+#include "support/TestSupport.h"
+#include "ui/jobs/JobListModel.h"
+#include "ui/jobs/JobListView.h"
+#include "ui/widgets/ThumbnailLoader.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class JobListViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        queue.setMaxConcurrent(0);
+        view.setJobModel(&model);
+        view.resize(900, 500);
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    }
+
+    DownloadJobPtr addJob(DownloadStatus status)
+    {
+        auto job = DownloadJob::create(QStringLiteral("https://example.com/%1").arg(queue.jobs().size()),
+                                       MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none,
+                                       QStringLiteral("en"));
+        job->setStatus(status);
+        queue.add(job);
+        return job;
+    }
+
+    QStringList targetTexts(int row) const
+    {
+        QStringList texts;
+        for (const auto &target : view.rowTargets(model.index(row)))
+            texts << target.first;
+        return texts;
+    }
+
+    void click(int row, const QString &text)
+    {
+        for (const auto &target : view.rowTargets(model.index(row))) {
+            if (target.first == text) {
+                QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, target.second.center());
+                return;
+            }
+        }
+        FAIL() << "no button " << text.toStdString();
+    }
+
+    // The log viewer of the row, if one is open (closed ones are deleted later).
+    QPlainTextEdit *log() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return view.findChild<QPlainTextEdit *>(QStringLiteral("jobLogText"));
+    }
+
+    DownloadQueue queue;
+    JobListModel model{queue};
+    ThumbnailLoader thumbnails;
+    JobListView view{thumbnails};
+};
+
+TEST_F(JobListViewTest, ClickingARowButtonReportsItsAction)
+{
+    const auto running = addJob(DownloadStatus::downloading);
+    const auto failed = addJob(DownloadStatus::failed);
+    EXPECT_EQ(targetTexts(0), (QStringList{"Cancel", "Remove"}));
+    EXPECT_EQ(targetTexts(1), (QStringList{"Retry", "Remove", "Show Log"}));
+
+    QSignalSpy actions(&view, &JobListView::actionTriggered);
+    click(0, QStringLiteral("Cancel"));
+    click(1, QStringLiteral("Retry"));
+    click(1, QStringLiteral("Remove"));
+    ASSERT_EQ(actions.count(), 3);
+    EXPECT_EQ(actions.at(0).at(0).value<DownloadJobPtr>(), running);
+    EXPECT_EQ(actions.at(0).at(1).value<JobRowAction>(), JobRowAction::cancel);
+    EXPECT_EQ(actions.at(1).at(1).value<JobRowAction>(), JobRowAction::retry);
+    EXPECT_EQ(actions.at(2).at(0).value<DownloadJobPtr>(), failed);
+    EXPECT_EQ(actions.at(2).at(1).value<JobRowAction>(), JobRowAction::remove);
+}
+
+TEST_F(JobListViewTest, TabReachesTheButtonsOfTheCurrentRowAndSpacePressesThem)
+{
+    const auto completed = addJob(DownloadStatus::completed);
+    completed->setOutputPath(QStringLiteral("/tmp/clip.mp4"));
+    model.flushChanges();
+    view.setFocus(Qt::TabFocusReason);
+    view.setCurrentIndex(model.index(0));
+    ASSERT_EQ(targetTexts(0), (QStringList{"Open", "Reveal", "Remove"}));
+
+    QSignalSpy actions(&view, &JobListView::actionTriggered);
+    QTest::keyClick(&view, Qt::Key_Tab);
+    EXPECT_EQ(view.focusedTarget(), 0);
+    QTest::keyClick(&view, Qt::Key_Tab);
+    EXPECT_EQ(view.focusedTarget(), 1);
+    QTest::keyClick(&view, Qt::Key_Space);
+    ASSERT_EQ(actions.count(), 1);
+    EXPECT_EQ(actions.at(0).at(1).value<JobRowAction>(), JobRowAction::reveal);
+
+    QTest::keyClick(&view, Qt::Key_Backtab);
+    EXPECT_EQ(view.focusedTarget(), 0);
+    QTest::keyClick(&view, Qt::Key_Return);
+    ASSERT_EQ(actions.count(), 2);
+    EXPECT_EQ(actions.at(1).at(1).value<JobRowAction>(), JobRowAction::open);
+}
+
+TEST_F(JobListViewTest, ShowLogRevealsASelectablePlainTextLog)
+{
+    const auto failed = addJob(DownloadStatus::failed);
+    failed->setLogLines({QStringLiteral("[download] <b>not bold</b>"), QStringLiteral("ERROR: & <img src=x>")});
+    model.flushChanges();
+    EXPECT_EQ(log(), nullptr);
+
+    click(0, QStringLiteral("Show Log"));
+    QPlainTextEdit *viewer = log();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->toPlainText(), QStringLiteral("[download] <b>not bold</b>\nERROR: & <img src=x>"));
+    EXPECT_TRUE(viewer->isReadOnly());
+    EXPECT_TRUE(viewer->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_TRUE(viewer->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    EXPECT_EQ(targetTexts(0).last(), QStringLiteral("Hide Log"));
+
+    click(0, QStringLiteral("Hide Log"));
+    TestSupport::processEventsBriefly();
+    EXPECT_EQ(log(), nullptr);
+    EXPECT_EQ(targetTexts(0).last(), QStringLiteral("Show Log"));
+}
+
+TEST_F(JobListViewTest, ARetriedJobClosesItsLog)
+{
+    const auto failed = addJob(DownloadStatus::failed);
+    click(0, QStringLiteral("Show Log"));
+    ASSERT_NE(log(), nullptr);
+
+    failed->setStatus(DownloadStatus::queued);
+    model.flushChanges();
+    TestSupport::processEventsBriefly();
+    EXPECT_EQ(log(), nullptr);
+    EXPECT_EQ(targetTexts(0), (QStringList{"Remove"}));
+}
+
+TEST_F(JobListViewTest, RowsGrowWithTheirContent)
+{
+    const auto job = addJob(DownloadStatus::queued);
+    const int queuedHeight = view.visualRect(model.index(0)).height();
+    job->setStatus(DownloadStatus::failed);
+    model.flushChanges();
+    view.doItemsLayout();
+    EXPECT_GT(view.visualRect(model.index(0)).height(), queuedHeight);
+}
+
+} // namespace
