@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr QLatin1String kFilepathMarker("__KV_FILEPATH__");
-constexpr QLatin1String kJsonMarker("__KVJSON__");
+using ProgressParser::kFilepathMarker;
+using ProgressParser::kJsonMarker;
 
 // 2^63: the first double that no longer fits a qint64.
 constexpr double kInt64Bound = 9223372036854775808.0;

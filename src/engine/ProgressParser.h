@@ -13,6 +13,9 @@
 // line goes through a keyword fallback. Pure functions, safe on any thread.
 namespace ProgressParser {
 
+inline constexpr QLatin1String kJsonMarker("__KVJSON__");
+inline constexpr QLatin1String kFilepathMarker("__KV_FILEPATH__");
+
 // One line without its line feed. Never fails: a line with nothing usable,
 // whatever its bytes, gives the none event; a JSON marker line whose JSON
 // cannot be read gives a progress event with the empty record.

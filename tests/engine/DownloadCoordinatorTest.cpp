@@ -107,6 +107,10 @@ TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
         {"error on stderr", "echo 'ERROR: [Errno 28] No space left on device' >&2; exit 1",
          DownloadErrorCategory::diskFull},
         {"killed by a signal", "echo starting; kill -9 $$", DownloadErrorCategory::unknown},
+        {"a title with sign-in words",
+         echoLine(R"(__KVJSON__{"downloaded_bytes": 10, "total_bytes": 100, "filename": "Sign in to design [abc123].mp4"})")
+             + "echo 'ERROR: unable to download video data: HTTP Error 503: Service Unavailable' >&2; exit 1",
+         DownloadErrorCategory::network},
     };
     for (const FailureCase &c : cases) {
         FakeTools tools(c.download);
