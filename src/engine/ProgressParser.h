@@ -22,8 +22,9 @@ inline constexpr QLatin1String kFilepathMarker("__KV_FILEPATH__");
 ProgressEvent parse(const QString &line);
 
 // "120.50MiB" -> 126353408. Units with an i count in 1024s, the others in
-// 1000s; an unknown unit counts as bytes. Absent for "NA", "N/A", "?", text
-// without a number, and sizes that do not fit a signed 64-bit integer.
+// 1000s, from kilo to yotta. Absent for "NA", "N/A", "?", text without a
+// number, a unit yt-dlp does not print, and sizes that do not fit a signed
+// 64-bit integer.
 std::optional<qint64> humanReadableToBytes(QStringView text);
 
 } // namespace ProgressParser
