@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with AddressSanitizer + UndefinedBehaviorSanitizer (or,
-# with "thread", ThreadSanitizer) into its own tree and runs the tests there.
+# with "thread", ThreadSanitizer) into its own tree and runs the tests there,
+# except those that only copy files (the bootstrap and packaging tests); then
+# prints the ten slowest.
 #   scripts/test-sanitizers.sh [address|thread] [ctest arguments...]
 # The thread build is meant for the process and coordinator suites:
 #   scripts/test-sanitizers.sh thread -R 'ProcessRunner|DownloadCoordinator|LineAccumulator'
@@ -18,5 +20,8 @@ cmake --build "$build"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -j2 "$@"
+status=0
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 900 -j2 -LE copies-files "$@") ||
+  status=$?
+"$repo/scripts/slowest-tests.sh" "$build"
+exit "$status"

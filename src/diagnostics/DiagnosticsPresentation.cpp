@@ -47,9 +47,17 @@ QString displayPath(const std::optional<QString> &path)
 
 QString redactedPath(const QString &path, const QString &homeDirectory)
 {
-    if (homeDirectory.isEmpty() || !path.startsWith(homeDirectory))
+    // Whole components only: with the home /home/ana, /home/anabel is
+    // someone else's folder. A home of "/" names no account.
+    QStringView home(homeDirectory);
+    while (home.endsWith(u'/'))
+        home.chop(1);
+    if (home.isEmpty() || !path.startsWith(home))
         return path;
-    return QStringLiteral("/home/<user>") + path.mid(homeDirectory.size());
+    const QStringView rest = QStringView(path).sliced(home.size());
+    if (!rest.isEmpty() && !rest.startsWith(u'/'))
+        return path;
+    return QStringLiteral("/home/<user>").append(rest);
 }
 
 QString identifier(const QString &toolName)

@@ -37,7 +37,8 @@ ManifestCheckLabel manifestLabel(std::optional<bool> matchesManifest);
 // A long path as "…/" and its last two components; "-" for none.
 QString displayPath(const std::optional<QString> &path);
 
-// The user's home folder at the start of a path becomes "/home/<user>", so a
+// The user's home folder at the start of a path (the whole folder, not a
+// folder whose name merely begins the same) becomes "/home/<user>", so a
 // copied report does not give away the account name.
 QString redactedPath(const QString &path, const QString &homeDirectory);
 

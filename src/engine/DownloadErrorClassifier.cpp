@@ -1,5 +1,10 @@
 #include "engine/DownloadErrorClassifier.h"
 
+#include "engine/ProgressParser.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <cerrno>
 #include <initializer_list>
 
@@ -25,6 +30,30 @@ bool containsAll(const QString &text, std::initializer_list<const char *> needle
     return true;
 }
 
+// What the tools said about the run, without the titles and file names it
+// also carries: a title such as "Sign in to design" must not make a job
+// "Sign-in is required". The progress records and the final-path lines of
+// the download command are dropped whole, and the file an operating-system
+// error names ("[Errno 28] No space left on device: '/out/<title>.part'") is
+// cut off its line. Warning, error and plain lines stay.
+QString messageLines(const QString &stdoutText, const QString &stderrText)
+{
+    static const QRegularExpression namedFile(QStringLiteral(R"((\[Errno -?\d+\] [^:]*): ['"].*)"));
+
+    QStringList kept;
+    for (const QString &text : {stdoutText, stderrText}) {
+        for (const QString &line : text.split(QLatin1Char('\n'))) {
+            if (line.contains(ProgressParser::kJsonMarker) || line.contains(ProgressParser::kFilepathMarker))
+                continue;
+            if (line.contains(QLatin1String("[Errno ")))
+                kept.append(QString(line).replace(namedFile, QStringLiteral("\\1")));
+            else
+                kept.append(line);
+        }
+    }
+    return kept.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 namespace DownloadErrorClassifier {
@@ -36,7 +65,7 @@ DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QS
     if (wasCancelled)
         return Category::cancelled;
 
-    const QString text = (stdoutText + QLatin1Char('\n') + stderrText).toLower();
+    const QString text = messageLines(stdoutText, stderrText).toLower();
 
     // The order settles overlaps: "sign in to confirm" is a bot check before it
     // is a login, and HTTP 429/403 are not counted as network errors.

@@ -10,8 +10,10 @@
 // stopped a tool from starting. Pure functions; callable from any thread.
 namespace DownloadErrorClassifier {
 
-// Ordered substring rules over stdout + "\n" + stderr, lower-cased. The exit
-// code does not take part in the choice; callers decide whether to classify.
+// Ordered substring rules over the lines of stdout and stderr, lower-cased:
+// what the tools said, not the titles and file names the progress records,
+// the final-path lines and an error's file name carry. The exit code does not
+// take part in the choice; callers decide whether to classify.
 DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QString &stderrText,
                                bool wasCancelled);
 

@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr QLatin1String kFilepathMarker("__KV_FILEPATH__");
-constexpr QLatin1String kJsonMarker("__KVJSON__");
+using ProgressParser::kFilepathMarker;
+using ProgressParser::kJsonMarker;
 
 // 2^63: the first double that no longer fits a qint64.
 constexpr double kInt64Bound = 9223372036854775808.0;
@@ -47,6 +47,25 @@ std::optional<qint64> wholeNumber(double value)
     if (!(whole >= -kInt64Bound && whole < kInt64Bound))
         return std::nullopt;
     return static_cast<qint64>(whole);
+}
+
+// Bytes in one unit as yt-dlp prints sizes: binary units ("KiB" up to "YiB")
+// count in 1024s, decimal ones ("kB" up to "YB") in 1000s, case aside. Absent
+// for a unit it does not print, so a size is unknown rather than wrong.
+std::optional<double> unitFactor(const QString &unit)
+{
+    if (unit.isEmpty() || unit == u"b")
+        return 1.0;
+    static constexpr QLatin1String kPrefixes("kmgtpezy");
+    const bool binary = unit.size() == 3 && unit[1] == u'i' && unit[2] == u'b';
+    const bool decimal = unit.size() == 2 && unit[1] == u'b';
+    const qsizetype power = kPrefixes.indexOf(unit[0]) + 1;
+    if ((!binary && !decimal) || power == 0)
+        return std::nullopt;
+    double factor = 1;
+    for (qsizetype step = 0; step < power; ++step)
+        factor *= binary ? 1024 : 1000;
+    return factor;
 }
 
 // The JSON text after the last `marker`: from its "{" through the last "}".
@@ -234,22 +253,11 @@ std::optional<qint64> humanReadableToBytes(QStringView text)
     if (!readable)
         return std::nullopt;
 
-    const QString unit = match.capturedView(2).toString().toLower();
-    double factor = 1;
-    if (unit == u"kib")
-        factor = 1024;
-    else if (unit == u"kb")
-        factor = 1000;
-    else if (unit == u"mib")
-        factor = 1048576;
-    else if (unit == u"mb")
-        factor = 1000000;
-    else if (unit == u"gib")
-        factor = 1073741824;
-    else if (unit == u"gb")
-        factor = 1000000000;
+    const std::optional<double> factor = unitFactor(match.capturedView(2).toString().toLower());
+    if (!factor)
+        return std::nullopt;
     // Sizes are never negative, so only the upper bound can be crossed.
-    return wholeNumber(amount * factor);
+    return wholeNumber(amount * *factor);
 }
 
 } // namespace ProgressParser

@@ -22,10 +22,14 @@ struct CliResult
 
 // A user of tarvelle-cli: a home folder of its own (HOME, XDG config and data
 // folders inside it), so settings and history start empty and belong to the
-// test. Runs the built binary as a child process.
+// test, and a time zone of its own. Runs the built binary as a child process.
 class CliUser
 {
 public:
+    // Five and a half hours ahead of UTC, written as a POSIX rule so it needs
+    // no time zone data: the local times the program prints are known.
+    static inline const QString kTimeZone = QStringLiteral("XST-5:30");
+
     CliUser();
 
     bool isValid() const { return m_home.isValid(); }

@@ -66,7 +66,13 @@ TEST(DiagnosticsPresentation, PathsShortenedAndRedacted)
 
     const QList<std::tuple<QString, QString, QString>> redacted = {
         {"/home/ana/Tools/yt-dlp", "/home/ana", "/home/<user>/Tools/yt-dlp"},
-        {"/home/anabel/x", "/home/ana", "/home/<user>bel/x"},
+        {"/home/anabel/x", "/home/ana", "/home/anabel/x"},
+        {"/home/anabel", "/home/ana", "/home/anabel"},
+        {"/home/ana", "/home/ana", "/home/<user>"},
+        {"/home/ana/", "/home/ana", "/home/<user>/"},
+        {"/home/ana/x", "/home/ana/", "/home/<user>/x"},
+        {"/home/ana.old/x", "/home/ana", "/home/ana.old/x"},
+        {"/usr/bin/uname", "/", "/usr/bin/uname"},
         {"/opt/x/home/ana", "/home/ana", "/opt/x/home/ana"},
         {"/usr/bin/uname", "/home/ana", "/usr/bin/uname"},
         {"/home/ana/x", "", "/home/ana/x"},
@@ -92,7 +98,7 @@ TEST(DiagnosticsPresentation, ReportTextWhole)
     report.manifestPresent = true;
     report.tools = {present("yt-dlp", "2023.03.04", true), present("ffmpeg", "", false),
                     present("ffprobe", std::nullopt, std::nullopt), missing("deno")};
-    report.tools[2].path = "/usr/local/bin/ffprobe";
+    report.tools[2].path = "/home/anabel/bin/ffprobe"; // a neighbour of the home folder
 
     EXPECT_EQ(DiagnosticsPresentation::reportText(report, "/home/ana"),
               "Tarvelle Diagnostics\n"
@@ -101,7 +107,7 @@ TEST(DiagnosticsPresentation, ReportTextWhole)
               "- yt-dlp: exists=true version=2023.03.04 path=/home/<user>/tarvelle/share/tarvelle/Tools/yt-dlp "
               "shaMatch=true\n"
               "- ffmpeg: exists=true version= path=/home/<user>/tarvelle/share/tarvelle/Tools/ffmpeg shaMatch=false\n"
-              "- ffprobe: exists=true version=- path=/usr/local/bin/ffprobe shaMatch=n/a\n"
+              "- ffprobe: exists=true version=- path=/home/anabel/bin/ffprobe shaMatch=n/a\n"
               "- deno: exists=false version=- path=- shaMatch=n/a\n");
 
     EngineDiagnosticsReport empty;

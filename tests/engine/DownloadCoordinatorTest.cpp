@@ -107,6 +107,10 @@ TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
         {"error on stderr", "echo 'ERROR: [Errno 28] No space left on device' >&2; exit 1",
          DownloadErrorCategory::diskFull},
         {"killed by a signal", "echo starting; kill -9 $$", DownloadErrorCategory::unknown},
+        {"a title with sign-in words",
+         echoLine(R"(__KVJSON__{"downloaded_bytes": 10, "total_bytes": 100, "filename": "Sign in to design [abc123].mp4"})")
+             + "echo 'ERROR: unable to download video data: HTTP Error 503: Service Unavailable' >&2; exit 1",
+         DownloadErrorCategory::network},
     };
     for (const FailureCase &c : cases) {
         FakeTools tools(c.download);
@@ -298,25 +302,32 @@ TEST(DownloadCoordinator, OutputIsResolvedWhenNoPathWasPrinted)
 
 TEST(DownloadCoordinator, SilentDownloadsAreFlaggedAndRecover)
 {
+    // Silent until "go", then a line every 50 ms (twenty times within the
+    // stall timeout) until "quiet", then silent again. The files steer every
+    // change, so no step depends on how fast the machine is.
     QTemporaryDir control;
     const QByteArray go = control.filePath("go").toUtf8();
-    FakeTools tools("while [ ! -e '" + go + "' ]; do sleep 0.05; done\n" + echoLine(progressLine(1, 2))
-                    + "sleep 30");
-    CoordinatorFixture f(tools.resourcesDirectory(), {std::chrono::milliseconds(50), std::chrono::milliseconds(300)});
+    const QByteArray quiet = control.filePath("quiet").toUtf8();
+    FakeTools tools("while [ ! -e '" + go + "' ]; do sleep 0.05; done\n"
+                    "while [ ! -e '" + quiet + "' ]; do\n" + echoLine(progressLine(1, 2)) + "sleep 0.05; done\n"
+                    "sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory(), {std::chrono::milliseconds(50), std::chrono::seconds(1)});
     f.settings->setMaxConcurrentDownloads(2);
     f.coordinator->addURLs("https://a.test/1\nhttps://a.test/2");
     const auto first = f.jobAt(0);
     const auto second = f.jobAt(1);
-    ASSERT_TRUE(waitUntil([&] { return first->stalled() && second->stalled(); }, 5s))
+    ASSERT_TRUE(waitUntil([&] { return first->stalled() && second->stalled(); }, 10s))
         << "every running job is watched, not only the last one started";
 
-    QFile(QString::fromUtf8(go)).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(QString::fromUtf8(go)).open(QIODevice::WriteOnly));
     ASSERT_TRUE(waitUntil([&] { return first->downloadedBytes() == 1 && second->downloadedBytes() == 1; }));
-    EXPECT_FALSE(first->stalled());
+    EXPECT_TRUE(waitUntil([&] { return !first->stalled() && !second->stalled(); })) << "a line clears the flag";
 
     f.coordinator->cancel(first);
     ASSERT_TRUE(f.waitForEnd(first));
-    EXPECT_TRUE(waitUntil([&] { return second->stalled(); }, 5s)) << "one job's end does not stop watching another";
+    EXPECT_FALSE(second->stalled()) << "still printing";
+    ASSERT_TRUE(QFile(QString::fromUtf8(quiet)).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(waitUntil([&] { return second->stalled(); }, 10s)) << "one job's end does not stop watching another";
 }
 
 TEST(DownloadCoordinator, ALineFloodEndsAsIfAppliedOneByOne)

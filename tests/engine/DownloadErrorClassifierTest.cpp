@@ -32,7 +32,6 @@ TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
         {"ERROR: login required", Category::loginRequired},
         {"please log in to continue", Category::loginRequired},
         {"Authentication failed", Category::loginRequired},
-        {"a nice design in blue", Category::loginRequired},
         {"This video is age-restricted", Category::ageRestricted},
         {"Age restricted content", Category::ageRestricted},
         {"The uploader has not made this video available in your country: not available in your country",
@@ -64,6 +63,63 @@ TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
         // Where the text stands and the exit code make no difference.
         EXPECT_EQ(DownloadErrorClassifier::classify(127, QString(), text, false), c.expected) << c.output;
         EXPECT_EQ(DownloadErrorClassifier::classify(2, text, text, false), c.expected) << c.output;
+    }
+}
+
+// A download's log as the download command makes yt-dlp print it: progress
+// records and the final path carry the title, and an error that names the
+// file it failed on carries it too.
+QString downloadLog(const QString &title, const QString &failure)
+{
+    const QString file = "/out/" + title + " [abc123].mp4";
+    return "[youtube] abc123: Downloading webpage\n"
+           "__KVJSON__{\"status\": \"downloading\", \"downloaded_bytes\": 1024, \"total_bytes\": 4096, "
+           "\"filename\": \""
+        + file + ".part\"}\n__KV_FILEPATH__" + file + "\n" + QString(failure).replace("<file>", file);
+}
+
+TEST(DownloadErrorClassifier, TitlesAndFileNamesNeverDecideTheCategory)
+{
+    // Every rule's key words, as a title.
+    const QStringList titles = {
+        "Why this is not a valid URL",  "Invalid URL shortener review", "Unsupported URL jokes",
+        "No supported formats, ever",   "This video is unavailable",     "Media is unavailable (parody)",
+        "This video is private tour",   "Private video diaries",         "Bot verification explained",
+        "Captcha art",                  "Proof of work in ten minutes",  "Sign in to confirm you are not a bot",
+        "Login required meme",          "Sign in here",                  "Please log in song",
+        "Authentication basics",        "Graphic design in blue",        "Age-restricted? Not really",
+        "Age restricted cartoons",      "Confirm your age song",         "Not available in your country",
+        "Geo trip, restricted area",    "HTTP Error 429 explained",      "Too many requests",
+        "HTTP Error 403 and friends",   "403 forbidden steps",           "No space left in the closet",
+        "Disk full of photos",          "Write error in space",          "Permission denied (live)",
+        "Read-only file system talk",   "FFmpeg error codes",            "FFmpeg failed me",
+        "Merging lanes failed",         "Network cables",                "Connection lost",
+        "Timed out at the buzzer",      "HTTP Error 404 museum",         "HTTP Error 500 club",
+    };
+    for (const QString &title : titles) {
+        const std::string name = title.toStdString();
+        EXPECT_EQ(DownloadErrorClassifier::classify(1, downloadLog(title, "ERROR: Did not get any data blocks"),
+                                                    QString(), false),
+                  Category::unknown)
+            << name;
+        EXPECT_EQ(DownloadErrorClassifier::classify(
+                      1, downloadLog(title, "ERROR: HTTP Error 503: Service Unavailable"), QString(), false),
+                  Category::network)
+            << name;
+        // The error line quotes the file: a full disk is a full disk.
+        EXPECT_EQ(DownloadErrorClassifier::classify(
+                      1, downloadLog(title, "ERROR: unable to open for writing: [Errno 28] No space left on device: "
+                                            "'<file>.part'"),
+                      QString(), false),
+                  Category::diskFull)
+            << name;
+        // A rename names two files; a name with a quote in it is quoted with ".
+        EXPECT_EQ(DownloadErrorClassifier::classify(
+                      1, QString(), downloadLog(title, "ERROR: Unable to rename file: [Errno 2] No such file or "
+                                                       "directory: \"<file>.part\" -> '<file>'"),
+                      false),
+                  Category::unknown)
+            << name;
     }
 }
 

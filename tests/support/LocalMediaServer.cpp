@@ -2,12 +2,32 @@
 
 #include "support/TestSupport.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace {
 
 constexpr int kToolTimeoutMs = 60000;
 constexpr int kStartTimeoutMs = 15000;
+constexpr int kMediaLockTimeoutMs = 180000;
+
+// The ffmpeg runs that make the served media, in order, in the media folder.
+const QList<QStringList> &mediaCommands()
+{
+    static const QList<QStringList> commands = {
+        {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
+         "sine=frequency=440:sample_rate=44100:duration=2", "-c:v", "libx264", "-preset", "ultrafast", "-g", "25",
+         "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "64k", "-shortest", "-movflags", "+faststart",
+         LocalMediaServer::kVideoPath.mid(1)},
+        {"-i", LocalMediaServer::kVideoPath.mid(1), "-c", "copy", "-f", "hls", "-hls_time", "1",
+         "-hls_playlist_type", "vod", "-hls_segment_filename", "stream/segment%03d.ts",
+         LocalMediaServer::kHlsPath.mid(1)},
+    };
+    return commands;
+}
 
 // Runs one ffmpeg command; an empty result means success.
 QString runFfmpeg(const QString &workingDirectory, const QStringList &arguments)
@@ -26,6 +46,72 @@ QString runFfmpeg(const QString &workingDirectory, const QStringList &arguments)
     if (ffmpeg.exitStatus() != QProcess::NormalExit || ffmpeg.exitCode() != 0)
         return QStringLiteral("ffmpeg failed: ") + QString::fromUtf8(ffmpeg.readAll());
     return {};
+}
+
+// Makes the media in `folder`; an empty result means success.
+QString makeMediaIn(const QString &folder)
+{
+    QDir(folder).mkpath(QStringLiteral("stream"));
+    for (const QStringList &command : mediaCommands()) {
+        if (QString error = runFfmpeg(folder, command); !error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+// The media is the same for every server, so it is made once per build tree,
+// in a folder named after the commands that make it (a change to them makes
+// it anew). Test programs run side by side: one makes it under a lock, in a
+// scratch folder renamed into place when complete.
+QString sharedMedia(QString *error)
+{
+    QByteArray commands;
+    for (const QStringList &command : mediaCommands())
+        commands += command.join(QLatin1Char('\x1f')).toUtf8() + '\x1e';
+    const QString key = QString::fromLatin1(QCryptographicHash::hash(commands, QCryptographicHash::Sha256).toHex().left(16));
+    const QDir root(QStringLiteral(TARVELLE_BUILD_DIR "/test-media"));
+    const QString folder = root.filePath(key);
+    if (QFileInfo::exists(folder))
+        return folder;
+
+    root.mkpath(QStringLiteral("."));
+    QLockFile lock(folder + QStringLiteral(".lock"));
+    // Making it takes seconds on a loaded machine; only a holder that died
+    // leaves a stale lock.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(kMediaLockTimeoutMs)) {
+        *error = QStringLiteral("cannot lock ") + lock.fileName();
+        return {};
+    }
+    if (QFileInfo::exists(folder))
+        return folder;
+    QTemporaryDir scratch(root.filePath(QStringLiteral("making-XXXXXX")));
+    if (!scratch.isValid()) {
+        *error = QStringLiteral("no scratch folder: ") + scratch.errorString();
+        return {};
+    }
+    if (*error = makeMediaIn(scratch.path()); !error->isEmpty())
+        return {};
+    if (!QDir().rename(scratch.path(), folder)) {
+        *error = QStringLiteral("cannot move the media to ") + folder;
+        return {};
+    }
+    scratch.setAutoRemove(false);
+    return folder;
+}
+
+// Copies the files of `from`, subfolders included, into `to`.
+bool copyTree(const QString &from, const QString &to)
+{
+    const QDir source(from);
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString relative = source.relativeFilePath(files.next());
+        const QString target = QDir(to).filePath(relative);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(files.filePath(), target))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -69,19 +155,15 @@ QString LocalMediaServer::url(const QString &path) const
 
 bool LocalMediaServer::makeMedia()
 {
-    m_error = runFfmpeg(m_media.path(),
-                        {"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
-                         "sine=frequency=440:sample_rate=44100:duration=2", "-c:v", "libx264", "-preset",
-                         "ultrafast", "-g", "25", "-pix_fmt", "yuv420p", "-c:a", "aac", "-b:a", "64k", "-shortest",
-                         "-movflags", "+faststart", kVideoPath.mid(1)});
-    if (!m_error.isEmpty())
+    const QString shared = sharedMedia(&m_error);
+    if (shared.isEmpty())
         return false;
-    QDir(m_media.path()).mkpath(QStringLiteral("stream"));
-    m_error = runFfmpeg(m_media.path(),
-                        {"-i", kVideoPath.mid(1), "-c", "copy", "-f", "hls", "-hls_time", "1",
-                         "-hls_playlist_type", "vod", "-hls_segment_filename", "stream/segment%03d.ts",
-                         kHlsPath.mid(1)});
-    return m_error.isEmpty();
+    // A copy of its own: tests add files to the served folder.
+    if (!copyTree(shared, m_media.path())) {
+        m_error = QStringLiteral("cannot copy the media from ") + shared;
+        return false;
+    }
+    return true;
 }
 
 bool LocalMediaServer::start(const Options &options)

@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 // A local HTTP server on 127.0.0.1 for end-to-end tests (media_server.py), over
-// media made at start with the shipped ffmpeg (bootstrap the build tree first):
+// a copy of its own of media made with the shipped ffmpeg once per build tree,
+// in <build>/test-media (bootstrap the build tree first):
 //
 //   video.mp4           2 s, 320x240 H.264 video with AAC audio
 //   stream/index.m3u8   the same clip as an HLS stream of two 1 s segments

@@ -1,0 +1,45 @@
+# Included by CTest after the test programs listed their tests; a name that no
+# longer exists is ignored.
+#
+# A tree that has not run the suite yet gives CTest no durations, and it would
+# start the longest tests whenever their turn came, leaving one to run alone at
+# the end: these costs (seconds on two cores) make them start first. After a
+# run CTest uses what it measured instead.
+set(tarvelle_test_costs
+  Soak.AThousandJobsLeaveOneRecordEachAndNothingBehind 53
+  FaultInjection.OutputFolderOnAReadOnlyFileSystem 20
+  CliDownload.BatchReportsItsProblemsAndQueuesTheRest 19
+  DownloadEndToEnd.WithALimitOfOneTheSecondLinkWaits 19
+  CliDownload.SignalCancelsCleanly 15
+  ApplicationKilled.HistoryAndSettingsSurviveAndNoToolRunsOn 14
+  CliDownload.ProgressLinesShowTitlesAsPlainText 14
+  DownloadsViewTest.AnalyzeFillsTheCardAndDownloadQueuesItsChoices 13
+  DownloadEndToEnd.HlsStreamShowsFragments 12
+  CliDownload.RunsAtTheSameTimeShareTheHistory 11
+  CliDownload.OnATerminalLinesAreRedrawn 10
+  EngineDiagnostics.AToolThatHangsIsCutOffWithAnEmptyVersion 10
+  DownloadEndToEnd.AudioIsConvertedToMp3 10
+  DownloadEndToEnd.VideoAtAHeightBoundArrivesAsMp4WithProgress 10
+  CliDownload.AClosedOutputDoesNotStopTheRun 10
+  DownloadEndToEnd.CancelInTheMiddleLeavesNoProcess 10
+  FaultInjection.ServerClosesTheConnectionMidBody 9
+  DownloadEndToEnd.MissingMediaFailsAsNetworkErrorAndRetrySucceedsOnceItExists 9
+  DownloadCommandEndToEnd.EachKindOfJobGivesItsFile 9
+  FaultInjection.OutputFolderOnAFullFileSystem 9
+  CliDownload.AFailedJobExitsWithOne 8
+  FaultInjection.ToolKilledWithSigkill 8
+  CliDiagnostics.PrintsTheReportText 7
+  CliDownload.UsesTheStoredDefaults 6
+  CliDownload.CompletesIntoTheOutputFolderWithoutTouchingTheSettings 6
+  YTDLPClientRealToolTest.FailuresAreClassified 5
+  FaultInjection.ServerStopsSendingAndTheJobIsFlaggedStalled 5
+)
+while(tarvelle_test_costs)
+  list(POP_FRONT tarvelle_test_costs name cost)
+  set_tests_properties("${name}" PROPERTIES COST "${cost}")
+endwhile()
+
+# The soak waits up to 600 s for its jobs (about 40 s unsanitized, several
+# minutes under AddressSanitizer on a busy machine); CTest's own limit for it
+# stays above that, so a slow run fails with its count instead of being killed.
+set_tests_properties(Soak.AThousandJobsLeaveOneRecordEachAndNothingBehind PROPERTIES TIMEOUT 900)
