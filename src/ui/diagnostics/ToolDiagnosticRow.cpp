@@ -64,7 +64,8 @@ ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &
     auto *right = new QVBoxLayout;
     right->setSpacing(2);
     right->addWidget(pathLabel, 0, Qt::AlignRight);
-    right->addWidget(text(QStringLiteral("toolManifestCheck"), manifest.text, Fonts::caption(),
+    right->addWidget(text(QStringLiteral("toolManifestCheck"),
+                          QCoreApplication::translate("DiagnosticStatus", manifest.text.toUtf8().constData()), Fonts::caption(),
                           manifest.foreground, this),
                      0, Qt::AlignRight);
 
