@@ -67,7 +67,8 @@ DiagnosticsResult gather(const std::optional<QString> &resources)
 } // namespace
 
 DiagnosticsView::DiagnosticsView(QWidget *parent)
-    : QWidget(parent), m_openDocument([](const QString &path) { FileService::shared().openFile(path); }),
+    : QWidget(parent),
+      m_openDocument([](const QString &path, OpenDone done) { FileService::shared().openFile(path, std::move(done)); }),
       m_title(new QLabel(this)), m_subtitle(new QLabel(this)), m_aboutButton(new QPushButton(this)),
       m_refresh(new QPushButton(this)), m_copy(new QPushButton(this)), m_body(new QStackedWidget(this)),
       m_runningPage(new QWidget(m_body)), m_runningLabel(new QLabel(m_runningPage)),

@@ -13,6 +13,7 @@
 #include "ui/jobs/JobListView.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
+#include "ui/widgets/OpenFailureMessage.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -309,10 +310,11 @@ void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)
         coordinator.retry(job);
         break;
     case JobRowAction::open:
-        FileService::shared().openFile(job->outputPath());
+        FileService::shared().openFile(job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath()));
         break;
     case JobRowAction::reveal:
-        FileService::shared().revealInFinder(job->outputPath());
+        FileService::shared().revealInFinder(
+            job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath(), OpenFailureMessage::Action::reveal));
         break;
     case JobRowAction::remove:
         coordinator.queue().remove(job);
