@@ -123,6 +123,11 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     m_busy->setRange(0, 0);
     m_busy->setTextVisible(false);
     m_busy->setFixedSize(48, 8);
+    // Its place is kept while hidden, so the link field keeps its width when
+    // an analysis starts.
+    QSizePolicy busyPolicy = m_busy->sizePolicy();
+    busyPolicy.setRetainSizeWhenHidden(true);
+    m_busy->setSizePolicy(busyPolicy);
     m_busy->hide();
     row->addWidget(m_busy);
     m_inputLayout->addLayout(row);
