@@ -79,6 +79,8 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     m_title->setFont(Fonts::headline());
     m_subtitle->setObjectName(QStringLiteral("diagnosticsSubtitle"));
     m_subtitle->setFont(Fonts::caption());
+    // Beside three buttons at the smallest window it takes two lines.
+    m_subtitle->setWordWrap(true);
     setForeground(m_subtitle, SemanticColor::secondary);
     m_aboutButton->setObjectName(QStringLiteral("diagnosticsAboutButton"));
     m_refresh->setObjectName(QStringLiteral("diagnosticsRefreshButton"));
@@ -92,8 +94,7 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     titles->addWidget(m_subtitle);
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
-    header->addLayout(titles);
-    header->addStretch();
+    header->addLayout(titles, 1);
     header->addWidget(m_aboutButton);
     header->addWidget(m_refresh);
     header->addWidget(m_copy);
