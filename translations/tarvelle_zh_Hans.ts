@@ -1502,7 +1502,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolDiagnosticRow</name>
     <message>
-        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="56"/>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="62"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
