@@ -193,16 +193,19 @@ QMenu *HistoryRow::contextMenu()
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, menu, handler);
     };
-    const QString path = m_record.finalFilePath.value_or(QString());
+    // The record the menu was opened on, whatever the row shows by the time
+    // an action is chosen.
+    const DownloadHistory record = m_record;
+    const QString path = record.finalFilePath.value_or(QString());
     if (m_filePresent) {
         add(tr("Open"), "historyOpenAction", [this, path] { emit openRequested(path); });
         add(tr("Reveal"), "historyRevealAction", [this, path] { emit revealRequested(path); });
     }
-    if (HistoryPresentation::offersRetry(m_record))
-        add(tr("Retry"), "historyRetryAction", [this] { emit retryRequested(m_record); });
-    add(tr("Copy Link"), "historyCopyLinkAction", [this] { emit copyLinkRequested(m_record); });
+    if (HistoryPresentation::offersRetry(record))
+        add(tr("Retry"), "historyRetryAction", [this, record] { emit retryRequested(record); });
+    add(tr("Copy Link"), "historyCopyLinkAction", [this, record] { emit copyLinkRequested(record); });
     menu->addSeparator();
-    add(tr("Remove"), "historyRemoveAction", [this] { emit removeRequested(m_record); });
+    add(tr("Remove"), "historyRemoveAction", [this, record] { emit removeRequested(record); });
     return menu;
 }
 

@@ -15,12 +15,13 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
@@ -277,6 +278,12 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     load();
 }
 
+SettingsView::~SettingsView()
+{
+    if (m_folderCheckDelay->isActive())
+        checkOutputFolder(m_outputDirectory->text(), true);
+}
+
 QGroupBox *SettingsView::section(const QString &objectName, QFormLayout *&form, QLabel *&footer)
 {
     auto *box = new QGroupBox(this);
@@ -382,19 +389,24 @@ bool SettingsView::outputFolderChecked() const
 void SettingsView::checkOutputFolder(const QString &folder, bool storeWhenUsable)
 {
     ++m_folderChecksPending;
-    auto *watcher = new QFutureWatcher<std::optional<FolderProblem>>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, folder, storeWhenUsable] {
-        watcher->deleteLater();
-        --m_folderChecksPending;
-        // An answer about a text that has been typed over since is stale.
-        if (folder != m_outputDirectory->text())
-            return;
-        m_folderProblem = watcher->result();
-        if (!m_folderProblem && storeWhenUsable)
-            m_settings.setDefaultOutputDirectory(folder);
-        showFolderProblem();
-    });
-    watcher->setFuture(runInBackground([folder] { return Directories::problemWith(folder); }));
+    *m_latestFolder = folder;
+    // The answer goes to the settings, which outlive this screen: a folder
+    // typed just before the section is left is still stored once it checks out.
+    runInBackground([folder] { return Directories::problemWith(folder); })
+        .then(&m_settings, [view = QPointer<SettingsView>(this), settings = &m_settings, latest = m_latestFolder, folder,
+                            storeWhenUsable](const std::optional<FolderProblem> &problem) {
+            // An answer about a text that has been typed over since is stale.
+            const bool current = *latest == folder;
+            if (current && !problem && storeWhenUsable)
+                settings->setDefaultOutputDirectory(folder);
+            if (!view)
+                return;
+            --view->m_folderChecksPending;
+            if (current) {
+                view->m_folderProblem = problem;
+                view->showFolderProblem();
+            }
+        });
 }
 
 void SettingsView::showFolderProblem()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -38,6 +39,8 @@ public:
     static Choosers desktopChoosers();
 
     SettingsView(AppState &state, QWidget *parent = nullptr);
+    // A folder still being typed is checked (and stored when usable) all the same.
+    ~SettingsView() override;
 
     void setChoosers(Choosers choosers) { m_choosers = std::move(choosers); }
     // True when the person confirms restoring every default; tests put their own in place.
@@ -73,6 +76,8 @@ private:
     std::function<bool(QWidget *)> m_confirmRestore;
     std::function<void(const QString &)> m_applyLanguage;
     int m_folderChecksPending = 0;
+    // The output folder text checked last; shared with checks still running.
+    std::shared_ptr<QString> m_latestFolder = std::make_shared<QString>();
     QTimer *m_folderCheckDelay;
     std::optional<FolderProblem> m_folderProblem;
 

@@ -208,6 +208,17 @@ TEST_F(SettingsViewTest, TheOutputFolderShowsItsProblemUntilAUsableOneIsTyped)
     EXPECT_EQ(stored(AppSettings::kDefaultOutputDirectoryKey).toString(), scratch.filePath(QStringLiteral("fresh")));
 }
 
+TEST_F(SettingsViewTest, AFolderTypedJustBeforeTheScreenGoesIsStillStored)
+{
+    QTemporaryDir scratch;
+    open();
+    type("settingsOutputDirectory", scratch.filePath(QStringLiteral("typed")).toUtf8().constData());
+    view.reset(); // the section is left while typing has barely paused
+    EXPECT_TRUE(waitUntil([&] {
+        return stored(AppSettings::kDefaultOutputDirectoryKey).toString() == scratch.filePath(QStringLiteral("typed"));
+    }));
+}
+
 TEST_F(SettingsViewTest, AStoredFolderThatCannotBeUsedIsShownWithItsProblem)
 {
     QTemporaryDir scratch;
