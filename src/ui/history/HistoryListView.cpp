@@ -13,7 +13,7 @@
 HistoryListView::HistoryListView(HistoryListModel &model, FilePresence &presence, ThumbnailLoader &thumbnails,
                                  QWidget *parent)
     : QAbstractScrollArea(parent), m_model(model), m_presence(presence), m_thumbnails(thumbnails),
-      m_rowHeight(HistoryRow::baseHeight())
+      m_rowHeight(HistoryRow::Heights::current().base)
 {
     setObjectName(QStringLiteral("historyList"));
     setFrameShape(QFrame::NoFrame);
@@ -81,11 +81,12 @@ bool HistoryListView::focusNextPrevChild(bool next)
 void HistoryListView::measureRows()
 {
     const int count = m_model.rowCount();
+    const HistoryRow::Heights heights = HistoryRow::Heights::current();
     m_tops.resize(count + 1);
     qint64 top = 0;
     for (int i = 0; i < count; ++i) {
         m_tops[i] = top;
-        top += HistoryRow::heightFor(m_model.recordAt(i));
+        top += heights.of(m_model.recordAt(i));
     }
     m_tops[count] = top;
 }

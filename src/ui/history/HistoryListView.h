@@ -13,7 +13,7 @@ class ThumbnailLoader;
 // The list of history records. Only the rows in sight exist as widgets, so a
 // history of any length costs the same to show and to scroll; scrolling
 // hands the same row widgets other records. A row's height follows from its
-// record alone (HistoryRow::heightFor), so where each row starts is worked
+// record alone (HistoryRow::Heights), so where each row starts is worked
 // out once per change of the list, without making widgets.
 class HistoryListView : public QAbstractScrollArea
 {

@@ -103,6 +103,15 @@ std::optional<QString> failureReason(const DownloadHistory &record)
     return record.errorReason;
 }
 
+int failureLineCount(const DownloadHistory &record)
+{
+    if (JobRecord::status(record) != DownloadStatus::failed)
+        return 0;
+    const bool text = (record.errorSummary && !record.errorSummary->isEmpty())
+                      || DownloadErrorCategories::fromRawValue(record.errorType.value_or(QString())).has_value();
+    return int(text) + int(record.errorReason && !record.errorReason->isEmpty());
+}
+
 bool offersRetry(const DownloadHistory &record)
 {
     const DownloadStatus status = JobRecord::status(record);

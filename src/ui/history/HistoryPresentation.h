@@ -33,6 +33,9 @@ QString subtitle(const DownloadHistory &record);
 std::optional<QString> failureText(const DownloadHistory &record);
 // The tool's own words on a failed record's failure; nothing otherwise.
 std::optional<QString> failureReason(const DownloadHistory &record);
+// How many of the two lines above a record has, without translating anything
+// (rows of a long history are measured by it).
+int failureLineCount(const DownloadHistory &record);
 
 // Failed and cancelled records can be queued again.
 bool offersRetry(const DownloadHistory &record);

@@ -45,12 +45,6 @@ int lineHeight(const QFont &font)
     return qMax(metrics.height(), metrics.boundingRect(QStringLiteral("年gÅ")).height() + 2);
 }
 
-int failureLines(const DownloadHistory &record)
-{
-    return int(HistoryPresentation::failureText(record).has_value())
-           + int(HistoryPresentation::failureReason(record).has_value());
-}
-
 } // namespace
 
 HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
@@ -135,17 +129,17 @@ HistoryRow::HistoryRow(ThumbnailLoader &thumbnails, QWidget *parent)
     retranslate();
 }
 
-int HistoryRow::baseHeight()
+HistoryRow::Heights HistoryRow::Heights::current()
 {
     const int title = lineHeight(Fonts::subheadline());
     const int badge = lineHeight(Fonts::caption()) + 6;
     const int column = 2 * title + kLineSpacing + badge + kLineSpacing + lineHeight(Fonts::caption2());
-    return qMax(column, 40) + 2 * kMarginY + 2;
+    return {qMax(column, 40) + 2 * kMarginY + 2, kLineSpacing + lineHeight(Fonts::caption())};
 }
 
-int HistoryRow::heightFor(const DownloadHistory &record)
+int HistoryRow::Heights::of(const DownloadHistory &record) const
 {
-    return baseHeight() + failureLines(record) * (kLineSpacing + lineHeight(Fonts::caption()));
+    return base + HistoryPresentation::failureLineCount(record) * failureLine;
 }
 
 void HistoryRow::bind(const DownloadHistory &record, std::optional<bool> fileExists)

@@ -31,11 +31,15 @@ public:
     void bind(const DownloadHistory &record, std::optional<bool> fileExists);
     const DownloadHistory &record() const { return m_record; }
 
-    // The height of the row of `record`: room for two title lines, and for
-    // the failure lines of a failed record.
-    static int heightFor(const DownloadHistory &record);
-    // The height of a row without failure lines, the lowest a row has.
-    static int baseHeight();
+    // The heights rows are made of, worked out once for a whole list.
+    struct Heights
+    {
+        int base = 0;        // room for two title lines: a row without failure lines, the lowest
+        int failureLine = 0; // each failure line adds this
+
+        static Heights current();
+        int of(const DownloadHistory &record) const;
+    };
 
 signals:
     void openRequested(const QString &path);

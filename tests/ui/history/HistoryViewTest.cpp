@@ -329,7 +329,8 @@ TEST_P(HistoryOutcomeRowTest, FailedRowsSayWhyAndOfferRetryAndCopyLink)
     for (const char *button : {"historyRetryButton", "historyCopyLinkButton"})
         EXPECT_EQ(shown->findChild<QPushButton *>(QLatin1String(button))->isVisibleTo(shown), c.offersRetry) << button;
     // The failure lines fit in the row.
-    EXPECT_EQ(shown->height(), HistoryRow::heightFor(record));
+    EXPECT_EQ(shown->height(), HistoryRow::Heights::current().of(record));
+    EXPECT_EQ(HistoryPresentation::failureLineCount(record), int(c.failureShown.has_value()) + int(c.reasonShown.has_value()));
     for (const char *name : {"historyFailure", "historyFailureReason"}) {
         const QWidget *label = shown->findChild<QWidget *>(QLatin1String(name));
         if (label->isVisibleTo(shown)) {
