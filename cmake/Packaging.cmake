@@ -68,9 +68,11 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 #  - the shipped yt-dlp is Debian's launcher script: it runs on python3 and
 #    imports the yt_dlp module that only the yt-dlp package installs;
 #  - the shipped ffmpeg and ffprobe are Debian's builds and need the libav*
-#    libraries and data of the ffmpeg package.
+#    libraries and data of the ffmpeg package;
+#  - Qt's own dialogs (the folder chooser, message box buttons) speak the
+#    chosen language only with Qt's translations, which Debian ships apart.
 set(tarvelle_runtime_packages
-  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins python3 yt-dlp ffmpeg)
+  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n python3 yt-dlp ffmpeg)
 find_program(DPKG_SHLIBDEPS_PROGRAM dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS_PROGRAM)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

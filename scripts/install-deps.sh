@@ -12,12 +12,15 @@ packages=(
   libssl-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb
+  # xvfb-run needs xauth (only recommended by xvfb)
+  xauth
   # fuzzing: clang with libFuzzer and the sanitizer runtimes
   clang-14 libclang-rt-14-dev
   # the shipped tools come from these packages; python3 serves the test media
   yt-dlp ffmpeg python3
-  # text in the window never renders as boxes, Chinese included
-  fonts-dejavu-core fonts-noto-cjk
+  # text in the window never renders as boxes, Chinese included; Qt's own
+  # dialogs in the interface language
+  fonts-dejavu-core fonts-noto-cjk qt6-translations-l10n
   # the window on Wayland sessions (X11 needs nothing more)
   qt6-wayland
   # the Debian package: its dependencies, and checks of its desktop files

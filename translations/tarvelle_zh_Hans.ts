@@ -4,42 +4,42 @@
 <context>
     <name>AboutView</name>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="117"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="118"/>
         <source>Run diagnostics to display tool versions.</source>
         <translation>运行诊断以显示工具版本。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="146"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="147"/>
         <source>About Tarvelle</source>
         <translation>关于 Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="147"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="148"/>
         <source>Version %1 (Build %2)</source>
         <translation>版本 %1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="148"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="149"/>
         <source>Bundled tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="149"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="150"/>
         <source>Third-Party Notices</source>
         <translation>第三方声明</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="150"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="151"/>
         <source>Legal</source>
         <translation>法律信息</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="151"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="152"/>
         <source>Open-Source Licenses</source>
         <translation>开源许可证</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="152"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="153"/>
         <source>This application does not bypass DRM. Download only media you own, are authorized to use, or are legally permitted to save.</source>
         <translation>本应用不会绕过 DRM。请仅下载您拥有、获得授权使用或依法允许保存的媒体。</translation>
     </message>
@@ -201,82 +201,82 @@
 <context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="41"/>
+        <location filename="../src/cli/CliArguments.cpp" line="53"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值无效：&apos;%2&apos;（应为 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="59"/>
+        <location filename="../src/cli/CliArguments.cpp" line="71"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>显示链接的标题、上传者、时长、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="60"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 输出元数据记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="68"/>
+        <location filename="../src/cli/CliArguments.cpp" line="77"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一个 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="76"/>
+        <location filename="../src/cli/CliArguments.cpp" line="85"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="79"/>
+        <location filename="../src/cli/CliArguments.cpp" line="88"/>
         <source>download the audio in this format</source>
         <translation>以此格式下载音频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="81"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>download video up to this height</source>
         <translation>下载不超过此高度的视频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="82"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>subtitles to fetch</source>
         <translation>要获取的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="83"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕语言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="94"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次运行的输出文件夹（不修改设置）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="87"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="109"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="103"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="113"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
@@ -286,87 +286,87 @@
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="130"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="132"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="139"/>
+        <location filename="../src/cli/CliArguments.cpp" line="138"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="140"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="141"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="145"/>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="226"/>
+        <location filename="../src/cli/CliArguments.cpp" line="219"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="243"/>
+        <location filename="../src/cli/CliArguments.cpp" line="236"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="246"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="182"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -480,111 +480,121 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>Not executable</source>
         <translation>不可执行</translation>
     </message>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="34"/>
+        <source>Verified</source>
+        <translation>已验证</translation>
+    </message>
+    <message>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="35"/>
+        <source>Mismatch</source>
+        <translation>不匹配</translation>
+    </message>
 </context>
 <context>
     <name>DiagnosticsView</name>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="209"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="211"/>
         <source>Application</source>
         <translation>应用</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="216"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="218"/>
         <source>Architecture: %1</source>
         <translation>架构：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="221"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="223"/>
         <source>All tools present</source>
         <translation>所有工具齐全</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="225"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="227"/>
         <source>Tools missing</source>
         <translation>缺少工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="229"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="231"/>
         <source>Manifest</source>
         <translation>清单</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="230"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
         <source>Present</source>
         <translation>存在</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="230"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
         <source>Missing</source>
         <translation>缺失</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="231"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="233"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="234"/>
         <source>%1 (Build %2)</source>
         <translation>%1（构建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="234"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="236"/>
         <source>Application ID</source>
         <translation>应用 ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="235"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="237"/>
         <source>System</source>
         <translation>系统</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="243"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="245"/>
         <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
         <translation>缺少部分必需的工具。请运行 scripts/bootstrap-tools.sh 并重新构建应用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="254"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="256"/>
         <source>Bundled Tools</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="266"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="268"/>
         <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
         <translation>内置副本随应用一起提供，并优先于系统 PATH 中的任何程序使用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="279"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="281"/>
         <source>Diagnostics</source>
         <translation>诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="280"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="282"/>
         <source>Bundled tools and runtime information used by the download engine.</source>
         <translation>下载引擎使用的内置工具和运行环境信息。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="281"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="283"/>
         <source>About</source>
         <translation>关于</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="282"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="284"/>
         <source>Run Diagnostics</source>
         <translation>运行诊断</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="283"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="285"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="285"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="287"/>
         <source>Running diagnostics…</source>
         <translation>正在运行诊断…</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="286"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="288"/>
         <source>No diagnostics yet</source>
         <translation>尚无诊断结果</translation>
     </message>
@@ -610,14 +620,29 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="315"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="326"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="317"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="328"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/FailureSummary.cpp" line="11"/>
+        <source>Cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/FailureSummary.cpp" line="12"/>
+        <source>Required tool (yt-dlp / ffmpeg) is missing.</source>
+        <translation>缺少必需的工具（yt-dlp / ffmpeg）。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/FailureSummary.cpp" line="13"/>
+        <source>Cannot create output directory: %1</source>
+        <translation>无法创建输出目录：%1</translation>
     </message>
 </context>
 <context>
@@ -716,72 +741,72 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="21"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="33"/>
         <source>%1 audio</source>
         <translation>%1 音频</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="22"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="34"/>
         <source>%1 video · best audio</source>
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="62"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="63"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="90"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="91"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="100"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="113"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="114"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="116"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="139"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="145"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="156"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="162"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -789,7 +814,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="93"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="96"/>
         <source>No download history.</source>
         <translation>没有下载历史记录。</translation>
     </message>
@@ -797,22 +822,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryRow</name>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="144"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="198"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="217"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="145"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="199"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="218"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="146"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="202"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="220"/>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="203"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="221"/>
+        <source>Copy Link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="219"/>
         <source>File missing</source>
         <translation>文件已丢失</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="147"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="205"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="222"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -820,62 +860,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryView</name>
     <message>
-        <location filename="../src/ui/history/HistoryPresentation.cpp" line="47"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="49"/>
         <source>All</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryPresentation.cpp" line="49"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="51"/>
         <source>Success</source>
         <translation>成功</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryPresentation.cpp" line="51"/>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="53"/>
         <source>Failed</source>
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="38"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="42"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="173"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="43"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="200"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="39"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="41"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="46"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/history/HistoryView.cpp" line="142"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="164"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="165"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <source>%1 of %2</source>
+        <translation>共 %2 项，显示 %1 项</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <source>No matches</source>
+        <translation>无匹配结果</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <source>No download matches the filter and search.</source>
+        <translation>没有下载记录符合筛选和搜索条件。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/history/HistoryView.cpp" line="191"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="192"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="166"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="174"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="174"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
     </message>
@@ -907,27 +962,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="83"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="86"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="85"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="88"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="87"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="90"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="92"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="94"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -1016,22 +1071,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="64"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="71"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="65"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="72"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="66"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="73"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="67"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="74"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -1050,6 +1105,39 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>OpenFailureMessage</name>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="18"/>
+        <source>Cannot Show in Folder</source>
+        <translation>无法在文件夹中显示</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="19"/>
+        <source>Cannot Open</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="20"/>
+        <source>No file manager is set up to show “%1”.</source>
+        <translation>没有可以显示“%1”的文件管理器。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="23"/>
+        <source>No application is set up to open “%1”.</source>
+        <translation>没有可以打开“%1”的应用程序。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="30"/>
+        <source>Install a file manager, or open the folder yourself.</source>
+        <translation>请安装文件管理器，或自行打开该文件夹。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/widgets/OpenFailureMessage.cpp" line="32"/>
+        <source>Choose a default application for this kind of file in the desktop&apos;s settings.</source>
+        <translation>请在桌面设置中为此类文件选择默认应用程序。</translation>
+    </message>
+</context>
+<context>
     <name>PreviewCard</name>
     <message>
         <location filename="../src/ui/downloads/PreviewCard.cpp" line="65"/>
@@ -1058,42 +1146,52 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
     <message>
         <location filename="../src/ui/downloads/PreviewCard.cpp" line="107"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="129"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="136"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
         <location filename="../src/ui/downloads/PreviewCard.cpp" line="112"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="130"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="137"/>
         <source>Quality</source>
         <translation>画质</translation>
     </message>
     <message>
         <location filename="../src/ui/downloads/PreviewCard.cpp" line="118"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="131"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="138"/>
         <source>Format</source>
         <translation>格式</translation>
     </message>
     <message>
         <location filename="../src/ui/downloads/PreviewCard.cpp" line="124"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="139"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="129"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
-        <source>Language code (e.g. en, all)</source>
-        <translation>语言代码（如 en、all）</translation>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
+        <source>Language</source>
+        <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="198"/>
+        <source>None offered by this link</source>
+        <translation>此链接未提供</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="148"/>
         <source>Download</source>
         <translation>下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/SubtitleLanguages.cpp" line="30"/>
+        <source>All languages</source>
+        <translation>所有语言</translation>
     </message>
 </context>
 <context>
@@ -1158,144 +1256,176 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="367"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
+        <source>Restore every setting to its default value?</source>
+        <translation>要将所有设置恢复为默认值吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="139"/>
+        <source>The language, the output folder, the cookies file and every download default go back to how they were at first. The download history is kept.</source>
+        <translation>语言、输出文件夹、Cookie 文件和所有下载默认设置都将恢复为初始状态。下载历史记录会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="407"/>
+        <source>Enter the full path of a folder, starting with /.</source>
+        <translation>请输入文件夹的完整路径，以 / 开头。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="410"/>
+        <source>“%1” is a file, not a folder.</source>
+        <translation>“%1”是文件，不是文件夹。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="413"/>
+        <source>Downloads cannot be saved here: “%1” is not writable.</source>
+        <translation>无法保存到此处：“%1”不可写入。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="416"/>
+        <source>The folder in use stays “%1”.</source>
+        <translation>仍使用文件夹“%1”。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="456"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="368"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="457"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="369"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="458"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="370"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="459"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="371"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="460"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="373"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="462"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="374"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="463"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="375"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="464"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="376"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="465"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="378"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="379"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="467"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="468"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="380"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="381"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="469"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="470"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="382"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="385"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="471"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="474"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="383"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="384"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="472"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="473"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="386"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="388"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="389"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="477"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="478"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="390"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="391"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="479"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="480"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="392"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="393"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="481"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="482"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="394"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="395"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="483"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="484"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="396"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="397"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="485"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="398"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="399"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="400"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="401"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="402"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="403"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="405"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="406"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="407"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="496"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="408"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="141"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1372,7 +1502,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolDiagnosticRow</name>
     <message>
-        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="56"/>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="62"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>

@@ -12,6 +12,7 @@
 #include "ui/shell/Language.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ShutdownController.h"
+#include "ui/widgets/ContrastStyle.h"
 #include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         return *exitCode;
     QApplication application(argc, argv);
     DesktopIdentity::apply();
+    // Before the colour scheme takes the palette the style gives.
+    ContrastStyle::install();
     DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
     // Quitting goes through the shutdown controller, which stops downloads first.
     QApplication::setQuitOnLastWindowClosed(false);

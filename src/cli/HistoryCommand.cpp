@@ -72,6 +72,9 @@ QJsonObject toJson(const DownloadHistory &record)
         {QStringLiteral("finalStatusRaw"), record.finalStatusRaw},
         {QStringLiteral("errorType"), optional(record.errorType)},
         {QStringLiteral("errorSummary"), optional(record.errorSummary)},
+        {QStringLiteral("errorReason"), optional(record.errorReason)},
+        {QStringLiteral("subtitleModeRaw"), optional(record.subtitleModeRaw)},
+        {QStringLiteral("subtitleLang"), optional(record.subtitleLang)},
     };
 }
 

@@ -31,8 +31,8 @@ ManifestCheckLabel manifestLabel(std::optional<bool> matchesManifest)
     if (!matchesManifest)
         return {QStringLiteral("n/a"), SemanticColor::secondary};
     if (*matchesManifest)
-        return {QStringLiteral("Verified"), SemanticColor::green};
-    return {QStringLiteral("Mismatch"), SemanticColor::red};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Verified")), SemanticColor::green};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("DiagnosticStatus", "Mismatch")), SemanticColor::red};
 }
 
 QString displayPath(const std::optional<QString> &path)

@@ -22,7 +22,7 @@ struct DiagnosticStatusInfo
 
 struct ManifestCheckLabel
 {
-    QString text; // plain text, not translated
+    QString text; // English; the window translates it (context "DiagnosticStatus")
     SemanticColor foreground = SemanticColor::secondary;
 
     bool operator==(const ManifestCheckLabel &) const = default;

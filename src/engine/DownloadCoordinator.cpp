@@ -7,6 +7,8 @@
 #include "engine/DownloadErrorClassifier.h"
 #include "engine/DownloadNotifier.h"
 #include "engine/DownloadQueue.h"
+#include "engine/FailureReason.h"
+#include "engine/FailureSummary.h"
 #include "engine/JobRecord.h"
 #include "engine/LineInbox.h"
 #include "engine/OutputFiles.h"
@@ -25,8 +27,6 @@
 
 namespace {
 
-const QString kCancelledSummary = QStringLiteral("Cancelled");
-
 QString translated(const char *text)
 {
     return QCoreApplication::translate("DownloadCoordinator", text);
@@ -41,14 +41,25 @@ void markCancelled(DownloadJob &job)
 {
     job.setStatus(DownloadStatus::cancelled);
     job.setErrorCategory(DownloadErrorCategory::cancelled);
-    job.setErrorSummary(kCancelledSummary);
+    job.setErrorSummary(FailureSummary::cancelled());
 }
 
-void markFailed(DownloadJob &job, DownloadErrorCategory category, const QString &summary)
+// `reason`: what the tool or the system said, beneath the summary.
+void markFailed(DownloadJob &job, DownloadErrorCategory category, const QString &summary, const QString &reason = {})
 {
     job.setStatus(DownloadStatus::failed);
     job.setErrorCategory(category);
     job.setErrorSummary(summary);
+    job.setErrorReason(reason);
+}
+
+// The title, then why it failed: the summary and the tool's reason, a line each.
+QString failureBody(const DownloadJob &job)
+{
+    QStringList lines{job.title(), FailureSummary::translated(job.errorSummary())};
+    if (!job.errorReason().isEmpty())
+        lines << job.errorReason();
+    return lines.join(QLatin1Char('\n'));
 }
 
 void markActivity(DownloadJob &job, const QDateTime &now)
@@ -148,9 +159,9 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
     }
 
     const QString folder = outputFolder();
-    if (Directories::ensureDirectory(folder)) {
-        markFailed(*job, DownloadErrorCategory::permissionDenied,
-                   QStringLiteral("Cannot create output directory: ") + folder);
+    if (const auto error = Directories::ensureDirectory(folder)) {
+        markFailed(*job, DownloadErrorCategory::permissionDenied, FailureSummary::outputFolder(folder),
+                   error->description);
         finish(job);
         return;
     }
@@ -170,9 +181,10 @@ void DownloadCoordinator::onAnalyzed(const DownloadJobPtr &job, const AnalyzeRes
     }
     if (!result) {
         // What yt-dlp said about the link is all the user has to go on.
-        for (const QString &line : result.errorOutput().split(QLatin1Char('\n')))
+        const QStringList lines = result.errorOutput().split(QLatin1Char('\n'));
+        for (const QString &line : lines)
             job->appendLog(line);
-        markFailed(*job, result.error(), userMessage(result.error()));
+        markFailed(*job, result.error(), userMessage(result.error()), FailureReason::fromOutput(lines));
         finish(job);
         return;
     }
@@ -184,8 +196,7 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
 {
     const auto command = DownloadCommandBuilder::build(*job, folder, m_settings.cookieFilePath());
     if (!command) {
-        markFailed(*job, DownloadErrorCategory::toolMissing,
-                   QStringLiteral("Required tool (yt-dlp / ffmpeg) is missing."));
+        markFailed(*job, DownloadErrorCategory::toolMissing, FailureSummary::toolMissing());
         finish(job);
         return;
     }
@@ -279,7 +290,7 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
     } else if (result.code != 0) {
         const auto category =
             DownloadErrorClassifier::classify(result.code, job->logLines().join(QLatin1Char('\n')), QString(), false);
-        markFailed(*job, category, userMessage(category));
+        markFailed(*job, category, userMessage(category), FailureReason::fromOutput(job->logLines()));
     } else {
         job->setStatus(DownloadStatus::completed);
     }
@@ -314,7 +325,7 @@ void DownloadCoordinator::notifyFinished(const DownloadJob &job)
     if (job.status() == DownloadStatus::completed)
         m_notifier->notify(translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download complete")), job.title());
     else if (job.status() == DownloadStatus::failed)
-        m_notifier->notify(translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download failed")), job.title());
+        m_notifier->notify(translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download failed")), failureBody(job));
 }
 
 void DownloadCoordinator::cancel(const DownloadJobPtr &job)

@@ -150,6 +150,11 @@ void DownloadJob::setErrorSummary(const QString &summary)
     TARVELLE_JOB_SET(m_errorSummary, summary, errorSummaryChanged);
 }
 
+void DownloadJob::setErrorReason(const QString &reason)
+{
+    TARVELLE_JOB_SET(m_errorReason, reason, errorReasonChanged);
+}
+
 void DownloadJob::setLogLines(const QStringList &lines)
 {
     if (lines.size() > kMaxLogLines) {
@@ -246,6 +251,7 @@ void DownloadJob::resetForRetry()
     setOutputFilename(QString());
     setErrorCategory(std::nullopt);
     setErrorSummary(QString());
+    setErrorReason(QString());
     setLogLines(QStringList());
 }
 

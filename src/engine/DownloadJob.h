@@ -56,6 +56,7 @@ class DownloadJob : public QObject, public std::enable_shared_from_this<Download
     Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
     Q_PROPERTY(std::optional<DownloadErrorCategory> errorCategory READ errorCategory WRITE setErrorCategory NOTIFY errorCategoryChanged)
     Q_PROPERTY(QString errorSummary READ errorSummary WRITE setErrorSummary NOTIFY errorSummaryChanged)
+    Q_PROPERTY(QString errorReason READ errorReason WRITE setErrorReason NOTIFY errorReasonChanged)
     Q_PROPERTY(QStringList logLines READ logLines WRITE setLogLines NOTIFY logLinesChanged)
     Q_PROPERTY(QDateTime createdAt READ createdAt WRITE setCreatedAt NOTIFY createdAtChanged)
     Q_PROPERTY(std::optional<QDateTime> finishedAt READ finishedAt WRITE setFinishedAt NOTIFY finishedAtChanged)
@@ -106,6 +107,9 @@ public:
     QString outputPath() const { return m_outputPath; }
     std::optional<DownloadErrorCategory> errorCategory() const { return m_errorCategory; }
     QString errorSummary() const { return m_errorSummary; }
+    // The tool's own words for a failure (FailureReason), or the system's
+    // when the output folder could not be made; empty when there are none.
+    QString errorReason() const { return m_errorReason; }
     const QStringList &logLines() const { return m_logLines; }
     QDateTime createdAt() const { return m_createdAt; }
     std::optional<QDateTime> finishedAt() const { return m_finishedAt; }
@@ -132,6 +136,7 @@ public:
     void setOutputPath(const QString &path);
     void setErrorCategory(std::optional<DownloadErrorCategory> category);
     void setErrorSummary(const QString &summary);
+    void setErrorReason(const QString &reason);
     // Replaces the whole log; more than kMaxLogLines keeps the newest ones.
     void setLogLines(const QStringList &lines);
     void setCreatedAt(const QDateTime &at);
@@ -160,7 +165,7 @@ public:
     // Takes a finished job back to queued for a retry: progress state (progress,
     // byte and fragment counters, speed, eta, stage, stalled), bookkeeping
     // (lastActivityAt, lastCheckedFileSize, startedAt) and result (output path
-    // and name, error category and summary, log) return to their initial
+    // and name, error category, summary and reason, log) return to their initial
     // values. id, url, metadata, the five options, createdAt, finishedAt and
     // runner (cleared by the coordinator when a run ends) are left as they are.
     void resetForRetry();
@@ -186,6 +191,7 @@ signals:
     void outputPathChanged();
     void errorCategoryChanged();
     void errorSummaryChanged();
+    void errorReasonChanged();
     void logLinesChanged();
     void createdAtChanged();
     void finishedAtChanged();
@@ -217,6 +223,7 @@ private:
     QString m_outputPath;
     std::optional<DownloadErrorCategory> m_errorCategory;
     QString m_errorSummary;
+    QString m_errorReason;
     QStringList m_logLines;
     QDateTime m_createdAt;
     std::optional<QDateTime> m_finishedAt;

@@ -40,6 +40,9 @@ DownloadHistory of(const DownloadJob &job)
     if (category)
         record.errorType = DownloadErrorCategories::rawValue(*category);
     record.errorSummary = unlessEmpty(job.errorSummary());
+    record.errorReason = unlessEmpty(job.errorReason());
+    record.subtitleModeRaw = SubtitleModes::rawValue(job.subtitleMode());
+    record.subtitleLang = unlessEmpty(job.subtitleLang());
     return record;
 }
 
@@ -51,6 +54,32 @@ DownloadStatus status(const DownloadHistory &record)
 MediaKind mediaKind(const DownloadHistory &record)
 {
     return record.mediaTypeRaw == QLatin1String("audio") ? MediaKind::audio : MediaKind::video;
+}
+
+std::optional<VideoQuality> videoQuality(const DownloadHistory &record)
+{
+    if (mediaKind(record) == MediaKind::audio)
+        return std::nullopt;
+    return VideoQualities::fromRawValue(record.selectedQuality);
+}
+
+std::optional<AudioFormat> audioFormat(const DownloadHistory &record)
+{
+    if (mediaKind(record) != MediaKind::audio)
+        return std::nullopt;
+    return AudioFormats::fromRawValue(record.selectedQuality);
+}
+
+std::optional<SubtitleMode> subtitleMode(const DownloadHistory &record)
+{
+    return record.subtitleModeRaw ? SubtitleModes::fromRawValue(*record.subtitleModeRaw) : std::nullopt;
+}
+
+std::optional<QString> subtitleLang(const DownloadHistory &record)
+{
+    if (!subtitleMode(record))
+        return std::nullopt;
+    return record.subtitleLang.value_or(QString());
 }
 
 } // namespace JobRecord

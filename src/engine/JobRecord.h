@@ -22,4 +22,14 @@ DownloadStatus status(const DownloadHistory &record);
 // audio for the text "audio", video for any other.
 MediaKind mediaKind(const DownloadHistory &record);
 
+// The options the record kept, in the engine's words; nothing where it keeps
+// none: the video quality of an audio record, the audio format of a video
+// one, the subtitles of a record made before they were kept, or a text that
+// names no case.
+std::optional<VideoQuality> videoQuality(const DownloadHistory &record);
+std::optional<AudioFormat> audioFormat(const DownloadHistory &record);
+std::optional<SubtitleMode> subtitleMode(const DownloadHistory &record);
+// Empty when the job asked for subtitles without naming languages.
+std::optional<QString> subtitleLang(const DownloadHistory &record);
+
 } // namespace JobRecord

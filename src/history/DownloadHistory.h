@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The persisted record of one finished run of a job: thirteen fields kept
+// The persisted record of one finished run of a job: sixteen fields kept
 // across restarts, plus the identity the history store gives the record when
 // it is added. Plain values only: the engine fills them from its job
 // (JobRecord) and reads the raw texts back. Optional fields are absent (never
@@ -33,6 +33,9 @@ struct DownloadHistory
     QString finalStatusRaw;               // the job's status raw text
     std::optional<QString> errorType;     // DownloadErrorCategory raw text
     std::optional<QString> errorSummary;  // one-line failure text
+    std::optional<QString> errorReason;   // the tool's own words on the failure
+    std::optional<QString> subtitleModeRaw; // SubtitleMode raw text; absent in records made before it was kept
+    std::optional<QString> subtitleLang;    // the subtitle languages asked for; absent likewise
 
     bool operator==(const DownloadHistory &other) const { return storeId == other.storeId; }
 };

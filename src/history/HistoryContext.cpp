@@ -11,7 +11,8 @@ namespace {
 
 const QString kColumns = QStringLiteral(
     "storeId, uuid, sourceURL, title, uploader, thumbnailURL, mediaTypeRaw, selectedQuality,"
-    " startedAt, finishedAt, finalFilePath, finalStatusRaw, errorType, errorSummary");
+    " startedAt, finishedAt, finalFilePath, finalStatusRaw, errorType, errorSummary,"
+    " errorReason, subtitleModeRaw, subtitleLang");
 
 // A null QString would be bound as NULL; the required columns refuse that, and
 // a change that can never be written would hold back every later save.
@@ -62,6 +63,9 @@ DownloadHistory recordFrom(const QSqlQuery &row)
     record.finalStatusRaw = row.value(11).toString();
     record.errorType = optionalText(row.value(12));
     record.errorSummary = optionalText(row.value(13));
+    record.errorReason = optionalText(row.value(14));
+    record.subtitleModeRaw = optionalText(row.value(15));
+    record.subtitleLang = optionalText(row.value(16));
     return record;
 }
 
@@ -184,7 +188,7 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
         // OR REPLACE: a change that a commit wrote before reporting failure is
         // written again under the same identity instead of failing forever.
         if (!query->prepare(QStringLiteral("INSERT OR REPLACE INTO history (%1)"
-                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                 .arg(kColumns)))
             return false;
         m_insert = std::move(query);
@@ -204,5 +208,8 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
     query.bindValue(11, requiredText(record.finalStatusRaw));
     query.bindValue(12, nullableText(record.errorType));
     query.bindValue(13, nullableText(record.errorSummary));
+    query.bindValue(14, nullableText(record.errorReason));
+    query.bindValue(15, nullableText(record.subtitleModeRaw));
+    query.bindValue(16, nullableText(record.subtitleLang));
     return query.exec();
 }

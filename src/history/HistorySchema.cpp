@@ -7,6 +7,9 @@
 #include <QThread>
 #include <QVariant>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 bool run(QSqlDatabase &database, const QString &statement)
@@ -25,7 +28,8 @@ QVariant singleValue(QSqlDatabase &database, const QString &statement)
     return query.value(0);
 }
 
-bool createSchema(QSqlDatabase &database)
+// The layout of version 1.0.0, exactly as that version made it.
+bool createFirstVersion(QSqlDatabase &database)
 {
     const QStringList statements{
         QStringLiteral("CREATE TABLE meta (key TEXT NOT NULL PRIMARY KEY, value TEXT NOT NULL)"),
@@ -46,13 +50,10 @@ bool createSchema(QSqlDatabase &database)
                        " errorSummary TEXT)"),
         QStringLiteral("CREATE INDEX history_newest_first ON history (finishedAt, startedAt)"),
         QStringLiteral("INSERT INTO meta (key, value) VALUES ('schemaVersion', '%1')")
-            .arg(QLatin1String(HistorySchema::kVersion)),
+            .arg(QLatin1String(HistorySchema::kFirstVersion)),
     };
-    for (const QString &statement : statements) {
-        if (!run(database, statement))
-            return false;
-    }
-    return true;
+    return std::all_of(statements.cbegin(), statements.cend(),
+                       [&](const QString &statement) { return run(database, statement); });
 }
 
 qsizetype tableCount(QSqlDatabase &database)
@@ -62,16 +63,56 @@ qsizetype tableCount(QSqlDatabase &database)
     return count.isValid() ? count.toLongLong() : -1;
 }
 
-// True when our tables are there with our version. A database with tables but
-// without ours belongs to someone else.
+QString storedVersion(QSqlDatabase &database)
+{
+    return singleValue(database, QStringLiteral("SELECT value FROM meta WHERE key = 'schemaVersion'")).toString();
+}
+
+// Where the stored version stands among the versions this program knows: 0
+// for 1.0.0, n after the n-th step; nothing for a version it does not know.
+std::optional<qsizetype> versionIndex(const QString &version)
+{
+    if (version == QLatin1String(HistorySchema::kFirstVersion))
+        return 0;
+    const QList<HistorySchema::Migration> &steps = HistorySchema::migrations();
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        if (steps.at(i).version == version)
+            return i + 1;
+    }
+    return std::nullopt;
+}
+
+// True when our tables are there with a version we know. A database with
+// tables but without ours belongs to someone else; one with a version we do
+// not know belongs to a newer program.
 bool holdsOurSchema(QSqlDatabase &database)
 {
-    const QVariant version = singleValue(
-        database, QStringLiteral("SELECT value FROM meta WHERE key = 'schemaVersion'"));
-    return version.toString() == QLatin1String(HistorySchema::kVersion)
+    return versionIndex(storedVersion(database)).has_value()
            && singleValue(database, QStringLiteral("SELECT count(*) FROM sqlite_master"
                                                    " WHERE type = 'table' AND name = 'history'"))
                   .toBool();
+}
+
+// Runs every step after the stored version, recording each version reached.
+bool migrate(QSqlDatabase &database)
+{
+    const std::optional<qsizetype> done = versionIndex(storedVersion(database));
+    if (!done)
+        return false;
+    const QList<HistorySchema::Migration> &steps = HistorySchema::migrations();
+    for (qsizetype i = *done; i < steps.size(); ++i) {
+        const HistorySchema::Migration &step = steps.at(i);
+        for (const QString &statement : step.statements) {
+            if (!run(database, statement))
+                return false;
+        }
+        QSqlQuery record(database);
+        record.prepare(QStringLiteral("UPDATE meta SET value = ? WHERE key = 'schemaVersion'"));
+        record.addBindValue(step.version);
+        if (!record.exec())
+            return false;
+    }
+    return true;
 }
 
 // Reads only: an empty database, or ours with sound pages.
@@ -85,15 +126,16 @@ bool usable(QSqlDatabase &database)
                   == QLatin1String("ok");
 }
 
-// Inside the write transaction, so that two processes opening a new file do
-// not both create the schema. The version is written again: a file that
-// cannot be written fails here rather than at its first record.
-bool createOrConfirm(QSqlDatabase &database)
+// Inside the write transaction, so that two processes opening a new (or an
+// old) file do not both create (or migrate) it. The version is written
+// again: a file that cannot be written fails here rather than at its first
+// record.
+bool createOrMigrate(QSqlDatabase &database)
 {
     const qsizetype tables = tableCount(database);
     if (tables == 0)
-        return createSchema(database);
-    return tables > 0 && holdsOurSchema(database)
+        return createFirstVersion(database) && migrate(database);
+    return tables > 0 && holdsOurSchema(database) && migrate(database)
            && run(database, QStringLiteral("UPDATE meta SET value = value"
                                            " WHERE key = 'schemaVersion'"));
 }
@@ -117,6 +159,24 @@ bool useWriteAheadLog(QSqlDatabase &database, std::chrono::milliseconds patience
 
 namespace HistorySchema {
 
+const QList<Migration> &migrations()
+{
+    static const QList<Migration> steps{
+        // Why a download failed in the tool's own words, and the subtitles
+        // it was asked for, so a retry from the history asks the same.
+        {QStringLiteral("1.1.0"),
+         {QStringLiteral("ALTER TABLE history ADD COLUMN errorReason TEXT"),
+          QStringLiteral("ALTER TABLE history ADD COLUMN subtitleModeRaw TEXT"),
+          QStringLiteral("ALTER TABLE history ADD COLUMN subtitleLang TEXT")}},
+    };
+    return steps;
+}
+
+QString currentVersion()
+{
+    return migrations().isEmpty() ? QString::fromLatin1(kFirstVersion) : migrations().constLast().version;
+}
+
 bool prepare(QSqlDatabase &database, std::chrono::milliseconds patience)
 {
     // Everything is read before anything is written, so a file that turns out
@@ -130,7 +190,7 @@ bool prepare(QSqlDatabase &database, std::chrono::milliseconds patience)
     // holds locked fails here.
     if (!run(database, QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    if (createOrConfirm(database) && run(database, QStringLiteral("COMMIT")))
+    if (createOrMigrate(database) && run(database, QStringLiteral("COMMIT")))
         return true;
     run(database, QStringLiteral("ROLLBACK"));
     return false;

@@ -1,30 +1,54 @@
 #pragma once
 
+#include <QList>
+#include <QString>
+#include <QStringList>
+
 #include <chrono>
 
 class QSqlDatabase;
 
-// The layout of the history database, version 1.0.0:
+// The layout of the history database:
 //
-//   meta(key TEXT PRIMARY KEY, value TEXT)   -- holds ("schemaVersion", "1.0.0")
-//   history(storeId TEXT PRIMARY KEY, the thirteen record fields)
+//   meta(key TEXT PRIMARY KEY, value TEXT)   -- holds ("schemaVersion", <version>)
+//   history(storeId TEXT PRIMARY KEY, the record fields)
 //   index history_newest_first(finishedAt, startedAt), read backwards for the
 //   newest-first list.
 //
 // Times are INTEGER milliseconds since the epoch (UTC); absent optionals NULL.
+//
+// Version 1.0.0 is the first layout. Every later version is one migration
+// step on top of the one before, and a new database is made by creating
+// 1.0.0 and running every step, so a new file and an upgraded one are alike.
+// To add columns: append a step with a new version to migrations() and read
+// and write the columns in HistoryContext.
 namespace HistorySchema {
 
-inline constexpr auto kVersion = "1.0.0";
+inline constexpr auto kFirstVersion = "1.0.0";
+
+struct Migration
+{
+    QString version;       // the version the database has after this step
+    QStringList statements; // run in order, in the opening transaction
+};
+
+// Every step after 1.0.0, oldest first.
+const QList<Migration> &migrations();
+
+// The version this program writes: the last step's.
+QString currentVersion();
 
 // Makes an open connection ready for use: WAL journal, synchronous=NORMAL
 // (a crash of the process never loses a committed record), and, inside one
-// write transaction, either creates the schema in a database without tables or
-// checks that the database holds exactly this version, then proves that it can
-// write and that its pages are sound. False when the database is locked by
-// another process, read-only, damaged, foreign or of another version; such a
-// database is left as it was (the transaction is rolled back). `patience` is
-// how long a lock another process holds may hold up the switch to WAL; give
-// the connection's busy timeout.
+// write transaction, creates the schema in a database without tables, or
+// brings a database of an older version up to the current one (every record
+// kept), or confirms the current version; then proves that it can write and
+// that its pages are sound. False when the database is locked by another
+// process, read-only, damaged, foreign, of a version this program does not
+// know (a newer program's) or a step fails; such a database is left as it was
+// (the transaction is rolled back). `patience` is how long a lock another
+// process holds may hold up the switch to WAL; give the connection's busy
+// timeout.
 bool prepare(QSqlDatabase &database, std::chrono::milliseconds patience);
 
 } // namespace HistorySchema

@@ -19,6 +19,7 @@ const QString AppSettings::kShowVerboseLogsKey = QStringLiteral("showVerboseLogs
 const QString AppSettings::kCookieFilePathKey = QStringLiteral("cookieFilePath");
 const QString AppSettings::kSelectedAppLanguageKey = QStringLiteral("selectedAppLanguage");
 const QString AppSettings::kLegalAcceptedKey = QStringLiteral("legalAccepted");
+const QString AppSettings::kWindowGeometryKey = QStringLiteral("windowGeometry");
 
 namespace {
 
@@ -231,6 +232,16 @@ bool AppSettings::legalAccepted() const
 void AppSettings::setLegalAccepted(bool accepted)
 {
     m_store.setValue(kLegalAcceptedKey, accepted);
+}
+
+QByteArray AppSettings::windowGeometry() const
+{
+    return QByteArray::fromBase64(text(kWindowGeometryKey, QString()).toLatin1());
+}
+
+void AppSettings::setWindowGeometry(const QByteArray &geometry)
+{
+    m_store.setValue(kWindowGeometryKey, QString::fromLatin1(geometry.toBase64()));
 }
 
 void AppSettings::restoreDefaults()

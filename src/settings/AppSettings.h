@@ -42,6 +42,7 @@ public:
     static const QString kCookieFilePathKey;
     static const QString kSelectedAppLanguageKey;
     static const QString kLegalAcceptedKey;
+    static const QString kWindowGeometryKey;
 
     // The application's settings, over SettingsStore::defaultFilePath().
     // Created on first use, kept for the life of the process.
@@ -100,7 +101,14 @@ public:
     bool legalAccepted() const;
     void setLegalAccepted(bool accepted);
 
-    // Removes the twelve preference keys (not "legalAccepted") and puts the
+    // Where the main window was and how large, as QWidget::saveGeometry()
+    // gives it (stored as Base64 text); empty when none is stored. Window
+    // state, not a preference: restoreDefaults() leaves it alone too.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray &geometry);
+
+    // Removes the twelve preference keys (not "legalAccepted" or
+    // "windowGeometry") and puts the
     // concurrency value back to 2 at once, so screen and store agree.
     void restoreDefaults();
 

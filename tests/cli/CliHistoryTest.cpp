@@ -28,7 +28,10 @@ DownloadHistory record(const QString &title, const QString &url, const QString &
     } else {
         record.errorType = status == "failed" ? "network" : "cancelled";
         record.errorSummary = status == "failed" ? "A network error occurred." : "Cancelled";
+        if (status == "failed")
+            record.errorReason = "HTTP Error 404: Not Found";
     }
+    record.subtitleModeRaw = "original";
     return record;
 }
 
@@ -103,6 +106,9 @@ TEST_F(CliHistory, JsonRecordsCarryTheFieldNames)
         {"finalStatusRaw", "failed"},
         {"errorType", "network"},
         {"errorSummary", "A network error occurred."},
+        {"errorReason", "HTTP Error 404: Not Found"},
+        {"subtitleModeRaw", "original"},
+        {"subtitleLang", QJsonValue::Null},
     };
     EXPECT_EQ(records.first().toObject(), expected);
 }

@@ -45,7 +45,9 @@ protected:
         return desktop.notifications.notifications;
     }
 
-    void expectRecordedAndAnnounced(const DownloadJobPtr &job, const QString &status, const QString &title)
+    // `body`: the notification's text beneath the title; the job's title when not given.
+    void expectRecordedAndAnnounced(const DownloadJobPtr &job, const QString &status, const QString &title,
+                                    std::optional<QString> body = std::nullopt)
     {
         const auto records = fixture->history();
         ASSERT_EQ(records.size(), 1);
@@ -53,7 +55,7 @@ protected:
         EXPECT_EQ(records[0].finalStatusRaw, status);
         ASSERT_TRUE(waitUntil([&] { return notifications().size() == 1; }));
         EXPECT_EQ(notifications()[0].summary, title);
-        EXPECT_EQ(notifications()[0].body, job->title());
+        EXPECT_EQ(notifications()[0].body, body.value_or(job->title()));
     }
 
     DesktopRecorder desktop;
@@ -115,8 +117,11 @@ TEST_F(DownloadEndToEnd, MissingMediaFailsAsNetworkErrorAndRetrySucceedsOnceItEx
     EXPECT_EQ(job->status(), DownloadStatus::failed);
     EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::network) << job->logLines().join('\n').toStdString();
     EXPECT_EQ(job->errorSummary(), "A network error occurred.");
+    EXPECT_EQ(job->errorReason(), "HTTP Error 404: Not Found") << job->logLines().join('\n').toStdString();
     EXPECT_FALSE(job->logLines().isEmpty());
-    expectRecordedAndAnnounced(job, "failed", "Download failed");
+    expectRecordedAndAnnounced(job, "failed", "Download failed",
+                               job->title() + "\nA network error occurred.\nHTTP Error 404: Not Found");
+    EXPECT_EQ(fixture->history().at(0).errorReason, "HTTP Error 404: Not Found");
 
     ASSERT_TRUE(QFile::copy(QDir(server->mediaDirectory()).filePath("video.mp4"),
                             QDir(server->mediaDirectory()).filePath("late.mp4")));

@@ -97,20 +97,21 @@ struct FailureCase
     const char *name;
     QByteArray download;
     DownloadErrorCategory category;
+    QString reason;
 };
 
 TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
 {
     const QList<FailureCase> cases = {
         {"http 404", echoLine("ERROR: unable to download video data: HTTP Error 404: Not Found") + "exit 1",
-         DownloadErrorCategory::network},
+         DownloadErrorCategory::network, "HTTP Error 404: Not Found"},
         {"error on stderr", "echo 'ERROR: [Errno 28] No space left on device' >&2; exit 1",
-         DownloadErrorCategory::diskFull},
-        {"killed by a signal", "echo starting; kill -9 $$", DownloadErrorCategory::unknown},
+         DownloadErrorCategory::diskFull, "No space left on device"},
+        {"killed by a signal", "echo starting; kill -9 $$", DownloadErrorCategory::unknown, ""},
         {"a title with sign-in words",
          echoLine(R"(__KVJSON__{"downloaded_bytes": 10, "total_bytes": 100, "filename": "Sign in to design [abc123].mp4"})")
              + "echo 'ERROR: unable to download video data: HTTP Error 503: Service Unavailable' >&2; exit 1",
-         DownloadErrorCategory::network},
+         DownloadErrorCategory::network, "HTTP Error 503: Service Unavailable"},
     };
     for (const FailureCase &c : cases) {
         FakeTools tools(c.download);
@@ -122,10 +123,16 @@ TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
         EXPECT_EQ(job->status(), DownloadStatus::failed) << c.name;
         EXPECT_EQ(job->errorCategory(), c.category) << c.name;
         EXPECT_EQ(job->errorSummary(), DownloadErrorCategories::userMessage(c.category)) << c.name;
+        EXPECT_EQ(job->errorReason(), c.reason) << c.name;
         EXPECT_FALSE(job->logLines().isEmpty()) << c.name;
         ASSERT_EQ(f.history().size(), 1) << c.name;
         EXPECT_EQ(f.history()[0].errorType, DownloadErrorCategories::rawValue(c.category)) << c.name;
+        EXPECT_EQ(f.history()[0].errorReason, c.reason.isEmpty() ? std::nullopt : std::optional(c.reason)) << c.name;
         EXPECT_EQ(f.notifier.posted.value(0).title, "Download failed") << c.name;
+        const QString summary = QString::fromLatin1(DownloadErrorCategories::userMessage(c.category));
+        EXPECT_EQ(f.notifier.posted.value(0).body,
+                  QStringList({job->title(), summary, c.reason}).join('\n').remove(QRegularExpression("\n$")))
+            << c.name;
         EXPECT_EQ(f.coordinator->queue().jobs().size(), 1) << c.name << ": kept, so it can be retried";
     }
 }
@@ -165,6 +172,7 @@ TEST(DownloadCoordinator, FailuresBeforeTheProcess)
         ASSERT_TRUE(f.waitForEnd(job));
         EXPECT_EQ(job->errorCategory(), DownloadErrorCategory::permissionDenied);
         EXPECT_EQ(job->errorSummary(), "Cannot create output directory: " + f.path("file/sub"));
+        EXPECT_EQ(job->errorReason(), QString::fromStdString(std::make_error_code(std::errc::not_a_directory).message()));
     }
     {
         FakeTools tools("exit 0");

@@ -42,6 +42,7 @@ const std::map<std::string, JobSignal> &jobSignals()
         {"outputPathChanged", &DownloadJob::outputPathChanged},
         {"errorCategoryChanged", &DownloadJob::errorCategoryChanged},
         {"errorSummaryChanged", &DownloadJob::errorSummaryChanged},
+        {"errorReasonChanged", &DownloadJob::errorReasonChanged},
         {"logLinesChanged", &DownloadJob::logLinesChanged},
         {"createdAtChanged", &DownloadJob::createdAtChanged},
         {"finishedAtChanged", &DownloadJob::finishedAtChanged},
@@ -136,6 +137,7 @@ TEST(DownloadJob, StartsInItsInitialState)
     EXPECT_EQ(job->outputPath(), QString());
     EXPECT_FALSE(job->errorCategory().has_value());
     EXPECT_EQ(job->errorSummary(), QString());
+    EXPECT_EQ(job->errorReason(), QString());
     EXPECT_TRUE(job->logLines().isEmpty());
     EXPECT_GE(job->createdAt(), before);
     EXPECT_LE(job->createdAt(), after);
@@ -163,7 +165,7 @@ TEST(DownloadJob, EveryObservedFieldIsANotifyingProperty)
     const QStringList observed = {
         "title", "metadata", "status", "progress", "speed", "eta", "downloadedBytes", "totalBytes",
         "estimatedTotalBytes", "fragmentIndex", "fragmentCount", "stage", "stalled",
-        "outputFilename", "outputPath", "errorCategory", "errorSummary", "logLines", "createdAt",
+        "outputFilename", "outputPath", "errorCategory", "errorSummary", "errorReason", "logLines", "createdAt",
         "finishedAt", "mediaType", "videoQuality", "audioFormat", "subtitleMode", "subtitleLang",
         "runner"};
     for (const QString &name : observed) {
@@ -210,6 +212,7 @@ TEST(DownloadJob, ChangingAFieldNotifiesItsSignalOnce)
         {"outputPathChanged", [](DownloadJob &j) { j.setOutputPath("/tmp/a.mp4"); }},
         {"errorCategoryChanged", [](DownloadJob &j) { j.setErrorCategory(DownloadErrorCategory::network); }},
         {"errorSummaryChanged", [](DownloadJob &j) { j.setErrorSummary("boom"); }},
+        {"errorReasonChanged", [](DownloadJob &j) { j.setErrorReason("HTTP Error 404: Not Found"); }},
         {"logLinesChanged", [](DownloadJob &j) { j.appendLog("line"); }},
         {"createdAtChanged", [](DownloadJob &j) { j.setCreatedAt(j.createdAt().addSecs(-5)); }},
         {"finishedAtChanged", [](DownloadJob &j) { j.setFinishedAt(QDateTime::currentDateTime()); }},
@@ -426,6 +429,7 @@ TEST(DownloadJob, ResetForRetry)
     job->setOutputPath("/tmp/a.mp4");
     job->setErrorCategory(DownloadErrorCategory::network);
     job->setErrorSummary("ERROR: timed out");
+    job->setErrorReason("timed out");
     job->appendLog("ERROR: timed out");
     job->setFinishedAt(finished);
     job->setLastActivityAt(created);
@@ -450,6 +454,7 @@ TEST(DownloadJob, ResetForRetry)
     EXPECT_EQ(job->outputPath(), QString());
     EXPECT_FALSE(job->errorCategory().has_value());
     EXPECT_EQ(job->errorSummary(), QString());
+    EXPECT_EQ(job->errorReason(), QString());
     EXPECT_TRUE(job->logLines().isEmpty());
     EXPECT_FALSE(job->lastActivityAt().has_value());
     EXPECT_EQ(job->lastCheckedFileSize(), 0);
@@ -483,8 +488,9 @@ TEST(DownloadJob, ResetForRetry)
                                           {"outputPathChanged", 1},
                                           {"errorCategoryChanged", 1},
                                           {"errorSummaryChanged", 1},
+                                          {"errorReasonChanged", 1},
                                           {"logLinesChanged", 1},
-                                          {"changed", 16}}));
+                                          {"changed", 17}}));
 
     // A second reset changes nothing.
     counter.reset();

@@ -85,6 +85,9 @@ void expectSameFields(const DownloadHistory &actual, const DownloadHistory &expe
     EXPECT_EQ(actual.finalStatusRaw, expected.finalStatusRaw);
     EXPECT_EQ(actual.errorType, expected.errorType);
     EXPECT_EQ(actual.errorSummary, expected.errorSummary);
+    EXPECT_EQ(actual.errorReason, expected.errorReason);
+    EXPECT_EQ(actual.subtitleModeRaw, expected.subtitleModeRaw);
+    EXPECT_EQ(actual.subtitleLang, expected.subtitleLang);
 }
 
 TEST_F(HistoryStoreTest, EveryFieldSurvivesARestartAndAbsentFieldsStayAbsent)
@@ -100,6 +103,9 @@ TEST_F(HistoryStoreTest, EveryFieldSurvivesARestartAndAbsentFieldsStayAbsent)
     full.finalStatusRaw = QStringLiteral("failed");
     full.errorType = QStringLiteral("network");
     full.errorSummary = QStringLiteral("ERROR: unable to download; line\nbreak");
+    full.errorReason = QStringLiteral("HTTP Error 404: <Not> 'Found'");
+    full.subtitleModeRaw = QStringLiteral("auto");
+    full.subtitleLang = QStringLiteral("en,zh-Hans");
 
     DownloadHistory bare = record(QStringLiteral("bare"), 5, -1);
     bare.finalStatusRaw = QStringLiteral("cancelled");
@@ -118,6 +124,9 @@ TEST_F(HistoryStoreTest, EveryFieldSurvivesARestartAndAbsentFieldsStayAbsent)
     EXPECT_FALSE(all.at(1).finalFilePath.has_value());
     EXPECT_FALSE(all.at(1).errorType.has_value());
     EXPECT_FALSE(all.at(1).errorSummary.has_value());
+    EXPECT_FALSE(all.at(1).errorReason.has_value());
+    EXPECT_FALSE(all.at(1).subtitleModeRaw.has_value());
+    EXPECT_FALSE(all.at(1).subtitleLang.has_value());
 }
 
 TEST_F(HistoryStoreTest, RecordsOfOneJobAreTwoRecordsAndRemovingOneKeepsTheOther)

@@ -69,6 +69,41 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
+void runSql(const QString &databasePath, const QStringList &statements)
+{
+    const QString connection = QStringLiteral("history-test-sql");
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(databasePath);
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        for (const QString &statement : statements)
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+void writeVersion100Database(const QString &databasePath)
+{
+    runSql(databasePath,
+           {QStringLiteral("PRAGMA journal_mode = WAL"),
+            QStringLiteral("CREATE TABLE meta (key TEXT NOT NULL PRIMARY KEY, value TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE history (storeId TEXT NOT NULL PRIMARY KEY, uuid TEXT NOT NULL,"
+                           " sourceURL TEXT NOT NULL, title TEXT NOT NULL, uploader TEXT, thumbnailURL TEXT,"
+                           " mediaTypeRaw TEXT NOT NULL, selectedQuality TEXT NOT NULL, startedAt INTEGER NOT NULL,"
+                           " finishedAt INTEGER, finalFilePath TEXT, finalStatusRaw TEXT NOT NULL, errorType TEXT,"
+                           " errorSummary TEXT)"),
+            QStringLiteral("CREATE INDEX history_newest_first ON history (finishedAt, startedAt)"),
+            QStringLiteral("INSERT INTO meta (key, value) VALUES ('schemaVersion', '1.0.0')"),
+            QStringLiteral("INSERT INTO history VALUES ('3f1c1ea6-0d5e-4a4e-9d1e-6c1b1c2d3e4f',"
+                           " '7a0d3c7e-1b2a-4c5d-8e9f-0a1b2c3d4e5f', 'https://media.example/gone', 'old failure',"
+                           " 'Channel', 'https://img.example/t.jpg', 'audio', 'mp3', 1780000000000, 1780000060000,"
+                           " '/music/x.mp3', 'failed', 'network', 'A network error occurred.')"),
+            QStringLiteral("INSERT INTO history VALUES ('5b6c7d8e-9f0a-4b1c-8d2e-3f4a5b6c7d8e',"
+                           " 'c1d2e3f4-a5b6-4c7d-9e8f-a0b1c2d3e4f5', 'https://media.example/bare', 'old bare', NULL,"
+                           " NULL, 'video', 'p720', 1780000000000, NULL, NULL, 'cancelled', NULL, NULL)")});
+}
+
 void seedDatabase(const QString &databasePath)
 {
     PersistenceController controller(databasePath);

@@ -31,6 +31,15 @@ QByteArray fileBytes(const QString &path);
 // three records ("first", "second", "third").
 void seedDatabase(const QString &databasePath);
 
+// Runs `statements` on the database file at `databasePath` through a
+// connection of its own, which is closed afterwards.
+void runSql(const QString &databasePath, const QStringList &statements);
+
+// A database file as version 1.0.0 of the history left it, in WAL mode (its
+// statements copied here, so a change to today's layout cannot change it), holding the
+// two records "old failure" (every optional field set) and "old bare" (none).
+void writeVersion100Database(const QString &databasePath);
+
 // One of the helper tests of HistoryChildProcess, run in a process of its
 // own over `databasePath`. Killed when destroyed.
 class HelperProcess

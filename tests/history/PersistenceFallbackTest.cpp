@@ -19,6 +19,7 @@
 namespace {
 
 using HistoryTest::record;
+using HistoryTest::runSql;
 using HistoryTest::titles;
 
 // Every operation of a history that fell back to memory.
@@ -38,20 +39,6 @@ void expectWorkingHistoryInMemory(PersistenceController &controller)
     store.add(record(QStringLiteral("three"), 3, 3));
     EXPECT_EQ(titles(store.all()), QStringList{"three"});
     EXPECT_FALSE(controller.context().hasChanges());
-}
-
-void runSql(const QString &path, const QStringList &statements)
-{
-    const QString connection = QStringLiteral("fallback-test");
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        database.setDatabaseName(path);
-        ASSERT_TRUE(database.open());
-        QSqlQuery query(database);
-        for (const QString &statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase(connection);
 }
 
 void overwrite(const QString &path, qint64 offset, const QByteArray &bytes)
@@ -141,6 +128,21 @@ INSTANTIATE_TEST_SUITE_P(
                          HistoryTest::seedDatabase(path);
                          runSql(path, {u"UPDATE meta SET value = '2.0.0' WHERE key = 'schemaVersion'"_qs,
                                        u"PRAGMA journal_mode = DELETE"_qs});
+                     },
+                     Opening::inThisThread, false},
+        FallbackCase{"newerMinorVersion",
+                     [](const QString &path) {
+                         HistoryTest::seedDatabase(path);
+                         runSql(path, {u"UPDATE meta SET value = '1.9.0' WHERE key = 'schemaVersion'"_qs,
+                                       u"PRAGMA journal_mode = DELETE"_qs});
+                     },
+                     Opening::inThisThread, false},
+        // The step to the next version cannot run (the column it adds is
+        // there already): nothing of it stays, the old version included.
+        FallbackCase{"migrationThatFails",
+                     [](const QString &path) {
+                         HistoryTest::writeVersion100Database(path);
+                         runSql(path, {u"ALTER TABLE history ADD COLUMN subtitleLang TEXT"_qs});
                      },
                      Opening::inThisThread, false},
         FallbackCase{"foreignDatabase",

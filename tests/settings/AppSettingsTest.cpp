@@ -275,9 +275,11 @@ TEST_F(AppSettingsTest, AMalformedFileReadsAsEmptyAndIsReplacedOnWrite)
     }
 }
 
-TEST_F(AppSettingsTest, RestoreDefaultsKeepsTheLegalFlagAndResetsConcurrencyAtOnce)
+TEST_F(AppSettingsTest, RestoreDefaultsKeepsTheLegalFlagAndWindowPlaceAndResetsConcurrencyAtOnce)
 {
     AppSettings settings(path());
+    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03 any bytes", 20);
+    settings.setWindowGeometry(geometry);
     for (const TextSetting &setting : textSettings())
         setting.set(settings, setting.key == QStringLiteral("selectedAppLanguage") ? "english" : "changed");
     for (const BoolSetting &setting : boolSettings())
@@ -295,12 +297,27 @@ TEST_F(AppSettingsTest, RestoreDefaultsKeepsTheLegalFlagAndResetsConcurrencyAtOn
     for (const TextSetting &setting : textSettings())
         EXPECT_EQ(setting.get(settings), setting.fallback) << setting.key;
     EXPECT_TRUE(settings.legalAccepted());
-    EXPECT_EQ(readFile(), QJsonObject({{"legalAccepted", true}, {"unrelated", 1}}));
+    EXPECT_EQ(settings.windowGeometry(), geometry);
+    EXPECT_EQ(readFile(), QJsonObject({{"legalAccepted", true},
+                                       {"windowGeometry", QString::fromLatin1(geometry.toBase64())},
+                                       {"unrelated", 1}}));
     for (const BoolSetting &setting : boolSettings()) {
         if (setting.key != QStringLiteral("legalAccepted")) {
             EXPECT_EQ(setting.get(settings), setting.fallback) << setting.key;
         }
     }
+}
+
+TEST_F(AppSettingsTest, WindowGeometryIsEmptyUntilStoredAndReadsBackAsStored)
+{
+    EXPECT_TRUE(AppSettings(path()).windowGeometry().isEmpty());
+    const QByteArray geometry = QByteArray::fromHex("01d9d0cb000300000000006400000032ff00");
+    AppSettings(path()).setWindowGeometry(geometry);
+    EXPECT_EQ(AppSettings(path()).windowGeometry(), geometry);
+    QJsonObject object = readFile();
+    object.insert("windowGeometry", 12);
+    writeFile(object);
+    EXPECT_TRUE(AppSettings(path()).windowGeometry().isEmpty()) << "a value of another kind reads as none";
 }
 
 TEST_F(AppSettingsTest, VerboseLogsAnnounceOnlyRealChanges)

@@ -9,6 +9,7 @@
 #include "settings/AppState.h"
 #include "support/TestSupport.h"
 #include "ui/shell/ShutdownController.h"
+#include "ui/widgets/ContrastStyle.h"
 #include "ui/widgets/ThumbnailLoader.h"
 
 #include <QDir>
@@ -18,8 +19,8 @@
 #include <memory>
 #include <optional>
 
-// The application's objects as main() wires them, over a settings file and a
-// history database in a temporary folder. relaunch() builds them again over
+// The application's objects as main() wires them (and its style), over a
+// settings file and a history database in a temporary folder. relaunch() builds them again over
 // the same files, as a second start of the application would.
 class UiTestApp
 {
@@ -29,6 +30,7 @@ public:
     explicit UiTestApp(std::optional<QString> resources = shippedResources())
         : m_scope(std::move(resources))
     {
+        ContrastStyle::install();
         m_settingsPath = m_dir.filePath(QStringLiteral("settings.json"));
         m_outputDir = m_dir.filePath(QStringLiteral("out"));
         QDir().mkpath(m_outputDir);

@@ -3,6 +3,7 @@
 #include "settings/AppConfiguration.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
+#include "ui/widgets/OpenFailureMessage.h"
 
 #include <QDir>
 #include <QEvent>
@@ -26,7 +27,7 @@ QFrame *divider(QWidget *parent)
 
 } // namespace
 
-AboutView::AboutView(std::function<void(const QString &)> openDocument, QWidget *parent)
+AboutView::AboutView(Opener openDocument, QWidget *parent)
     : QDialog(parent), m_openDocument(std::move(openDocument)), m_name(new QLabel(QStringLiteral("Tarvelle"), this)),
       m_version(new QLabel(this)), m_toolsHeading(new QLabel(this)), m_toolsLayout(new QVBoxLayout),
       m_notices(new QPushButton(this)), m_legal(new QPushButton(this)), m_licenses(new QPushButton(this)),
@@ -92,7 +93,7 @@ std::optional<QString> AboutView::resource(const QString &name)
 void AboutView::open(const QString &name)
 {
     if (const auto path = resource(name))
-        m_openDocument(*path);
+        m_openDocument(*path, OpenFailureMessage::reporter(this, *path));
 }
 
 void AboutView::setReport(const std::optional<EngineDiagnosticsReport> &report)

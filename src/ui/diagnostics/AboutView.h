@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics/EngineDiagnosticsReport.h"
+#include "services/FileService.h"
 
 #include <QDialog>
 
@@ -20,8 +21,11 @@ class AboutView : public QDialog
     Q_OBJECT
 
 public:
-    // `openDocument` opens a file or folder with the desktop's default handler.
-    AboutView(std::function<void(const QString &path)> openDocument, QWidget *parent = nullptr);
+    // Opens a file or folder with the desktop's default handler; `done`
+    // hears whether the desktop could.
+    using Opener = std::function<void(const QString &path, OpenDone done)>;
+
+    AboutView(Opener openDocument, QWidget *parent = nullptr);
 
     void setReport(const std::optional<EngineDiagnosticsReport> &report);
 
@@ -37,7 +41,7 @@ private:
     void buildTools();
     void open(const QString &name);
 
-    std::function<void(const QString &)> m_openDocument;
+    Opener m_openDocument;
     std::optional<EngineDiagnosticsReport> m_report;
     QLabel *m_name;
     QLabel *m_version;

@@ -67,7 +67,8 @@ DiagnosticsResult gather(const std::optional<QString> &resources)
 } // namespace
 
 DiagnosticsView::DiagnosticsView(QWidget *parent)
-    : QWidget(parent), m_openDocument([](const QString &path) { FileService::shared().openFile(path); }),
+    : QWidget(parent),
+      m_openDocument([](const QString &path, OpenDone done) { FileService::shared().openFile(path, std::move(done)); }),
       m_title(new QLabel(this)), m_subtitle(new QLabel(this)), m_aboutButton(new QPushButton(this)),
       m_refresh(new QPushButton(this)), m_copy(new QPushButton(this)), m_body(new QStackedWidget(this)),
       m_runningPage(new QWidget(m_body)), m_runningLabel(new QLabel(m_runningPage)),
@@ -78,6 +79,8 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     m_title->setFont(Fonts::headline());
     m_subtitle->setObjectName(QStringLiteral("diagnosticsSubtitle"));
     m_subtitle->setFont(Fonts::caption());
+    // Beside three buttons at the smallest window it takes two lines.
+    m_subtitle->setWordWrap(true);
     setForeground(m_subtitle, SemanticColor::secondary);
     m_aboutButton->setObjectName(QStringLiteral("diagnosticsAboutButton"));
     m_refresh->setObjectName(QStringLiteral("diagnosticsRefreshButton"));
@@ -91,8 +94,7 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     titles->addWidget(m_subtitle);
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
-    header->addLayout(titles);
-    header->addStretch();
+    header->addLayout(titles, 1);
     header->addWidget(m_aboutButton);
     header->addWidget(m_refresh);
     header->addWidget(m_copy);

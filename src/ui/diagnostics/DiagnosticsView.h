@@ -47,7 +47,7 @@ public:
     // The About window while it is open.
     AboutView *about() const { return m_about; }
     // How About opens its documents; tests put their own in place.
-    void setDocumentOpener(std::function<void(const QString &path)> opener) { m_openDocument = std::move(opener); }
+    void setDocumentOpener(AboutView::Opener opener) { m_openDocument = std::move(opener); }
 
     static QString homeDirectory();
 
@@ -64,7 +64,7 @@ private:
     std::optional<DiagnosticsResult> m_result;
     bool m_running = false;
     QFutureWatcher<DiagnosticsResult> m_watcher;
-    std::function<void(const QString &)> m_openDocument;
+    AboutView::Opener m_openDocument;
 
     QLabel *m_title;
     QLabel *m_subtitle;

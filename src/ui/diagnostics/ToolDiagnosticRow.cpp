@@ -1,6 +1,7 @@
 #include "ui/diagnostics/ToolDiagnosticRow.h"
 
 #include "diagnostics/DiagnosticsPresentation.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
 
@@ -53,8 +54,15 @@ ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &
     left->setSpacing(2);
     left->addLayout(nameLine);
     if (tool.version) {
-        left->addWidget(text(QStringLiteral("toolVersion"), tr("Version %1").arg(*tool.version), Fonts::caption(),
-                             SemanticColor::secondary, this));
+        // ffmpeg's first line goes on with its copyright: cut short at the
+        // smallest window, in full as the tooltip.
+        auto *version = new ElidedLabel(this);
+        version->setObjectName(QStringLiteral("toolVersion"));
+        version->setFont(Fonts::caption());
+        version->setFullText(tr("Version %1").arg(*tool.version));
+        version->setToolTip(version->accessibleName());
+        setForeground(version, SemanticColor::secondary);
+        left->addWidget(version);
     }
 
     auto *pathLabel = text(QStringLiteral("toolPath"), DiagnosticsPresentation::displayPath(tool.path),
@@ -64,7 +72,8 @@ ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &
     auto *right = new QVBoxLayout;
     right->setSpacing(2);
     right->addWidget(pathLabel, 0, Qt::AlignRight);
-    right->addWidget(text(QStringLiteral("toolManifestCheck"), manifest.text, Fonts::caption(),
+    right->addWidget(text(QStringLiteral("toolManifestCheck"),
+                          QCoreApplication::translate("DiagnosticStatus", manifest.text.toUtf8().constData()), Fonts::caption(),
                           manifest.foreground, this),
                      0, Qt::AlignRight);
 

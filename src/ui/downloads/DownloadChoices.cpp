@@ -1,5 +1,6 @@
 #include "ui/downloads/DownloadChoices.h"
 
+#include "engine/JobRecord.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,17 @@ DownloadChoices DownloadChoices::fromSettings(const AppSettings &settings)
     choices.audioFormat = settings.defaultAudioFormat();
     choices.subtitleMode = settings.defaultSubtitleMode();
     choices.subtitleLang = settings.defaultSubtitleLang();
+    return choices;
+}
+
+DownloadChoices DownloadChoices::recordedIn(const DownloadHistory &record, const DownloadChoices &fallback)
+{
+    DownloadChoices choices = fallback;
+    choices.mediaType = JobRecord::mediaKind(record);
+    choices.videoQuality = JobRecord::videoQuality(record).value_or(fallback.videoQuality);
+    choices.audioFormat = JobRecord::audioFormat(record).value_or(fallback.audioFormat);
+    choices.subtitleMode = JobRecord::subtitleMode(record).value_or(fallback.subtitleMode);
+    choices.subtitleLang = JobRecord::subtitleLang(record).value_or(fallback.subtitleLang);
     return choices;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DownloadOptions.h"
+#include "history/DownloadHistory.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ struct DownloadChoices
 
     // The stored default options.
     static DownloadChoices fromSettings(const AppSettings &settings);
+    // The options `record` was downloaded with; `fallback`'s for what the
+    // record does not keep.
+    static DownloadChoices recordedIn(const DownloadHistory &record, const DownloadChoices &fallback);
 
     // "MP3 audio", "1080p video · best audio".
     QString qualitySummary() const;

@@ -13,6 +13,7 @@
 #include "ui/jobs/JobListView.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
+#include "ui/widgets/OpenFailureMessage.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -122,6 +123,11 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     m_busy->setRange(0, 0);
     m_busy->setTextVisible(false);
     m_busy->setFixedSize(48, 8);
+    // Its place is kept while hidden, so the link field keeps its width when
+    // an analysis starts.
+    QSizePolicy busyPolicy = m_busy->sizePolicy();
+    busyPolicy.setRetainSizeWhenHidden(true);
+    m_busy->setSizePolicy(busyPolicy);
     m_busy->hide();
     row->addWidget(m_busy);
     m_inputLayout->addLayout(row);
@@ -309,10 +315,11 @@ void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)
         coordinator.retry(job);
         break;
     case JobRowAction::open:
-        FileService::shared().openFile(job->outputPath());
+        FileService::shared().openFile(job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath()));
         break;
     case JobRowAction::reveal:
-        FileService::shared().revealInFinder(job->outputPath());
+        FileService::shared().revealInFinder(
+            job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath(), OpenFailureMessage::Action::reveal));
         break;
     case JobRowAction::remove:
         coordinator.queue().remove(job);

@@ -1,6 +1,7 @@
 #include "ui/downloads/PreviewCard.h"
 
 #include "analysis/ThumbnailService.h"
+#include "ui/downloads/SubtitleLanguages.h"
 #include "ui/widgets/Colors.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -124,6 +124,13 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     m_subtitles->setAccessibleName(tr("Subtitles"));
     m_subtitles->setCurrentIndex(SubtitleModes::all().indexOf(choices.subtitleMode));
 
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("subtitleLanguagePicker"));
+    m_language->setAccessibleName(tr("Subtitle language"));
+    m_language->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A long list of automatic captions scrolls instead of filling the screen.
+    m_language->setMaxVisibleItems(12);
+
     auto *options = new QVBoxLayout;
     options->setSpacing(8);
     options->addWidget(optionRow(tr("Type"), m_type));
@@ -132,14 +139,9 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     options->addWidget(m_qualityRow);
     options->addWidget(m_formatRow);
     options->addWidget(optionRow(tr("Subtitles"), m_subtitles));
+    m_languageRow = optionRow(tr("Language"), m_language);
+    options->addWidget(m_languageRow);
     layout->addLayout(options);
-
-    m_language = new QLineEdit(choices.subtitleLang, this);
-    m_language->setObjectName(QStringLiteral("subtitleLangField"));
-    m_language->setAccessibleName(tr("Subtitle language"));
-    m_language->setPlaceholderText(tr("Language code (e.g. en, all)"));
-    m_language->setClearButtonEnabled(true);
-    layout->addWidget(m_language);
 
     auto *actions = new QHBoxLayout;
     actions->setSpacing(10);
@@ -159,9 +161,14 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     connect(m_type, &SegmentedPicker::currentIndexChanged, this, &PreviewCard::choicesEdited);
     connect(m_quality, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
     connect(m_format, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
-    connect(m_subtitles, &SegmentedPicker::currentIndexChanged, this, &PreviewCard::choicesEdited);
-    connect(m_language, &QLineEdit::textChanged, this, &PreviewCard::choicesEdited);
+    connect(m_subtitles, &SegmentedPicker::currentIndexChanged, this, [this] {
+        choicesEdited();
+        fillLanguages();
+        choicesEdited();
+    });
+    connect(m_language, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
     connect(download, &QPushButton::clicked, this, [this] { emit downloadRequested(m_record, m_choices); });
+    fillLanguages();
     choicesEdited();
 }
 
@@ -181,6 +188,24 @@ QWidget *PreviewCard::optionRow(const QString &name, QWidget *picker)
     return row;
 }
 
+void PreviewCard::fillLanguages()
+{
+    const QSignalBlocker blocker(m_language);
+    m_language->clear();
+    const QList<SubtitleLanguages::Entry> offered = SubtitleLanguages::offered(m_record, m_choices.subtitleMode);
+    if (offered.isEmpty()) {
+        // Nothing to choose; the language asked for stays as it was.
+        m_language->addItem(tr("None offered by this link"), m_choices.subtitleLang);
+        m_language->setEnabled(false);
+        return;
+    }
+    const QList<SubtitleLanguages::Entry> entries = SubtitleLanguages::entries(offered);
+    for (const SubtitleLanguages::Entry &entry : entries)
+        m_language->addItem(entry.text, entry.code);
+    m_language->setCurrentIndex(SubtitleLanguages::preferred(entries, m_choices.subtitleLang));
+    m_language->setEnabled(true);
+}
+
 void PreviewCard::choicesEdited()
 {
     const auto pick = [](const auto &all, int index, auto fallback) {
@@ -190,12 +215,12 @@ void PreviewCard::choicesEdited()
     m_choices.videoQuality = pick(VideoQualities::all(), m_quality->currentIndex(), m_choices.videoQuality);
     m_choices.audioFormat = pick(AudioFormats::all(), m_format->currentIndex(), m_choices.audioFormat);
     m_choices.subtitleMode = pick(SubtitleModes::all(), m_subtitles->currentIndex(), m_choices.subtitleMode);
-    m_choices.subtitleLang = m_language->text();
+    m_choices.subtitleLang = m_language->currentData().toString();
 
     const bool audio = m_choices.mediaType == MediaKind::audio;
     m_qualityRow->setVisible(!audio);
     m_formatRow->setVisible(audio);
-    m_language->setVisible(m_choices.subtitleMode != SubtitleMode::none);
+    m_languageRow->setVisible(m_choices.subtitleMode != SubtitleMode::none);
     m_summary->setText(m_choices.qualitySummary());
     emit choicesChanged(m_choices);
 }

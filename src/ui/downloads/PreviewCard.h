@@ -7,13 +7,13 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QWidget;
 class SegmentedPicker;
 class ThumbnailLoader;
 
 // The preview of an analysed link: thumbnail, title, uploader, duration and
-// host, the download options, and "Download".
+// host, the download options (with the subtitle languages the link offers
+// for the chosen kind of subtitles), and "Download".
 class PreviewCard : public QFrame
 {
     Q_OBJECT
@@ -34,6 +34,7 @@ protected:
 
 private:
     QWidget *optionRow(const QString &name, QWidget *picker);
+    void fillLanguages();
     void choicesEdited();
 
     const MediaMetadata m_record;
@@ -44,6 +45,7 @@ private:
     QWidget *m_formatRow;
     QComboBox *m_format;
     SegmentedPicker *m_subtitles;
-    QLineEdit *m_language;
+    QWidget *m_languageRow;
+    QComboBox *m_language;
     QLabel *m_summary;
 };

@@ -7,12 +7,13 @@
 #include <QEvent>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <limits>
 
 HistoryListView::HistoryListView(HistoryListModel &model, FilePresence &presence, ThumbnailLoader &thumbnails,
                                  QWidget *parent)
     : QAbstractScrollArea(parent), m_model(model), m_presence(presence), m_thumbnails(thumbnails),
-      m_rowHeight(HistoryRow::fixedHeight())
+      m_rowHeight(HistoryRow::Heights::current().base)
 {
     setObjectName(QStringLiteral("historyList"));
     setFrameShape(QFrame::NoFrame);
@@ -21,9 +22,11 @@ HistoryListView::HistoryListView(HistoryListModel &model, FilePresence &presence
     verticalScrollBar()->setSingleStep(m_rowHeight / 2);
 
     connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+        measureRows();
         updateScrollRange();
         layoutRows();
     });
+    measureRows();
     connect(&m_presence, &FilePresence::changed, this, &HistoryListView::fileAnswersChanged);
 }
 
@@ -75,9 +78,22 @@ bool HistoryListView::focusNextPrevChild(bool next)
     return moved;
 }
 
+void HistoryListView::measureRows()
+{
+    const int count = m_model.rowCount();
+    const HistoryRow::Heights heights = HistoryRow::Heights::current();
+    m_tops.resize(count + 1);
+    qint64 top = 0;
+    for (int i = 0; i < count; ++i) {
+        m_tops[i] = top;
+        top += heights.of(m_model.recordAt(i));
+    }
+    m_tops[count] = top;
+}
+
 void HistoryListView::updateScrollRange()
 {
-    const qint64 content = qint64(m_model.rowCount()) * m_rowHeight;
+    const qint64 content = m_tops.constLast();
     const int maximum = int(qBound(qint64(0), content - viewport()->height(), qint64(std::numeric_limits<int>::max())));
     verticalScrollBar()->setRange(0, maximum);
     verticalScrollBar()->setPageStep(viewport()->height());
@@ -88,6 +104,8 @@ HistoryRow *HistoryListView::makeRow()
     auto *row = new HistoryRow(m_thumbnails, viewport());
     connect(row, &HistoryRow::openRequested, this, &HistoryListView::openRequested);
     connect(row, &HistoryRow::revealRequested, this, &HistoryListView::revealRequested);
+    connect(row, &HistoryRow::retryRequested, this, &HistoryListView::retryRequested);
+    connect(row, &HistoryRow::copyLinkRequested, this, &HistoryListView::copyLinkRequested);
     connect(row, &HistoryRow::removeRequested, this,
             [this](const DownloadHistory &record) { emit removeRequested(record.storeId); });
     return row;
@@ -95,10 +113,13 @@ HistoryRow *HistoryListView::makeRow()
 
 void HistoryListView::layoutRows()
 {
-    const int offset = verticalScrollBar()->value();
-    const int first = offset / m_rowHeight;
+    const qint64 offset = verticalScrollBar()->value();
     const int count = m_model.rowCount();
-    const int inSight = qMax(0, qMin(count - first, viewport()->height() / m_rowHeight + 2));
+    // The last row that starts at or above the offset.
+    const int first = qMax(0, int(std::upper_bound(m_tops.cbegin(), m_tops.cbegin() + count, offset) - m_tops.cbegin()) - 1);
+    int inSight = 0;
+    while (first + inSight < count && m_tops.at(first + inSight) < offset + viewport()->height())
+        ++inSight;
     while (m_rows.size() < inSight)
         m_rows.append(makeRow());
 
@@ -110,7 +131,8 @@ void HistoryListView::layoutRows()
         row->bind(record, path.isEmpty() ? std::nullopt : m_presence.exists(path));
         if (!path.isEmpty())
             unchecked << path;
-        row->setGeometry(0, (first + i) * m_rowHeight - offset, viewport()->width(), m_rowHeight);
+        const int top = int(m_tops.at(first + i) - offset);
+        row->setGeometry(0, top, viewport()->width(), int(m_tops.at(first + i + 1) - m_tops.at(first + i)));
         row->show();
     }
     for (qsizetype i = inSight; i < m_rows.size(); ++i)

@@ -1,5 +1,7 @@
 #include "ui/history/HistoryPresentation.h"
 
+#include "engine/DownloadErrorCategory.h"
+#include "engine/FailureSummary.h"
 #include "engine/JobRecord.h"
 
 #include <QCoreApplication>
@@ -81,6 +83,39 @@ QString subtitle(const DownloadHistory &record)
             parts << name;
     }
     return parts.join(QStringLiteral(" \u00B7 "));
+}
+
+std::optional<QString> failureText(const DownloadHistory &record)
+{
+    if (JobRecord::status(record) != DownloadStatus::failed)
+        return std::nullopt;
+    if (record.errorSummary && !record.errorSummary->isEmpty())
+        return FailureSummary::translated(*record.errorSummary);
+    if (const auto category = DownloadErrorCategories::fromRawValue(record.errorType.value_or(QString())))
+        return QCoreApplication::translate("DownloadErrorCategory", DownloadErrorCategories::userMessage(*category));
+    return std::nullopt;
+}
+
+std::optional<QString> failureReason(const DownloadHistory &record)
+{
+    if (JobRecord::status(record) != DownloadStatus::failed || !record.errorReason || record.errorReason->isEmpty())
+        return std::nullopt;
+    return record.errorReason;
+}
+
+int failureLineCount(const DownloadHistory &record)
+{
+    if (JobRecord::status(record) != DownloadStatus::failed)
+        return 0;
+    const bool text = (record.errorSummary && !record.errorSummary->isEmpty())
+                      || DownloadErrorCategories::fromRawValue(record.errorType.value_or(QString())).has_value();
+    return int(text) + int(record.errorReason && !record.errorReason->isEmpty());
+}
+
+bool offersRetry(const DownloadHistory &record)
+{
+    const DownloadStatus status = JobRecord::status(record);
+    return status == DownloadStatus::failed || status == DownloadStatus::cancelled;
 }
 
 QString dateText(const DownloadHistory &record, const QLocale &locale)

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 // How history records are narrowed and described on the History screen.
 // Pure functions over records; GUI thread or not, they touch nothing else.
 
@@ -24,6 +26,19 @@ bool matches(const DownloadHistory &record, HistoryFilter filter, const QString 
 
 // "Audio · M4A · x.m4a": kind, quality (when not empty), file name (when known).
 QString subtitle(const DownloadHistory &record);
+
+// Why a failed record failed, in the interface language: its summary (the
+// category sentence), else its category's sentence; nothing for a record that
+// did not fail or keeps neither.
+std::optional<QString> failureText(const DownloadHistory &record);
+// The tool's own words on a failed record's failure; nothing otherwise.
+std::optional<QString> failureReason(const DownloadHistory &record);
+// How many of the two lines above a record has, without translating anything
+// (rows of a long history are measured by it).
+int failureLineCount(const DownloadHistory &record);
+
+// Failed and cancelled records can be queued again.
+bool offersRetry(const DownloadHistory &record);
 
 // The finish time, else the start time, as an abbreviated date and a short
 // time in `locale`, in the local time zone.

@@ -8,6 +8,7 @@
 
 class ElidedLabel;
 class QLabel;
+class QMenu;
 class QPushButton;
 class StatusBadge;
 class ThumbnailLoader;
@@ -15,8 +16,9 @@ class ThumbnailView;
 class WrappedLabel;
 
 // One record of the History screen: thumbnail, title, status badge, date,
-// subtitle and the record's actions. Rows are reused while the list scrolls:
-// bind() gives a row another record.
+// subtitle, why a failed record failed, and the record's actions (also on
+// its context menu). Rows are reused while the list scrolls: bind() gives a
+// row another record.
 class HistoryRow : public QWidget
 {
     Q_OBJECT
@@ -29,31 +31,48 @@ public:
     void bind(const DownloadHistory &record, std::optional<bool> fileExists);
     const DownloadHistory &record() const { return m_record; }
 
-    // The row height that fits two title lines, whatever the record.
-    static int fixedHeight();
+    // The heights rows are made of, worked out once for a whole list.
+    struct Heights
+    {
+        int base = 0;        // room for two title lines: a row without failure lines, the lowest
+        int failureLine = 0; // each failure line adds this
+
+        static Heights current();
+        int of(const DownloadHistory &record) const;
+    };
 
 signals:
     void openRequested(const QString &path);
     void revealRequested(const QString &path);
+    void retryRequested(const DownloadHistory &record);
+    void copyLinkRequested(const DownloadHistory &record);
     void removeRequested(const DownloadHistory &record);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void retranslate();
+    void showFailure();
+    QMenu *contextMenu();
 
     DownloadHistory m_record;
+    bool m_filePresent = false;
     ThumbnailView *m_thumbnail;
     WrappedLabel *m_title;
     StatusBadge *m_badge;
     QLabel *m_date;
     ElidedLabel *m_subtitle;
+    ElidedLabel *m_failure;
+    ElidedLabel *m_reason;
     QPushButton *m_open;
     QPushButton *m_reveal;
     QWidget *m_missing;
     QLabel *m_missingIcon;
     QLabel *m_missingText;
+    QPushButton *m_retry;
+    QPushButton *m_copyLink;
     QPushButton *m_remove;
 };

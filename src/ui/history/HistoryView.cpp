@@ -1,13 +1,18 @@
 #include "ui/history/HistoryView.h"
 
+#include "engine/DownloadCoordinator.h"
+#include "engine/DownloadQueue.h"
 #include "history/HistoryStore.h"
+#include "services/ClipboardService.h"
 #include "services/FileService.h"
+#include "ui/downloads/DownloadChoices.h"
 #include "ui/history/FilePresence.h"
 #include "ui/history/HistoryListModel.h"
 #include "ui/history/HistoryListView.h"
 #include "ui/widgets/EmptyStatePanel.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
+#include "ui/widgets/OpenFailureMessage.h"
 #include "ui/widgets/SegmentedPicker.h"
 
 #include <QAbstractButton>
@@ -52,8 +57,8 @@ bool askToClear(QWidget *parent)
 HistoryView::Actions HistoryView::desktopActions()
 {
     return {
-        [](const QString &path) { FileService::shared().openFile(path); },
-        [](const QString &path) { FileService::shared().revealInFinder(path); },
+        [](const QString &path, OpenDone done) { FileService::shared().openFile(path, std::move(done)); },
+        [](const QString &path, OpenDone done) { FileService::shared().revealInFinder(path, std::move(done)); },
         askToClear,
     };
 }
@@ -115,8 +120,15 @@ HistoryView::HistoryView(AppState &state, ThumbnailLoader &thumbnails, QWidget *
         m_search->setFocus(Qt::ShortcutFocusReason);
         m_search->selectAll();
     });
-    connect(m_list, &HistoryListView::openRequested, this, [this](const QString &path) { m_actions.open(path); });
-    connect(m_list, &HistoryListView::revealRequested, this, [this](const QString &path) { m_actions.reveal(path); });
+    connect(m_list, &HistoryListView::openRequested, this, [this](const QString &path) {
+        m_actions.open(path, OpenFailureMessage::reporter(this, path));
+    });
+    connect(m_list, &HistoryListView::revealRequested, this, [this](const QString &path) {
+        m_actions.reveal(path, OpenFailureMessage::reporter(this, path, OpenFailureMessage::Action::reveal));
+    });
+    connect(m_list, &HistoryListView::retryRequested, this, &HistoryView::retry);
+    connect(m_list, &HistoryListView::copyLinkRequested, this,
+            [](const DownloadHistory &record) { ClipboardService::shared().writeString(record.sourceURL); });
     connect(m_list, &HistoryListView::removeRequested, this, &HistoryView::remove);
 
     retranslate();
@@ -138,9 +150,15 @@ void HistoryView::showEvent(QShowEvent *event)
 void HistoryView::updateContent()
 {
     const qsizetype total = m_model->totalCount();
+    const int shown = m_model->rowCount();
     m_count->setVisible(total > 0);
-    m_count->setText(tr("%n item(s)", nullptr, int(total)));
-    m_content->setCurrentWidget(m_model->rowCount() == 0 ? static_cast<QWidget *>(m_empty) : m_list);
+    // The rows shown, and of how many, once the filter or search leaves some out.
+    m_count->setText(shown == total ? tr("%n item(s)", nullptr, int(total)) : tr("%1 of %2").arg(shown).arg(total));
+    if (total == 0)
+        m_empty->setTexts(tr("No Download History"), tr("Completed and failed downloads will appear here."));
+    else
+        m_empty->setTexts(tr("No matches"), tr("No download matches the filter and search."));
+    m_content->setCurrentWidget(shown == 0 ? static_cast<QWidget *>(m_empty) : m_list);
 }
 
 void HistoryView::clearHistory()
@@ -159,6 +177,15 @@ void HistoryView::remove(const QUuid &storeId)
     reload();
 }
 
+void HistoryView::retry(const DownloadHistory &record)
+{
+    const DownloadChoices choices = DownloadChoices::recordedIn(record, DownloadChoices::fromSettings(m_state.settings()));
+    m_state.coordinator().queue().add(DownloadJob::create(record.sourceURL, choices.mediaType, choices.videoQuality,
+                                                          choices.audioFormat, choices.subtitleMode,
+                                                          choices.subtitleLang));
+    m_state.setSelectedTab(SidebarSelection::downloads);
+}
+
 void HistoryView::retranslate()
 {
     m_search->setPlaceholderText(tr("Search title"));
@@ -171,7 +198,6 @@ void HistoryView::retranslate()
         segments.at(i)->setAccessibleName(labels.at(i));
     }
     m_clear->setText(tr("Clear History"));
-    m_empty->setTexts(tr("No Download History"), tr("Completed and failed downloads will appear here."));
     updateContent();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/DownloadHistory.h"
+#include "services/FileService.h"
 #include "settings/AppState.h"
 
 #include <QWidget>
@@ -18,9 +20,11 @@ class SegmentedPicker;
 class ThumbnailLoader;
 
 // The History section: the stored records, newest first, narrowed by outcome
-// and a search text, with Open, Reveal and Remove per record and Clear
-// History behind a confirmation. Loads the records when it is shown and
-// after each change it makes.
+// and a search text, with Open, Reveal and Remove per record, Retry and Copy
+// Link for failed and cancelled ones, and Clear History behind a
+// confirmation. Loads the records when it is shown and after each change it
+// makes. Retry queues the link again with the options the record kept and
+// shows the Downloads section.
 class HistoryView : public QWidget
 {
     Q_OBJECT
@@ -30,8 +34,9 @@ public:
     // tests put their own in place.
     struct Actions
     {
-        std::function<void(const QString &path)> open;
-        std::function<void(const QString &path)> reveal;
+        // `done` hears whether the desktop could do it.
+        std::function<void(const QString &path, OpenDone done)> open;
+        std::function<void(const QString &path, OpenDone done)> reveal;
         // True when the person confirms clearing the whole history.
         std::function<bool(QWidget *parent)> confirmClear;
     };
@@ -56,6 +61,7 @@ private:
     void updateContent();
     void clearHistory();
     void remove(const QUuid &storeId);
+    void retry(const DownloadHistory &record);
 
     AppState &m_state;
     Actions m_actions;

@@ -2,6 +2,7 @@
 
 #include "analysis/ThumbnailService.h"
 #include "engine/DownloadJob.h"
+#include "engine/FailureSummary.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +41,7 @@ bool JobRowContent::sameShape(const JobRowContent &other) const
     return title == other.title && headline.isEmpty() == other.headline.isEmpty()
         && showsProgress == other.showsProgress && detailText.isEmpty() == other.detailText.isEmpty()
         && note.isEmpty() == other.note.isEmpty() && showsError == other.showsError
-        && errorSummary == other.errorSummary && offersLog == other.offersLog && actions == other.actions;
+        && errorSummary == other.errorSummary && errorReason.isEmpty() == other.errorReason.isEmpty() && offersLog == other.offersLog && actions == other.actions;
 }
 
 JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
@@ -62,8 +63,10 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
     if (display.totalUnknownNote)
         content.note = *display.totalUnknownNote;
     content.showsError = status == DownloadStatus::failed;
-    if (content.showsError)
-        content.errorSummary = QCoreApplication::translate("DownloadErrorCategory", job.errorSummary().toUtf8().constData());
+    if (content.showsError) {
+        content.errorSummary = FailureSummary::translated(job.errorSummary());
+        content.errorReason = job.errorReason();
+    }
     content.offersLog = content.showsError || (offerEveryLog && !job.logLines().isEmpty());
     if (job.isActive())
         content.actions << JobRowAction::cancel;

@@ -28,6 +28,7 @@ struct JobRowContent
     QString note;       // "Total size unknown"; empty: none
     bool showsError = false;
     QString errorSummary;
+    QString errorReason; // the tool's own words, beneath the summary; empty: none
     bool offersLog = false; // a "Show Log" toggle
     QList<JobRowAction> actions;
     std::optional<QUrl> thumbnailUrl;

@@ -143,6 +143,13 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
                           painter->fontMetrics().elidedText(TextPainting::singleLine(content.errorSummary), Qt::ElideRight, textRect.width()));
     }
 
+    if (!g.reason.isNull()) {
+        painter->setFont(m_layout.captionFont);
+        painter->setPen(secondary);
+        painter->drawText(g.reason, Qt::AlignLeft | Qt::AlignVCenter,
+                          painter->fontMetrics().elidedText(TextPainting::singleLine(content.errorReason), Qt::ElideRight, g.reason.width()));
+    }
+
     for (int i = 0; i < g.targets.size(); ++i)
         paintTarget(*painter, option, index, g.targets.at(i), i);
 

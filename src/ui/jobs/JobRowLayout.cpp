@@ -110,6 +110,12 @@ JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &
         if (content.offersLog)
             buttons.append({QRect(right + 1 - toggleWidth, line.top(), toggleWidth, buttonH), toggle, std::nullopt});
         y = line.bottom() + 1;
+        if (content.showsError && !content.errorReason.isEmpty()) {
+            // Beneath the summary, where its text starts (after the symbol).
+            const int indent = QFontMetrics(errorFont).height() + 8;
+            g.reason = QRect(left + indent, y + 2, right - left + 1 - indent, captionMetrics.height());
+            y = g.reason.bottom() + 1;
+        }
         if (content.offersLog && expanded) {
             g.log = QRect(left, y + kSpacing, right - left + 1, logHeight(logLines, right - left + 1));
             y = g.log.bottom() + 1;

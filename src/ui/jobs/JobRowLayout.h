@@ -30,6 +30,7 @@ struct JobRowGeometry
     QRect detail;
     QRect note;
     QRect error;
+    QRect reason;
     QRect log;
     QList<Target> targets;
     int height = 0;

@@ -4,6 +4,7 @@
 #include "settings/AppLanguage.h"
 #include "settings/AppSettings.h"
 #include "ui/shell/LanguageSwitch.h"
+#include "ui/widgets/Background.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
 #include "ui/widgets/Symbols.h"
@@ -14,12 +15,16 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
+#include <QFuture>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -127,6 +132,21 @@ void setLabel(QFormLayout *form, QWidget *field, const QString &text)
 
 } // namespace
 
+bool SettingsView::askToRestore(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Warning, tr("Restore Defaults"), tr("Restore every setting to its default value?"),
+                    QMessageBox::Cancel, parent);
+    box.setObjectName(QStringLiteral("restoreDefaultsConfirm"));
+    box.setInformativeText(tr("The language, the output folder, the cookies file and every download default go back "
+                              "to how they were at first. The download history is kept."));
+    QPushButton *restore = box.addButton(tr("Restore Defaults"), QMessageBox::DestructiveRole);
+    restore->setObjectName(QStringLiteral("confirmRestoreDefaultsButton"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
 SettingsView::Choosers SettingsView::desktopChoosers()
 {
     return {
@@ -136,7 +156,8 @@ SettingsView::Choosers SettingsView::desktopChoosers()
 }
 
 SettingsView::SettingsView(AppState &state, QWidget *parent)
-    : QWidget(parent), m_settings(state.settings()), m_choosers(desktopChoosers()), m_applyLanguage(LanguageSwitch::apply)
+    : QWidget(parent), m_settings(state.settings()), m_choosers(desktopChoosers()), m_confirmRestore(askToRestore),
+      m_applyLanguage(LanguageSwitch::apply), m_folderCheckDelay(new QTimer(this))
 {
     setObjectName(QStringLiteral("settingsView"));
 
@@ -167,8 +188,16 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_language = picker(QStringLiteral("settingsLanguagePicker"), m_general);
     m_outputDirectory = textField(QStringLiteral("settingsOutputDirectory"), m_general);
     m_chooseDirectory = button(QStringLiteral("chooseOutputDirectoryButton"), m_general);
+    m_outputDirectoryProblem = new QLabel(m_general);
+    m_outputDirectoryProblem->setObjectName(QStringLiteral("outputDirectoryProblem"));
+    m_outputDirectoryProblem->setTextFormat(Qt::PlainText);
+    m_outputDirectoryProblem->setWordWrap(true);
+    m_outputDirectoryProblem->setFont(Fonts::caption());
+    setForeground(m_outputDirectoryProblem, SemanticColor::red);
+    m_outputDirectoryProblem->hide();
     addLabelled(m_generalForm, m_language);
     addLabelled(m_generalForm, row(m_general, {m_outputDirectory, m_chooseDirectory}, false));
+    m_generalForm->addRow(QString(), m_outputDirectoryProblem);
 
     // Authentication
     m_cookieFile = textField(QStringLiteral("settingsCookieFilePath"), m_authentication);
@@ -201,7 +230,18 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
         form->addRow(footer);
 
     connect(m_language, &QComboBox::activated, this, &SettingsView::languageChosen);
-    connect(m_outputDirectory, &QLineEdit::textEdited, &m_settings, &AppSettings::setDefaultOutputDirectory);
+    // A folder is checked once typing pauses, so the half-typed paths on the
+    // way to it are neither judged nor stored; leaving the field checks at once.
+    m_folderCheckDelay->setSingleShot(true);
+    m_folderCheckDelay->setInterval(300);
+    connect(m_outputDirectory, &QLineEdit::textEdited, m_folderCheckDelay, qOverload<>(&QTimer::start));
+    connect(m_folderCheckDelay, &QTimer::timeout, this, [this] { checkOutputFolder(m_outputDirectory->text(), true); });
+    connect(m_outputDirectory, &QLineEdit::editingFinished, this, [this] {
+        if (m_folderCheckDelay->isActive()) {
+            m_folderCheckDelay->stop();
+            checkOutputFolder(m_outputDirectory->text(), true);
+        }
+    });
     connect(m_chooseDirectory, &QPushButton::clicked, this, &SettingsView::chooseDirectory);
     connect(m_cookieFile, &QLineEdit::textEdited, this, [this](const QString &path) {
         m_settings.setCookieFilePath(path);
@@ -236,6 +276,12 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
 
     retranslate();
     load();
+}
+
+SettingsView::~SettingsView()
+{
+    if (m_folderCheckDelay->isActive())
+        checkOutputFolder(m_outputDirectory->text(), true);
 }
 
 QGroupBox *SettingsView::section(const QString &objectName, QFormLayout *&form, QLabel *&footer)
@@ -295,6 +341,8 @@ void SettingsView::load()
 {
     select(m_language, AppLanguages::rawValue(m_settings.appLanguage()));
     m_outputDirectory->setText(m_settings.defaultOutputDirectory());
+    // A stored folder may have gone since; say so, but store nothing.
+    checkOutputFolder(m_outputDirectory->text(), false);
     m_cookieFile->setText(m_settings.cookieFilePath());
     select(m_mediaType, m_settings.defaultMediaTypeRaw());
     select(m_videoQuality, m_settings.defaultVideoQualityRaw());
@@ -327,9 +375,60 @@ void SettingsView::updateCookieClear()
 void SettingsView::chooseDirectory()
 {
     if (const auto path = m_choosers.directory(this, m_settings.defaultOutputDirectory())) {
-        m_settings.setDefaultOutputDirectory(*path);
+        m_folderCheckDelay->stop();
         m_outputDirectory->setText(*path);
+        checkOutputFolder(*path, true);
     }
+}
+
+bool SettingsView::outputFolderChecked() const
+{
+    return m_folderChecksPending == 0 && !m_folderCheckDelay->isActive();
+}
+
+void SettingsView::checkOutputFolder(const QString &folder, bool storeWhenUsable)
+{
+    ++m_folderChecksPending;
+    *m_latestFolder = folder;
+    // The answer goes to the settings, which outlive this screen: a folder
+    // typed just before the section is left is still stored once it checks out.
+    runInBackground([folder] { return Directories::problemWith(folder); })
+        .then(&m_settings, [view = QPointer<SettingsView>(this), settings = &m_settings, latest = m_latestFolder, folder,
+                            storeWhenUsable](const std::optional<FolderProblem> &problem) {
+            // An answer about a text that has been typed over since is stale.
+            const bool current = *latest == folder;
+            if (current && !problem && storeWhenUsable)
+                settings->setDefaultOutputDirectory(folder);
+            if (!view)
+                return;
+            --view->m_folderChecksPending;
+            if (current) {
+                view->m_folderProblem = problem;
+                view->showFolderProblem();
+            }
+        });
+}
+
+void SettingsView::showFolderProblem()
+{
+    QString reason;
+    if (m_folderProblem) {
+        const QString &path = m_folderProblem->path;
+        switch (m_folderProblem->kind) {
+        case FolderProblem::Kind::notAbsolute:
+            reason = tr("Enter the full path of a folder, starting with /.");
+            break;
+        case FolderProblem::Kind::notAFolder:
+            reason = tr("“%1” is a file, not a folder.").arg(path);
+            break;
+        case FolderProblem::Kind::notWritable:
+            reason = tr("Downloads cannot be saved here: “%1” is not writable.").arg(path);
+            break;
+        }
+        reason += QLatin1Char(' ') + tr("The folder in use stays “%1”.").arg(m_settings.defaultOutputDirectory());
+    }
+    m_outputDirectoryProblem->setText(reason);
+    m_outputDirectoryProblem->setVisible(!reason.isEmpty());
 }
 
 void SettingsView::chooseCookieFile()
@@ -354,6 +453,8 @@ void SettingsView::languageChosen(int index)
 
 void SettingsView::restoreDefaults()
 {
+    if (!m_confirmRestore(this))
+        return;
     const AppLanguage before = m_settings.appLanguage();
     m_settings.restoreDefaults();
     load();
@@ -406,6 +507,7 @@ void SettingsView::retranslate()
     m_keepFailed->setText(tr("Keep failed tasks in the list"));
     m_verboseLogs->setText(tr("Show verbose logs in job details"));
     m_restoreDefaults->setText(tr("Restore Defaults"));
+    showFolderProblem();
 }
 
 void SettingsView::changeEvent(QEvent *event)

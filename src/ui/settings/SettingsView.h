@@ -1,10 +1,12 @@
 #pragma once
 
+#include "engine/Directories.h"
 #include "settings/AppState.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -14,11 +16,14 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 // The Settings section: every setting as a control that stores its value the
-// moment it changes, and Restore Defaults. Changing the language switches
-// the whole window to it at once.
+// moment it changes, and Restore Defaults (after asking). Changing the
+// language switches the whole window to it at once. The output folder is
+// checked as it is typed or chosen (off the GUI thread) and stored only when
+// downloads can go there; otherwise the reason shows beneath the field.
 class SettingsView : public QWidget
 {
     Q_OBJECT
@@ -34,8 +39,16 @@ public:
     static Choosers desktopChoosers();
 
     SettingsView(AppState &state, QWidget *parent = nullptr);
+    // A folder still being typed is checked (and stored when usable) all the same.
+    ~SettingsView() override;
 
     void setChoosers(Choosers choosers) { m_choosers = std::move(choosers); }
+    // True when the person confirms restoring every default; tests put their own in place.
+    void setRestoreConfirmation(std::function<bool(QWidget *parent)> confirm) { m_confirmRestore = std::move(confirm); }
+    static bool askToRestore(QWidget *parent);
+
+    // The output folder as typed is checked and settled (stored or refused).
+    bool outputFolderChecked() const;
     // Applies a stored language to the running application (LanguageSwitch
     // by default).
     void setLanguageApplier(std::function<void(const QString &)> applier) { m_applyLanguage = std::move(applier); }
@@ -52,13 +65,21 @@ private:
     void updateConcurrency();
     void updateCookieClear();
     void chooseDirectory();
+    void checkOutputFolder(const QString &folder, bool storeWhenUsable);
+    void showFolderProblem();
     void chooseCookieFile();
     void languageChosen(int index);
     void restoreDefaults();
 
     AppSettings &m_settings;
     Choosers m_choosers;
+    std::function<bool(QWidget *)> m_confirmRestore;
     std::function<void(const QString &)> m_applyLanguage;
+    int m_folderChecksPending = 0;
+    // The output folder text checked last; shared with checks still running.
+    std::shared_ptr<QString> m_latestFolder = std::make_shared<QString>();
+    QTimer *m_folderCheckDelay;
+    std::optional<FolderProblem> m_folderProblem;
 
     QGroupBox *m_general;
     QGroupBox *m_authentication;
@@ -79,6 +100,7 @@ private:
     QComboBox *m_language;
     QLineEdit *m_outputDirectory;
     QPushButton *m_chooseDirectory;
+    QLabel *m_outputDirectoryProblem;
     QLineEdit *m_cookieFile;
     QPushButton *m_chooseCookieFile;
     QPushButton *m_clearCookieFile;

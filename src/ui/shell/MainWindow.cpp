@@ -1,5 +1,6 @@
 #include "ui/shell/MainWindow.h"
 
+#include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "ui/shell/LegalGateView.h"
 #include "ui/shell/MainView.h"
@@ -40,9 +41,14 @@ MainWindow::MainWindow(AppState &state, ShutdownController &shutdown, ThumbnailL
 void MainWindow::showContent()
 {
     const int menuHeight = menuBar()->sizeHint().height();
+    // The Settings command has nothing to show behind the notice.
+    m_settingsAction->setEnabled(m_state.legalAccepted());
     if (!m_state.legalAccepted()) {
         auto *gate = new LegalGateView(this);
-        connect(gate, &LegalGateView::understood, this, [this] { m_state.setLegalAccepted(true); });
+        connect(gate, &LegalGateView::understood, this, [this] {
+            m_state.setSelectedTab(SidebarSelection::downloads);
+            m_state.setLegalAccepted(true);
+        });
         connect(gate, &LegalGateView::quitRequested, this, [this] { m_shutdown.requestQuit(this); });
         setCentralWidget(gate);
         setFixedSize(LegalGateView::kSize.width(), LegalGateView::kSize.height() + menuHeight);
@@ -56,7 +62,8 @@ void MainWindow::showContent()
     setCentralWidget(new MainView(m_state, m_thumbnails, this));
     setMinimumSize(kMainMinimumSize.width(), kMainMinimumSize.height() + menuHeight);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(qMax(width(), 1100), qMax(height(), 760));
+    if (!restoreGeometry(m_state.settings().windowGeometry()))
+        resize(qMax(width(), kMainDefaultSize.width()), qMax(height(), kMainDefaultSize.height()));
 }
 
 void MainWindow::retranslate()
@@ -78,6 +85,9 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Only the main window's place is kept; the notice has a fixed size.
+    if (m_showsMain)
+        m_state.settings().setWindowGeometry(saveGeometry());
     if (m_shutdown.isQuitting()) {
         event->accept();
         return;

@@ -17,4 +17,21 @@ QColor quaternaryFill(const QPalette &palette);
 // thumbnail frame on it still shows.
 QColor cardFill(const QPalette &palette);
 
+// The contrast ratio of two colours as WCAG 2 defines it: 1 (none) to 21.
+double contrast(const QColor &a, const QColor &b);
+
+// The least contrast a control must have against what surrounds it and
+// what it is filled with, so it can be seen at all (WCAG 2.1, 1.4.11).
+inline constexpr double kControlContrast = 3.0;
+
+// The edge of text fields, pop-up pickers, buttons and check boxes: the
+// window's text colour over its background, just strong enough to reach
+// kControlContrast against the window, the field and the button colours.
+QColor controlEdge(const QPalette &palette);
+
+// The fill of the selected segment of a segmented picker: the highlight
+// colour, darkened or lightened until it reaches kControlContrast against
+// the window and against an unselected segment.
+QColor selectedSegment(const QPalette &palette);
+
 } // namespace Colors

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -39,7 +40,10 @@ protected:
     void open(bool show = true)
     {
         view = std::make_unique<DiagnosticsView>();
-        view->setDocumentOpener([this](const QString &path) { opened << path; });
+        view->setDocumentOpener([this](const QString &path, OpenDone done) {
+            opened << path;
+            done(desktopAnswer);
+        });
         view->resize(900, 700);
         if (show)
             view->show();
@@ -66,6 +70,7 @@ protected:
     AppConfiguration::ScopedResourcesDirectory scope;
     std::unique_ptr<DiagnosticsView> view;
     QStringList opened;
+    OpenOutcome desktopAnswer = OpenOutcome::opened;
 };
 
 TEST_F(DiagnosticsViewTest, ShowingRunsAtOnceAndCopyWaitsForTheReport)
@@ -205,6 +210,23 @@ TEST_P(AboutDocumentTest, OpensTheShippedDocumentWhenItExists)
     view->about()->findChild<QPushButton *>(QString::fromUtf8(GetParam().button))->click();
     const QStringList expected = GetParam().opens ? QStringList{QDir(resources.path()).filePath(GetParam().opens)} : QStringList{};
     EXPECT_EQ(opened, expected);
+    view->about()->close();
+}
+
+TEST_F(DiagnosticsViewTest, ADocumentTheDesktopCannotOpenIsNamedInAMessage)
+{
+    desktopAnswer = OpenOutcome::noHandler;
+    open(false);
+    find<QPushButton>("diagnosticsAboutButton")->click();
+    EXPECT_EQ(view->about()->findChild<QMessageBox *>(QStringLiteral("openFailureMessage")), nullptr);
+    view->about()->findChild<QPushButton *>(QStringLiteral("aboutLegalButton"))->click();
+    auto *message = view->about()->findChild<QMessageBox *>(QStringLiteral("openFailureMessage"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(QDir(resources.path()).filePath(QStringLiteral("LEGAL.md"))))
+        << message->text().toStdString();
+    EXPECT_EQ(message->textFormat(), Qt::PlainText);
+    message->close();
     view->about()->close();
 }
 

@@ -10,6 +10,8 @@
 #include "ui/widgets/WrappedLabel.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -221,11 +223,27 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
 {
     LocalMediaServer server;
     ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
-    analyzeAndWait(QStringLiteral("\n") + server.url(LocalMediaServer::kPagePath) + QStringLiteral("\nhttps://second.example/"));
+    // A page whose video has German and English subtitles beside it.
+    const QDir media(server.mediaDirectory());
+    for (const char *language : {"de", "en"}) {
+        QFile vtt(media.filePath(QStringLiteral("clip.%1.vtt").arg(QLatin1String(language))));
+        ASSERT_TRUE(vtt.open(QIODevice::WriteOnly));
+        vtt.write("WEBVTT\n\n00:00.000 --> 00:01.000\nHello\n");
+    }
+    QFile page(media.filePath(QStringLiteral("subs.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Subtitled Clip</title></head><body>"
+               "<video controls src=\"video.mp4\">"
+               "<track kind=\"subtitles\" src=\"clip.en.vtt\" srclang=\"en\" label=\"English\">"
+               "<track kind=\"subtitles\" src=\"clip.de.vtt\" srclang=\"de\" label=\"Deutsch\">"
+               "</video></body></html>\n");
+    page.close();
+
+    analyzeAndWait(QStringLiteral("\n") + server.url(QStringLiteral("/subs.html")) + QStringLiteral("\nhttps://second.example/"));
     ASSERT_FALSE(find<QLabel>("analyzeErrorLabel")->isVisible()) << find<QLabel>("analyzeErrorLabel")->text().toStdString();
     PreviewCard *card = view.previewCard();
     ASSERT_NE(card, nullptr);
-    EXPECT_TRUE(card->findChild<WrappedLabel *>(QStringLiteral("previewTitle"))->text().startsWith(LocalMediaServer::kPageTitle));
+    EXPECT_TRUE(card->findChild<WrappedLabel *>(QStringLiteral("previewTitle"))->text().startsWith(QStringLiteral("Subtitled Clip")));
     EXPECT_EQ(card->findChild<QLabel *>(QStringLiteral("previewHost"))->text(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(card->findChild<QLabel *>(QStringLiteral("qualitySummaryLabel"))->text(),
               QString::fromUtf8("1080p video · best audio"));
@@ -236,10 +254,15 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
     EXPECT_TRUE(card->findChild<QComboBox *>(QStringLiteral("audioFormatPicker"))->isVisibleTo(card));
     card->findChild<QComboBox *>(QStringLiteral("audioFormatPicker"))->setCurrentIndex(2);
     EXPECT_EQ(card->findChild<QLabel *>(QStringLiteral("qualitySummaryLabel"))->text(), QStringLiteral("M4A audio"));
-    EXPECT_FALSE(card->findChild<QLineEdit *>(QStringLiteral("subtitleLangField"))->isVisibleTo(card));
-    card->findChild<SegmentedPicker *>(QStringLiteral("subtitleModePicker"))->setCurrentIndex(2);
-    EXPECT_TRUE(card->findChild<QLineEdit *>(QStringLiteral("subtitleLangField"))->isVisibleTo(card));
-    card->findChild<QLineEdit *>(QStringLiteral("subtitleLangField"))->setText(QStringLiteral("fr"));
+    auto *languages = card->findChild<QComboBox *>(QStringLiteral("subtitleLanguagePicker"));
+    EXPECT_FALSE(languages->isVisibleTo(card));
+    card->findChild<SegmentedPicker *>(QStringLiteral("subtitleModePicker"))->setCurrentIndex(1);
+    EXPECT_TRUE(languages->isVisibleTo(card));
+    QStringList offered;
+    for (int i = 0; i < languages->count(); ++i)
+        offered << languages->itemData(i).toString();
+    EXPECT_EQ(offered, (QStringList{"all", "de", "en"}));
+    languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
 
     app.holdQueue();
     const QString pageUrl = card->record().webpageUrl;
@@ -249,11 +272,26 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
     EXPECT_EQ(job->url(), pageUrl);
     EXPECT_EQ(job->mediaType(), MediaKind::audio);
     EXPECT_EQ(job->audioFormat(), AudioFormat::m4a);
-    EXPECT_EQ(job->subtitleMode(), SubtitleMode::automatic);
-    EXPECT_EQ(job->subtitleLang(), QStringLiteral("fr"));
+    EXPECT_EQ(job->subtitleMode(), SubtitleMode::original);
+    EXPECT_EQ(job->subtitleLang(), QStringLiteral("de"));
     ASSERT_TRUE(job->metadata().has_value());
     EXPECT_TRUE(find<QLineEdit>("urlInput")->text().isEmpty());
     EXPECT_EQ(view.previewCard(), nullptr);
+}
+
+TEST_F(DownloadsViewTest, TheBusyIndicatorLeavesTheLinkFieldItsWidth)
+{
+    view.resize(900, 600);
+    view.show();
+    find<QLineEdit>("urlInput")->setText(QStringLiteral("https://127.0.0.1:1/nothing"));
+    QCoreApplication::processEvents();
+    const int before = find<QLineEdit>("urlInput")->width();
+    view.analyze();
+    ASSERT_TRUE(view.isAnalyzing());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(find<QWidget>("analyzeProgress")->isVisible());
+    EXPECT_EQ(find<QLineEdit>("urlInput")->width(), before);
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return !view.isAnalyzing(); }, std::chrono::seconds(30)));
 }
 
 TEST(PreviewCard, TextFromOutsideIsShownAsTyped)

@@ -6,9 +6,13 @@
 #include "ui/history/HistoryView.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,8 +59,14 @@ protected:
     void open()
     {
         view = std::make_unique<HistoryView>(*app.state, app.thumbnails);
-        view->setActions({[this](const QString &path) { opened << path; },
-                          [this](const QString &path) { revealed << path; },
+        view->setActions({[this](const QString &path, OpenDone done) {
+                              opened << path;
+                              done(desktopAnswer);
+                          },
+                          [this](const QString &path, OpenDone done) {
+                              revealed << path;
+                              done(desktopAnswer);
+                          },
                           [this](QWidget *) {
                               ++confirmations;
                               return confirm;
@@ -94,6 +104,7 @@ protected:
     std::unique_ptr<HistoryView> view;
     QStringList opened;
     QStringList revealed;
+    OpenOutcome desktopAnswer = OpenOutcome::opened;
     int confirmations = 0;
     bool confirm = false;
 };
@@ -104,19 +115,27 @@ bool emptyStateShown(const HistoryView &view)
     return stack->currentWidget() == view.findChild<QWidget *>(QStringLiteral("historyEmptyState"));
 }
 
+QString emptyStateTitle(const HistoryView &view)
+{
+    return view.findChild<QWidget *>(QStringLiteral("historyEmptyState"))
+        ->findChild<QLabel *>(QStringLiteral("emptyStateTitle"))
+        ->text();
+}
+
 // Outcome filter: completed, failed and cancelled records.
 struct FilterCase
 {
     const char *name;
     int segment;
     QStringList titles;
+    QString count;
 };
 
 class HistoryFilterTest : public HistoryViewTest, public ::testing::WithParamInterface<FilterCase>
 {
 };
 
-TEST_P(HistoryFilterTest, ShowsTheRecordsOfTheOutcomeAndCountsThemAll)
+TEST_P(HistoryFilterTest, ShowsTheRecordsOfTheOutcomeAndCountsThoseShown)
 {
     add({{"done", "https://a.example/1", DownloadStatus::completed},
          {"broken", "https://a.example/2", DownloadStatus::failed},
@@ -125,13 +144,13 @@ TEST_P(HistoryFilterTest, ShowsTheRecordsOfTheOutcomeAndCountsThemAll)
     chooseFilter(GetParam().segment);
     EXPECT_EQ(shownTitles(), GetParam().titles);
     EXPECT_TRUE(find<QLabel>("historyItemCount")->isVisible());
-    EXPECT_EQ(find<QLabel>("historyItemCount")->text(), QStringLiteral("3 item(s)"));
+    EXPECT_EQ(find<QLabel>("historyItemCount")->text(), GetParam().count);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HistoryFilterTest,
-    ::testing::Values(FilterCase{"All", 0, {"stopped", "broken", "done"}}, FilterCase{"Success", 1, {"done"}},
-                      FilterCase{"Failed", 2, {"broken"}}),
+    ::testing::Values(FilterCase{"All", 0, {"stopped", "broken", "done"}, "3 item(s)"},
+                      FilterCase{"Success", 1, {"done"}, "1 of 3"}, FilterCase{"Failed", 2, {"broken"}, "1 of 3"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Search text against titles and links.
@@ -140,6 +159,7 @@ struct SearchCase
     const char *name;
     const char *search;
     QStringList titles;
+    QString count;
 };
 
 class HistorySearchTest : public HistoryViewTest, public ::testing::WithParamInterface<SearchCase>
@@ -155,23 +175,27 @@ TEST_P(HistorySearchTest, FindsTitleOrLinkIgnoringCase)
     find<QLineEdit>("historySearchField")->setText(QString::fromUtf8(GetParam().search));
     EXPECT_EQ(shownTitles(), GetParam().titles);
     EXPECT_EQ(emptyStateShown(*view), GetParam().titles.isEmpty());
-    EXPECT_EQ(find<QLabel>("historyItemCount")->text(), QStringLiteral("3 item(s)"));
+    if (GetParam().titles.isEmpty()) {
+        EXPECT_EQ(emptyStateTitle(*view), QStringLiteral("No matches"));
+    }
+    EXPECT_EQ(find<QLabel>("historyItemCount")->text(), GetParam().count);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HistorySearchTest,
-    ::testing::Values(SearchCase{"Empty", "", {"birds", "dogs", "Cat Video"}},
-                      SearchCase{"CapitalsFindLowerCaseLink", "VIDEOS.EXAMPLE", {"birds", "Cat Video"}},
-                      SearchCase{"TitleIgnoringCase", "cAT", {"Cat Video"}},
-                      SearchCase{"LinkOnly", "clips", {"dogs"}},
-                      SearchCase{"SingleSpaceMatchesOnlyTextWithASpace", " ", {"Cat Video"}},
-                      SearchCase{"NothingShowsTheEmptyPanel", "zebra", {}}),
+    ::testing::Values(SearchCase{"Empty", "", {"birds", "dogs", "Cat Video"}, "3 item(s)"},
+                      SearchCase{"CapitalsFindLowerCaseLink", "VIDEOS.EXAMPLE", {"birds", "Cat Video"}, "2 of 3"},
+                      SearchCase{"TitleIgnoringCase", "cAT", {"Cat Video"}, "1 of 3"},
+                      SearchCase{"LinkOnly", "clips", {"dogs"}, "1 of 3"},
+                      SearchCase{"SingleSpaceMatchesOnlyTextWithASpace", " ", {"Cat Video"}, "1 of 3"},
+                      SearchCase{"NothingSaysNoMatches", "zebra", {}, "0 of 3"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(HistoryViewTest, EmptyHistoryShowsThePanelNoCountAndStillAsksBeforeClearing)
 {
     open();
     EXPECT_TRUE(emptyStateShown(*view));
+    EXPECT_EQ(emptyStateTitle(*view), QStringLiteral("No Download History"));
     EXPECT_FALSE(find<QLabel>("historyItemCount")->isVisible());
     find<QPushButton>("clearHistoryButton")->click();
     EXPECT_EQ(confirmations, 1);
@@ -262,6 +286,245 @@ TEST_F(HistoryViewTest, RemoveTakesTheRecordAwayForGood)
     app.relaunch();
     open();
     EXPECT_EQ(shownTitles(), QStringList{"keep"});
+}
+
+// What a row says about its outcome and which actions it offers.
+struct OutcomeRowCase
+{
+    const char *name;
+    DownloadStatus status;
+    std::optional<QString> summary;
+    std::optional<QString> errorType;
+    std::optional<QString> reason;
+    std::optional<QString> failureShown; // nothing: the line is hidden
+    std::optional<QString> reasonShown;
+    bool offersRetry;
+};
+
+class HistoryOutcomeRowTest : public HistoryViewTest, public ::testing::WithParamInterface<OutcomeRowCase>
+{
+};
+
+TEST_P(HistoryOutcomeRowTest, FailedRowsSayWhyAndOfferRetryAndCopyLink)
+{
+    const OutcomeRowCase &c = GetParam();
+    DownloadHistory record = makeRecord(QStringLiteral("the row"), QStringLiteral("https://a.example/1"), c.status, 1);
+    record.errorSummary = c.summary;
+    record.errorType = c.errorType;
+    record.errorReason = c.reason;
+    app.history->add(record);
+    open();
+    HistoryRow *shown = row(QStringLiteral("the row"));
+    ASSERT_NE(shown, nullptr);
+
+    const auto line = [&](const char *name) -> std::optional<QString> {
+        auto *label = shown->findChild<QLabel *>(QLatin1String(name));
+        if (!label->isVisibleTo(shown))
+            return std::nullopt;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText);
+        return label->toolTip();
+    };
+    EXPECT_EQ(line("historyFailure"), c.failureShown);
+    EXPECT_EQ(line("historyFailureReason"), c.reasonShown);
+    for (const char *button : {"historyRetryButton", "historyCopyLinkButton"})
+        EXPECT_EQ(shown->findChild<QPushButton *>(QLatin1String(button))->isVisibleTo(shown), c.offersRetry) << button;
+    // The failure lines fit in the row.
+    EXPECT_EQ(shown->height(), HistoryRow::Heights::current().of(record));
+    EXPECT_EQ(HistoryPresentation::failureLineCount(record), int(c.failureShown.has_value()) + int(c.reasonShown.has_value()));
+    for (const char *name : {"historyFailure", "historyFailureReason"}) {
+        const QWidget *label = shown->findChild<QWidget *>(QLatin1String(name));
+        if (label->isVisibleTo(shown)) {
+            EXPECT_LE(label->geometry().bottom(), shown->height()) << name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HistoryOutcomeRowTest,
+    ::testing::Values(
+        OutcomeRowCase{"failedWithReason", DownloadStatus::failed, u"A network error occurred."_qs, u"network"_qs,
+                       u"HTTP Error 404: <Not> Found"_qs, u"A network error occurred."_qs,
+                       u"HTTP Error 404: <Not> Found"_qs, true},
+        OutcomeRowCase{"failedBeforeReasonsWereKept", DownloadStatus::failed, u"A network error occurred."_qs,
+                       u"network"_qs, std::nullopt, u"A network error occurred."_qs, std::nullopt, true},
+        OutcomeRowCase{"outputFolderSummary", DownloadStatus::failed, u"Cannot create output directory: /x"_qs,
+                       u"permissionDenied"_qs, u"Not a directory"_qs, u"Cannot create output directory: /x"_qs,
+                       u"Not a directory"_qs, true},
+        OutcomeRowCase{"categoryWithoutSummary", DownloadStatus::failed, std::nullopt, u"diskFull"_qs, std::nullopt,
+                       u"The disk is full."_qs, std::nullopt, true},
+        OutcomeRowCase{"cancelled", DownloadStatus::cancelled, u"Cancelled"_qs, u"cancelled"_qs, std::nullopt,
+                       std::nullopt, std::nullopt, true},
+        OutcomeRowCase{"completed", DownloadStatus::completed, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                       std::nullopt, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(HistoryViewTest, RetryQueuesTheLinkWithTheRecordedOptionsAndShowsDownloads)
+{
+    app.holdQueue();
+    app.settings->setDefaultVideoQualityRaw(QStringLiteral("p480"));
+    app.settings->setDefaultSubtitleModeRaw(QStringLiteral("original"));
+    app.settings->setDefaultSubtitleLang(QStringLiteral("de"));
+    DownloadHistory audio = makeRecord(QStringLiteral("audio"), QStringLiteral("https://a.example/song"),
+                                       DownloadStatus::failed, 2);
+    audio.mediaTypeRaw = QStringLiteral("audio");
+    audio.selectedQuality = QStringLiteral("m4a");
+    audio.subtitleModeRaw = QStringLiteral("auto");
+    audio.subtitleLang = QStringLiteral("fr");
+    DownloadHistory older = makeRecord(QStringLiteral("older"), QStringLiteral("https://a.example/clip"),
+                                       DownloadStatus::cancelled, 1);
+    older.selectedQuality = QStringLiteral("p720");
+    app.history->add(older);
+    app.history->add(audio);
+    open();
+
+    row(QStringLiteral("audio"))->findChild<QPushButton *>(QStringLiteral("historyRetryButton"))->click();
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::downloads);
+    row(QStringLiteral("older"))->findChild<QPushButton *>(QStringLiteral("historyRetryButton"))->click();
+
+    const QList<DownloadJobPtr> jobs = app.coordinator->queue().jobs();
+    ASSERT_EQ(jobs.size(), 2);
+    EXPECT_EQ(jobs.at(0)->url(), QStringLiteral("https://a.example/song"));
+    EXPECT_EQ(jobs.at(0)->mediaType(), MediaKind::audio);
+    EXPECT_EQ(jobs.at(0)->audioFormat(), AudioFormat::m4a);
+    EXPECT_EQ(jobs.at(0)->subtitleMode(), SubtitleMode::automatic);
+    EXPECT_EQ(jobs.at(0)->subtitleLang(), QStringLiteral("fr"));
+    // A record made before subtitles were kept asks for the stored defaults.
+    EXPECT_EQ(jobs.at(1)->url(), QStringLiteral("https://a.example/clip"));
+    EXPECT_EQ(jobs.at(1)->mediaType(), MediaKind::video);
+    EXPECT_EQ(jobs.at(1)->videoQuality(), VideoQuality::p720);
+    EXPECT_EQ(jobs.at(1)->subtitleMode(), SubtitleMode::original);
+    EXPECT_EQ(jobs.at(1)->subtitleLang(), QStringLiteral("de"));
+}
+
+TEST_F(HistoryViewTest, CopyLinkPutsTheRecordsLinkOnTheClipboard)
+{
+    add({{"broken", "https://a.example/broken?x=1&y=2", DownloadStatus::failed}});
+    open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    row(QStringLiteral("broken"))->findChild<QPushButton *>(QStringLiteral("historyCopyLinkButton"))->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("https://a.example/broken?x=1&y=2"));
+}
+
+// The right-click menu of a row offers what the row offers, and Copy Link.
+struct MenuCase
+{
+    const char *name;
+    DownloadStatus status;
+    bool withFile;
+    QStringList actions;
+};
+
+class HistoryRowMenuTest : public HistoryViewTest, public ::testing::WithParamInterface<MenuCase>
+{
+};
+
+TEST_P(HistoryRowMenuTest, OffersTheRowsActions)
+{
+    QTemporaryDir dir;
+    DownloadHistory record = makeRecord(QStringLiteral("the row"), QStringLiteral("https://a.example/menu"),
+                                        GetParam().status, 1);
+    if (GetParam().withFile) {
+        record.finalFilePath = dir.filePath(QStringLiteral("clip.mp4"));
+        QFile(*record.finalFilePath).open(QIODevice::WriteOnly);
+    }
+    app.history->add(record);
+    open();
+    HistoryRow *shown = row(QStringLiteral("the row"));
+    if (GetParam().withFile) {
+        ASSERT_TRUE(waitUntil(
+            [&] { return shown->findChild<QWidget *>(QStringLiteral("historyOpenButton"))->isVisibleTo(shown); }));
+    }
+
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), shown->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(shown, &event);
+    auto *menu = shown->findChild<QMenu *>(QStringLiteral("historyRowMenu"));
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            names << action->objectName();
+    }
+    EXPECT_EQ(names, GetParam().actions);
+
+    QGuiApplication::clipboard()->clear();
+    menu->findChild<QAction *>(QStringLiteral("historyCopyLinkAction"))->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("https://a.example/menu"));
+    if (GetParam().withFile) {
+        menu->findChild<QAction *>(QStringLiteral("historyRevealAction"))->trigger();
+        EXPECT_EQ(revealed, QStringList{*record.finalFilePath});
+    }
+    menu->findChild<QAction *>(QStringLiteral("historyRemoveAction"))->trigger();
+    menu->close();
+    EXPECT_TRUE(shownTitles().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HistoryRowMenuTest,
+    ::testing::Values(MenuCase{"completedWithFile", DownloadStatus::completed, true,
+                               {"historyOpenAction", "historyRevealAction", "historyCopyLinkAction", "historyRemoveAction"}},
+                      MenuCase{"failed", DownloadStatus::failed, false,
+                               {"historyRetryAction", "historyCopyLinkAction", "historyRemoveAction"}},
+                      MenuCase{"cancelled", DownloadStatus::cancelled, false,
+                               {"historyRetryAction", "historyCopyLinkAction", "historyRemoveAction"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Open and Reveal on a desktop without an application for the file.
+struct NoHandlerCase
+{
+    const char *name;
+    const char *button;
+};
+
+class HistoryNoHandlerTest : public HistoryViewTest, public ::testing::WithParamInterface<NoHandlerCase>
+{
+};
+
+TEST_P(HistoryNoHandlerTest, SaysSoInAMessageNamingTheFile)
+{
+    QTemporaryDir dir;
+    DownloadHistory record = makeRecord(QStringLiteral("with file"), QStringLiteral("https://a.example/1"),
+                                        DownloadStatus::completed, 1);
+    record.finalFilePath = dir.filePath(QStringLiteral("<b>clip & more.mp4"));
+    QFile(*record.finalFilePath).open(QIODevice::WriteOnly);
+    app.history->add(record);
+    desktopAnswer = OpenOutcome::noHandler;
+    open();
+    HistoryRow *shown = row(QStringLiteral("with file"));
+    auto *button = shown->findChild<QPushButton *>(QLatin1String(GetParam().button));
+    ASSERT_TRUE(waitUntil([&] { return button->isVisibleTo(shown); }));
+    EXPECT_EQ(view->findChild<QMessageBox *>(QStringLiteral("openFailureMessage")), nullptr);
+
+    button->click();
+    auto *message = view->findChild<QMessageBox *>(QStringLiteral("openFailureMessage"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_TRUE(message->text().contains(*record.finalFilePath)) << message->text().toStdString();
+    EXPECT_EQ(message->textFormat(), Qt::PlainText);
+    message->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, HistoryNoHandlerTest,
+                         ::testing::Values(NoHandlerCase{"Open", "historyOpenButton"},
+                                           NoHandlerCase{"Reveal", "historyRevealButton"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(HistoryViewTest, RowsOfDifferentHeightsScrollToTheLastOne)
+{
+    for (int i = 0; i < 60; ++i) {
+        DownloadHistory record = makeRecord(QStringLiteral("record %1").arg(i), QStringLiteral("https://a.example/%1").arg(i),
+                                            i % 3 ? DownloadStatus::completed : DownloadStatus::failed, i);
+        record.errorSummary = QStringLiteral("A network error occurred.");
+        record.errorReason = QStringLiteral("HTTP Error 404: Not Found");
+        app.history->add(record);
+    }
+    open();
+    HistoryListView &list = view->list();
+    list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum());
+    const QList<HistoryRow *> rows = list.visibleRows();
+    EXPECT_EQ(rows.last()->record().title, QStringLiteral("record 0"));
+    EXPECT_EQ(rows.last()->geometry().bottom(), list.viewport()->height() - 1);
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        EXPECT_EQ(rows.at(i)->y(), rows.at(i - 1)->geometry().bottom() + 1) << i;
 }
 
 struct ClearCase

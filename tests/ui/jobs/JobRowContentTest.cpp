@@ -1,5 +1,6 @@
 #include "engine/DownloadJob.h"
 #include "ui/jobs/JobRowContent.h"
+#include "ui/jobs/JobRowLayout.h"
 
 #include <QTemporaryDir>
 
@@ -121,6 +122,33 @@ TEST(JobRowContent, FailedSummaryIsShownVerbatimWhenItIsNoKnownMessage)
     job->setStatus(DownloadStatus::failed);
     job->setErrorSummary(QStringLiteral("<b>ERROR:</b> boom"));
     EXPECT_EQ(JobRowContent::forJob(*job).errorSummary, QStringLiteral("<b>ERROR:</b> boom"));
+}
+
+TEST(JobRowContent, AFailureShowsTheToolsReasonBeneathItsSummary)
+{
+    const auto job = makeJob();
+    job->setStatus(DownloadStatus::failed);
+    job->setErrorSummary(QStringLiteral("A network error occurred."));
+    job->setErrorReason(QStringLiteral("HTTP Error 404: <Not> Found"));
+    const JobRowContent content = JobRowContent::forJob(*job);
+    EXPECT_EQ(content.errorSummary, QStringLiteral("A network error occurred."));
+    EXPECT_EQ(content.errorReason, QStringLiteral("HTTP Error 404: <Not> Found"));
+
+    const JobRowLayout layout;
+    const QRect rect(0, 0, 640, 0);
+    const JobRowGeometry g = layout.compute(content, rect, false, {});
+    EXPECT_GT(g.reason.top(), g.error.bottom());
+    EXPECT_LE(g.reason.bottom(), g.height);
+    EXPECT_GT(g.reason.left(), g.error.left()) << "aligned with the summary's text, after its symbol";
+
+    JobRowContent withoutReason = content;
+    withoutReason.errorReason.clear();
+    EXPECT_FALSE(content.sameShape(withoutReason));
+    EXPECT_TRUE(layout.compute(withoutReason, rect, false, {}).reason.isNull());
+    EXPECT_LT(layout.compute(withoutReason, rect, false, {}).height, g.height);
+
+    job->setStatus(DownloadStatus::cancelled);
+    EXPECT_TRUE(JobRowContent::forJob(*job).errorReason.isEmpty()) << "only a failure shows its reason";
 }
 
 struct SubtitleCase

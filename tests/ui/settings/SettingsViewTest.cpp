@@ -4,11 +4,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonValue>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -16,6 +22,8 @@
 #include <functional>
 
 namespace {
+
+using TestSupport::waitUntil;
 
 class SettingsViewTest : public ::testing::Test
 {
@@ -26,6 +34,10 @@ public:
         view->setChoosers({[this](QWidget *, const QString &) { ++chooserCalls; return chosen; },
                            [this](QWidget *, const QString &) { ++chooserCalls; return chosen; }});
         view->setLanguageApplier([this](const QString &language) { applied << language; });
+        view->setRestoreConfirmation([this](QWidget *) {
+            ++restoreQuestions;
+            return confirmRestore;
+        });
         view->resize(800, 900);
         view->show();
     }
@@ -61,6 +73,8 @@ public:
     std::optional<QString> chosen;
     int chooserCalls = 0;
     QStringList applied;
+    int restoreQuestions = 0;
+    bool confirmRestore = true;
 };
 
 // Every control stores its value under its key the moment it changes.
@@ -88,14 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ControlCase{"Language", [](SettingsViewTest &t) { t.pick("settingsLanguagePicker", "traditionalChinese"); },
                     AppSettings::kSelectedAppLanguageKey, QJsonValue("traditionalChinese")},
-        ControlCase{"OutputDirectoryTyped", [](SettingsViewTest &t) { t.type("settingsOutputDirectory", "/no/such/dir"); },
-                    AppSettings::kDefaultOutputDirectoryKey, QJsonValue("/no/such/dir")},
-        ControlCase{"OutputDirectoryChosen",
-                    [](SettingsViewTest &t) {
-                        t.chosen = QStringLiteral("/chosen/folder");
-                        t.find<QPushButton>("chooseOutputDirectoryButton")->click();
-                    },
-                    AppSettings::kDefaultOutputDirectoryKey, QJsonValue("/chosen/folder")},
         ControlCase{"CookieFileTyped", [](SettingsViewTest &t) { t.type("settingsCookieFilePath", "/c.txt"); },
                     AppSettings::kCookieFilePathKey, QJsonValue("/c.txt")},
         ControlCase{"CookieFileChosen",
@@ -124,17 +130,104 @@ INSTANTIATE_TEST_SUITE_P(
                     AppSettings::kShowVerboseLogsKey, QJsonValue(true)}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(SettingsViewTest, TypingStoresEveryIntermediateText)
+// The output folder, typed or chosen, in a scratch folder that holds the
+// file "file" and the folder "there".
+struct OutputFolderCase
 {
+    const char *name;
+    bool chooseIt; // else typed
+    QString folder; // relative to the scratch folder unless it starts with '/' or is not a path at all
+    bool relative;  // `folder` is used as it is
+    bool stored;
+    const char *reason; // a piece of the reason shown; nullptr: none shown
+};
+
+void PrintTo(const OutputFolderCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class SettingsOutputFolderTest : public SettingsViewTest, public ::testing::WithParamInterface<OutputFolderCase>
+{
+};
+
+TEST_P(SettingsOutputFolderTest, IsStoredOnlyWhenDownloadsCanGoThere)
+{
+    const OutputFolderCase &c = GetParam();
+    QTemporaryDir scratch;
+    QFile(scratch.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+    QDir(scratch.path()).mkpath(QStringLiteral("there"));
+    const QString before = app.outputDir();
+    const QString folder = c.relative ? c.folder : scratch.filePath(c.folder);
     open();
-    auto *field = find<QLineEdit>("settingsOutputDirectory");
-    field->clear();
-    QStringList seen;
-    for (const QChar c : QStringLiteral("/ab")) {
-        QTest::keyClick(field, c.toLatin1());
-        seen << stored(AppSettings::kDefaultOutputDirectoryKey).toString();
+    auto *problem = find<QLabel>("outputDirectoryProblem");
+    ASSERT_TRUE(waitUntil([&] { return view->outputFolderChecked(); }));
+    EXPECT_FALSE(problem->isVisible());
+
+    if (c.chooseIt) {
+        chosen = folder;
+        find<QPushButton>("chooseOutputDirectoryButton")->click();
+    } else {
+        type("settingsOutputDirectory", folder.toUtf8().constData());
     }
-    EXPECT_EQ(seen, (QStringList{"/", "/a", "/ab"}));
+    ASSERT_TRUE(waitUntil([&] { return view->outputFolderChecked(); }));
+
+    EXPECT_EQ(find<QLineEdit>("settingsOutputDirectory")->text(), folder);
+    EXPECT_EQ(stored(AppSettings::kDefaultOutputDirectoryKey).toString(), c.stored ? folder : before);
+    EXPECT_EQ(problem->isVisible(), c.reason != nullptr);
+    if (c.reason) {
+        EXPECT_TRUE(problem->text().contains(QString::fromUtf8(c.reason))) << problem->text().toStdString();
+        EXPECT_EQ(problem->textFormat(), Qt::PlainText);
+    }
+    EXPECT_FALSE(QFileInfo::exists(scratch.filePath(QStringLiteral("there/new")))) << "checking creates nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, SettingsOutputFolderTest,
+    ::testing::Values(OutputFolderCase{"typedFolder", false, "there", false, true, nullptr},
+                      OutputFolderCase{"typedNewFolder", false, "there/new", false, true, nullptr},
+                      OutputFolderCase{"typedFile", false, "file", false, false, "is a file"},
+                      OutputFolderCase{"typedBelowAFile", false, "file/new", false, false, "is a file"},
+                      OutputFolderCase{"typedRelative", false, "Videos/new", true, false, "full path"},
+                      OutputFolderCase{"chosenFolder", true, "there", false, true, nullptr},
+                      OutputFolderCase{"chosenFile", true, "file", false, false, "is a file"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(SettingsViewTest, TheOutputFolderShowsItsProblemUntilAUsableOneIsTyped)
+{
+    QTemporaryDir scratch;
+    open();
+    type("settingsOutputDirectory", "relative");
+    ASSERT_TRUE(waitUntil([&] { return view->outputFolderChecked(); }));
+    EXPECT_TRUE(find<QLabel>("outputDirectoryProblem")->isVisible());
+    EXPECT_EQ(stored(AppSettings::kDefaultOutputDirectoryKey).toString(), app.outputDir());
+
+    type("settingsOutputDirectory", scratch.filePath(QStringLiteral("fresh")).toUtf8().constData());
+    ASSERT_TRUE(waitUntil([&] { return view->outputFolderChecked(); }));
+    EXPECT_FALSE(find<QLabel>("outputDirectoryProblem")->isVisible());
+    EXPECT_EQ(stored(AppSettings::kDefaultOutputDirectoryKey).toString(), scratch.filePath(QStringLiteral("fresh")));
+}
+
+TEST_F(SettingsViewTest, AFolderTypedJustBeforeTheScreenGoesIsStillStored)
+{
+    QTemporaryDir scratch;
+    open();
+    type("settingsOutputDirectory", scratch.filePath(QStringLiteral("typed")).toUtf8().constData());
+    view.reset(); // the section is left while typing has barely paused
+    EXPECT_TRUE(waitUntil([&] {
+        return stored(AppSettings::kDefaultOutputDirectoryKey).toString() == scratch.filePath(QStringLiteral("typed"));
+    }));
+}
+
+TEST_F(SettingsViewTest, AStoredFolderThatCannotBeUsedIsShownWithItsProblem)
+{
+    QTemporaryDir scratch;
+    QFile(scratch.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+    app.settings->setDefaultOutputDirectory(scratch.filePath(QStringLiteral("file/sub")));
+    open();
+    ASSERT_TRUE(waitUntil([&] { return view->outputFolderChecked(); }));
+    EXPECT_TRUE(find<QLabel>("outputDirectoryProblem")->isVisible());
+    EXPECT_EQ(stored(AppSettings::kDefaultOutputDirectoryKey).toString(), scratch.filePath(QStringLiteral("file/sub")));
 }
 
 struct ConcurrencyCase
@@ -235,6 +328,7 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     app.state->setLegalAccepted(true);
     open();
     find<QPushButton>("restoreDefaultsButton")->click();
+    EXPECT_EQ(restoreQuestions, 1);
 
     for (const QString &key : {AppSettings::kDefaultOutputDirectoryKey, AppSettings::kDefaultMediaTypeKey,
                                AppSettings::kCookieFilePathKey, AppSettings::kShowVerboseLogsKey,
@@ -251,6 +345,62 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     // The window follows the language that is now in force.
     EXPECT_EQ(applied, QStringList{"system"});
 }
+
+TEST_F(SettingsViewTest, RestoreDefaultsDeclinedChangesNothing)
+{
+    app.settings->setDefaultMediaTypeRaw(QStringLiteral("audio"));
+    app.settings->setMaxConcurrentDownloads(4);
+    open();
+    confirmRestore = false;
+    find<QPushButton>("restoreDefaultsButton")->click();
+    EXPECT_EQ(restoreQuestions, 1);
+    EXPECT_EQ(stored(AppSettings::kDefaultMediaTypeKey), QJsonValue("audio"));
+    EXPECT_EQ(app.settings->maxConcurrentDownloads(), 4);
+    EXPECT_EQ(find<QComboBox>("settingsMediaTypePicker")->currentData().toString(), QStringLiteral("audio"));
+    EXPECT_TRUE(applied.isEmpty());
+}
+
+// The question itself: its texts, and each of its two answers.
+struct RestoreAnswerCase
+{
+    const char *name;
+    bool pressRestore;
+    QJsonValue mediaTypeAfter;
+};
+
+class SettingsRestoreDialogTest : public SettingsViewTest, public ::testing::WithParamInterface<RestoreAnswerCase>
+{
+};
+
+TEST_P(SettingsRestoreDialogTest, AsksWithItsTextsAndDoesWhatIsAnswered)
+{
+    app.settings->setDefaultMediaTypeRaw(QStringLiteral("audio"));
+    open();
+    view->setRestoreConfirmation(SettingsView::askToRestore);
+    QString text;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *box = view->findChild<QMessageBox *>(QStringLiteral("restoreDefaultsConfirm"));
+        if (!box || !box->isVisible())
+            return;
+        answer.stop();
+        text = box->text();
+        if (GetParam().pressRestore)
+            box->findChild<QPushButton *>(QStringLiteral("confirmRestoreDefaultsButton"))->click();
+        else
+            box->button(QMessageBox::Cancel)->click();
+    });
+    answer.start();
+    find<QPushButton>("restoreDefaultsButton")->click();
+    EXPECT_EQ(text, QStringLiteral("Restore every setting to its default value?"));
+    EXPECT_EQ(stored(AppSettings::kDefaultMediaTypeKey), GetParam().mediaTypeAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, SettingsRestoreDialogTest,
+                         ::testing::Values(RestoreAnswerCase{"RestoreDefaults", true, QJsonValue(QJsonValue::Undefined)},
+                                           RestoreAnswerCase{"Cancel", false, QJsonValue("audio")}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(SettingsViewTest, UnknownStoredTextsSelectNoItemAndAnUnknownLanguageShowsSystemDefault)
 {

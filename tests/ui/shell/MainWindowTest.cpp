@@ -115,15 +115,34 @@ TEST_F(MainWindowTest, SettingsCommandSelectsSettings)
     EXPECT_EQ(window->settingsAction()->text(), QStringLiteral("Settings"));
 }
 
-TEST_F(MainWindowTest, SettingsCommandDuringTheNoticeOpensOnSettingsOnceAccepted)
+TEST_F(MainWindowTest, AcceptingTheNoticeOpensOnDownloadsWhateverWasSelectedBehindIt)
 {
     open();
+    EXPECT_FALSE(window->settingsAction()->isEnabled()) << "nothing to show behind the notice";
     pressKey(Qt::Key_Comma, Qt::ControlModifier);
-    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::settings);
-    EXPECT_NE(find("legalGate"), nullptr);
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::downloads);
+    app.state->setSelectedTab(SidebarSelection::diagnostics);
     find<QPushButton>("legalUnderstandButton")->click();
-    EXPECT_TRUE(find<QAbstractButton>("navSettings")->isChecked());
-    EXPECT_NE(find("settingsView"), nullptr);
+    EXPECT_EQ(app.state->selectedTab(), SidebarSelection::downloads);
+    EXPECT_TRUE(find<QAbstractButton>("navDownloads")->isChecked());
+    EXPECT_NE(find<DownloadsView>("downloadsView"), nullptr);
+    EXPECT_TRUE(window->settingsAction()->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheWindowOpensWhereItWasClosedAtTheSizeItHad)
+{
+    app.state->setLegalAccepted(true);
+    open();
+    const QSize defaultSize = window->size();
+    EXPECT_GE(defaultSize.width(), MainWindow::kMainDefaultSize.width());
+    const QRect placed(QPoint(37, 21), QSize(960, 690));
+    window->setGeometry(placed);
+    window->close();
+
+    window.reset();
+    app.relaunch();
+    open();
+    EXPECT_EQ(window->geometry(), placed);
 }
 
 TEST_F(MainWindowTest, SwitchingSectionsMakesTheScreenAfresh)

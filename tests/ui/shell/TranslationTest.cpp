@@ -1,13 +1,19 @@
+#include "engine/FailureSummary.h"
 #include "settings/AppLanguage.h"
 #include "ui/UiTestApp.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
 #include "ui/history/HistoryView.h"
+#include "ui/settings/SettingsView.h"
 #include "ui/shell/LanguageSwitch.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/widgets/OpenFailureMessage.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QDir>
@@ -16,7 +22,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,13 +38,13 @@ namespace {
 // and the fixed labels that are never translated.
 const QStringList kUntranslatable{
     "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
-    "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Verified", "Mismatch",
-    "Enter", "ID"};
+    "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Enter", "ID"};
 
 // Widgets that show data (titles, paths, versions, names), not fixed text.
 const QStringList kDataWidgets{"historyTitle",     "diagnosticsApplicationId", "diagnosticsSystem", "toolName",
                                "toolPath",         "toolVersion",              "aboutToolName",     "aboutToolVersion",
-                               "thumbnailView"};
+                               "thumbnailView",    "historyFailureReason",     "lookInCombo",
+                               "fileNameEdit",     "outputDirectoryProblem"};
 
 bool showsData(const QWidget *widget, const QWidget *root)
 {
@@ -75,10 +84,19 @@ QStringList fixedTexts(const QWidget *widget)
     return texts;
 }
 
+// True when `text`, without the words that stay as they are, still has an English word.
+bool readsAsEnglish(QString text)
+{
+    static const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
+    text.remove(QLatin1Char('&'));
+    for (const QString &word : kUntranslatable)
+        text.remove(word);
+    return text.contains(english);
+}
+
 // Every visible fixed text under `root` that still reads as English.
 QStringList untranslated(const QWidget *root)
 {
-    static const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
     QStringList found;
     QList<const QWidget *> widgets{root};
     for (const QWidget *child : root->findChildren<QWidget *>())
@@ -88,11 +106,8 @@ QStringList untranslated(const QWidget *root)
             continue;
         if (showsData(widget, root))
             continue;
-        for (QString text : fixedTexts(widget)) {
-            text.remove(QLatin1Char('&'));
-            for (const QString &word : kUntranslatable)
-                text.remove(word);
-            if (text.contains(english))
+        for (const QString &text : fixedTexts(widget)) {
+            if (readsAsEnglish(text))
                 found << widget->objectName() + QStringLiteral(": ") + text;
         }
     }
@@ -106,7 +121,8 @@ void expectTranslated(const QWidget *root, const char *where)
     EXPECT_TRUE(found.isEmpty()) << where << ":\n" << found.join(QLatin1Char('\n')).toStdString();
 }
 
-DownloadHistory record(const QString &title, DownloadStatus status, std::optional<QString> path, int minute)
+DownloadHistory record(const QString &title, DownloadStatus status, std::optional<QString> path, int minute,
+                       std::optional<QString> summary = std::nullopt)
 {
     DownloadHistory r;
     r.uuid = QUuid::createUuid();
@@ -118,7 +134,35 @@ DownloadHistory record(const QString &title, DownloadStatus status, std::optiona
     r.finishedAt = r.startedAt.addSecs(60);
     r.finalStatusRaw = DownloadStatuses::rawValue(status);
     r.finalFilePath = path;
+    r.errorSummary = summary;
+    if (summary)
+        r.errorReason = QStringLiteral("HTTP Error 404: Not Found");
     return r;
+}
+
+// Runs `trigger`, which opens a modal dialog and waits for it; the dialog is
+// handed to `inspect` while it shows, then closed.
+void whileModal(const std::function<void()> &trigger, const std::function<void(QWidget *)> &inspect)
+{
+    bool seen = false;
+    QTimer look;
+    look.setInterval(20);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        look.stop();
+        seen = true;
+        QCoreApplication::processEvents();
+        inspect(dialog);
+        if (auto *box = qobject_cast<QDialog *>(dialog))
+            box->reject();
+        else
+            dialog->close();
+    });
+    look.start();
+    trigger();
+    EXPECT_TRUE(seen) << "no dialog showed";
 }
 
 struct LanguageCase
@@ -136,7 +180,10 @@ protected:
         writeScript(resources, QStringLiteral("Tools/ffmpeg"), "echo ffmpeg version 9");
         QFile(files.filePath(QStringLiteral("音乐"))).open(QIODevice::WriteOnly);
         app.history->add(record(QStringLiteral("音乐会"), DownloadStatus::completed, files.filePath(QStringLiteral("音乐")), 1));
-        app.history->add(record(QStringLiteral("失败的直播"), DownloadStatus::failed, std::nullopt, 2));
+        app.history->add(record(QStringLiteral("失败的直播"), DownloadStatus::failed, std::nullopt, 2,
+                                QStringLiteral("A network error occurred.")));
+        app.history->add(record(QStringLiteral("没有文件夹"), DownloadStatus::failed, std::nullopt, 5,
+                                QStringLiteral("Cannot create output directory: /媒体/下载")));
         app.history->add(record(QStringLiteral("旧视频"), DownloadStatus::completed, files.filePath(QStringLiteral("不在")), 3));
         app.history->add(record(QStringLiteral("停止的下载"), DownloadStatus::cancelled, std::nullopt, 4));
     }
@@ -191,6 +238,19 @@ TEST_P(TranslationTest, EveryScreenSpeaksTheLanguage)
 
     show(SidebarSelection::settings);
     expectTranslated(window.get(), "settings");
+    auto *settings = window->findChild<SettingsView *>();
+    ASSERT_NE(settings, nullptr);
+    auto *folder = window->findChild<QLineEdit *>(QStringLiteral("settingsOutputDirectory"));
+    folder->setText(QStringLiteral("相对/路径"));
+    emit folder->textEdited(folder->text());
+    emit folder->editingFinished();
+    ASSERT_TRUE(waitUntil([&] { return settings->outputFolderChecked(); }));
+    const auto *problem = window->findChild<QLabel *>(QStringLiteral("outputDirectoryProblem"));
+    ASSERT_TRUE(problem->isVisible());
+    // The reason names the folder still in use, a path of letters.
+    EXPECT_FALSE(readsAsEnglish(QString(problem->text()).remove(app.settings->defaultOutputDirectory())))
+        << problem->text().toStdString();
+    expectTranslated(window.get(), "settings, an output folder that cannot be used");
 
     show(SidebarSelection::diagnostics);
     auto *diagnostics = window->findChild<DiagnosticsView *>();
@@ -219,6 +279,50 @@ TEST_P(TranslationTest, ChoosingTheLanguageTranslatesTheOpenWindowAtOnce)
     QCoreApplication::processEvents();
     expectTranslated(window.get(), "settings after the switch");
     EXPECT_EQ(picker->currentIndex(), index);
+}
+
+// Qt's own dialogs and the window's questions and messages.
+TEST_P(TranslationTest, DialogsSpeakTheLanguage)
+{
+    app.settings->setSelectedAppLanguage(GetParam().language);
+    LanguageSwitch::apply(app.settings->selectedAppLanguage());
+    QWidget parent;
+    parent.show();
+
+    whileModal([&] { HistoryView::desktopActions().confirmClear(&parent); },
+               [](QWidget *dialog) { expectTranslated(dialog, "clear history confirmation"); });
+    whileModal([&] { SettingsView::askToRestore(&parent); },
+               [](QWidget *dialog) { expectTranslated(dialog, "restore defaults confirmation"); });
+    whileModal([&] { SettingsView::desktopChoosers().directory(&parent, files.path()); },
+               [](QWidget *dialog) {
+                   expectTranslated(dialog, "folder chooser");
+                   // Qt's own texts, which only Qt's translations carry.
+                   const auto *cancel = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel);
+                   EXPECT_NE(cancel->text().remove(QLatin1Char('&')), QStringLiteral("Cancel"));
+               });
+    OpenFailureMessage::reporter(&parent, QStringLiteral("/音乐/视频.mp4"))(OpenOutcome::noHandler);
+    auto *message = parent.findChild<QMessageBox *>(QStringLiteral("openFailureMessage"));
+    ASSERT_NE(message, nullptr);
+    expectTranslated(message, "no application to open a file");
+    message->close();
+}
+
+// What a failed job row and history row say, and the failure notification.
+TEST_P(TranslationTest, FailureTextsSpeakTheLanguage)
+{
+    LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
+    QStringList english{FailureSummary::cancelled(), FailureSummary::toolMissing()};
+    for (const DownloadErrorCategory category : DownloadErrorCategories::all())
+        english << QString::fromLatin1(DownloadErrorCategories::userMessage(category));
+    for (const QString &summary : std::as_const(english)) {
+        const QString shown = FailureSummary::translated(summary);
+        EXPECT_FALSE(readsAsEnglish(shown)) << shown.toStdString();
+    }
+    const QString folder = FailureSummary::translated(FailureSummary::outputFolder(QStringLiteral("/media/gone")));
+    EXPECT_TRUE(folder.endsWith(QStringLiteral("/media/gone"))) << folder.toStdString();
+    EXPECT_FALSE(readsAsEnglish(folder.chopped(QStringLiteral("/media/gone").size()))) << folder.toStdString();
+    EXPECT_EQ(FailureSummary::translated(QStringLiteral("written by an older version")),
+              QStringLiteral("written by an older version"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest,
