@@ -233,7 +233,9 @@ void ToolUpdater::download()
                                                  .arg(folder.absolutePath(), m_staging->errorString()));
 
     const ToolRelease release = *m_release;
-    const auto url = [&](const QString &file) { return ReleaseHost::fileUrl(release.repository, m_tag, file); };
+    const auto url = [repository = release.repository, tag = m_tag](const QString &file) {
+        return ReleaseHost::fileUrl(repository, tag, file);
+    };
     fetch(url(release.asset), m_staging->filePath(release.asset), kMaxAssetBytes, true, [this, release, url] {
         fetch(url(release.digestList), m_staging->filePath(release.digestList), kMaxListBytes, false,
               [this, release, url] {
@@ -438,6 +440,10 @@ void ToolUpdater::end()
         m_result.reason.clear();
     }
     const bool installed = m_result.kind == ToolUpdateResult::Kind::installed;
+    // No step runs any more (each ends before its continuation calls here),
+    // so the work folder goes now, whoever still holds it.
+    if (m_staging)
+        m_staging->remove();
     m_staging.reset();
     if (!installed) {
         // Folders made only for this update go again, deepest first.
