@@ -102,12 +102,20 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.write(data)
 
 
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A client that goes away mid-request (a cancel, a program that ended)
+        # is no fault of the server's.
+        pass
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
     Handler.folder = sys.argv[1]
-    server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    server.daemon_threads = True
+    server = Server(("127.0.0.1", 0), Handler)
     print(server.server_address[1], flush=True)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     # Ends when the parent closes standard input or goes away.
