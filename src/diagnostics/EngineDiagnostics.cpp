@@ -13,8 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <openssl/crypto.h>
-
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -70,13 +68,6 @@ QStringList versionArguments(const QString &toolName)
 
 EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
 {
-    // Runs usually happen on pool threads, which can outlive OpenSSL's own
-    // clean-up at exit; hand back this thread's OpenSSL state (its error
-    // queue) when the run ends so it is never stranded.
-    struct ReleaseOpenSslThreadState {
-        ~ReleaseOpenSslThreadState() { OPENSSL_thread_stop(); }
-    } releaseOpenSslThreadState;
-
     EngineDiagnosticsReport report;
     report.architecture = architecture();
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include <memory>
@@ -52,6 +53,13 @@ QHash<QString, Remembered> remembered;
 
 std::optional<QString> sha256(const QString &path)
 {
+    // Digests are often taken on pool threads, which can outlive OpenSSL's own
+    // clean-up at exit; hand back this thread's OpenSSL state (its error
+    // queue) when done so it is never stranded.
+    struct ReleaseOpenSslThreadState {
+        ~ReleaseOpenSslThreadState() { OPENSSL_thread_stop(); }
+    } releaseOpenSslThreadState;
+
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
