@@ -19,7 +19,7 @@ namespace ToolsCommand {
 
 namespace {
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ToolsCommand", text);
 }
@@ -31,26 +31,26 @@ int list()
     for (const ToolDiagnostic &tool : report.tools) {
         QStringList parts;
         if (!tool.exists) {
-            parts << tr(QT_TRANSLATE_NOOP("ToolsCommand", "missing"));
+            parts << translated(QT_TRANSLATE_NOOP("ToolsCommand", "missing"));
         } else {
             parts << Terminal::plain(tool.version.value_or(QString()));
-            parts << (tool.source == ToolSource::user ? tr(QT_TRANSLATE_NOOP("ToolsCommand", "user tool folder"))
-                                                      : tr(QT_TRANSLATE_NOOP("ToolsCommand", "shipped")));
+            parts << (tool.source == ToolSource::user ? translated(QT_TRANSLATE_NOOP("ToolsCommand", "user tool folder"))
+                                                      : translated(QT_TRANSLATE_NOOP("ToolsCommand", "shipped")));
             if (tool.releaseDate) {
                 const int days = ToolAge::ageInDays(*tool.releaseDate, QDate::currentDate());
                 parts << (ToolAge::isStale(days)
-                              ? tr(QT_TRANSLATE_NOOP("ToolsCommand", "%1 days old, outdated: run 'tarvelle-cli tools update'"))
+                              ? translated(QT_TRANSLATE_NOOP("ToolsCommand", "%1 days old, outdated: run 'tarvelle-cli tools update'"))
                                     .arg(days)
-                              : tr(QT_TRANSLATE_NOOP("ToolsCommand", "%1 days old")).arg(days));
+                              : translated(QT_TRANSLATE_NOOP("ToolsCommand", "%1 days old")).arg(days));
             }
-            parts << (!tool.matchesManifest ? tr(QT_TRANSLATE_NOOP("ToolsCommand", "digest not listed"))
-                      : *tool.matchesManifest ? tr(QT_TRANSLATE_NOOP("ToolsCommand", "digest matches"))
-                                              : tr(QT_TRANSLATE_NOOP("ToolsCommand", "DIGEST MISMATCH")));
+            parts << (!tool.matchesManifest ? translated(QT_TRANSLATE_NOOP("ToolsCommand", "digest not listed"))
+                      : *tool.matchesManifest ? translated(QT_TRANSLATE_NOOP("ToolsCommand", "digest matches"))
+                                              : translated(QT_TRANSLATE_NOOP("ToolsCommand", "DIGEST MISMATCH")));
             parts << Terminal::plain(*tool.path);
         }
         text += tool.name + QStringLiteral(": ") + parts.join(QStringLiteral(", ")) + QLatin1Char('\n');
         if (tool.userCopyIgnored)
-            text += QStringLiteral("  ") + tr(QT_TRANSLATE_NOOP("ToolsCommand", "user copy not used: "))
+            text += QStringLiteral("  ") + translated(QT_TRANSLATE_NOOP("ToolsCommand", "user copy not used: "))
                     + *tool.userCopyIgnored + QLatin1Char('\n');
     }
     Terminal::out(text);
@@ -111,19 +111,19 @@ int rollback()
 {
     const ToolInstaller::RollbackResult result = ToolInstaller::rollback(AppConfiguration::userToolsDirectory());
     if (result.failure) {
-        Terminal::err(tr(QT_TRANSLATE_NOOP("ToolsCommand", "Nothing was rolled back: ")) + *result.failure
+        Terminal::err(translated(QT_TRANSLATE_NOOP("ToolsCommand", "Nothing was rolled back: ")) + *result.failure
                       + QLatin1Char('\n'));
         return ExitCode::failure;
     }
     const auto name = [](const std::optional<QString> &version) {
-        return version ? *version : tr(QT_TRANSLATE_NOOP("ToolsCommand", "the shipped tool"));
+        return version ? *version : translated(QT_TRANSLATE_NOOP("ToolsCommand", "the shipped tool"));
     };
     QString text;
     for (const ToolInstaller::RolledBack &change : result.changes)
-        text += tr(QT_TRANSLATE_NOOP("ToolsCommand", "%1: back from %2 to %3\n"))
+        text += translated(QT_TRANSLATE_NOOP("ToolsCommand", "%1: back from %2 to %3\n"))
                     .arg(change.tool, name(change.from), name(change.to));
     if (result.changes.isEmpty())
-        text = tr(QT_TRANSLATE_NOOP("ToolsCommand", "The tools in use are the same as before.\n"));
+        text = translated(QT_TRANSLATE_NOOP("ToolsCommand", "The tools in use are the same as before.\n"));
     Terminal::out(text);
     return ExitCode::success;
 }

@@ -5,6 +5,7 @@
 #include "settings/AppConfiguration.h"
 #include "tools/FileDigest.h"
 #include "tools/ToolResolver.h"
+#include "tools/UserToolFolder.h"
 #include "updates/DigestList.h"
 #include "updates/PythonRequirement.h"
 #include "updates/ReleaseHost.h"
@@ -138,6 +139,7 @@ void ToolUpdater::start(const QString &tool, ReleaseChannel channel, bool instal
     m_result.channel = channel;
     m_install = install;
     m_tag.clear();
+    m_progress = {0, -1};
     m_staging.reset();
     m_createdFolders.clear();
     QString whyNot;
@@ -153,6 +155,7 @@ void ToolUpdater::start(const QString &tool, ReleaseChannel channel, bool instal
 
 void ToolUpdater::setStep(UpdateStep step)
 {
+    m_step = step;
     emit stepChanged(step);
 }
 
@@ -269,8 +272,12 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
             reply->abort();
         }
     });
-    if (reportProgress)
-        connect(reply, &QNetworkReply::downloadProgress, this, &ToolUpdater::downloadProgress);
+    if (reportProgress) {
+        connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+            m_progress = {received, total};
+            emit downloadProgress(received, total);
+        });
+    }
     connect(reply, &QNetworkReply::finished, this, [this, reply, file, name, tooLarge, writeFailed, then] {
         reply->deleteLater();
         if (m_cancelled->load())
@@ -398,6 +405,11 @@ void ToolUpdater::verifyAndInstall()
                       const std::optional<QString> failure =
                           ToolInstaller::install(setup.userToolsDirectory, verified->program, entry, setup.architecture);
                       verified->installed = !failure;
+                      // Remembered here, so the next job's check of the new
+                      // copy costs a stat on the GUI thread, not a read.
+                      if (verified->installed)
+                          FileDigest::rememberedSha256(
+                              UserToolFolder::fileFor(setup.userToolsDirectory, release.tool, verified->digest));
                       return failure;
                   }});
 

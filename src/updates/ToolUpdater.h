@@ -63,6 +63,10 @@ public:
     // Stops the running check or update; it still ends with finished().
     void cancel();
     bool isRunning() const { return m_running; }
+    // While running: the step under way and the download's last progress
+    // (for a view that comes to an update already going).
+    UpdateStep currentStep() const { return m_step; }
+    std::pair<qint64, qint64> lastProgress() const { return m_progress; }
 
 signals:
     void stepChanged(UpdateStep step);
@@ -91,6 +95,8 @@ private:
     std::shared_ptr<std::atomic_bool> m_cancelled;
     bool m_running = false;
     bool m_install = false;
+    UpdateStep m_step = UpdateStep::findingRelease;
+    std::pair<qint64, qint64> m_progress{0, -1};
     ToolUpdateResult m_result;
     std::optional<ToolRelease> m_release;
     QString m_tag;

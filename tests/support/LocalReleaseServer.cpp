@@ -150,9 +150,11 @@ void LocalReleaseServer::setLatest(const QString &repository, const QString &tag
 
 namespace TestReleases {
 
-QByteArray ytDlpZipapp(const QString &version, const QString &minimumPython)
+QByteArray ytDlpZipapp(const QString &version, const QString &minimumPython, qsizetype paddingBytes)
 {
     QTemporaryDir dir;
+    if (paddingBytes > 0)
+        writeFile(dir.filePath("app/yt_dlp/padding.bin"), QByteArray(paddingBytes, 'x'));
     const QString major = minimumPython.section('.', 0, 0);
     const QString minor = minimumPython.section('.', 1, 1);
     writeFile(dir.filePath("app/yt_dlp/__init__.py"),

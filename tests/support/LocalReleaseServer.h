@@ -70,8 +70,10 @@ namespace TestReleases {
 // error and runs the program named by TARVELLE_TEST_REAL_YTDLP with its
 // arguments. When TARVELLE_TEST_GATE names a file, a download (no -J) first
 // waits for that file, then imports a module from its archive and reports
-// "[test release] late import <version>".
-QByteArray ytDlpZipapp(const QString &version, const QString &minimumPython = QStringLiteral("3.9"));
+// "[test release] late import <version>". `paddingBytes` of filler make it
+// large enough for a slow download to be caught under way.
+QByteArray ytDlpZipapp(const QString &version, const QString &minimumPython = QStringLiteral("3.9"),
+                       qsizetype paddingBytes = 0);
 
 // A zip holding one executable shell script "deno" that prints
 // "deno <version> (stable, release, <target>)".

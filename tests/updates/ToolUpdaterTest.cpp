@@ -312,7 +312,9 @@ TEST(ToolUpdater, ACancelledDownloadChangesNothing)
 {
     UpdaterFixture f;
     REQUIRE_FIXTURE(f);
+    const QByteArray zipapp = TestReleases::ytDlpZipapp("2026.09.01", "3.9", 256 * 1024);
     f.publishYtDlp("2026.09.01");
+    f.server.put(kYtDlp, "2026.09.01", "yt-dlp", zipapp);
     f.server.fault(kYtDlp, "2026.09.01", "yt-dlp", "slow");
     qint64 seen = 0;
     const ToolUpdateResult result = f.run("yt-dlp", true, ReleaseChannel::stable, [&](ToolUpdater &updater) {

@@ -1,8 +1,10 @@
 #include "diagnostics/DiagnosticsPresentation.h"
 #include "settings/AppConfiguration.h"
+#include "settings/AppSettings.h"
 #include "support/TestSupport.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
+#include "updates/ToolUpdater.h"
 #include "ui/widgets/Colors.h"
 
 #include <QClipboard>
@@ -38,7 +40,7 @@ protected:
 
     void open(bool show = true)
     {
-        view = std::make_unique<DiagnosticsView>();
+        view = std::make_unique<DiagnosticsView>(settings, updater);
         view->setDocumentOpener([this](const QString &path) { opened << path; });
         view->resize(900, 700);
         if (show)
@@ -64,6 +66,9 @@ protected:
 
     QTemporaryDir resources;
     AppConfiguration::ScopedResourcesDirectory scope;
+    QTemporaryDir settingsFolder;
+    AppSettings settings{settingsFolder.filePath(QStringLiteral("settings.json"))};
+    ToolUpdater updater;
     std::unique_ptr<DiagnosticsView> view;
     QStringList opened;
 };

@@ -30,12 +30,12 @@ namespace {
 const QStringList kUntranslatable{
     "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
     "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Verified", "Mismatch",
-    "Enter", "ID"};
+    "Enter", "ID", "GitHub", "SHA-256"};
 
 // Widgets that show data (titles, paths, versions, names), not fixed text.
 const QStringList kDataWidgets{"historyTitle",     "diagnosticsApplicationId", "diagnosticsSystem", "toolName",
                                "toolPath",         "toolVersion",              "aboutToolName",     "aboutToolVersion",
-                               "thumbnailView"};
+                               "thumbnailView",    "diagnosticsUserToolsFolder"};
 
 bool showsData(const QWidget *widget, const QWidget *root)
 {
