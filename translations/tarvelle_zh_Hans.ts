@@ -117,12 +117,12 @@
 <context>
     <name>BackgroundUpdateCheck</name>
     <message>
-        <location filename="../src/app/main.cpp" line="54"/>
+        <location filename="../src/app/main.cpp" line="59"/>
         <source>A newer yt-dlp is available</source>
         <translation>有更新的 yt-dlp 可用</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="55"/>
+        <location filename="../src/app/main.cpp" line="60"/>
         <source>yt-dlp %1 can be installed from Diagnostics.</source>
         <translation>可在“诊断”中安装 yt-dlp %1。</translation>
     </message>
@@ -1703,57 +1703,57 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdatePanel</name>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="129"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="130"/>
         <source>Rolling back…</source>
         <translation>正在回退…</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="155"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="157"/>
         <source>Nothing was rolled back: %1</source>
         <translation>未回退任何内容：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="161"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="163"/>
         <source>%1 is back to %2.</source>
         <translation>%1 已恢复为 %2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="161"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="163"/>
         <source>the shipped tool</source>
         <translation>内置工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="162"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="164"/>
         <source>The tools in use are the same as before.</source>
         <translation>正在使用的工具与之前相同。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="184"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="186"/>
         <source>A newer yt-dlp is available: %1.</source>
         <translation>有更新的 yt-dlp 可用：%1。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="191"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="193"/>
         <source>Tool Updates</source>
         <translation>工具更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="192"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="194"/>
         <source>Update yt-dlp</source>
         <translation>更新 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="193"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="195"/>
         <source>Update deno</source>
         <translation>更新 deno</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="194"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="196"/>
         <source>Roll Back Last Update</source>
         <translation>回退上次更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="195"/>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="197"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -1794,77 +1794,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdater</name>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="60"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
         <source>the release server could not be reached (%1).</source>
         <translation>无法连接发布服务器（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="68"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
         <source>%1 answered %2 %3.</source>
         <translation>%1 返回了 %2 %3。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="182"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
         <source>the release server named no release tag.</source>
         <translation>发布服务器未给出发布标签。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="230"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
         <source>could not create %1.</source>
         <translation>无法创建 %1。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="234"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
         <source>could not create a work folder in %1: %2</source>
         <translation>无法在 %1 中创建工作文件夹：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="258"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
         <source>could not create %1: %2</source>
         <translation>无法创建 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="290"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
         <source>%1 could not be downloaded: %2</source>
         <translation>无法下载 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="293"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
         <source>it is larger than any release of it.</source>
         <translation>它比任何发布版本都大。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="302"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
         <source>the transfer broke off (%1).</source>
         <translation>传输中断（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="306"/>
-        <source>the download ended early (%1 of %2 bytes).</source>
-        <translation>下载提前结束（%1 / %2 字节）。</translation>
+        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <source>the release key is missing: the installation has no resources folder.</source>
+        <translation>缺少发布密钥：安装中没有资源文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="350"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
         <source>%1 does not list %2.</source>
         <translation>%1 未列出 %2。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="353"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
         <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
         <translation>下载的 %1 与 %2 中的摘要不符：文件已损坏或被更改。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="381"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
         <source>the new %1 did not answer --version (%2).</source>
         <translation>新的 %1 未响应 --version（%2）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="383"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
         <source>no output</source>
         <translation>无输出</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="388"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
         <source>the new file cannot be read.</source>
         <translation>无法读取新文件。</translation>
     </message>

@@ -259,7 +259,7 @@ TEST(ToolUpdater, EveryFailedStepSaysWhyAndChangesNothing)
          UpdateStep::checkingSignature, "SHA2-256SUMS"},
         {"truncated download",
          [&](UpdaterFixture &f) { f.server.fault(kYtDlp, tag, "yt-dlp", "truncate"); },
-         UpdateStep::downloading, "yt-dlp could not be downloaded"},
+         UpdateStep::downloading, "yt-dlp could not be downloaded: the transfer broke off"},
         {"404", [&](UpdaterFixture &f) { f.server.fault(kYtDlp, tag, "yt-dlp", "404"); }, UpdateStep::downloading,
          "answered 404"},
         {"500", [&](UpdaterFixture &f) { f.server.fault(kYtDlp, tag, "yt-dlp", "500"); }, UpdateStep::downloading,
@@ -289,6 +289,23 @@ TEST(ToolUpdater, EveryFailedStepSaysWhyAndChangesNothing)
         EXPECT_EQ(treeOf(f.scratchTemp()), QStringList()) << c.name;
         EXPECT_EQ(ToolResolver::resolve().tool("yt-dlp").source, ToolSource::shipped) << c.name;
     }
+}
+
+TEST(ToolUpdater, WithoutAnInstallationThereIsNoKeyToTrust)
+{
+    UpdaterFixture f;
+    REQUIRE_FIXTURE(f);
+    f.publishYtDlp("2026.09.01");
+    ToolUpdater::Setup setup = f.setup();
+    setup.resourcesDirectory.reset();
+    ToolUpdater updater(setup);
+    std::optional<ToolUpdateResult> result;
+    QObject::connect(&updater, &ToolUpdater::finished, [&](const ToolUpdateResult &r) { result = r; });
+    updater.update("yt-dlp", ReleaseChannel::stable);
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }, std::chrono::seconds(60)));
+    EXPECT_EQ(result->failedStep, UpdateStep::checkingSignature) << result->message().toStdString();
+    EXPECT_TRUE(result->reason.contains("no resources folder")) << result->reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(f.user.folder()));
 }
 
 TEST(ToolUpdater, APython3TooOldForTheZipappIsRefused)
