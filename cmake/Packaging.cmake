@@ -16,8 +16,14 @@ install(TARGETS tarvelle tarvelle-cli RUNTIME DESTINATION bin)
 # Bootstrapping at install time instead would fetch programs over the network
 # while installing, possibly as root, and ship files no test has seen.
 set(TARVELLE_STAGED_RESOURCES "${CMAKE_BINARY_DIR}/share/tarvelle")
+
+# The keys that sign tool releases (yt-dlp's), for verified tool updates.
+# They are part of the source, so they are staged with the build tree.
+configure_file("${PROJECT_SOURCE_DIR}/resources/keys/yt-dlp-release-key.asc"
+  "${TARVELLE_STAGED_RESOURCES}/keys/yt-dlp-release-key.asc" COPYONLY)
+
 install(CODE "
-  foreach(file manifest.json Tools/yt-dlp Tools/ffmpeg Tools/ffprobe Tools/deno)
+  foreach(file manifest.json Tools/yt-dlp Tools/ffmpeg Tools/ffprobe Tools/deno keys/yt-dlp-release-key.asc)
     if(NOT EXISTS \"${TARVELLE_STAGED_RESOURCES}/\${file}\")
       message(FATAL_ERROR \"${TARVELLE_STAGED_RESOURCES}/\${file} is missing: \"
         \"run scripts/bootstrap-tools.sh ${CMAKE_BINARY_DIR} before installing.\")
@@ -70,15 +76,17 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 #  - the shipped ffmpeg and ffprobe are Debian's builds and need the libav*
 #    libraries and data of the ffmpeg package;
 #  - Qt's own dialogs (the folder chooser, message box buttons) speak the
-#    chosen language only with Qt's translations, which Debian ships apart.
+#    chosen language only with Qt's translations, which Debian ships apart;
+#  - tool updates check yt-dlp's release signature with gpgv.
 set(tarvelle_runtime_packages
-  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n python3 yt-dlp ffmpeg)
+  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n python3 yt-dlp ffmpeg gpgv)
 find_program(DPKG_SHLIBDEPS_PROGRAM dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS_PROGRAM)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   list(APPEND tarvelle_runtime_packages
-    libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libqt6sql6 libssl3)
+    libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libqt6sql6 libqt6concurrent6 libssl3
+    libarchive13)
 endif()
 list(JOIN tarvelle_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # CJK text in the window, and the window on Wayland and its dark preference.

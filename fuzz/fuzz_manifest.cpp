@@ -1,5 +1,5 @@
 // Any manifest file decodes or is refused, and a decoded one answers lookups.
-#include "diagnostics/ToolManifest.h"
+#include "tools/ToolManifest.h"
 
 #include <cstddef>
 #include <cstdint>

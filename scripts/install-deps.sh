@@ -8,10 +8,10 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   # Qt 6 (the SQLite driver must be named with --no-install-recommends)
   qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
-  # in-process SHA-256
-  libssl-dev
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb
+  # in-process SHA-256; unpacking tool updates; checking their signatures
+  libssl-dev libarchive-dev gpgv
+  # tests and benchmarks (gnupg signs the test releases of the updater tests)
+  googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb gnupg
   # xvfb-run needs xauth (only recommended by xvfb)
   xauth
   # fuzzing: clang with libFuzzer and the sanitizer runtimes

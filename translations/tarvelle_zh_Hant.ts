@@ -4,42 +4,52 @@
 <context>
     <name>AboutView</name>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="118"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="120"/>
         <source>Run diagnostics to display tool versions.</source>
         <translation>執行診斷以顯示工具版本。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="147"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="154"/>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="156"/>
+        <source>Update %1</source>
+        <translation>更新 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="168"/>
         <source>About Tarvelle</source>
         <translation>關於 Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="148"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="169"/>
         <source>Version %1 (Build %2)</source>
         <translation>版本 %1（組建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="149"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="170"/>
         <source>Bundled tools</source>
         <translation>內建工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="150"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="171"/>
         <source>Third-Party Notices</source>
         <translation>第三方聲明</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="151"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="172"/>
         <source>Legal</source>
         <translation>法律資訊</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="152"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="173"/>
         <source>Open-Source Licenses</source>
         <translation>開放原始碼授權</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/AboutView.cpp" line="153"/>
+        <location filename="../src/ui/diagnostics/AboutView.cpp" line="174"/>
         <source>This application does not bypass DRM. Download only media you own, are authorized to use, or are legally permitted to save.</source>
         <translation>本應用程式不會規避 DRM。請僅下載您擁有、獲授權使用或依法允許保存的媒體。</translation>
     </message>
@@ -102,6 +112,19 @@
         <location filename="../src/engine/DownloadOptions.cpp" line="51"/>
         <source>Best Audio</source>
         <translation>最佳音質</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundUpdateCheck</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="62"/>
+        <source>A newer yt-dlp is available</source>
+        <translation>有更新的 yt-dlp 可用</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="63"/>
+        <source>yt-dlp %1 can be installed from Diagnostics.</source>
+        <translation>可在「診斷」中安裝 yt-dlp %1。</translation>
     </message>
 </context>
 <context>
@@ -341,32 +364,57 @@
         <translation>diagnostics 不接受參數：%1</translation>
     </message>
     <message>
+        <location filename="../src/cli/CliArguments.cpp" line="176"/>
+        <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
+        <translation>檢查簽章與摘要後，將 yt-dlp（或 deno）的最新版本安裝到您自己的工具資料夾。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
+        <source>only tell whether a newer release exists</source>
+        <translation>只告知是否有更新的版本</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="181"/>
+        <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
+        <translation>yt-dlp 的發佈管道（未指定時使用已儲存的管道）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="188"/>
+        <source>stable or nightly</source>
+        <translation>stable 或 nightly</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="194"/>
+        <source>tools update takes one tool: %1</source>
+        <translation>tools update 只接受一個工具：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="197"/>
+        <source>Only yt-dlp and deno can be updated, not %1</source>
+        <translation>只能更新 yt-dlp 與 deno，不能更新 %1</translation>
+    </message>
+    <message>
         <location filename="../src/cli/CliArguments.cpp" line="201"/>
-        <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
-        <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
+        <source>--channel applies to yt-dlp only</source>
+        <translation>--channel 僅適用於 yt-dlp</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="212"/>
+        <source>Return to the tools in use before the last update.</source>
+        <translation>回復到上次更新之前使用的工具。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="213"/>
+        <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
+        <translation>列出正在使用的工具：各自的來源、版本、yt-dlp 的時長以及摘要是否一致。</translation>
     </message>
     <message>
         <location filename="../src/cli/CliArguments.cpp" line="219"/>
-        <source>No command given</source>
-        <translation>未指定指令</translation>
+        <source>Unknown tools command: %1</source>
+        <translation>未知的 tools 指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="236"/>
-        <source>--version takes no arguments: %1</source>
-        <translation>--version 不接受引數：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliArguments.cpp" line="238"/>
-        <source>Unknown option: %1</source>
-        <translation>未知選項：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliArguments.cpp" line="239"/>
-        <source>Unknown command: %1</source>
-        <translation>未知指令：%1</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="228"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -387,6 +435,13 @@ Commands:
       List finished downloads, newest first.
   diagnostics
       Check the shipped tools and print the report.
+  tools
+      List the tools in use, with their source, version and age.
+  tools update [--check] [--channel stable|nightly] [yt-dlp|deno]
+      Install the latest verified release into your own tool folder;
+      --check only tells whether there is one.
+  tools rollback
+      Return to the tools in use before the last update.
 
 Options:
   --help, -h   show this text
@@ -414,6 +469,13 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
       列出已結束的下載，最新的在前。
   diagnostics
       檢查隨附的工具並輸出報告。
+  tools
+      列出正在使用的工具及其來源、版本與時長。
+  tools update [--check] [--channel stable|nightly] [yt-dlp|deno]
+      將經過驗證的最新版本安裝到您自己的工具資料夾；
+      --check 只告知是否有新版本。
+  tools rollback
+      回復到上次更新之前使用的工具。
 
 選項：
   --help, -h   顯示此說明
@@ -423,7 +485,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="34"/>
+        <location filename="../src/cli/CliArguments.cpp" line="261"/>
+        <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
+        <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="280"/>
+        <source>No command given</source>
+        <translation>未指定指令</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="297"/>
+        <source>--version takes no arguments: %1</source>
+        <translation>--version 不接受引數：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="299"/>
+        <source>Unknown option: %1</source>
+        <translation>未知選項：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="300"/>
+        <source>Unknown command: %1</source>
+        <translation>未知指令：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/main.cpp" line="35"/>
         <source>Try &apos;tarvelle-cli --help&apos;.</source>
         <translation>請嘗試 &apos;tarvelle-cli --help&apos;。</translation>
     </message>
@@ -461,32 +548,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DiagnosticStatus</name>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="10"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="12"/>
         <source>Missing</source>
         <translation>缺少</translation>
     </message>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="16"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="18"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="21"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="23"/>
         <source>Available</source>
         <translation>可用</translation>
     </message>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="25"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="27"/>
         <source>Not executable</source>
         <translation>無法執行</translation>
     </message>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="34"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="36"/>
         <source>Verified</source>
         <translation>已驗證</translation>
     </message>
     <message>
-        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="35"/>
+        <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="37"/>
         <source>Mismatch</source>
         <translation>不符</translation>
     </message>
@@ -494,107 +581,112 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DiagnosticsView</name>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="211"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="228"/>
         <source>Application</source>
         <translation>應用程式</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="218"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="235"/>
         <source>Architecture: %1</source>
         <translation>架構：%1</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="223"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="240"/>
         <source>All tools present</source>
         <translation>所有工具皆已就緒</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="227"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="244"/>
         <source>Tools missing</source>
         <translation>缺少工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="231"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="248"/>
         <source>Manifest</source>
         <translation>清單</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="249"/>
         <source>Present</source>
         <translation>存在</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="232"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="249"/>
         <source>Missing</source>
         <translation>缺少</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="233"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="250"/>
         <source>Version</source>
         <translation>版本</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="234"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="251"/>
         <source>%1 (Build %2)</source>
         <translation>%1（組建 %2）</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="236"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="253"/>
         <source>Application ID</source>
         <translation>應用程式 ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="237"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="254"/>
         <source>System</source>
         <translation>系統</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="245"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="262"/>
         <source>Some required tools are missing. Run scripts/bootstrap-tools.sh and rebuild the app.</source>
         <translation>缺少部分必要的工具。請執行 scripts/bootstrap-tools.sh 並重新建置應用程式。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="256"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="273"/>
         <source>Bundled Tools</source>
         <translation>內建工具</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="268"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="288"/>
         <source>Bundled copies ship inside the app and are used in preference to anything on the system PATH.</source>
         <translation>內建副本隨應用程式一併提供，並優先於系統 PATH 中的任何程式使用。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="281"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="295"/>
+        <source>Updates go to your own tool folder and are used only while their SHA-256 matches; otherwise the bundled copy runs.</source>
+        <translation>更新會安裝到您自己的工具資料夾，且僅在其 SHA-256 一致時使用；否則執行內建的副本。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="313"/>
         <source>Diagnostics</source>
         <translation>診斷</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="282"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="314"/>
         <source>Bundled tools and runtime information used by the download engine.</source>
         <translation>下載引擎使用的內建工具與執行環境資訊。</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="283"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="315"/>
         <source>About</source>
         <translation>關於</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="284"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="316"/>
         <source>Run Diagnostics</source>
         <translation>執行診斷</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="285"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="317"/>
         <source>Copy</source>
         <translation>複製</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="287"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="319"/>
         <source>Running diagnostics…</source>
         <translation>正在執行診斷…</translation>
     </message>
     <message>
-        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="288"/>
+        <location filename="../src/ui/diagnostics/DiagnosticsView.cpp" line="320"/>
         <source>No diagnostics yet</source>
         <translation>尚無診斷結果</translation>
     </message>
@@ -822,37 +914,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryRow</name>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="198"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="217"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="195"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="214"/>
         <source>Open</source>
         <translation>開啟</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="199"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="218"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="196"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="215"/>
         <source>Reveal</source>
         <translation>顯示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="202"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="220"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="199"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="217"/>
         <source>Retry</source>
         <translation>重試</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="203"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="221"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="218"/>
         <source>Copy Link</source>
         <translation>複製連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="219"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="216"/>
         <source>File missing</source>
         <translation>檔案已遺失</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="205"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="222"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="202"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="219"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -1254,178 +1346,227 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>PythonRequirement</name>
+    <message>
+        <location filename="../src/updates/PythonRequirement.cpp" line="68"/>
+        <source>The new file cannot be read.</source>
+        <translation>無法讀取新檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/PythonRequirement.cpp" line="72"/>
+        <source>The new file is not a Python program (no &quot;#!&quot; line).</source>
+        <translation>新檔案不是 Python 程式（沒有「#!」行）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/PythonRequirement.cpp" line="75"/>
+        <source>%1 does not run here, and the new file needs it.</source>
+        <translation>%1 無法在此執行，而新檔案需要它。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/PythonRequirement.cpp" line="81"/>
+        <source>The new version needs Python %1 or newer, and %2 here is Python %3.</source>
+        <translation>新版本需要 Python %1 或更新版本，而此處的 %2 是 Python %3。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
         <source>Restore every setting to its default value?</source>
         <translation>要將所有設定還原為預設值嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="139"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="140"/>
         <source>The language, the output folder, the cookies file and every download default go back to how they were at first. The download history is kept.</source>
         <translation>語言、輸出資料夾、Cookie 檔案和所有下載預設值都會還原為最初的狀態。下載紀錄會保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="407"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <source>Nightly builds</source>
+        <translation>每夜建置版</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <source>Stable releases</source>
+        <translation>穩定版</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="437"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>請輸入資料夾的完整路徑，以 / 開頭。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="410"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="440"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>「%1」是檔案，不是資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="413"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="443"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>無法儲存到此處：「%1」無法寫入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="416"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="446"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用資料夾「%1」。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="456"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="457"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
         <source>Authentication</source>
         <translation>身分驗證</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="458"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="459"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
         <source>Behavior</source>
         <translation>行為</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="460"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下載會儲存到此資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="462"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>選用：供需要登入的網站使用的 Netscape 格式 cookies.txt。Cookie 內容只保留在所選檔案中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="463"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>預設值會套用到新的下載。同時下載數範圍 1–4，預設 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="464"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>開啟「保留失敗的工作」後，下載失敗的項目會保留在列表中，方便查看錯誤。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="465"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
         <source>Restores every setting above to its default value.</source>
         <translation>將以上所有設定還原為預設值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="467"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="468"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="469"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="470"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
         <source>Default output directory</source>
         <translation>預設輸出目錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="471"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="474"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="501"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
         <source>Choose…</source>
         <translation>選擇…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="472"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="473"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
         <source>Cookies file</source>
         <translation>Cookie 檔案</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="477"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="478"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
         <source>Media type</source>
         <translation>媒體類型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="479"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="480"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
         <source>Video quality</source>
         <translation>影片畫質</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="481"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="482"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="511"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
         <source>Audio format</source>
         <translation>音訊格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="483"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="484"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="485"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
         <source>Subtitle language</source>
         <translation>字幕語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
         <source>Decrease simultaneous downloads</source>
         <translation>減少同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
         <source>Notify on download completion</source>
         <translation>下載完成時通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失敗的工作</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="496"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
         <source>Show verbose logs in job details</source>
         <translation>在工作詳細資料中顯示詳細紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="141"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
+        <source>Check for tool updates</source>
+        <translation>檢查工具更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
+        <source>Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you.</source>
+        <translation>每週向 GitHub 查詢一次是否有更新的 yt-dlp，並告知您。未經您同意不會安裝任何內容。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
+        <source>yt-dlp updates</source>
+        <translation>yt-dlp 更新管道</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
         <source>Restore Defaults</source>
         <translation>還原預設值</translation>
     </message>
@@ -1482,6 +1623,54 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>SignatureCheck</name>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="36"/>
+        <source>The release key %1 is missing from the installation.</source>
+        <translation>安裝中缺少發佈金鑰 %1。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="39"/>
+        <source>The release key %1 is damaged.</source>
+        <translation>發佈金鑰 %1 已損毀。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="46"/>
+        <source>Could not prepare the key for gpgv in %1.</source>
+        <translation>無法在 %1 中為 gpgv 準備金鑰。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="51"/>
+        <source>gpgv is not installed (Debian package gpgv), so no signature can be checked.</source>
+        <translation>未安裝 gpgv（Debian 套件 gpgv），因此無法檢查簽章。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="58"/>
+        <source>gpgv did not run to its end.</source>
+        <translation>gpgv 未能執行完成。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="64"/>
+        <source>The signature does not match %1: the file was altered.</source>
+        <translation>簽章與 %1 不符：該檔案已被更改。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="66"/>
+        <source>%1 is not signed by the release key.</source>
+        <translation>%1 不是由發佈金鑰簽署的。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="68"/>
+        <source>%1 holds no signature.</source>
+        <translation>%1 不包含簽章。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/SignatureCheck.cpp" line="70"/>
+        <source>gpgv did not accept the signature (%1).</source>
+        <translation>gpgv 未接受該簽章（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>SubtitleMode</name>
     <message>
         <location filename="../src/engine/DownloadOptions.cpp" line="56"/>
@@ -1502,9 +1691,432 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolDiagnosticRow</name>
     <message>
-        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="62"/>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="66"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="82"/>
+        <source>Your copy is not used: %1</source>
+        <translation>未使用您的副本：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="107"/>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolDiagnosticRow.cpp" line="109"/>
+        <source>Update %1</source>
+        <translation>更新 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ToolFreshness</name>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolFreshness.cpp" line="11"/>
+        <source>Your tool folder</source>
+        <translation>您的工具資料夾</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolFreshness.cpp" line="12"/>
+        <source>Shipped</source>
+        <translation>內建</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolFreshness.cpp" line="21"/>
+        <source>%1 days old: update recommended</source>
+        <translation>已發佈 %1 天：建議更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolFreshness.cpp" line="23"/>
+        <source>%1 days old</source>
+        <translation>已發佈 %1 天</translation>
+    </message>
+</context>
+<context>
+    <name>ToolInstaller</name>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="32"/>
+        <source>Could not write %1: %2</source>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="88"/>
+        <source>The digest %1 is not valid.</source>
+        <translation>摘要 %1 無效。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="91"/>
+        <location filename="../src/updates/ToolInstaller.cpp" line="143"/>
+        <source>Another program is changing the tool folder right now.</source>
+        <translation>另一個程式正在變更工具資料夾。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="98"/>
+        <source>Could not create %1.</source>
+        <translation>無法建立 %1。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="101"/>
+        <source>Could not move the new file into %1.</source>
+        <translation>無法將新檔案移入 %1。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="138"/>
+        <location filename="../src/updates/ToolInstaller.cpp" line="150"/>
+        <source>There is no earlier state to return to.</source>
+        <translation>沒有可以回復的先前狀態。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="154"/>
+        <source>The earlier state (%1) cannot be read.</source>
+        <translation>無法讀取先前的狀態（%1）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="161"/>
+        <source>The earlier copy of %1 is missing or was changed, so it cannot be restored.</source>
+        <translation>%1 的先前副本遺失或已被更改，因此無法回復。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolInstaller.cpp" line="170"/>
+        <source>Could not replace %1.</source>
+        <translation>無法取代 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolRelease</name>
+    <message>
+        <location filename="../src/updates/ToolRelease.cpp" line="29"/>
+        <source>deno publishes no Linux build for %1.</source>
+        <translation>deno 沒有為 %1 發佈 Linux 版本。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolRelease.cpp" line="43"/>
+        <source>Only yt-dlp and deno can be updated.</source>
+        <translation>只能更新 yt-dlp 與 deno。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolResolver</name>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="42"/>
+        <source>The user tool folder&apos;s manifest.json cannot be read.</source>
+        <translation>無法讀取使用者工具資料夾的 manifest.json。</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="48"/>
+        <source>Only yt-dlp and deno can come from the user tool folder.</source>
+        <translation>只有 yt-dlp 與 deno 可以來自使用者工具資料夾。</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="51"/>
+        <source>Its entry in the user tool folder&apos;s manifest has no valid SHA-256.</source>
+        <translation>它在使用者工具資料夾清單中的項目沒有有效的 SHA-256。</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="55"/>
+        <source>Its file in the user tool folder is missing or not executable.</source>
+        <translation>它在使用者工具資料夾中的檔案遺失或無法執行。</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="59"/>
+        <source>Its file in the user tool folder cannot be read.</source>
+        <translation>無法讀取它在使用者工具資料夾中的檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/ToolResolver.cpp" line="61"/>
+        <source>Its file in the user tool folder was changed after it was installed (SHA-256 mismatch).</source>
+        <translation>它在使用者工具資料夾中的檔案在安裝後被更改（SHA-256 不一致）。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdatePanel</name>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="130"/>
+        <source>Rolling back…</source>
+        <translation>正在回復…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="157"/>
+        <source>Nothing was rolled back: %1</source>
+        <translation>未回復任何內容：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="163"/>
+        <source>%1 is back to %2.</source>
+        <translation>%1 已回復為 %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="163"/>
+        <source>the shipped tool</source>
+        <translation>內建工具</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="164"/>
+        <source>The tools in use are the same as before.</source>
+        <translation>正在使用的工具與之前相同。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="186"/>
+        <source>A newer yt-dlp is available: %1.</source>
+        <translation>有更新的 yt-dlp 可用：%1。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="193"/>
+        <source>Tool Updates</source>
+        <translation>工具更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="194"/>
+        <source>Update yt-dlp</source>
+        <translation>更新 yt-dlp</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="195"/>
+        <source>Update deno</source>
+        <translation>更新 deno</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="196"/>
+        <source>Roll Back Last Update</source>
+        <translation>回復上次更新</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/diagnostics/ToolUpdatePanel.cpp" line="197"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdateResult</name>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="14"/>
+        <source>an unknown version</source>
+        <translation>未知版本</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="24"/>
+        <source>%1 %2 is up to date (latest %3 release: %4).</source>
+        <translation>%1 %2 已是最新（最新的 %3 版本：%4）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="27"/>
+        <source>A newer %1 is available: %2 (in use: %3).</source>
+        <translation>有更新的 %1 可用：%2（正在使用：%3）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="30"/>
+        <source>%1 %2 is verified and installed in your tool folder; new jobs use it.</source>
+        <translation>%1 %2 已驗證並安裝到您的工具資料夾；新任務將使用它。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="34"/>
+        <source>Updating %1 failed while %2: %3 Nothing was changed.</source>
+        <translation>更新 %1 時在「%2」步驟失敗：%3 未作任何變更。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdateResult.cpp" line="37"/>
+        <source>Updating %1 was cancelled. Nothing was changed.</source>
+        <translation>已取消更新 %1。未作任何變更。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolUpdater</name>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
+        <source>the release server could not be reached (%1).</source>
+        <translation>無法連線發佈伺服器（%1）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
+        <source>%1 answered %2 %3.</source>
+        <translation>%1 回應了 %2 %3。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
+        <source>the release server named no release tag.</source>
+        <translation>發佈伺服器未提供發佈標籤。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
+        <source>could not create %1.</source>
+        <translation>無法建立 %1。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
+        <source>could not create a work folder in %1: %2</source>
+        <translation>無法在 %1 中建立工作資料夾：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
+        <source>could not create %1: %2</source>
+        <translation>無法建立 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
+        <source>%1 could not be downloaded: %2</source>
+        <translation>無法下載 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
+        <source>it is larger than any release of it.</source>
+        <translation>它比任何發佈版本都大。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
+        <source>the transfer broke off (%1).</source>
+        <translation>傳輸中斷（%1）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <source>the release key is missing: the installation has no resources folder.</source>
+        <translation>缺少發佈金鑰：安裝中沒有資源資料夾。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
+        <source>%1 does not list %2.</source>
+        <translation>%1 未列出 %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
+        <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
+        <translation>下載的 %1 與 %2 中的摘要不符：檔案已損毀或被更改。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
+        <source>the new %1 did not answer --version (%2).</source>
+        <translation>新的 %1 未回應 --version（%2）。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
+        <source>no output</source>
+        <translation>無輸出</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
+        <source>the new file cannot be read.</source>
+        <translation>無法讀取新檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolsCommand</name>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="34"/>
+        <source>missing</source>
+        <translation>遺失</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="37"/>
+        <source>user tool folder</source>
+        <translation>使用者工具資料夾</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="38"/>
+        <source>shipped</source>
+        <translation>內建</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="42"/>
+        <source>%1 days old, outdated: run &apos;tarvelle-cli tools update&apos;</source>
+        <translation>已發佈 %1 天，已過時：請執行 &apos;tarvelle-cli tools update&apos;</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="44"/>
+        <source>%1 days old</source>
+        <translation>已發佈 %1 天</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="46"/>
+        <source>digest not listed</source>
+        <translation>未列出摘要</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="47"/>
+        <source>digest matches</source>
+        <translation>摘要一致</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="48"/>
+        <source>DIGEST MISMATCH</source>
+        <translation>摘要不一致</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="53"/>
+        <source>user copy not used: </source>
+        <translation>未使用使用者副本：</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="114"/>
+        <source>Nothing was rolled back: </source>
+        <translation>未回復任何內容：</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="119"/>
+        <source>the shipped tool</source>
+        <translation>內建工具</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="123"/>
+        <source>%1: back from %2 to %3
+</source>
+        <translation>%1：已從 %2 回復為 %3
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/ToolsCommand.cpp" line="126"/>
+        <source>The tools in use are the same as before.
+</source>
+        <translation>正在使用的工具與之前相同。
+</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateStep</name>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="11"/>
+        <source>Finding the latest release</source>
+        <translation>正在尋找最新版本</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="13"/>
+        <source>Comparing versions</source>
+        <translation>正在比較版本</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="15"/>
+        <source>Downloading</source>
+        <translation>正在下載</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="17"/>
+        <source>Checking the signature</source>
+        <translation>正在檢查簽章</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="19"/>
+        <source>Checking the digest</source>
+        <translation>正在檢查摘要</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="21"/>
+        <source>Unpacking</source>
+        <translation>正在解壓縮</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="23"/>
+        <source>Checking python3</source>
+        <translation>正在檢查 python3</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="25"/>
+        <source>Trying the new file</source>
+        <translation>正在試執行新檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/UpdateStep.cpp" line="27"/>
+        <source>Installing</source>
+        <translation>正在安裝</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +2125,50 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/DownloadOptions.cpp" line="45"/>
         <source>Best Quality</source>
         <translation>最佳畫質</translation>
+    </message>
+</context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="29"/>
+        <source>libarchive could not start.</source>
+        <translation>libarchive 無法啟動。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="34"/>
+        <source>The file is not a zip archive: %1</source>
+        <translation>該檔案不是 zip 壓縮檔：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="40"/>
+        <source>The archive holds no file named %1.</source>
+        <translation>壓縮檔中沒有名為 %1 的檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="42"/>
+        <source>The archive is damaged: %1</source>
+        <translation>壓縮檔已損毀：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="51"/>
+        <location filename="../src/updates/ZipArchive.cpp" line="63"/>
+        <source>%1 in the archive is larger than expected.</source>
+        <translation>壓縮檔中的 %1 超出預期大小。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="59"/>
+        <source>%1 in the archive is damaged: %2</source>
+        <translation>壓縮檔中的 %1 已損毀：%2</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="66"/>
+        <source>Could not write %1 out of the archive.</source>
+        <translation>無法從壓縮檔中寫出 %1。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ZipArchive.cpp" line="89"/>
+        <source>Could not create %1: %2</source>
+        <translation>無法建立 %1：%2</translation>
     </message>
 </context>
 </TS>

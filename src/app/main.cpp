@@ -9,13 +9,16 @@
 #include "services/NotificationService.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
+#include "tools/ToolResolver.h"
 #include "ui/shell/Language.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ShutdownController.h"
 #include "ui/widgets/ContrastStyle.h"
 #include "ui/widgets/ThumbnailLoader.h"
+#include "updates/BackgroundUpdateCheck.h"
 
 #include <QApplication>
+#include <QThreadPool>
 
 int main(int argc, char **argv)
 {
@@ -47,5 +50,19 @@ int main(int argc, char **argv)
         QApplication::quit();
     });
     window.show();
+    // The first check of a user copy of yt-dlp or deno reads the whole file;
+    // done now, off the GUI thread, the first job's check costs a stat.
+    QThreadPool::globalInstance()->start([] { ToolResolver::resolve(); });
+
+    // Later, in the background: whether a newer yt-dlp exists (when the
+    // setting asks and a week has passed). It only tells; Diagnostics installs.
+    BackgroundUpdateCheck updateCheck(settings, ToolUpdater::currentSetup());
+    QObject::connect(&updateCheck, &BackgroundUpdateCheck::newerYtDlpFound, &application, [](const QString &version) {
+        NotificationService::shared().notify(
+            QCoreApplication::translate("BackgroundUpdateCheck", "A newer yt-dlp is available"),
+            QCoreApplication::translate("BackgroundUpdateCheck", "yt-dlp %1 can be installed from Diagnostics.")
+                .arg(version));
+    });
+    updateCheck.start();
     return QApplication::exec();
 }

@@ -169,6 +169,59 @@ CliParseResult parseDiagnostics(const QStringList &arguments)
     return CliParseResult{DiagnosticsRequest{}, {}};
 }
 
+CliParseResult parseToolsUpdate(const QStringList &arguments)
+{
+    CommandOptions options(
+        QStringLiteral("tools update"), QStringLiteral("tools update [--check] [--channel stable|nightly] [yt-dlp|deno]"),
+        CliText::tr("Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its "
+                    "signature and digest."),
+        {
+            flag(QStringLiteral("check"), CliText::tr("only tell whether a newer release exists")),
+            valued(QStringLiteral("channel"), QStringLiteral("stable|nightly"),
+                   CliText::tr("yt-dlp's release stream (the saved one when not given)")),
+        });
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
+        return *early;
+    ToolsRequest request;
+    request.action = ToolsRequest::Action::update;
+    request.checkOnly = options.isSet(QStringLiteral("check"));
+    const QString error = readValue<ReleaseChannel>(options, QStringLiteral("channel"), CliText::tr("stable or nightly"),
+                                                    ReleaseChannels::fromRaw, request.channel);
+    if (!error.isEmpty())
+        return failure(error);
+    const QStringList tools = options.positionalArguments();
+    if (tools.size() > 1)
+        return failure(CliText::tr("tools update takes one tool: %1").arg(tools.at(1)));
+    if (!tools.isEmpty()) {
+        if (tools.first() != QLatin1String("yt-dlp") && tools.first() != QLatin1String("deno"))
+            return failure(CliText::tr("Only yt-dlp and deno can be updated, not %1").arg(tools.first()));
+        request.tool = tools.first();
+    }
+    if (request.channel && request.tool != QLatin1String("yt-dlp"))
+        return failure(CliText::tr("--channel applies to yt-dlp only"));
+    return CliParseResult{request, {}};
+}
+
+CliParseResult parseTools(const QStringList &arguments)
+{
+    if (arguments.value(0) == QLatin1String("update"))
+        return parseToolsUpdate(arguments.mid(1));
+    const bool rollback = arguments.value(0) == QLatin1String("rollback");
+    CommandOptions options(rollback ? QStringLiteral("tools rollback") : QStringLiteral("tools"),
+                           rollback ? QStringLiteral("tools rollback") : QStringLiteral("tools [update|rollback]"),
+                           rollback ? CliText::tr("Return to the tools in use before the last update.")
+                                    : CliText::tr("List the tools in use: where each comes from, its version, "
+                                                  "yt-dlp's age and whether its digest matches."),
+                           {});
+    if (std::optional<CliParseResult> early = helpOrRefusal(options, rollback ? arguments.mid(1) : arguments))
+        return *early;
+    if (!options.positionalArguments().isEmpty())
+        return failure(CliText::tr("Unknown tools command: %1").arg(options.positionalArguments().first()));
+    ToolsRequest request;
+    request.action = rollback ? ToolsRequest::Action::rollback : ToolsRequest::Action::list;
+    return CliParseResult{request, {}};
+}
+
 // The text of --help without a command: every command in brief.
 QString usage()
 {
@@ -192,6 +245,13 @@ QString usage()
                        "      List finished downloads, newest first.\n"
                        "  diagnostics\n"
                        "      Check the shipped tools and print the report.\n"
+                       "  tools\n"
+                       "      List the tools in use, with their source, version and age.\n"
+                       "  tools update [--check] [--channel stable|nightly] [yt-dlp|deno]\n"
+                       "      Install the latest verified release into your own tool folder;\n"
+                       "      --check only tells whether there is one.\n"
+                       "  tools rollback\n"
+                       "      Return to the tools in use before the last update.\n"
                        "\n"
                        "Options:\n"
                        "  --help, -h   show this text\n"
@@ -207,6 +267,7 @@ const QList<std::pair<QString, CliParseResult (*)(const QStringList &)>> command
     {QStringLiteral("download"), parseDownload},
     {QStringLiteral("history"), parseHistory},
     {QStringLiteral("diagnostics"), parseDiagnostics},
+    {QStringLiteral("tools"), parseTools},
 };
 
 } // namespace

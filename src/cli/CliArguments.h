@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DownloadOptions.h"
+#include "tools/ReleaseChannel.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,8 +51,19 @@ struct DiagnosticsRequest
 {
 };
 
-using CliCommand =
-    std::variant<HelpRequest, VersionRequest, AnalyzeRequest, DownloadRequest, HistoryRequest, DiagnosticsRequest>;
+// "tools": list the tools in use; "tools update": check for or install a
+// newer release of one tool; "tools rollback": undo the last update.
+struct ToolsRequest
+{
+    enum class Action { list, update, rollback };
+    Action action = Action::list;
+    bool checkOnly = false;
+    std::optional<ReleaseChannel> channel; // absent: the saved channel
+    QString tool = QStringLiteral("yt-dlp");
+};
+
+using CliCommand = std::variant<HelpRequest, VersionRequest, AnalyzeRequest, DownloadRequest, HistoryRequest,
+                                DiagnosticsRequest, ToolsRequest>;
 
 // The command line read into one command, or the reason it cannot be.
 struct CliParseResult

@@ -5,6 +5,7 @@
 #include "cli/ExitCode.h"
 #include "cli/HistoryCommand.h"
 #include "cli/Terminal.h"
+#include "cli/ToolsCommand.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
                 return HistoryCommand::run(request, history);
             },
             [](const DiagnosticsRequest &) { return DiagnosticsCommand::run(); },
+            [](const ToolsRequest &request) { return ToolsCommand::run(request, AppSettings::shared()); },
         },
         *parsed.command);
 }

@@ -1,5 +1,7 @@
 #include "diagnostics/DiagnosticsPresentation.h"
 
+#include "tools/ToolAge.h"
+
 #include <QtGlobal>
 
 namespace DiagnosticsPresentation {
@@ -86,7 +88,17 @@ QString reportText(const EngineDiagnosticsReport &report, const QString &homeDir
                 + (tool.path ? redactedPath(*tool.path, homeDirectory) : QStringLiteral("-"));
         text += QStringLiteral(" shaMatch=")
                 + (tool.matchesManifest ? boolText(*tool.matchesManifest) : QStringLiteral("n/a"));
+        if (tool.source == ToolSource::user)
+            text += QStringLiteral(" source=user");
+        if (tool.releaseDate) {
+            const int days = ToolAge::ageInDays(*tool.releaseDate, report.generatedAt.date());
+            text += QStringLiteral(" age=%1d").arg(days);
+            if (ToolAge::isStale(days))
+                text += QStringLiteral(" outdated");
+        }
         text += QLatin1Char('\n');
+        if (tool.userCopyIgnored)
+            text += QStringLiteral("  user copy not used: ") + *tool.userCopyIgnored + QLatin1Char('\n');
     }
     return text;
 }

@@ -45,7 +45,10 @@ QString redactedPath(const QString &path, const QString &homeDirectory);
 // Accessibility identifier (objectName) of a tool's row.
 QString identifier(const QString &toolName);
 
-// The plain-text report the Copy action puts on the clipboard.
+// The plain-text report the Copy action puts on the clipboard. A tool line
+// ends in " source=user" for a copy from the user's tool folder and, for a
+// yt-dlp whose version is a date, " age=<days>d" at the report's time (and
+// " outdated" past 90 days); a passed-over user copy adds a line saying why.
 QString reportText(const EngineDiagnosticsReport &report, const QString &homeDirectory);
 
 } // namespace DiagnosticsPresentation

@@ -1,19 +1,17 @@
 #include "diagnostics/EngineDiagnostics.h"
 
-#include "diagnostics/ToolManifest.h"
 #include "process/LineAccumulator.h"
+#include "process/ProgramOutput.h"
+#include "settings/AppConfiguration.h"
+#include "tools/FileDigest.h"
+#include "tools/ToolAge.h"
+#include "tools/ToolManifest.h"
+#include "tools/ToolResolver.h"
+#include "tools/UserToolFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
-
-#include <memory>
-
-#include <csignal>
 
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -22,26 +20,12 @@ namespace EngineDiagnostics {
 
 namespace {
 
-// Runs a tool with a time limit and returns its standard output; standard
-// error is discarded as it arrives so a chatty tool can never block on a
-// full pipe. A tool that hangs is killed with everything it started (it runs
-// in a process group of its own) and counts as having printed nothing.
+// The tool's standard output; a tool that hangs is killed with everything it
+// started and counts as having printed nothing.
 QString standardOutputOf(const QString &program, const QStringList &arguments)
 {
-    const int limitMs = static_cast<int>(std::chrono::milliseconds(kToolTimeLimit).count());
-    QProcess process;
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    process.start(program, arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(limitMs))
-        return {};
-    if (!process.waitForFinished(limitMs)) {
-        ::killpg(static_cast<pid_t>(process.processId()), SIGKILL);
-        process.waitForFinished(1000);
-        return {};
-    }
-    const QByteArray output = process.readAllStandardOutput();
+    const ProgramOutput::Result result = ProgramOutput::run(program, arguments, kToolTimeLimit);
+    const QByteArray &output = result.standardOutput;
     return isValidUtf8(output.constData(), output.size()) ? QString::fromUtf8(output) : QString();
 }
 
@@ -75,30 +59,6 @@ QString architecture()
     return QString::fromUtf8(names.machine).trimmed();
 }
 
-std::optional<QString> sha256(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
-        return std::nullopt;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = file.read(buffer.data(), buffer.size());
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        EVP_DigestUpdate(context.get(), buffer.constData(), static_cast<size_t>(got));
-    }
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1)
-        return std::nullopt;
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), length).toHex());
-}
-
 QStringList versionArguments(const QString &toolName)
 {
     if (toolName == QLatin1String("ffmpeg") || toolName == QLatin1String("ffprobe"))
@@ -108,13 +68,6 @@ QStringList versionArguments(const QString &toolName)
 
 EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
 {
-    // Runs usually happen on pool threads, which can outlive OpenSSL's own
-    // clean-up at exit; hand back this thread's OpenSSL state (its error
-    // queue) when the run ends so it is never stranded.
-    struct ReleaseOpenSslThreadState {
-        ~ReleaseOpenSslThreadState() { OPENSSL_thread_stop(); }
-    } releaseOpenSslThreadState;
-
     EngineDiagnosticsReport report;
     report.architecture = architecture();
 
@@ -123,23 +76,31 @@ EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
         manifest = readManifest(*resourcesDirectory);
     report.manifestPresent = manifest.has_value();
 
+    const QString userFolder = AppConfiguration::userToolsDirectory();
+    const ActiveTools active = ToolResolver::resolve(resourcesDirectory, userFolder);
+    const std::optional<ToolManifest> userManifest =
+        UserToolFolder::readManifest(UserToolFolder::manifestPath(userFolder)).decoded;
+
     report.allToolsPresent = true;
-    for (const QString &name : kToolNames) {
+    for (const ActiveTool &activeTool : active.tools) {
+        const QString &name = activeTool.name;
         ToolDiagnostic tool;
         tool.id = QUuid::createUuid();
         tool.name = name;
-        if (manifest)
-            tool.manifestSha = manifest->digestFor(name);
+        tool.source = activeTool.source;
+        tool.userCopyIgnored = activeTool.userCopyIgnored;
+        const std::optional<ToolManifest> &listing = activeTool.source == ToolSource::user ? userManifest : manifest;
+        if (listing)
+            tool.manifestSha = listing->digestFor(name);
 
-        const QString path = resourcesDirectory
-                                 ? QDir(*resourcesDirectory).absoluteFilePath(QStringLiteral("Tools/") + name)
-                                 : QString();
-        if (resourcesDirectory && isExecutableFile(path)) {
+        const QString path = activeTool.path ? QFileInfo(*activeTool.path).absoluteFilePath() : QString();
+        if (activeTool.path && isExecutableFile(path)) {
             tool.exists = true;
             tool.executable = true;
             tool.path = QDir::cleanPath(path);
             tool.version = firstLine(standardOutputOf(path, versionArguments(name)));
-            tool.sha256 = sha256(path);
+            tool.releaseDate = ToolAge::releaseDate(name, *tool.version);
+            tool.sha256 = FileDigest::sha256(path);
             if (tool.sha256 && tool.manifestSha)
                 tool.matchesManifest = *tool.sha256 == *tool.manifestSha;
         } else {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "tools/ActiveTools.h"
+
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -7,7 +10,7 @@
 
 #include <optional>
 
-// What diagnostics found out about one shipped tool.
+// What diagnostics found out about the copy of one tool that runs.
 struct ToolDiagnostic
 {
     QUuid id;
@@ -20,6 +23,13 @@ struct ToolDiagnostic
     std::optional<QString> manifestSha;
     std::optional<bool> matchesManifest;
     std::optional<QString> note;
+    // Shipped, or the verified copy in the user's tool folder; manifestSha
+    // then comes from that folder's manifest.
+    ToolSource source = ToolSource::shipped;
+    // Why the user folder's copy of this tool is not used, when it lists one.
+    std::optional<QString> userCopyIgnored;
+    // The release date the version names (yt-dlp only).
+    std::optional<QDate> releaseDate;
 };
 
 struct EngineDiagnosticsReport

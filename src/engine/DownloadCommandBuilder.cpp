@@ -3,6 +3,7 @@
 #include "engine/DownloadJob.h"
 #include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
+#include "tools/ToolResolver.h"
 
 #include <QDir>
 
@@ -10,9 +11,18 @@ namespace DownloadCommandBuilder {
 
 namespace {
 
-QString executableIn(const QString &toolsDirectory)
+QHash<QString, QString> environmentFor(const ActiveTools &tools)
 {
-    return QDir(toolsDirectory).filePath(QStringLiteral("yt-dlp"));
+    const QStringList folders = tools.searchFolders();
+    if (folders.isEmpty())
+        return {};
+    const QString inherited = qEnvironmentVariable("PATH");
+    return {{QStringLiteral("PATH"), folders.join(QLatin1Char(':')) + QLatin1Char(':') + inherited}};
+}
+
+QString ytDlpOf(const ActiveTools &tools)
+{
+    return tools.tool(QStringLiteral("yt-dlp")).path.value_or(QString());
 }
 
 // What yt-dlp should fetch for the job's media kind and options.
@@ -67,24 +77,20 @@ QStringList cookieArguments(const QString &path)
 
 QHash<QString, QString> environment()
 {
-    const std::optional<QString> tools = AppConfiguration::toolsDirectory();
-    if (!tools)
-        return {};
-    const QString inherited = qEnvironmentVariable("PATH");
-    return {{QStringLiteral("PATH"), *tools + QLatin1Char(':') + inherited}};
+    return environmentFor(ToolResolver::resolve());
 }
 
 std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath)
 {
     if (!validateURL(url))
         return std::nullopt;
-    const std::optional<QString> tools = AppConfiguration::toolsDirectory();
-    if (!tools)
+    const ActiveTools tools = ToolResolver::resolve();
+    if (!tools.shippedDirectory)
         return std::nullopt;
     QStringList arguments{"-J", "--no-warnings", "--no-color", "--no-playlist"};
     arguments += cookieArguments(cookieFilePath);
     arguments << url;
-    return ResolvedCommand{executableIn(*tools), arguments, environment(), AppConfiguration::defaultOutputDir()};
+    return ResolvedCommand{ytDlpOf(tools), arguments, environmentFor(tools), AppConfiguration::defaultOutputDir()};
 }
 
 std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outputDir,
@@ -92,12 +98,13 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
 {
     if (!validateURL(job.url()))
         return std::nullopt;
-    const std::optional<QString> tools = AppConfiguration::toolsDirectory();
-    if (!tools)
+    const ActiveTools tools = ToolResolver::resolve();
+    if (!tools.shippedDirectory)
         return std::nullopt;
 
     QStringList arguments{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress"};
-    arguments << "--ffmpeg-location" << *tools;
+    // ffmpeg and ffprobe always ship, whichever yt-dlp runs.
+    arguments << "--ffmpeg-location" << *tools.shippedDirectory;
     arguments += cookieArguments(cookieFilePath);
     arguments += formatArguments(job);
     arguments += subtitleArguments(job);
@@ -108,7 +115,7 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     arguments << "--progress-template" << kPostprocessTemplate;
     arguments << "--print" << kFilePathTemplate;
     arguments << job.url();
-    return ResolvedCommand{executableIn(*tools), arguments, environment(), outputDir};
+    return ResolvedCommand{ytDlpOf(tools), arguments, environmentFor(tools), outputDir};
 }
 
 } // namespace DownloadCommandBuilder

@@ -12,7 +12,9 @@ class DownloadJob;
 
 // The one place that knows yt-dlp's command line: the metadata request and
 // the download command of a job. Stateless; callable from any thread. The
-// tools directory comes from AppConfiguration::toolsDirectory().
+// tools come from ToolResolver: the verified user copy of yt-dlp or deno when
+// there is one, the shipped tools otherwise; without a shipped tools folder
+// there is no command.
 namespace DownloadCommandBuilder {
 
 // Marker templates; the progress parser recognises the markers.
@@ -31,8 +33,9 @@ bool validateURL(const QString &text);
 // trimmed path is empty. The file itself is not looked at.
 QStringList cookieArguments(const QString &path);
 
-// {"PATH": <tools directory>:<inherited PATH>}; empty without a tools
-// directory. Every yt-dlp run gets it, so yt-dlp finds the shipped deno.
+// {"PATH": <folders>:<inherited PATH>}, the folders being the active deno's
+// (when it is a user copy) and the shipped tools folder; empty without
+// either. Every yt-dlp run gets it, so yt-dlp finds the active deno.
 QHash<QString, QString> environment();
 
 // The metadata request (-J) for one link; nothing for a link validateURL

@@ -39,6 +39,7 @@ QString executableDirectory()
 // The override in force: absent means "look beside the executable".
 std::mutex overrideLock;
 std::optional<std::optional<QString>> resourcesOverride;
+std::optional<QString> userToolsOverride;
 
 } // namespace
 
@@ -93,6 +94,18 @@ std::optional<QString> toolsDirectory()
     return QDir(*resources).filePath(QStringLiteral("Tools"));
 }
 
+QString userToolsDirectory()
+{
+    {
+        std::lock_guard guard(overrideLock);
+        if (userToolsOverride)
+            return *userToolsOverride;
+    }
+    // The generic location, like the history's, so every program of the
+    // installation finds the same folder whatever it calls itself.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tarvelle/Tools");
+}
+
 ScopedResourcesDirectory::ScopedResourcesDirectory(std::optional<QString> directory)
 {
     std::lock_guard guard(overrideLock);
@@ -104,6 +117,19 @@ ScopedResourcesDirectory::~ScopedResourcesDirectory()
 {
     std::lock_guard guard(overrideLock);
     resourcesOverride = m_previous;
+}
+
+ScopedUserToolsDirectory::ScopedUserToolsDirectory(QString directory)
+{
+    std::lock_guard guard(overrideLock);
+    m_previous = userToolsOverride;
+    userToolsOverride = std::move(directory);
+}
+
+ScopedUserToolsDirectory::~ScopedUserToolsDirectory()
+{
+    std::lock_guard guard(overrideLock);
+    userToolsOverride = m_previous;
 }
 
 } // namespace AppConfiguration

@@ -26,6 +26,10 @@ std::optional<QString> resourcesDirectory();
 // Evaluated on every call; whether the folder exists is not tested.
 std::optional<QString> toolsDirectory();
 
+// The user's own tool folder, where verified tool updates go:
+// <XDG data dir>/tarvelle/Tools. Not created here.
+QString userToolsDirectory();
+
 // Puts a different resources directory (or none) in place for the whole
 // process while it lives, and restores the previous one afterwards. Meant for
 // tests, which point the application at a fixture folder this way.
@@ -39,6 +43,19 @@ public:
 
 private:
     std::optional<std::optional<QString>> m_previous;
+};
+
+// The same for the user's tool folder.
+class ScopedUserToolsDirectory
+{
+public:
+    explicit ScopedUserToolsDirectory(QString directory);
+    ~ScopedUserToolsDirectory();
+    ScopedUserToolsDirectory(const ScopedUserToolsDirectory &) = delete;
+    ScopedUserToolsDirectory &operator=(const ScopedUserToolsDirectory &) = delete;
+
+private:
+    std::optional<QString> m_previous;
 };
 
 } // namespace AppConfiguration

@@ -20,6 +20,10 @@ const QString AppSettings::kCookieFilePathKey = QStringLiteral("cookieFilePath")
 const QString AppSettings::kSelectedAppLanguageKey = QStringLiteral("selectedAppLanguage");
 const QString AppSettings::kLegalAcceptedKey = QStringLiteral("legalAccepted");
 const QString AppSettings::kWindowGeometryKey = QStringLiteral("windowGeometry");
+const QString AppSettings::kCheckForToolUpdatesKey = QStringLiteral("checkForToolUpdates");
+const QString AppSettings::kToolUpdateChannelKey = QStringLiteral("toolUpdateChannel");
+const QString AppSettings::kToolUpdateCheckedAtKey = QStringLiteral("toolUpdateCheckedAt");
+const QString AppSettings::kNewerYtDlpKey = QStringLiteral("toolUpdateNewerYtDlp");
 
 namespace {
 
@@ -224,6 +228,51 @@ AppLanguage AppSettings::appLanguage() const
     return AppLanguages::fromRawValue(selectedAppLanguage()).value_or(AppLanguage::system);
 }
 
+bool AppSettings::checkForToolUpdates() const
+{
+    return boolean(kCheckForToolUpdatesKey, kCheckForToolUpdatesByDefault);
+}
+
+void AppSettings::setCheckForToolUpdates(bool on)
+{
+    m_store.setValue(kCheckForToolUpdatesKey, on);
+}
+
+ReleaseChannel AppSettings::toolUpdateChannel() const
+{
+    return ReleaseChannels::fromRaw(text(kToolUpdateChannelKey, QString())).value_or(ReleaseChannel::stable);
+}
+
+void AppSettings::setToolUpdateChannel(ReleaseChannel channel)
+{
+    m_store.setValue(kToolUpdateChannelKey, ReleaseChannels::rawValue(channel));
+}
+
+std::optional<QDateTime> AppSettings::toolUpdateCheckedAt() const
+{
+    const QDateTime when = QDateTime::fromString(text(kToolUpdateCheckedAtKey, QString()), Qt::ISODate);
+    if (!when.isValid())
+        return std::nullopt;
+    return when;
+}
+
+std::optional<QString> AppSettings::newerYtDlp() const
+{
+    const QString version = text(kNewerYtDlpKey, QString());
+    if (version.isEmpty())
+        return std::nullopt;
+    return version;
+}
+
+void AppSettings::recordToolUpdateCheck(const QDateTime &when, const std::optional<QString> &newerYtDlp)
+{
+    m_store.setValue(kToolUpdateCheckedAtKey, when.toUTC().toString(Qt::ISODate));
+    if (newerYtDlp)
+        m_store.setValue(kNewerYtDlpKey, *newerYtDlp);
+    else
+        m_store.remove({kNewerYtDlpKey});
+}
+
 bool AppSettings::legalAccepted() const
 {
     return boolean(kLegalAcceptedKey, false);
@@ -250,7 +299,8 @@ void AppSettings::restoreDefaults()
     m_store.remove({kDefaultOutputDirectoryKey, kDefaultMediaTypeKey, kDefaultVideoQualityKey,
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
-                    kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey});
+                    kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kCheckForToolUpdatesKey,
+                    kToolUpdateChannelKey});
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())
         emit showVerboseLogsChanged();

@@ -3,9 +3,13 @@
 #include "engine/DownloadOptions.h"
 #include "settings/AppLanguage.h"
 #include "settings/SettingsStore.h"
+#include "tools/ReleaseChannel.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 // The user's preferences, kept in the per-user SettingsStore under fixed keys.
 //
@@ -43,6 +47,16 @@ public:
     static const QString kSelectedAppLanguageKey;
     static const QString kLegalAcceptedKey;
     static const QString kWindowGeometryKey;
+    static const QString kCheckForToolUpdatesKey;
+    static const QString kToolUpdateChannelKey;
+    static const QString kToolUpdateCheckedAtKey;
+    static const QString kNewerYtDlpKey;
+
+    // Asking GitHub once a week whether a newer yt-dlp exists costs one small
+    // request and never installs anything, while a yt-dlp left behind breaks
+    // downloads on the largest sites within weeks; so it is on unless the
+    // user turns it off.
+    static constexpr bool kCheckForToolUpdatesByDefault = true;
 
     // The application's settings, over SettingsStore::defaultFilePath().
     // Created on first use, kept for the life of the process.
@@ -96,6 +110,22 @@ public:
     SubtitleMode defaultSubtitleMode() const;
     AppLanguage appLanguage() const;
 
+    // Whether the application looks for a newer yt-dlp in the background
+    // (weekly; it only tells, never installs). Default above.
+    bool checkForToolUpdates() const;
+    void setCheckForToolUpdates(bool on);
+    // The release stream tool updates come from; stable unless "nightly" is
+    // stored.
+    ReleaseChannel toolUpdateChannel() const;
+    void setToolUpdateChannel(ReleaseChannel channel);
+
+    // What the last background check found (state, not preferences:
+    // restoreDefaults() leaves them): when it ran, and the newer yt-dlp it
+    // saw, if any.
+    std::optional<QDateTime> toolUpdateCheckedAt() const;
+    std::optional<QString> newerYtDlp() const;
+    void recordToolUpdateCheck(const QDateTime &when, const std::optional<QString> &newerYtDlp);
+
     // The one-time legal acceptance; false when absent. Not a preference:
     // restoreDefaults() leaves it alone.
     bool legalAccepted() const;
@@ -107,8 +137,8 @@ public:
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
 
-    // Removes the twelve preference keys (not "legalAccepted" or
-    // "windowGeometry") and puts the
+    // Removes every preference key (not "legalAccepted", "windowGeometry"
+    // nor the update check's state) and puts the
     // concurrency value back to 2 at once, so screen and store agree.
     void restoreDefaults();
 

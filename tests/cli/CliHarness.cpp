@@ -27,6 +27,7 @@ QProcessEnvironment CliUser::environment() const
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral(".local/share")));
     environment.insert(QStringLiteral("TZ"), kTimeZone);
+    environment.insert(m_variables);
     return environment;
 }
 
@@ -35,7 +36,7 @@ std::unique_ptr<QProcess> CliUser::start(const QStringList &arguments) const
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(environment());
     process->setWorkingDirectory(home());
-    process->start(cliPath(), arguments);
+    process->start(m_program.isEmpty() ? cliPath() : m_program, arguments);
     process->waitForStarted();
     return process;
 }

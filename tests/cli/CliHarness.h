@@ -52,6 +52,11 @@ public:
     // `history --json` with extra arguments, parsed; empty on any failure.
     QJsonArray history(const QStringList &arguments = {}) const;
 
+    // Runs another copy of the program (one in a tree of its own).
+    void setProgram(const QString &path) { m_program = path; }
+    // An environment variable for every later run.
+    void setVariable(const QString &name, const QString &value) { m_variables.insert(name, value); }
+
 private:
     QProcessEnvironment environment() const;
     static CliResult wait(QProcess &process, std::chrono::milliseconds timeout);
@@ -60,6 +65,8 @@ private:
     CliResult runShell(const QString &program, const QStringList &arguments) const;
 
     QTemporaryDir m_home;
+    QString m_program;
+    QProcessEnvironment m_variables;
 };
 
 // The binary under test in the build tree.

@@ -1,4 +1,5 @@
 #include "cli/CliHarness.h"
+#include "tools/ToolAge.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "support/TestSupport.h"
@@ -153,8 +154,16 @@ TEST(CliDiagnostics, PrintsTheReportText)
         {"yt-dlp", "--version"}, {"ffmpeg", "-version"}, {"ffprobe", "-version"}, {"deno", "--version"}};
     for (const auto &[name, argument] : versionArguments) {
         const QString path = tools + '/' + name;
-        expected += "- " + name + ": exists=true version=" + firstLine(path, argument) + " path=" + path
-            + " shaMatch=true\n";
+        const QString version = firstLine(path, argument);
+        expected += "- " + name + ": exists=true version=" + version + " path=" + path + " shaMatch=true";
+        // yt-dlp's version is its release date: the report gives its age,
+        // counted to the program's own date: CliUser::kTimeZone, 5:30 ahead of UTC.
+        if (const auto released = ToolAge::releaseDate(name, version)) {
+            const QDate today = QDateTime::currentDateTimeUtc().toOffsetFromUtc((5 * 60 + 30) * 60).date();
+            const int days = ToolAge::ageInDays(*released, today);
+            expected += QStringLiteral(" age=%1d").arg(days) + (ToolAge::isStale(days) ? " outdated" : "");
+        }
+        expected += "\n";
     }
 
     CliUser user;

@@ -110,6 +110,18 @@ TEST(DiagnosticsPresentation, ReportTextWhole)
               "- ffprobe: exists=true version=- path=/home/anabel/bin/ffprobe shaMatch=n/a\n"
               "- deno: exists=false version=- path=- shaMatch=n/a\n");
 
+    // A user copy in use, its age at the report's time, and a passed-over copy.
+    report.generatedAt = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
+    report.tools[0].source = ToolSource::user;
+    report.tools[0].releaseDate = QDate(2026, 9, 1);
+    report.tools[3].userCopyIgnored = "Its file in the user tool folder is missing or not executable.";
+    const QStringList lines = DiagnosticsPresentation::reportText(report, "/home/ana").split('\n');
+    EXPECT_TRUE(lines[3].endsWith(" shaMatch=true source=user age=100d outdated")) << lines[3].toStdString();
+    EXPECT_EQ(lines[6], "- deno: exists=false version=- path=- shaMatch=n/a");
+    EXPECT_EQ(lines[7], "  user copy not used: Its file in the user tool folder is missing or not executable.");
+    report.tools[0].releaseDate = QDate(2026, 10, 1);
+    EXPECT_TRUE(DiagnosticsPresentation::reportText(report, "/home/ana").contains("source=user age=70d\n"));
+
     EngineDiagnosticsReport empty;
     EXPECT_EQ(DiagnosticsPresentation::reportText(empty, "/home/ana"),
               "Tarvelle Diagnostics\nArchitecture: \nManifest present: false\n");

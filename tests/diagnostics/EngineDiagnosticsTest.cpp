@@ -1,5 +1,6 @@
 #include "diagnostics/EngineDiagnostics.h"
-#include "diagnostics/ToolManifest.h"
+#include "tools/FileDigest.h"
+#include "tools/ToolManifest.h"
 
 #include "support/TestSupport.h"
 
@@ -140,7 +141,7 @@ TEST(EngineDiagnostics, DigestsComparedExactly)
 {
     ResourcesFixture fixture;
     const QString path = fixture.tool("yt-dlp", "echo 1");
-    const QString digest = *EngineDiagnostics::sha256(path);
+    const QString digest = *FileDigest::sha256(path);
     const QList<std::pair<QString, std::optional<bool>>> cases = {
         {digest, true},
         {digest.toUpper(), false},
@@ -172,8 +173,8 @@ TEST(EngineDiagnostics, Sha256OfAFile)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("abc");
     file.close();
-    EXPECT_EQ(EngineDiagnostics::sha256(file.fileName()), kDigestOfAbc);
-    EXPECT_FALSE(EngineDiagnostics::sha256(dir.filePath("none")).has_value());
+    EXPECT_EQ(FileDigest::sha256(file.fileName()), kDigestOfAbc);
+    EXPECT_FALSE(FileDigest::sha256(dir.filePath("none")).has_value());
 }
 
 TEST(ToolManifest, DecodesOnlyTheRequiredShape)

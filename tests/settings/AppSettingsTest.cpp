@@ -1,5 +1,6 @@
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
+#include "tools/ToolUpdateSchedule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,6 +93,8 @@ QList<BoolSetting> boolSettings()
         {"keepFailedTasks", &AppSettings::keepFailedTasks, &AppSettings::setKeepFailedTasks, true},
         {"showVerboseLogs", &AppSettings::showVerboseLogs, &AppSettings::setShowVerboseLogs, false},
         {"legalAccepted", &AppSettings::legalAccepted, &AppSettings::setLegalAccepted, false},
+        {"checkForToolUpdates", &AppSettings::checkForToolUpdates, &AppSettings::setCheckForToolUpdates,
+         AppSettings::kCheckForToolUpdatesByDefault},
     };
 }
 
@@ -278,7 +281,8 @@ TEST_F(AppSettingsTest, AMalformedFileReadsAsEmptyAndIsReplacedOnWrite)
 TEST_F(AppSettingsTest, RestoreDefaultsKeepsTheLegalFlagAndWindowPlaceAndResetsConcurrencyAtOnce)
 {
     AppSettings settings(path());
-    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03 any bytes", 20);
+    const char bytes[] = "\x01\xd9\xd0\xcb\x00\x03 any bytes";
+    const QByteArray geometry(bytes, sizeof bytes - 1);
     settings.setWindowGeometry(geometry);
     for (const TextSetting &setting : textSettings())
         setting.set(settings, setting.key == QStringLiteral("selectedAppLanguage") ? "english" : "changed");
@@ -318,6 +322,46 @@ TEST_F(AppSettingsTest, WindowGeometryIsEmptyUntilStoredAndReadsBackAsStored)
     object.insert("windowGeometry", 12);
     writeFile(object);
     EXPECT_TRUE(AppSettings(path()).windowGeometry().isEmpty()) << "a value of another kind reads as none";
+}
+
+TEST_F(AppSettingsTest, ToolUpdateChannelAndTheLastCheckOutliveRestoringDefaultsOnlyAsState)
+{
+    AppSettings settings(path());
+    EXPECT_EQ(settings.toolUpdateChannel(), ReleaseChannel::stable);
+    EXPECT_FALSE(settings.toolUpdateCheckedAt());
+    EXPECT_FALSE(settings.newerYtDlp());
+
+    settings.setToolUpdateChannel(ReleaseChannel::nightly);
+    EXPECT_EQ(readFile().value("toolUpdateChannel"), "nightly");
+    EXPECT_EQ(settings.toolUpdateChannel(), ReleaseChannel::nightly);
+    const QDateTime when(QDate(2026, 12, 1), QTime(8, 30), Qt::UTC);
+    settings.recordToolUpdateCheck(when, QStringLiteral("2026.11.30"));
+    EXPECT_EQ(settings.toolUpdateCheckedAt(), when);
+    EXPECT_EQ(settings.newerYtDlp(), "2026.11.30");
+
+    settings.restoreDefaults();
+    EXPECT_EQ(settings.toolUpdateChannel(), ReleaseChannel::stable);
+    EXPECT_EQ(settings.toolUpdateCheckedAt(), when) << "the check's state is no preference";
+    EXPECT_EQ(settings.newerYtDlp(), "2026.11.30");
+
+    settings.recordToolUpdateCheck(when.addDays(7), std::nullopt);
+    EXPECT_FALSE(settings.newerYtDlp()) << "up to date now";
+
+    QJsonObject object = readFile();
+    object.insert("toolUpdateChannel", "weekly");
+    object.insert("toolUpdateCheckedAt", "yesterday");
+    writeFile(object);
+    EXPECT_EQ(settings.toolUpdateChannel(), ReleaseChannel::stable);
+    EXPECT_FALSE(settings.toolUpdateCheckedAt());
+}
+
+TEST(ToolUpdateSchedule, DueWeeklyAndWheneverTheClockWentBack)
+{
+    const QDateTime last(QDate(2026, 12, 1), QTime(8, 30), Qt::UTC);
+    EXPECT_TRUE(ToolUpdateSchedule::isDue(std::nullopt, last));
+    EXPECT_FALSE(ToolUpdateSchedule::isDue(last, last.addDays(6).addSecs(86399)));
+    EXPECT_TRUE(ToolUpdateSchedule::isDue(last, last.addDays(7)));
+    EXPECT_TRUE(ToolUpdateSchedule::isDue(last, last.addSecs(-60)));
 }
 
 TEST_F(AppSettingsTest, VerboseLogsAnnounceOnlyRealChanges)

@@ -1,5 +1,7 @@
 #include "ui/diagnostics/AboutView.h"
 
+#include "ui/diagnostics/ToolFreshness.h"
+
 #include "settings/AppConfiguration.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
@@ -138,6 +140,25 @@ void AboutView::buildTools()
         line->addWidget(name);
         line->addStretch();
         line->addWidget(version);
+        if (tool.exists) {
+            QString facts = ToolFreshness::sourceText(tool.source);
+            const auto age = ToolFreshness::ageText(tool, QDate::currentDate());
+            if (age)
+                facts += QStringLiteral(" · ") + age->text;
+            auto *about = new QLabel(facts, this);
+            about->setObjectName(QStringLiteral("aboutToolFacts"));
+            about->setTextFormat(Qt::PlainText);
+            setForeground(about, age ? age->foreground : SemanticColor::secondary);
+            line->addWidget(about);
+            if (age && age->outdated) {
+                auto *update = new QPushButton(tr("Update"), this);
+                update->setObjectName(QStringLiteral("aboutToolUpdateButton"));
+                update->setAccessibleName(tr("Update %1").arg(tool.name));
+                update->setAutoDefault(false);
+                connect(update, &QPushButton::clicked, this, [this, toolName = tool.name] { emit updateRequested(toolName); });
+                line->addWidget(update);
+            }
+        }
         m_toolsLayout->addLayout(line);
     }
 }

@@ -12,8 +12,9 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-// The About window: name, version, the shipped tools' versions from the last
-// diagnostics report, the notice and licence documents shipped in the
+// The About window: name, version, the tools' versions from the last
+// diagnostics report with where each comes from and yt-dlp's age (an
+// outdated one with its Update button), the notice and licence documents shipped in the
 // resources directory, and the lawful-use notice. Closed with Escape or the
 // window's own close control.
 class AboutView : public QDialog
@@ -32,6 +33,9 @@ public:
     // The shipped document or folder `name` in the resources directory when
     // it exists there; nothing otherwise.
     static std::optional<QString> resource(const QString &name);
+
+signals:
+    void updateRequested(const QString &toolName);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -7,6 +7,7 @@
 #include "settings/AppConfiguration.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/ToolDiagnosticRow.h"
+#include "ui/diagnostics/ToolUpdatePanel.h"
 #include "ui/widgets/Background.h"
 #include "ui/widgets/EmptyStatePanel.h"
 #include "ui/widgets/Fonts.h"
@@ -66,13 +67,14 @@ DiagnosticsResult gather(const std::optional<QString> &resources)
 
 } // namespace
 
-DiagnosticsView::DiagnosticsView(QWidget *parent)
+DiagnosticsView::DiagnosticsView(AppSettings &settings, ToolUpdater &updater, QWidget *parent)
     : QWidget(parent),
       m_openDocument([](const QString &path, OpenDone done) { FileService::shared().openFile(path, std::move(done)); }),
       m_title(new QLabel(this)), m_subtitle(new QLabel(this)), m_aboutButton(new QPushButton(this)),
       m_refresh(new QPushButton(this)), m_copy(new QPushButton(this)), m_body(new QStackedWidget(this)),
       m_runningPage(new QWidget(m_body)), m_runningLabel(new QLabel(m_runningPage)),
-      m_empty(new EmptyStatePanel(QStringLiteral("stethoscope"), m_body)), m_reportPage(new QWidget)
+      m_empty(new EmptyStatePanel(QStringLiteral("stethoscope"), m_body)), m_reportPage(new QWidget),
+      m_updates(new ToolUpdatePanel(settings, updater, AppConfiguration::userToolsDirectory(), this))
 {
     setObjectName(QStringLiteral("diagnosticsView"));
     m_title->setObjectName(QStringLiteral("diagnosticsTitle"));
@@ -131,11 +133,20 @@ DiagnosticsView::DiagnosticsView(QWidget *parent)
     layout->setSpacing(12);
     layout->addLayout(header);
     layout->addWidget(m_body, 1);
+    // Outside the report, which each run builds anew: an update goes on
+    // while diagnostics run.
+    layout->addWidget(m_updates);
 
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &DiagnosticsView::finished);
     connect(m_refresh, &QPushButton::clicked, this, &DiagnosticsView::run);
     connect(m_copy, &QPushButton::clicked, this, &DiagnosticsView::copy);
     connect(m_aboutButton, &QPushButton::clicked, this, &DiagnosticsView::showAbout);
+    connect(m_updates, &ToolUpdatePanel::toolsChanged, this, [this] {
+        if (m_running)
+            m_runAgain = true;
+        else
+            run();
+    });
 
     retranslate();
 }
@@ -171,6 +182,11 @@ void DiagnosticsView::run()
 
 void DiagnosticsView::finished()
 {
+    if (m_runAgain) {
+        m_runAgain = false;
+        m_watcher.setFuture(runInBackground([resources = AppConfiguration::resourcesDirectory()] { return gather(resources); }));
+        return;
+    }
     m_result = m_watcher.result();
     m_running = false;
     m_refresh->setEnabled(true);
@@ -191,6 +207,7 @@ void DiagnosticsView::showAbout()
 {
     if (!m_about) {
         m_about = new AboutView(m_openDocument, this);
+        connect(m_about, &AboutView::updateRequested, m_updates, &ToolUpdatePanel::startUpdate);
     }
     m_about->setReport(m_result ? std::optional(m_result->report) : std::nullopt);
     m_about->show();
@@ -262,8 +279,11 @@ void DiagnosticsView::buildReport()
     auto *listLayout = new QVBoxLayout(list);
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->setSpacing(8);
-    for (const ToolDiagnostic &tool : report.tools)
-        listLayout->addWidget(new ToolDiagnosticRow(tool, homeDirectory(), list));
+    for (const ToolDiagnostic &tool : report.tools) {
+        auto *row = new ToolDiagnosticRow(tool, homeDirectory(), QDate::currentDate(), list);
+        connect(row, &ToolDiagnosticRow::updateRequested, m_updates, &ToolUpdatePanel::startUpdate);
+        listLayout->addWidget(row);
+    }
     toolsLayout->addWidget(list);
     auto *footer = new QLabel(tr("Bundled copies ship inside the app and are used in preference to anything on the system PATH."),
                               tools);
@@ -272,6 +292,18 @@ void DiagnosticsView::buildReport()
     footer->setFont(Fonts::caption());
     setForeground(footer, SemanticColor::secondary);
     toolsLayout->addWidget(footer);
+    auto *userFooter = new QLabel(tr("Updates go to your own tool folder and are used only while their SHA-256 "
+                                     "matches; otherwise the bundled copy runs."),
+                                  tools);
+    userFooter->setObjectName(QStringLiteral("diagnosticsUserToolsFooter"));
+    userFooter->setWordWrap(true);
+    userFooter->setFont(Fonts::caption());
+    setForeground(userFooter, SemanticColor::secondary);
+    toolsLayout->addWidget(userFooter);
+    toolsLayout->addWidget(plain(QStringLiteral("diagnosticsUserToolsFolder"),
+                                 DiagnosticsPresentation::redactedPath(AppConfiguration::userToolsDirectory(),
+                                                                       homeDirectory()),
+                                 tools));
     m_reportLayout->addWidget(tools);
     m_reportLayout->addStretch();
 }

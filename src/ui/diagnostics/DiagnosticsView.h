@@ -10,7 +10,10 @@
 #include <functional>
 #include <optional>
 
+class AppSettings;
 class EmptyStatePanel;
+class ToolUpdater;
+class ToolUpdatePanel;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -26,7 +29,9 @@ struct DiagnosticsResult
 
 // The Diagnostics section: runs the engine diagnostics in the background
 // each time it is shown and on request, shows the application facts and one
-// row per shipped tool, copies the report as text and opens About.
+// row per tool in use, copies the report as text and opens About. Its tool
+// updates panel updates and rolls back yt-dlp and deno; a run follows every
+// change.
 class DiagnosticsView : public QWidget
 {
     Q_OBJECT
@@ -34,7 +39,9 @@ class DiagnosticsView : public QWidget
 public:
     enum class State { empty, running, report };
 
-    explicit DiagnosticsView(QWidget *parent = nullptr);
+    // `settings` (the update channel, the last check's finding) and
+    // `updater` (which may be busy already) must outlive the view.
+    DiagnosticsView(AppSettings &settings, ToolUpdater &updater, QWidget *parent = nullptr);
     ~DiagnosticsView() override;
 
     // Starts a run (the Run Diagnostics button does this).
@@ -51,6 +58,8 @@ public:
 
     static QString homeDirectory();
 
+    ToolUpdatePanel *updates() const { return m_updates; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -63,6 +72,8 @@ private:
 
     std::optional<DiagnosticsResult> m_result;
     bool m_running = false;
+    // A change to the tools came during a run: run again when it ends.
+    bool m_runAgain = false;
     QFutureWatcher<DiagnosticsResult> m_watcher;
     AboutView::Opener m_openDocument;
 
@@ -77,6 +88,7 @@ private:
     EmptyStatePanel *m_empty;
     QWidget *m_reportPage;
     QVBoxLayout *m_reportLayout;
+    ToolUpdatePanel *m_updates;
     // Cleared by Qt when the window is closed and deleted, also while this
     // view itself is being destroyed.
     QPointer<AboutView> m_about;

@@ -1,6 +1,8 @@
 #include "ui/diagnostics/ToolDiagnosticRow.h"
 
 #include "diagnostics/DiagnosticsPresentation.h"
+#include "tools/UserToolFolder.h"
+#include "ui/diagnostics/ToolFreshness.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
@@ -8,6 +10,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,7 +30,8 @@ QLabel *text(const QString &objectName, const QString &content, const QFont &fon
 
 } // namespace
 
-ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &homeDirectory, QWidget *parent)
+ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &homeDirectory, const QDate &today,
+                                     QWidget *parent)
     : QWidget(parent)
 {
     const DiagnosticStatusInfo info = DiagnosticsPresentation::statusFor(tool);
@@ -64,6 +68,22 @@ ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &
         setForeground(version, SemanticColor::secondary);
         left->addWidget(version);
     }
+    if (tool.exists) {
+        auto *facts = new QHBoxLayout;
+        facts->setSpacing(6);
+        facts->addWidget(text(QStringLiteral("toolSource"), ToolFreshness::sourceText(tool.source), Fonts::caption(),
+                              SemanticColor::secondary, this));
+        if (const auto age = ToolFreshness::ageText(tool, today))
+            facts->addWidget(text(QStringLiteral("toolAge"), age->text, Fonts::caption(), age->foreground, this));
+        facts->addStretch();
+        left->addLayout(facts);
+    }
+    if (tool.userCopyIgnored) {
+        auto *ignored = text(QStringLiteral("toolUserCopyIgnored"), tr("Your copy is not used: %1").arg(*tool.userCopyIgnored),
+                             Fonts::caption(), SemanticColor::orange, this);
+        ignored->setWordWrap(true);
+        left->addWidget(ignored);
+    }
 
     auto *pathLabel = text(QStringLiteral("toolPath"), DiagnosticsPresentation::displayPath(tool.path),
                            Fonts::monospaceCaption(), SemanticColor::secondary, this);
@@ -83,4 +103,12 @@ ToolDiagnosticRow::ToolDiagnosticRow(const ToolDiagnostic &tool, const QString &
     layout->addWidget(symbol, 0, Qt::AlignVCenter);
     layout->addLayout(left, 1);
     layout->addLayout(right);
+    if (UserToolFolder::kUpdatableTools.contains(tool.name)) {
+        auto *update = new QPushButton(tr("Update"), this);
+        update->setObjectName(QStringLiteral("toolUpdateButton"));
+        update->setAccessibleName(tr("Update %1").arg(tool.name));
+        update->setAutoDefault(false);
+        connect(update, &QPushButton::clicked, this, [this, name = tool.name] { emit updateRequested(name); });
+        layout->addWidget(update, 0, Qt::AlignVCenter);
+    }
 }

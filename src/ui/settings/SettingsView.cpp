@@ -215,9 +215,14 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_keepFailed->setObjectName(QStringLiteral("settingsKeepFailedTasks"));
     m_verboseLogs = new QCheckBox(m_behavior);
     m_verboseLogs->setObjectName(QStringLiteral("settingsShowVerboseLogs"));
+    m_checkForToolUpdates = new QCheckBox(m_behavior);
+    m_checkForToolUpdates->setObjectName(QStringLiteral("settingsCheckForToolUpdates"));
+    m_toolUpdateChannel = picker(QStringLiteral("settingsToolUpdateChannel"), m_behavior);
     m_behaviorForm->addRow(m_notify);
     m_behaviorForm->addRow(m_keepFailed);
     m_behaviorForm->addRow(m_verboseLogs);
+    m_behaviorForm->addRow(m_checkForToolUpdates);
+    addLabelled(m_behaviorForm, m_toolUpdateChannel);
 
     // Restore
     m_restoreDefaults = button(QStringLiteral("restoreDefaultsButton"), m_restore);
@@ -272,6 +277,11 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     connect(m_notify, &QCheckBox::toggled, &m_settings, &AppSettings::setDownloadCompleteNotification);
     connect(m_keepFailed, &QCheckBox::toggled, &m_settings, &AppSettings::setKeepFailedTasks);
     connect(m_verboseLogs, &QCheckBox::toggled, &m_settings, &AppSettings::setShowVerboseLogs);
+    connect(m_checkForToolUpdates, &QCheckBox::toggled, &m_settings, &AppSettings::setCheckForToolUpdates);
+    connect(m_toolUpdateChannel, &QComboBox::activated, this, [this](int index) {
+        if (const auto channel = ReleaseChannels::fromRaw(m_toolUpdateChannel->itemData(index).toString()))
+            m_settings.setToolUpdateChannel(*channel);
+    });
     connect(m_restoreDefaults, &QPushButton::clicked, this, &SettingsView::restoreDefaults);
 
     retranslate();
@@ -335,6 +345,12 @@ void SettingsView::fillPickers()
     fill(m_videoQuality, VideoQualities::all(), VideoQualities::label, VideoQualities::rawValue);
     fill(m_audioFormat, AudioFormats::all(), AudioFormats::displayText, AudioFormats::rawValue);
     fill(m_subtitleMode, SubtitleModes::all(), SubtitleModes::label, SubtitleModes::rawValue);
+    fill(
+        m_toolUpdateChannel, QList<ReleaseChannel>{ReleaseChannel::stable, ReleaseChannel::nightly},
+        [](ReleaseChannel channel) {
+            return channel == ReleaseChannel::nightly ? tr("Nightly builds") : tr("Stable releases");
+        },
+        ReleaseChannels::rawValue);
 }
 
 void SettingsView::load()
@@ -349,9 +365,11 @@ void SettingsView::load()
     select(m_audioFormat, m_settings.defaultAudioFormatRaw());
     select(m_subtitleMode, m_settings.defaultSubtitleModeRaw());
     m_subtitleLanguage->setText(m_settings.defaultSubtitleLang());
+    select(m_toolUpdateChannel, ReleaseChannels::rawValue(m_settings.toolUpdateChannel()));
     for (auto [box, on] : {std::pair{m_notify, m_settings.downloadCompleteNotification()},
                            std::pair{m_keepFailed, m_settings.keepFailedTasks()},
-                           std::pair{m_verboseLogs, m_settings.showVerboseLogs()}}) {
+                           std::pair{m_verboseLogs, m_settings.showVerboseLogs()},
+                           std::pair{m_checkForToolUpdates, m_settings.checkForToolUpdates()}}) {
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
@@ -506,6 +524,11 @@ void SettingsView::retranslate()
     m_notify->setText(tr("Notify on download completion"));
     m_keepFailed->setText(tr("Keep failed tasks in the list"));
     m_verboseLogs->setText(tr("Show verbose logs in job details"));
+    m_checkForToolUpdates->setText(tr("Check for tool updates"));
+    m_checkForToolUpdates->setToolTip(
+        tr("Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you."));
+    setLabel(m_behaviorForm, m_toolUpdateChannel, tr("yt-dlp updates"));
+    m_toolUpdateChannel->setAccessibleName(tr("yt-dlp updates"));
     m_restoreDefaults->setText(tr("Restore Defaults"));
     showFolderProblem();
 }

@@ -115,5 +115,7 @@ private:
     QCheckBox *m_notify;
     QCheckBox *m_keepFailed;
     QCheckBox *m_verboseLogs;
+    QCheckBox *m_checkForToolUpdates;
+    QComboBox *m_toolUpdateChannel;
     QPushButton *m_restoreDefaults;
 };

@@ -55,7 +55,7 @@ void MainView::showSection()
         m_screen = new SettingsView(m_state, m_detail);
         break;
     case SidebarSelection::diagnostics:
-        m_screen = new DiagnosticsView(m_detail);
+        m_screen = new DiagnosticsView(m_state.settings(), m_toolUpdater, m_detail);
         break;
     }
     m_detailLayout->addWidget(m_screen);

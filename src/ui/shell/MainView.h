@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/AppState.h"
+#include "updates/ToolUpdater.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ class ThumbnailLoader;
 
 // The main window's content: the sidebar of sections and the screen of the
 // selected one. Each screen is made afresh when its section is selected, so
-// what it held (typed text, a preview) is gone after a switch.
+// what it held (typed text, a preview) is gone after a switch; a tool update
+// is not: its updater lives here, beyond the Diagnostics screen.
 class MainView : public QWidget
 {
     Q_OBJECT
@@ -30,4 +32,5 @@ private:
     QWidget *m_detail;
     QVBoxLayout *m_detailLayout;
     QWidget *m_screen = nullptr;
+    ToolUpdater m_toolUpdater;
 };

@@ -1,8 +1,10 @@
 #include "diagnostics/DiagnosticsPresentation.h"
 #include "settings/AppConfiguration.h"
+#include "settings/AppSettings.h"
 #include "support/TestSupport.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
+#include "updates/ToolUpdater.h"
 #include "ui/widgets/Colors.h"
 
 #include <QClipboard>
@@ -39,7 +41,7 @@ protected:
 
     void open(bool show = true)
     {
-        view = std::make_unique<DiagnosticsView>();
+        view = std::make_unique<DiagnosticsView>(settings, updater);
         view->setDocumentOpener([this](const QString &path, OpenDone done) {
             opened << path;
             done(desktopAnswer);
@@ -68,6 +70,9 @@ protected:
 
     QTemporaryDir resources;
     AppConfiguration::ScopedResourcesDirectory scope;
+    QTemporaryDir settingsFolder;
+    AppSettings settings{settingsFolder.filePath(QStringLiteral("settings.json"))};
+    ToolUpdater updater;
     std::unique_ptr<DiagnosticsView> view;
     QStringList opened;
     OpenOutcome desktopAnswer = OpenOutcome::opened;

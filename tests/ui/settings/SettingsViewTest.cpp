@@ -127,7 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"KeepFailedOff", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsKeepFailedTasks")->click(); },
                     AppSettings::kKeepFailedTasksKey, QJsonValue(false)},
         ControlCase{"VerboseLogsOn", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsShowVerboseLogs")->click(); },
-                    AppSettings::kShowVerboseLogsKey, QJsonValue(true)}),
+                    AppSettings::kShowVerboseLogsKey, QJsonValue(true)},
+        ControlCase{"ToolUpdateChecksOff",
+                    [](SettingsViewTest &t) { t.find<QCheckBox>("settingsCheckForToolUpdates")->click(); },
+                    AppSettings::kCheckForToolUpdatesKey, QJsonValue(!AppSettings::kCheckForToolUpdatesByDefault)},
+        ControlCase{"ToolUpdateChannel", [](SettingsViewTest &t) { t.pick("settingsToolUpdateChannel", "nightly"); },
+                    AppSettings::kToolUpdateChannelKey, QJsonValue("nightly")}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The output folder, typed or chosen, in a scratch folder that holds the
@@ -325,6 +330,8 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     app.settings->setShowVerboseLogs(true);
     app.settings->setMaxConcurrentDownloads(4);
     app.settings->setSelectedAppLanguage(AppLanguage::english);
+    app.settings->setCheckForToolUpdates(!AppSettings::kCheckForToolUpdatesByDefault);
+    app.settings->setToolUpdateChannel(ReleaseChannel::nightly);
     app.state->setLegalAccepted(true);
     open();
     find<QPushButton>("restoreDefaultsButton")->click();
@@ -332,7 +339,8 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
 
     for (const QString &key : {AppSettings::kDefaultOutputDirectoryKey, AppSettings::kDefaultMediaTypeKey,
                                AppSettings::kCookieFilePathKey, AppSettings::kShowVerboseLogsKey,
-                               AppSettings::kMaxConcurrentDownloadsKey, AppSettings::kSelectedAppLanguageKey})
+                               AppSettings::kMaxConcurrentDownloadsKey, AppSettings::kSelectedAppLanguageKey,
+                               AppSettings::kCheckForToolUpdatesKey, AppSettings::kToolUpdateChannelKey})
         EXPECT_FALSE(SettingsStore(app.settingsPath()).contains(key)) << key.toStdString();
     EXPECT_TRUE(stored(AppSettings::kLegalAcceptedKey).toBool());
     EXPECT_EQ(find<QComboBox>("settingsMediaTypePicker")->currentData().toString(), QStringLiteral("video"));
@@ -341,6 +349,8 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     EXPECT_TRUE(find<QLineEdit>("settingsCookieFilePath")->text().isEmpty());
     EXPECT_FALSE(find<QPushButton>("clearCookieFileButton")->isVisible());
     EXPECT_FALSE(find<QCheckBox>("settingsShowVerboseLogs")->isChecked());
+    EXPECT_EQ(find<QCheckBox>("settingsCheckForToolUpdates")->isChecked(), AppSettings::kCheckForToolUpdatesByDefault);
+    EXPECT_EQ(find<QComboBox>("settingsToolUpdateChannel")->currentData().toString(), QStringLiteral("stable"));
     EXPECT_EQ(find<QLabel>("maxConcurrentDownloadsValue")->text(), QStringLiteral("2"));
     // The window follows the language that is now in force.
     EXPECT_EQ(applied, QStringList{"system"});

@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The decoded manifest.json that ships beside the Tools folder.
+// The decoded manifest.json that ships beside the Tools folder. The user's
+// own tool folder keeps one of the same format.
 struct ManifestTool
 {
     QString name;
@@ -30,4 +31,9 @@ struct ToolManifest
 
     // The listed digest of a tool; the first entry wins when a name repeats.
     std::optional<QString> digestFor(const QString &name) const;
+    // The entry of a tool (the first one when a name repeats); none if unlisted.
+    const ManifestTool *entryFor(const QString &name) const;
+
+    // The document with the same keys, absent optional values written as null.
+    QByteArray encode() const;
 };

@@ -1,4 +1,4 @@
-#include "diagnostics/ToolManifest.h"
+#include "tools/ToolManifest.h"
 
 #include "engine/StrictJson.h"
 
@@ -60,9 +60,35 @@ std::optional<ToolManifest> ToolManifest::decode(const QByteArray &json)
 
 std::optional<QString> ToolManifest::digestFor(const QString &name) const
 {
+    if (const ManifestTool *tool = entryFor(name))
+        return tool->sha256;
+    return std::nullopt;
+}
+
+const ManifestTool *ToolManifest::entryFor(const QString &name) const
+{
     for (const ManifestTool &tool : tools) {
         if (tool.name == name)
-            return tool.sha256;
+            return &tool;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+QByteArray ToolManifest::encode() const
+{
+    const auto optional = [](const std::optional<QString> &text) {
+        return text ? QJsonValue(*text) : QJsonValue(QJsonValue::Null);
+    };
+    QJsonArray entries;
+    for (const ManifestTool &tool : tools) {
+        entries.append(QJsonObject{{"name", tool.name},
+                                   {"version", optional(tool.version)},
+                                   {"architecture", optional(tool.architecture)},
+                                   {"sourceURL", optional(tool.sourceURL)},
+                                   {"sha256", tool.sha256},
+                                   {"license", optional(tool.license)},
+                                   {"sourceArchiveURL", optional(tool.sourceArchiveURL)}});
+    }
+    const QJsonObject root{{"schemaVersion", schemaVersion}, {"architecture", optional(architecture)}, {"tools", entries}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

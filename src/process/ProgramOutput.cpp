@@ -1,0 +1,37 @@
+#include "process/ProgramOutput.h"
+
+#include <QProcess>
+
+#include <csignal>
+
+#include <unistd.h>
+
+namespace ProgramOutput {
+
+Result run(const QString &program, const QStringList &arguments, std::chrono::milliseconds timeLimit)
+{
+    const int limitMs = static_cast<int>(timeLimit.count());
+    Result result;
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.start(program, arguments, QIODevice::ReadOnly);
+    if (!process.waitForStarted(limitMs))
+        return result;
+    result.started = true;
+    // QProcess keeps reading both pipes while it waits, so a chatty program
+    // never blocks on a full pipe.
+    if (!process.waitForFinished(limitMs)) {
+        ::killpg(static_cast<pid_t>(process.processId()), SIGKILL);
+        process.waitForFinished(1000);
+        return result;
+    }
+    result.finished = true;
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.standardOutput = process.readAllStandardOutput();
+    result.standardError = process.readAllStandardError();
+    return result;
+}
+
+} // namespace ProgramOutput

@@ -1,0 +1,82 @@
+#include "diagnostics/EngineDiagnostics.h"
+#include "settings/AppSettings.h"
+#include "updates/BackgroundUpdateCheck.h"
+#include "updates/ReleaseHost.h"
+
+#include "support/LocalReleaseServer.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+namespace {
+
+// A shipped yt-dlp of 2023, a settings file and a server whose latest stable
+// yt-dlp is 2026.09.01.
+class CheckFixture
+{
+public:
+    CheckFixture()
+    {
+        QDir(m_dir.path()).mkpath("share/Tools");
+        writeScript(m_dir, "share/Tools/yt-dlp", "echo 2023.03.04");
+        server.put("yt-dlp/yt-dlp", "2026.09.01", "yt-dlp", "zipapp");
+        server.setLatest("yt-dlp/yt-dlp", "2026.09.01");
+        qputenv(ReleaseHost::kBaseAddressVariable, server.baseUrl().toUtf8());
+    }
+    ~CheckFixture() { qunsetenv(ReleaseHost::kBaseAddressVariable); }
+
+    // Runs one background look and reports whether it announced a version
+    // within `wait` (a refused connection answers at once).
+    std::optional<QString> look(std::chrono::milliseconds wait = std::chrono::seconds(2))
+    {
+        BackgroundUpdateCheck check(settings, {m_dir.filePath("share"), m_dir.filePath("user/Tools"),
+                                               EngineDiagnostics::architecture()});
+        std::optional<QString> announced;
+        QObject::connect(&check, &BackgroundUpdateCheck::newerYtDlpFound,
+                         [&](const QString &version) { announced = version; });
+        check.start(std::chrono::milliseconds(0));
+        waitUntil([&] { return announced.has_value(); }, wait);
+        return announced;
+    }
+
+    LocalReleaseServer server;
+    QTemporaryDir m_dir;
+    AppSettings settings{m_dir.filePath("settings.json")};
+};
+
+} // namespace
+
+TEST(BackgroundUpdateCheck, TellsOfANewerYtDlpOnceAWeekAndInstallsNothing)
+{
+    CheckFixture f;
+    ASSERT_TRUE(f.server.isReady()) << f.server.errorString().toStdString();
+    EXPECT_EQ(f.look(std::chrono::seconds(20)), "2026.09.01");
+    EXPECT_EQ(f.settings.newerYtDlp(), "2026.09.01");
+    const std::optional<QDateTime> checked = f.settings.toolUpdateCheckedAt();
+    ASSERT_TRUE(checked);
+    EXPECT_LE(checked->secsTo(QDateTime::currentDateTimeUtc()), 60);
+    EXPECT_FALSE(QFileInfo::exists(f.m_dir.filePath("user"))) << "a check installs nothing";
+
+    f.server.stop();
+    EXPECT_FALSE(f.look()) << "not due again within the week";
+    EXPECT_EQ(f.settings.toolUpdateCheckedAt(), checked);
+}
+
+TEST(BackgroundUpdateCheck, StaysQuietWhenTurnedOffOrUnanswered)
+{
+    CheckFixture f;
+    ASSERT_TRUE(f.server.isReady()) << f.server.errorString().toStdString();
+    f.settings.setCheckForToolUpdates(false);
+    EXPECT_FALSE(f.look());
+    EXPECT_FALSE(f.settings.toolUpdateCheckedAt());
+
+    f.settings.setCheckForToolUpdates(true);
+    f.server.stop();
+    EXPECT_FALSE(f.look());
+    EXPECT_FALSE(f.settings.toolUpdateCheckedAt()) << "no answer: asked again at the next start";
+}
