@@ -6,6 +6,7 @@
 #include "ui/history/HistoryView.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModelTester>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,7 @@ protected:
 
     void open()
     {
+        tester.reset();
         view = std::make_unique<HistoryView>(*app.state, app.thumbnails);
         view->setActions({[this](const QString &path) { opened << path; },
                           [this](const QString &path) { revealed << path; },
@@ -61,6 +63,8 @@ protected:
                               ++confirmations;
                               return confirm;
                           }});
+        tester = std::make_unique<QAbstractItemModelTester>(&view->model(),
+                                                            QAbstractItemModelTester::FailureReportingMode::Fatal);
         view->resize(900, 600);
         view->show();
     }
@@ -92,6 +96,8 @@ protected:
 
     UiTestApp app;
     std::unique_ptr<HistoryView> view;
+    // Checks every change of the list's model; a broken rule stops the run.
+    std::unique_ptr<QAbstractItemModelTester> tester;
     QStringList opened;
     QStringList revealed;
     int confirmations = 0;
@@ -391,6 +397,7 @@ TEST(HistoryListModel, NarrowingAndWideningGiveWhatAFreshSearchGives)
     for (int i = 0; i < titles.size(); ++i)
         records << makeRecord(titles.at(i), QStringLiteral("https://l.example/%1").arg(i), DownloadStatus::completed, i);
     HistoryListModel typed;
+    QAbstractItemModelTester tester(&typed, QAbstractItemModelTester::FailureReportingMode::Fatal);
     typed.setRecords(records);
     for (const char *search : {"a", "ab", "abc", "abcd", "abc", "b", "bc", "", "äb"}) {
         typed.setSearch(QString::fromUtf8(search));
