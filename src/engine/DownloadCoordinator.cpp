@@ -119,14 +119,19 @@ void DownloadCoordinator::addURLs(const QString &text)
     // A carriage return, alone or before a line feed, separates links too:
     // text pasted from Windows must not become one broken job.
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    // Each setting read goes to the settings file: read the defaults once,
+    // not once per link.
+    const MediaKind mediaType = m_settings.defaultMediaType();
+    const VideoQuality videoQuality = m_settings.defaultVideoQuality();
+    const AudioFormat audioFormat = m_settings.defaultAudioFormat();
+    const SubtitleMode subtitleMode = m_settings.defaultSubtitleMode();
+    const QString subtitleLang = m_settings.defaultSubtitleLang();
     QList<DownloadJobPtr> jobs;
     for (const QString &piece : text.split(lineBreak)) {
         const QString link = piece.trimmed();
         if (link.isEmpty())
             continue;
-        jobs.append(DownloadJob::create(link, m_settings.defaultMediaType(), m_settings.defaultVideoQuality(),
-                                        m_settings.defaultAudioFormat(), m_settings.defaultSubtitleMode(),
-                                        m_settings.defaultSubtitleLang()));
+        jobs.append(DownloadJob::create(link, mediaType, videoQuality, audioFormat, subtitleMode, subtitleLang));
     }
     m_queue->append(jobs);
     m_queue->pump();
