@@ -22,8 +22,10 @@ JobListView::JobListView(ThumbnailLoader &thumbnails, QWidget *parent)
     setObjectName(QStringLiteral("jobList"));
     setAccessibleName(tr("Downloads"));
     setUniformItemSizes(false);
-    setLayoutMode(QListView::Batched);
-    setBatchSize(500);
+    // All rows at once: a batched layout starts again from the first row
+    // whenever a row changes height, and while jobs run it never reaches
+    // the last rows. Rows keep their measure, so a pass costs little.
+    setLayoutMode(QListView::SinglePass);
     setResizeMode(QListView::Adjust);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -57,6 +59,31 @@ void JobListView::setJobModel(JobListModel *model)
         m_delegate->setHovered({});
         m_delegate->setPressed({});
     });
+}
+
+void JobListView::doItemsLayout()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const bool atEnd = bar->maximum() > 0 && bar->value() == bar->maximum();
+    QListView::doItemsLayout();
+    if (m_addedFirst.isValid()) {
+        // As many of the new rows as fit, the first of them at least.
+        scrollTo(m_addedLast);
+        scrollTo(m_addedFirst);
+    } else if (atEnd) {
+        bar->setValue(bar->maximum());
+    }
+    m_addedFirst = QPersistentModelIndex();
+    m_addedLast = QPersistentModelIndex();
+}
+
+void JobListView::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    QListView::rowsInserted(parent, start, end);
+    if (!m_addedFirst.isValid() || start < m_addedFirst.row())
+        m_addedFirst = model()->index(start, 0, parent);
+    if (!m_addedLast.isValid() || end > m_addedLast.row())
+        m_addedLast = model()->index(end, 0, parent);
 }
 
 QList<QPair<QString, QRect>> JobListView::rowTargets(const QModelIndex &index) const
@@ -182,6 +209,13 @@ void JobListView::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Also when the first or last row is current already: rows above it
+        // may have grown since and pushed it out of view.
+        QListView::keyPressEvent(event);
+        scrollTo(currentIndex());
+        return;
     default:
         break;
     }

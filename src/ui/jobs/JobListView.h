@@ -24,6 +24,10 @@ public:
     explicit JobListView(ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
 
     void setJobModel(JobListModel *model);
+
+    // Lays out every row; a list scrolled to its end stays there, and jobs
+    // just added come into view.
+    void doItemsLayout() override;
     JobListModel *jobModel() const { return m_model; }
     JobRowDelegate *rowDelegate() const { return m_delegate; }
 
@@ -45,6 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -68,6 +73,9 @@ private:
     Hit m_hovered;
     Hit m_pressed;
     int m_focusedTarget = -1;
+    // The rows added since the last layout, to bring into view after it.
+    QPersistentModelIndex m_addedFirst;
+    QPersistentModelIndex m_addedLast;
     QTimer m_sweepTimer;
     qint64 m_sweepStart = 0;
     QElapsedTimer m_sincePaint;

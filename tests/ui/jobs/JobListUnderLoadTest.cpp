@@ -83,6 +83,12 @@ protected:
         return last.isValid() && view.viewport()->rect().intersects(last);
     }
 
+    std::string scrollPosition() const
+    {
+        const QScrollBar *bar = view.verticalScrollBar();
+        return QStringLiteral("scroll bar at %1 of %2").arg(bar->value()).arg(bar->maximum()).toStdString();
+    }
+
     // Changes rows in view and out of it, as running jobs do, and reports
     // them as the repaint interval would.
     void runJobs(int step)
@@ -116,9 +122,7 @@ TEST_P(JobListUnderLoadTest, TheLastRowIsReachedWhileJobsRunAndRowsGo)
         runJobs(step);
         action.scroll(view);
         settle();
-        ASSERT_TRUE(lastRowShown()) << action.name << ", step " << step << ": scroll bar at "
-                                    << view.verticalScrollBar()->value() << " of "
-                                    << view.verticalScrollBar()->maximum();
+        ASSERT_TRUE(lastRowShown()) << action.name << ", step " << step << ", " << scrollPosition();
 
         // A row above the view goes while the end is in view.
         const int above = firstShown().row() / 2;
@@ -126,7 +130,7 @@ TEST_P(JobListUnderLoadTest, TheLastRowIsReachedWhileJobsRunAndRowsGo)
         runJobs(step + 1);
         action.scroll(view);
         settle();
-        ASSERT_TRUE(lastRowShown()) << action.name << ", step " << step << " after a removal";
+        ASSERT_TRUE(lastRowShown()) << action.name << ", step " << step << " after a removal, " << scrollPosition();
     }
     EXPECT_EQ(model.rowCount(), kRows - 20);
 }
