@@ -147,6 +147,32 @@ TEST_F(JobListViewTest, ARetriedJobClosesItsLog)
     EXPECT_EQ(targetTexts(0), (QStringList{"Remove"}));
 }
 
+TEST_F(JobListViewTest, JobsJustAddedComeIntoView)
+{
+    for (int i = 0; i < 40; ++i)
+        addJob(DownloadStatus::queued);
+    TestSupport::processEventsBriefly();
+    view.scrollToTop();
+    const auto shown = [this](int row) {
+        return view.viewport()->rect().intersects(view.visualRect(model.index(row)));
+    };
+    ASSERT_FALSE(shown(39));
+
+    // A few new rows come into view whole; of many, the first ones do.
+    for (const int count : {3, 100}) {
+        const int first = model.rowCount();
+        QList<DownloadJobPtr> jobs;
+        for (int i = 0; i < count; ++i)
+            jobs << DownloadJob::create(QStringLiteral("https://example.com/new/%1").arg(i), MediaKind::video,
+                                        VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, QString());
+        queue.append(jobs);
+        TestSupport::processEventsBriefly();
+        EXPECT_TRUE(shown(first)) << count;
+        EXPECT_EQ(shown(first + count - 1), count == 3) << count;
+        view.scrollToTop();
+    }
+}
+
 TEST_F(JobListViewTest, RowsGrowWithTheirContent)
 {
     const auto job = addJob(DownloadStatus::queued);
