@@ -37,6 +37,8 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
 
     DownloadJobPtr jobAt(int row) const;
+    // The row of `job`, or -1 when it is not in the list.
+    int rowOf(const DownloadJob *job) const;
     // Worked out on first use and after each reported change.
     const JobRowContent &contentAt(int row) const;
 
@@ -69,7 +71,6 @@ private:
 
     void watch(const DownloadJobPtr &job);
     void jobChanged(const DownloadJob *job);
-    int rowOf(const DownloadJob *job) const;
 
     DownloadQueue &m_queue;
     QList<Row> m_rows;

@@ -4,8 +4,10 @@
 #include "ui/jobs/JobRowDelegate.h"
 #include "ui/widgets/ThumbnailLoader.h"
 
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -110,6 +112,46 @@ void JobListView::triggerTarget(const QModelIndex &index, int target)
     }
     const DownloadJobPtr job = m_model->jobAt(index.row());
     emit actionTriggered(job, *action);
+}
+
+QMenu *JobListView::rowMenu(const QModelIndex &index)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("jobRowMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (!index.isValid() || !m_model)
+        return menu;
+    const DownloadJobPtr job = m_model->jobAt(index.row());
+    const JobRowContent &content = m_model->contentAt(index.row());
+    using Action = JobRowAction;
+    for (const Action action : {Action::open, Action::reveal, Action::copyLink, Action::retry, Action::cancel,
+                                Action::remove}) {
+        QAction *item = menu->addAction(JobRowContent::actionText(action));
+        item->setEnabled(action == Action::copyLink || content.actions.contains(action));
+        // The job, not the row: rows move while the menu is open.
+        connect(item, &QAction::triggered, this, [this, job, action] { emit actionTriggered(job, action); });
+    }
+    menu->addSeparator();
+    const bool expanded = m_delegate->isExpanded(job->id());
+    QAction *log = menu->addAction(JobRowLayout::logToggleText(expanded));
+    log->setEnabled(content.offersLog);
+    connect(log, &QAction::triggered, this, [this, job] {
+        if (const int row = m_model->rowOf(job.get()); row >= 0)
+            toggleLog(m_model->index(row));
+    });
+    return menu;
+}
+
+void JobListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QModelIndex index = byKeyboard ? currentIndex() : indexAt(event->pos());
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    const QPoint at = byKeyboard ? viewport()->mapToGlobal(visualRect(index).center()) : event->globalPos();
+    rowMenu(index)->popup(at);
+    event->accept();
 }
 
 JobListView::Hit JobListView::hitAt(const QPoint &position) const

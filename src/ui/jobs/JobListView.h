@@ -9,13 +9,15 @@
 
 class JobListModel;
 class JobRowDelegate;
+class QMenu;
 class ThumbnailLoader;
 
 // The downloads list: one painted row per job, with the row's buttons
 // working like buttons. The mouse presses them; from the keyboard, Tab and
 // Shift+Tab (or Left and Right) step through the current row's buttons and
-// Space or Return presses the one that has the focus. "Show Log" is handled
-// here; every other button is reported through actionTriggered.
+// Space or Return presses the one that has the focus. A right click (or the
+// menu key) opens the row's menu with every action at once. "Show Log" is
+// handled here; every other action is reported through actionTriggered.
 class JobListView : public QListView
 {
     Q_OBJECT
@@ -38,6 +40,10 @@ public:
     // The button of the current row that has the keyboard focus; -1: none.
     int focusedTarget() const { return m_focusedTarget; }
 
+    // The row's menu: Open, Reveal, Copy Link, Retry, Cancel, Remove and the
+    // log toggle, those the row does not offer disabled. Deleted on close.
+    QMenu *rowMenu(const QModelIndex &index);
+
 signals:
     void actionTriggered(const DownloadJobPtr &job, JobRowAction action);
 
@@ -47,6 +53,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;

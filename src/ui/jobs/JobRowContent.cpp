@@ -89,6 +89,8 @@ QString JobRowContent::actionText(JobRowAction action)
         return QCoreApplication::translate("JobRow", "Reveal");
     case JobRowAction::remove:
         return QCoreApplication::translate("JobRow", "Remove");
+    case JobRowAction::copyLink:
+        return QCoreApplication::translate("JobRow", "Copy Link");
     }
     return {};
 }

@@ -9,8 +9,10 @@
 #include "ui/widgets/SegmentedPicker.h"
 #include "ui/widgets/WrappedLabel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -140,6 +142,21 @@ TEST_F(DownloadsViewTest, RemoveOnARowTakesTheJobOutOfTheQueue)
     list->triggerTarget(list->model()->index(0, 0), 0);
     ASSERT_EQ(jobs().size(), 1);
     EXPECT_EQ(jobs().first(), second);
+}
+
+TEST_F(DownloadsViewTest, CopyLinkInARowMenuPutsTheJobsLinkOnTheClipboard)
+{
+    app.holdQueue();
+    app.coordinator->addURLs(QStringLiteral("https://a.example/1\nhttps://a.example/2?x=<b>"));
+    auto *list = find<JobListView>("jobList");
+    ClipboardService::shared().writeString(QStringLiteral("before"));
+    QMenu *menu = list->rowMenu(list->model()->index(1, 0));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("Copy Link"))
+            action->trigger();
+    }
+    delete menu;
+    EXPECT_EQ(ClipboardService::shared().readString(), QStringLiteral("https://a.example/2?x=<b>"));
 }
 
 TEST_F(DownloadsViewTest, VerboseLogsOfferTheLogOfEveryRowThatHasOne)
