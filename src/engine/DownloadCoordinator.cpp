@@ -7,6 +7,7 @@
 #include "engine/DownloadErrorClassifier.h"
 #include "engine/DownloadNotifier.h"
 #include "engine/DownloadQueue.h"
+#include "engine/ErrorSummary.h"
 #include "engine/JobRecord.h"
 #include "engine/LineInbox.h"
 #include "engine/OutputFiles.h"
@@ -154,8 +155,7 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
 
     const QString folder = outputFolder();
     if (Directories::ensureDirectory(folder)) {
-        markFailed(*job, DownloadErrorCategory::permissionDenied,
-                   QStringLiteral("Cannot create output directory: ") + folder);
+        markFailed(*job, DownloadErrorCategory::permissionDenied, ErrorSummary::cannotCreateOutputDirectory(folder));
         finish(job);
         return;
     }
@@ -189,8 +189,7 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
 {
     const auto command = DownloadCommandBuilder::build(*job, folder, m_settings.cookieFilePath());
     if (!command) {
-        markFailed(*job, DownloadErrorCategory::toolMissing,
-                   QStringLiteral("Required tool (yt-dlp / ffmpeg) is missing."));
+        markFailed(*job, DownloadErrorCategory::toolMissing, ErrorSummary::toolMissing());
         finish(job);
         return;
     }

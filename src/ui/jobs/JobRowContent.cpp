@@ -2,6 +2,7 @@
 
 #include "analysis/ThumbnailService.h"
 #include "engine/DownloadJob.h"
+#include "engine/ErrorSummary.h"
 
 #include <QCoreApplication>
 
@@ -63,7 +64,7 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
         content.note = *display.totalUnknownNote;
     content.showsError = status == DownloadStatus::failed;
     if (content.showsError)
-        content.errorSummary = QCoreApplication::translate("DownloadErrorCategory", job.errorSummary().toUtf8().constData());
+        content.errorSummary = ErrorSummary::translated(job.errorSummary());
     content.offersLog = content.showsError || (offerEveryLog && !job.logLines().isEmpty());
     if (job.isActive())
         content.actions << JobRowAction::cancel;
