@@ -199,6 +199,9 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     auto runner = std::make_shared<ProcessRunner>();
     job->setRunner(runner);
     job->setStartedAt(QDateTime::currentDateTime());
+    // An audio job shows its audio stage before yt-dlp reports anything.
+    if (job->mediaType() == MediaKind::audio)
+        job->setStage(QStringLiteral("audio"));
     job->setStatus(DownloadStatus::downloading);
 
     const auto run = m_runs.value(job->id());
@@ -238,7 +241,13 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         job.setOutputFilename(QFileInfo(filepath->path).fileName());
         return;
     }
+    if (const auto *retry = event.retry()) {
+        job.setRetry(*retry);
+        markActivity(job, now);
+        return;
+    }
     if (const auto *stage = event.stage()) {
+        job.setRetry(std::nullopt);
         if (stage->name == QLatin1String("merging")) {
             job.setStage(stage->name);
             if (job.status() == DownloadStatus::downloading)
@@ -250,6 +259,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         return;
     }
     if (const auto *progress = event.progress()) {
+        job.setRetry(std::nullopt);
         if (progress->downloadedBytes)
             job.setDownloadedBytes(*progress->downloadedBytes);
         if (progress->totalBytes)
@@ -263,8 +273,10 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         job.setProgress(progress->percent);
         job.setSpeed(progress->speed);
         job.setEta(progress->eta);
-        // A progress report never takes a job back out of merging or finalizing.
-        if (progress->stage == ProgressStage::audio)
+        // A progress report never takes a job back out of merging or
+        // finalizing. Whatever file an audio job fetches (often a .webm
+        // stream), its download is its audio stage.
+        if (progress->stage == ProgressStage::audio || job.mediaType() == MediaKind::audio)
             job.setStage(QStringLiteral("audio"));
         else if (job.stage() != QLatin1String("merging") && job.stage() != QLatin1String("finalizing"))
             job.setStage(QStringLiteral("downloading"));

@@ -17,7 +17,14 @@ DownloadChoices DownloadChoices::fromSettings(const AppSettings &settings)
 
 QString DownloadChoices::qualitySummary() const
 {
-    if (mediaType == MediaKind::audio)
-        return QCoreApplication::translate("DownloadsView", "%1 audio").arg(AudioFormats::displayText(audioFormat));
-    return QCoreApplication::translate("DownloadsView", "%1 video · best audio").arg(VideoQualities::label(videoQuality));
+    QString summary;
+    if (mediaType == MediaKind::video)
+        summary = QCoreApplication::translate("DownloadsView", "%1 video · best audio").arg(VideoQualities::label(videoQuality));
+    else if (audioFormat == AudioFormat::best)
+        summary = QCoreApplication::translate("DownloadsView", "Best audio");
+    else
+        summary = QCoreApplication::translate("DownloadsView", "%1 audio").arg(AudioFormats::displayText(audioFormat));
+    if (const QString subtitles = SubtitleModes::choiceText(subtitleMode, subtitleLang); !subtitles.isEmpty())
+        summary += QString::fromUtf8(" · ") + subtitles;
+    return summary;
 }

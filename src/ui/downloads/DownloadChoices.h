@@ -21,6 +21,7 @@ struct DownloadChoices
     // The stored default options.
     static DownloadChoices fromSettings(const AppSettings &settings);
 
-    // "MP3 audio", "1080p video · best audio".
+    // "MP3 audio", "Best audio", "1080p video · best audio", with the
+    // subtitles after another " · " when there are any.
     QString qualitySummary() const;
 };

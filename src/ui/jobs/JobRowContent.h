@@ -22,7 +22,7 @@ struct JobRowContent
     QString subtitle;   // "Video · 1080p"
     JobStatusInfo badge;
     QString headline;   // empty: none shown
-    bool headlineStalled = false;
+    bool headlineWarns = false; // stalled or retrying: drawn in orange
     bool showsProgress = false;
     std::optional<double> progress; // nothing: indeterminate bar
     QString detailText; // bytes · speed · ETA; empty: no detail line

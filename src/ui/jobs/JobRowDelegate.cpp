@@ -116,7 +116,7 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     paintBadge(*painter, g.badge, content.badge, palette);
     if (!g.headline.isNull()) {
         painter->setFont(m_layout.captionFont);
-        painter->setPen(content.headlineStalled ? Colors::semantic(SemanticColor::orange, palette) : secondary);
+        painter->setPen(content.headlineWarns ? Colors::semantic(SemanticColor::orange, palette) : secondary);
         painter->drawText(g.headline, Qt::AlignLeft | Qt::AlignVCenter,
                           painter->fontMetrics().elidedText(content.headline, Qt::ElideRight, g.headline.width()));
     }

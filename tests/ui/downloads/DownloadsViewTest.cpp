@@ -257,6 +257,8 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
     card->findChild<SegmentedPicker *>(QStringLiteral("subtitleModePicker"))->setCurrentIndex(2);
     EXPECT_TRUE(card->findChild<QLineEdit *>(QStringLiteral("subtitleLangField"))->isVisibleTo(card));
     card->findChild<QLineEdit *>(QStringLiteral("subtitleLangField"))->setText(QStringLiteral("fr"));
+    EXPECT_EQ(card->findChild<QLabel *>(QStringLiteral("qualitySummaryLabel"))->text(),
+              QString::fromUtf8("M4A audio · Auto subtitles: fr"));
 
     app.holdQueue();
     const QString pageUrl = card->record().webpageUrl;
@@ -272,6 +274,34 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
     EXPECT_TRUE(find<QLineEdit>("urlInput")->text().isEmpty());
     EXPECT_EQ(view.previewCard(), nullptr);
 }
+
+// What the card says will be fetched.
+struct SummaryCase
+{
+    DownloadChoices choices;
+    const char *expected;
+};
+
+class QualitySummaryTest : public ::testing::TestWithParam<SummaryCase>
+{
+};
+
+TEST_P(QualitySummaryTest, NamesWhatWillBeFetched)
+{
+    EXPECT_EQ(GetParam().choices.qualitySummary(), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, QualitySummaryTest,
+    ::testing::Values(
+        SummaryCase{{MediaKind::video, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"},
+                    "1080p video · best audio"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en"}, "Best audio"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"}, "MP3 audio"},
+        SummaryCase{{MediaKind::video, VideoQuality::p720, AudioFormat::best, SubtitleMode::original, "en,de"},
+                    "720p video · best audio · Subtitles: en,de"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::automatic, ""},
+                    "Best audio · Auto subtitles: all languages"}));
 
 TEST(PreviewCard, TextFromOutsideIsShownAsTyped)
 {
