@@ -201,82 +201,82 @@
 <context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="41"/>
+        <location filename="../src/cli/CliArguments.cpp" line="53"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值无效：&apos;%2&apos;（应为 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="59"/>
+        <location filename="../src/cli/CliArguments.cpp" line="71"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>显示链接的标题、上传者、时长、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="60"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 输出元数据记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="68"/>
+        <location filename="../src/cli/CliArguments.cpp" line="77"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一个 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="76"/>
+        <location filename="../src/cli/CliArguments.cpp" line="85"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="79"/>
+        <location filename="../src/cli/CliArguments.cpp" line="88"/>
         <source>download the audio in this format</source>
         <translation>以此格式下载音频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="81"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>download video up to this height</source>
         <translation>下载不超过此高度的视频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="82"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>subtitles to fetch</source>
         <translation>要获取的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="83"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕语言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="94"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次运行的输出文件夹（不修改设置）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="87"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="109"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="103"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="113"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
@@ -286,87 +286,87 @@
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="130"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="132"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="139"/>
+        <location filename="../src/cli/CliArguments.cpp" line="138"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="140"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="141"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="145"/>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="226"/>
+        <location filename="../src/cli/CliArguments.cpp" line="219"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="243"/>
+        <location filename="../src/cli/CliArguments.cpp" line="236"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="246"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="182"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -610,12 +610,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="315"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="331"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="317"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="333"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -716,7 +716,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="21"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="24"/>
+        <source>Best audio</source>
+        <translation>最佳音频</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="26"/>
         <source>%1 audio</source>
         <translation>%1 音频</translation>
     </message>
@@ -784,6 +789,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/downloads/DownloadsView.cpp" line="156"/>
         <source>Downloads</source>
         <translation>下载</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorSummary</name>
+    <message>
+        <location filename="../src/engine/ErrorSummary.cpp" line="9"/>
+        <source>Cannot create output directory: %1</source>
+        <translation>无法创建输出文件夹：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ErrorSummary.cpp" line="10"/>
+        <source>Required tool (yt-dlp / ffmpeg) is missing.</source>
+        <translation>缺少所需的工具（yt-dlp / ffmpeg）。</translation>
     </message>
 </context>
 <context>
@@ -883,7 +901,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListModel</name>
     <message>
-        <location filename="../src/ui/jobs/JobListModel.cpp" line="74"/>
+        <location filename="../src/ui/jobs/JobListModel.cpp" line="75"/>
         <source>Buttons: %1</source>
         <translation>按钮：%1</translation>
     </message>
@@ -891,7 +909,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListView</name>
     <message>
-        <location filename="../src/ui/jobs/JobListView.cpp" line="23"/>
+        <location filename="../src/ui/jobs/JobListView.cpp" line="25"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -899,7 +917,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobLogText</name>
     <message>
-        <location filename="../src/ui/jobs/JobLogText.cpp" line="9"/>
+        <location filename="../src/ui/jobs/JobLogText.cpp" line="27"/>
+        <source>Copy Raw Log</source>
+        <translation>复制原始日志</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/jobs/JobLogText.cpp" line="32"/>
         <source>Log</source>
         <translation>日志</translation>
     </message>
@@ -907,29 +930,34 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="83"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="87"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="85"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="87"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="93"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="95"/>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="97"/>
+        <source>Copy Link</source>
+        <translation>复制链接</translation>
     </message>
     <message>
         <location filename="../src/ui/jobs/JobRowLayout.cpp" line="19"/>
@@ -945,47 +973,47 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobStatusInfo</name>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="144"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
         <source>Queued</source>
         <translation>排队中</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="146"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="163"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="149"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="166"/>
         <source>Downloading audio</source>
         <translation>正在下载音频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="150"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="168"/>
         <source>Downloading video</source>
         <translation>正在下载视频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="154"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="173"/>
         <source>Finalizing</source>
         <translation>正在收尾</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="155"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="174"/>
         <source>Merging</source>
         <translation>正在合并</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="157"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="176"/>
         <source>Completed</source>
         <translation>已完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="159"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="178"/>
         <source>Cancelled</source>
         <translation>已取消</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="180"/>
         <source>Failed</source>
         <translation>失败</translation>
     </message>
@@ -1135,22 +1163,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>总大小未知</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="107"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="111"/>
+        <source>Retrying, %1 of %2</source>
+        <translation>正在重试，第 %1 次，共 %2 次</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="113"/>
+        <source>Retrying, attempt %1</source>
+        <translation>正在重试，第 %1 次</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="120"/>
         <source>No progress detected</source>
         <translation>未检测到进度</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="119"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="136"/>
         <source>Finalizing</source>
         <translation>正在收尾</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="122"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="139"/>
         <source>Merging audio and video</source>
         <translation>正在合并音频和视频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="129"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="146"/>
         <source>Complete</source>
         <translation>完成</translation>
     </message>
@@ -1367,6 +1405,21 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/DownloadOptions.cpp" line="58"/>
         <source>Download Auto Subtitles</source>
         <translation>下载自动生成的字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="182"/>
+        <source>all languages</source>
+        <translation>所有语言</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="188"/>
+        <source>Subtitles: %1</source>
+        <translation>字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="190"/>
+        <source>Auto subtitles: %1</source>
+        <translation>自动字幕：%1</translation>
     </message>
 </context>
 <context>

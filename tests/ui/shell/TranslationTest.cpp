@@ -1,8 +1,11 @@
+#include "engine/ErrorSummary.h"
 #include "settings/AppLanguage.h"
 #include "ui/UiTestApp.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
 #include "ui/history/HistoryView.h"
+#include "ui/jobs/JobListModel.h"
+#include "ui/jobs/JobListView.h"
 #include "ui/shell/LanguageSwitch.h"
 #include "ui/shell/MainWindow.h"
 
@@ -15,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -106,6 +110,57 @@ void expectTranslated(const QWidget *root, const char *where)
     EXPECT_TRUE(found.isEmpty()) << where << ":\n" << found.join(QLatin1Char('\n')).toStdString();
 }
 
+// The job rows are painted, not widgets: what the delegate draws comes from
+// each row's content (subtitle, badge, headline, detail, note, error) and
+// its laid-out buttons, and its menu offers the rest. Data in them (paths,
+// file names, speeds, languages) is left out, as the widget check leaves
+// out data widgets.
+QStringList untranslatedRows(JobListView *list, const QStringList &data)
+{
+    static const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
+    QStringList found;
+    for (int row = 0; row < list->jobModel()->rowCount(); ++row) {
+        const QModelIndex index = list->jobModel()->index(row);
+        const JobRowContent &content = list->jobModel()->contentAt(row);
+        QStringList texts{content.subtitle, content.badge.text, content.headline,
+                          content.detailText, content.note,     content.errorSummary};
+        for (const auto &target : list->rowTargets(index))
+            texts << target.first;
+        const std::unique_ptr<QMenu> menu(list->rowMenu(index));
+        for (const QAction *action : menu->actions())
+            texts << action->text();
+        for (QString text : texts) {
+            for (const QString &word : data + kUntranslatable)
+                text.remove(word);
+            if (text.contains(english))
+                found << content.title + QStringLiteral(": ") + text;
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+DownloadJobPtr job(const QString &title, DownloadStatus status, MediaKind kind = MediaKind::video)
+{
+    auto job = DownloadJob::create(QStringLiteral("https://media.example/") + title, kind, VideoQuality::p1080,
+                                   AudioFormat::best, SubtitleMode::original, QStringLiteral("en"));
+    MediaMetadata metadata;
+    metadata.title = title;
+    job->setMetadata(metadata);
+    job->setStatus(status);
+    return job;
+}
+
+// Half of a 1 MiB file at 1 MiB/s.
+void halfWay(DownloadJob &job)
+{
+    job.setProgress(0.5);
+    job.setDownloadedBytes(512 * 1024);
+    job.setTotalBytes(1024 * 1024);
+    job.setSpeed(QStringLiteral("1.0MiB/s"));
+    job.setEta(QStringLiteral("00:01"));
+}
+
 DownloadHistory record(const QString &title, DownloadStatus status, std::optional<QString> path, int minute)
 {
     DownloadHistory r;
@@ -174,6 +229,39 @@ TEST_P(TranslationTest, EveryScreenSpeaksTheLanguage)
     QCoreApplication::processEvents();
     show(SidebarSelection::downloads);
     expectTranslated(window.get(), "downloads");
+
+    app.holdQueue();
+    const QString folder = files.filePath(QStringLiteral("out"));
+    const auto noFolder = job(QStringLiteral("无法保存"), DownloadStatus::failed);
+    noFolder->setErrorSummary(ErrorSummary::cannotCreateOutputDirectory(folder));
+    const auto noTool = job(QStringLiteral("没有工具"), DownloadStatus::failed);
+    noTool->setErrorSummary(ErrorSummary::toolMissing());
+    const auto network = job(QStringLiteral("断网"), DownloadStatus::failed);
+    network->setErrorSummary(QString::fromLatin1(DownloadErrorCategories::userMessage(DownloadErrorCategory::network)));
+    const auto completed = job(QStringLiteral("完成"), DownloadStatus::completed);
+    completed->setOutputPath(files.filePath(QStringLiteral("音乐")));
+    completed->setOutputFilename(QStringLiteral("音乐"));
+    const auto running = job(QStringLiteral("下载中"), DownloadStatus::downloading);
+    halfWay(*running);
+    const auto audio = job(QStringLiteral("音频"), DownloadStatus::downloading, MediaKind::audio);
+    audio->setStage(QStringLiteral("audio"));
+    audio->setDownloadedBytes(4096);
+    const auto stalled = job(QStringLiteral("卡住"), DownloadStatus::downloading);
+    halfWay(*stalled);
+    stalled->setStalled(true);
+    const auto retrying = job(QStringLiteral("重试"), DownloadStatus::downloading);
+    retrying->setRetry(DownloadRetry{3, 10});
+    const auto finalizing = job(QStringLiteral("收尾"), DownloadStatus::merging);
+    finalizing->setStage(QStringLiteral("finalizing"));
+    app.coordinator->queue().append({noFolder, noTool, network, completed, running, audio, stalled, retrying,
+                                     finalizing, job(QStringLiteral("排队"), DownloadStatus::queued)});
+    QCoreApplication::processEvents();
+    auto *list = window->findChild<JobListView *>(QStringLiteral("jobList"));
+    ASSERT_NE(list, nullptr);
+    const QStringList rows = untranslatedRows(list, {folder, QStringLiteral("1.0MiB/s"), QStringLiteral("en")});
+    EXPECT_TRUE(rows.isEmpty()) << "job rows:\n" << rows.join(QLatin1Char('\n')).toStdString();
+    EXPECT_NE(list->jobModel()->contentAt(0).errorSummary.indexOf(folder), -1) << "the folder is shown as it is";
+    expectTranslated(window.get(), "downloads with jobs");
 
     show(SidebarSelection::history);
     auto *history = window->findChild<HistoryView *>();
