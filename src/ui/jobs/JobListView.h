@@ -26,12 +26,12 @@ public:
     explicit JobListView(ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
 
     void setJobModel(JobListModel *model);
+    JobListModel *jobModel() const { return m_model; }
+    JobRowDelegate *rowDelegate() const { return m_delegate; }
 
     // Lays out every row; a list scrolled to its end stays there, and jobs
     // just added come into view.
     void doItemsLayout() override;
-    JobListModel *jobModel() const { return m_model; }
-    JobRowDelegate *rowDelegate() const { return m_delegate; }
 
     // The row's buttons, in order (the log toggle, when offered, last).
     QList<QPair<QString, QRect>> rowTargets(const QModelIndex &index) const;
