@@ -1,12 +1,14 @@
 #include "engine/ReadableLogLine.h"
 
+#include "engine/ProgressParser.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 
 namespace {
 
-constexpr QLatin1String kJsonMarker("__KVJSON__");
+using ProgressParser::kJsonMarker;
 
 QString field(const QJsonObject &record, QLatin1String key)
 {
