@@ -1,6 +1,14 @@
-// The downloads list under load: 10,000 jobs added in one addURLs (time until
-// the list has painted, memory per job, scrolling), then four jobs streaming
-// progress as fast as a fake yt-dlp can print (the GUI thread's busy share).
+// The downloads list under load:
+//  1. 1,000 links queued from the batch sheet: the longest the GUI thread is
+//     held up at once (a ping probe; on a busy machine it includes waiting
+//     for a core, so the thread's CPU time is shown too), and when the list
+//     has painted;
+//  2. 1,000 jobs while short fake downloads start and end two at a time:
+//     whether End, the wheel and the scroll bar reach the last row;
+//  3. 10,000 jobs added in one addURLs (time until the list has painted,
+//     memory per job, scrolling);
+//  4. four jobs streaming progress as fast as a fake yt-dlp can print (the
+//     GUI thread's busy share).
 //
 //   build/bench/bench_ui_joblist [seconds of streaming, default 5]
 
@@ -11,6 +19,7 @@
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
+#include "ui/downloads/BatchDownloadSheet.h"
 #include "ui/downloads/DownloadsView.h"
 #include "ui/jobs/JobListModel.h"
 #include "ui/jobs/JobListView.h"
@@ -20,12 +29,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -48,6 +64,14 @@ double threadCpuSeconds()
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+void spin(qint64 ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // Counts and times the list's paints.
@@ -73,24 +97,52 @@ protected:
     }
 };
 
-// A yt-dlp that answers the metadata request at once and then prints progress
-// lines as fast as it can for `seconds`, with no pause between them.
-void writeFakeTool(const QString &toolsDir, int seconds)
+// A timer that should fire every millisecond; the longest time between two
+// of its shots is the longest the GUI thread was held up.
+class PingProbe
+{
+public:
+    PingProbe()
+    {
+        m_timer.setInterval(1);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            m_longest = std::max(m_longest, m_sinceLast.nsecsElapsed());
+            m_sinceLast.restart();
+        });
+    }
+    void start()
+    {
+        m_longest = 0;
+        m_sinceLast.start();
+        m_timer.start();
+    }
+    double stopLongestMs()
+    {
+        m_timer.stop();
+        return std::max(m_longest, m_sinceLast.nsecsElapsed()) / 1e6;
+    }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceLast;
+    qint64 m_longest = 0;
+};
+
+// A yt-dlp that answers the metadata request at once. A download then prints
+// progress lines: in "stream" mode as fast as it can for BENCH_FAKE_SECONDS;
+// in "short" mode (a shell script, so that jobs start and end many times a
+// second) forty lines over about 0.1 s, the size unknown for the first half
+// so that the row changes shape; then the final path.
+void writeFakeTool(const QString &toolsDir)
 {
     QDir().mkpath(toolsDir);
-    QFile script(toolsDir + QStringLiteral("/yt-dlp"));
-    script.open(QIODevice::WriteOnly);
-    script.write(QStringLiteral(R"(#!/usr/bin/env python3
-import json, sys, time
-url = sys.argv[-1]
-if "-J" in sys.argv:
-    print(json.dumps({"id": "f", "title": "Fake clip " + url, "webpage_url": url, "extractor": "generic",
-                      "thumbnail": "http://127.0.0.1:9/none.jpg", "duration": 61}))
-    sys.exit(0)
+    QFile stream(toolsDir + QStringLiteral("/stream.py"));
+    stream.open(QIODevice::WriteOnly);
+    stream.write(R"(import os, sys, time
 total = 500 * 1024 * 1024
-end = time.time() + %1
+end = time.time() + float(os.environ.get("BENCH_FAKE_SECONDS", "5"))
 done = 0
-out = sys.stdout
 while time.time() < end:
     lines = []
     for _ in range(200):
@@ -99,56 +151,192 @@ while time.time() < end:
                      '"filename": "f.mp4", "tmpfilename": "f.mp4.part", "eta": 12, "speed": 1048576.0, '
                      '"_eta_str": "00:12", "_speed_str": "1.00MiB/s", "_percent_str": "%.1f%%"}\n'
                      % (done, total, 100.0 * done / total))
-    out.write("".join(lines))
-    out.flush()
+    sys.stdout.write("".join(lines))
+    sys.stdout.flush()
 print("__KV_FILEPATH__/nonexistent/f.mp4")
-)").arg(seconds).toUtf8());
+)");
+    stream.close();
+    QFile script(toolsDir + QStringLiteral("/yt-dlp"));
+    script.open(QIODevice::WriteOnly);
+    script.write(R"(#!/bin/sh
+for last; do :; done
+case " $* " in
+*" -J "*)
+    printf '{"id": "f", "title": "Fake clip %s", "webpage_url": "%s", "extractor": "generic", "duration": 61}\n' "$last" "$last"
+    exit 0 ;;
+esac
+if [ "$BENCH_FAKE_MODE" != short ]; then
+    exec python3 "$(dirname "$0")/stream.py"
+fi
+i=1
+while [ $i -le 40 ]; do
+    size=""
+    [ $i -gt 20 ] && size='"total_bytes": 524288000, '
+    printf '__KVJSON__{"status": "downloading", "downloaded_bytes": %d, %s"_eta_str": "00:12", "_speed_str": "1.00MiB/s"}\n' $((i * 4096)) "$size"
+    [ $((i % 10)) -eq 0 ] && sleep 0.02
+    i=$((i + 1))
+done
+echo "__KV_FILEPATH__/nonexistent/f.mp4"
+)");
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+QString links(int count, const QString &host)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const int streamSeconds = argc > 1 ? std::max(2, atoi(argv[1])) : 5;
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("https://%1/watch?v=%2").arg(host).arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
 
-    QTemporaryDir dir;
-    const QString resources = dir.filePath(QStringLiteral("share/tarvelle"));
-    writeFakeTool(resources + QStringLiteral("/Tools"), streamSeconds + 2);
-    AppConfiguration::ScopedResourcesDirectory scope(resources);
+// The application's objects over a fresh history and settings, with the
+// downloads screen shown.
+struct Screen
+{
+    explicit Screen(const QTemporaryDir &dir, const QString &name)
+        : persistence(dir.filePath(name + QStringLiteral(".sqlite"))), history(persistence.context()),
+          settings(dir.filePath(name + QStringLiteral(".json")))
+    {
+        settings.setDefaultOutputDirectory(dir.filePath(QStringLiteral("out")));
+        settings.setKeepFailedTasks(true);
+        coordinator = std::make_unique<DownloadCoordinator>(history, settings, nullptr);
+        state = std::make_unique<AppState>(*coordinator, history, settings);
+        view = std::make_unique<DownloadsView>(*state, thumbnails);
+        view->resize(1100, 800);
+        view->show();
+        QCoreApplication::processEvents();
+        view->jobList()->viewport()->installEventFilter(&meter);
+    }
+    ~Screen()
+    {
+        coordinator->cancelAll();
+        QElapsedTimer timer;
+        timer.start();
+        while (coordinator->runningCount() > 0 && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    JobListView *list() const { return view->jobList(); }
 
-    PersistenceController persistence(dir.filePath(QStringLiteral("history.sqlite")));
-    HistoryStore history(persistence.context());
-    AppSettings settings(dir.filePath(QStringLiteral("settings.json")));
-    settings.setDefaultOutputDirectory(dir.filePath(QStringLiteral("out")));
-    settings.setKeepFailedTasks(true);
-    DownloadCoordinator coordinator(history, settings, nullptr);
-    AppState state(coordinator, history, settings);
+    PersistenceController persistence;
+    HistoryStore history;
+    AppSettings settings;
     ThumbnailLoader thumbnails;
-
-    DownloadsView view(state, thumbnails);
-    view.resize(1100, 800);
-    view.show();
-    QCoreApplication::processEvents();
-    JobListView *list = view.jobList();
     PaintMeter meter;
-    list->viewport()->installEventFilter(&meter);
+    std::unique_ptr<DownloadCoordinator> coordinator;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<DownloadsView> view;
+};
 
-    // 1. Ten thousand links in one addURLs, none started.
+void batchSheetSection(const QTemporaryDir &dir)
+{
+    Screen screen(dir, QStringLiteral("batch"));
+    screen.coordinator->queue().setMaxConcurrent(0);
+    screen.view->findChild<QPushButton *>(QStringLiteral("batchButton"))->click();
+    auto *sheet = screen.view->findChild<BatchDownloadSheet *>();
+    QCoreApplication::processEvents();
+
+    PingProbe probe;
+    probe.start();
+    sheet->findChild<QPlainTextEdit *>(QStringLiteral("batchTextView"))->setPlainText(links(1000, QStringLiteral("media.example")));
+    spin(200);
+    const double pasteMs = probe.stopLongestMs();
+
+    const int paintsBefore = screen.meter.paints;
+    QElapsedTimer timer;
+    probe.start();
+    timer.start();
+    const double cpuBefore = threadCpuSeconds();
+    sheet->findChild<QPushButton *>(QStringLiteral("batchAddButton"))->click();
+    while (screen.meter.paints == paintsBefore && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const qint64 paintedNs = timer.nsecsElapsed();
+    const double cpuMs = (threadCpuSeconds() - cpuBefore) * 1000;
+    spin(500);
+    const double addMs = probe.stopLongestMs();
+    std::printf("1,000 links from the batch sheet\n");
+    std::printf("  longest GUI stall, paste    %8.1f ms\n", pasteMs);
+    std::printf("  longest GUI stall, add      %8.1f ms\n", addMs);
+    std::printf("  list painted after          %8.1f ms\n", paintedNs / 1e6);
+    std::printf("  GUI thread CPU until then   %8.1f ms\n", cpuMs);
+}
+
+// Whether the list's last row is inside the viewport.
+bool lastRowShown(JobListView *list)
+{
+    const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+    return list->viewport()->rect().intersects(list->visualRect(last));
+}
+
+void reachSection(const QTemporaryDir &dir)
+{
+    qputenv("BENCH_FAKE_MODE", "short");
+    Screen screen(dir, QStringLiteral("reach"));
+    JobListView *list = screen.list();
+    screen.coordinator->queue().setMaxConcurrent(0);
+    screen.coordinator->addURLs(links(1000, QStringLiteral("reach.example")));
+    spin(300);
+    screen.coordinator->queue().setMaxConcurrent(2);
+    screen.coordinator->queue().pump();
+    spin(1000);
+
+    std::printf("1,000 jobs, two short downloads at a time\n");
+    const auto attempt = [&](const char *name, const std::function<void()> &scroll) {
+        list->scrollToTop();
+        spin(100);
+        const int ended = [&] {
+            int count = 0;
+            for (const auto &job : screen.coordinator->queue().jobs())
+                count += DownloadStatuses::isTerminal(job->status()) ? 1 : 0;
+            return count;
+        }();
+        QElapsedTimer timer;
+        timer.start();
+        bool reached = false;
+        while (!reached && timer.elapsed() < 3000) {
+            scroll();
+            spin(20);
+            reached = lastRowShown(list);
+        }
+        const QScrollBar *bar = list->verticalScrollBar();
+        std::printf("  %-12s last row %s after %5lld ms (scroll bar %d of %d; %d jobs ended)\n", name,
+                    reached ? "shown" : "NOT shown", static_cast<long long>(timer.elapsed()), bar->value(),
+                    bar->maximum(), ended);
+    };
+    attempt("End key", [&] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+        QCoreApplication::sendEvent(list, &press);
+    });
+    attempt("wheel", [&] {
+        const QPoint centre = list->viewport()->rect().center();
+        for (int i = 0; i < 50; ++i) {
+            QWheelEvent wheel(centre, list->viewport()->mapToGlobal(centre), QPoint(), QPoint(0, -120 * 10),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(list->viewport(), &wheel);
+        }
+    });
+    attempt("scroll bar", [&] { list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum()); });
+}
+
+void manyJobsSection(const QTemporaryDir &dir, int streamSeconds)
+{
+    qputenv("BENCH_FAKE_MODE", "stream");
+    // Streams long enough for the slowest start; the jobs are cancelled after.
+    qputenv("BENCH_FAKE_SECONDS", QByteArray::number(streamSeconds + 60));
+    Screen screen(dir, QStringLiteral("many"));
+    DownloadCoordinator &coordinator = *screen.coordinator;
+    JobListView *list = screen.list();
+    PaintMeter &meter = screen.meter;
+
+    // Ten thousand links in one addURLs, none started.
     coordinator.queue().setMaxConcurrent(0);
-    QStringList links;
-    for (int i = 0; i < kJobs; ++i)
-        links << QStringLiteral("https://media.example/watch?v=%1").arg(i);
-    const QString text = links.join(QLatin1Char('\n'));
+    const QString text = links(kJobs, QStringLiteral("media.example"));
     const qint64 rssBefore = residentBytes();
+    const int paintsBefore = meter.paints;
     QElapsedTimer timer;
     timer.start();
     coordinator.addURLs(text);
     const qint64 addedNs = timer.nsecsElapsed();
-    while (meter.paints == 0)
+    while (meter.paints == paintsBefore)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const qint64 paintedNs = timer.nsecsElapsed();
     const qint64 rssAfter = residentBytes();
@@ -172,7 +360,7 @@ int main(int argc, char **argv)
                     static_cast<long long>(frames.size()), frames.at(frames.size() / 2) / 1e6, frames.last() / 1e6);
     }
 
-    // 2. Four jobs streaming progress at once, with the 10,000 rows in place.
+    // Four jobs streaming progress at once, with the 10,000 rows in place.
     // The running rows are brought into view, so the list paints them.
     for (const auto &job : coordinator.queue().jobs())
         job->setStatus(DownloadStatus::cancelled);
@@ -199,34 +387,44 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     if (downloading() < 4) {
         std::printf("the four fake downloads did not start\n");
-        return 1;
+        return;
     }
     // Let the streams settle, then measure over the middle of the run.
-    timer.restart();
-    while (timer.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    const int paintsBefore = meter.paints;
+    spin(500);
+    const int streamPaintsBefore = meter.paints;
     const qint64 paintNsBefore = meter.paintNanoseconds;
     const qint64 updatesBefore = byteUpdates;
     const qint64 reportsBefore = reports;
     const double cpuBefore = threadCpuSeconds();
     timer.restart();
-    const qint64 windowMs = (streamSeconds - 1) * 1000;
-    while (timer.elapsed() < windowMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    spin((streamSeconds - 1) * 1000);
     const double wall = timer.nsecsElapsed() / 1e9;
     const double cpu = threadCpuSeconds() - cpuBefore;
     const double paintSeconds = (meter.paintNanoseconds - paintNsBefore) / 1e9;
     std::printf("four jobs streaming progress (%.1f s measured)\n", wall);
     std::printf("  progress updates applied    %8.0f per second (all four jobs)\n", (byteUpdates - updatesBefore) / wall);
     std::printf("  row changes reported        %8.1f per second\n", (reports - reportsBefore) / wall);
-    std::printf("  list repaints               %8.1f per second\n", (meter.paints - paintsBefore) / wall);
+    std::printf("  list repaints               %8.1f per second\n", (meter.paints - streamPaintsBefore) / wall);
     std::printf("  GUI thread busy             %8.1f %% of the time\n", 100.0 * cpu / wall);
     std::printf("    of which painting the list%8.1f %%\n", 100.0 * paintSeconds / wall);
+}
 
-    coordinator.cancelAll();
-    timer.restart();
-    while (coordinator.runningCount() > 0 && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int streamSeconds = argc > 1 ? std::max(2, atoi(argv[1])) : 5;
+
+    QTemporaryDir dir;
+    const QString resources = dir.filePath(QStringLiteral("share/tarvelle"));
+    writeFakeTool(resources + QStringLiteral("/Tools"));
+    AppConfiguration::ScopedResourcesDirectory scope(resources);
+
+    batchSheetSection(dir);
+    reachSection(dir);
+    manyJobsSection(dir, streamSeconds);
     return 0;
 }

@@ -712,12 +712,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="326"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="343"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="328"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="345"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -833,7 +833,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="33"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="36"/>
+        <source>Best audio</source>
+        <translation>最佳音频</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="38"/>
         <source>%1 audio</source>
         <translation>%1 音频</translation>
     </message>
@@ -1030,7 +1035,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListModel</name>
     <message>
-        <location filename="../src/ui/jobs/JobListModel.cpp" line="74"/>
+        <location filename="../src/ui/jobs/JobListModel.cpp" line="75"/>
         <source>Buttons: %1</source>
         <translation>按钮：%1</translation>
     </message>
@@ -1038,7 +1043,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListView</name>
     <message>
-        <location filename="../src/ui/jobs/JobListView.cpp" line="23"/>
+        <location filename="../src/ui/jobs/JobListView.cpp" line="25"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -1046,7 +1051,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobLogText</name>
     <message>
-        <location filename="../src/ui/jobs/JobLogText.cpp" line="9"/>
+        <location filename="../src/ui/jobs/JobLogText.cpp" line="27"/>
+        <source>Copy Raw Log</source>
+        <translation>复制原始日志</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/jobs/JobLogText.cpp" line="32"/>
         <source>Log</source>
         <translation>日志</translation>
     </message>
@@ -1054,29 +1064,34 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="86"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="88"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="90"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="93"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="92"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="95"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="94"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="97"/>
         <source>Remove</source>
         <translation>移除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="99"/>
+        <source>Copy Link</source>
+        <translation>复制链接</translation>
     </message>
     <message>
         <location filename="../src/ui/jobs/JobRowLayout.cpp" line="19"/>
@@ -1092,47 +1107,47 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobStatusInfo</name>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="144"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
         <source>Queued</source>
         <translation>排队中</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="146"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="163"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="149"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="166"/>
         <source>Downloading audio</source>
         <translation>正在下载音频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="150"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="168"/>
         <source>Downloading video</source>
         <translation>正在下载视频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="154"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="173"/>
         <source>Finalizing</source>
         <translation>正在收尾</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="155"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="174"/>
         <source>Merging</source>
         <translation>正在合并</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="157"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="176"/>
         <source>Completed</source>
         <translation>已完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="159"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="178"/>
         <source>Cancelled</source>
         <translation>已取消</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="180"/>
         <source>Failed</source>
         <translation>失败</translation>
     </message>
@@ -1325,22 +1340,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>总大小未知</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="107"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="111"/>
+        <source>Retrying, %1 of %2</source>
+        <translation>正在重试，第 %1 次，共 %2 次</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="113"/>
+        <source>Retrying, attempt %1</source>
+        <translation>正在重试，第 %1 次</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="120"/>
         <source>No progress detected</source>
         <translation>未检测到进度</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="119"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="136"/>
         <source>Finalizing</source>
         <translation>正在收尾</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="122"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="139"/>
         <source>Merging audio and video</source>
         <translation>正在合并音频和视频</translation>
     </message>
     <message>
-        <location filename="../src/engine/ProgressDisplay.cpp" line="129"/>
+        <location filename="../src/engine/ProgressDisplay.cpp" line="146"/>
         <source>Complete</source>
         <translation>完成</translation>
     </message>
@@ -1686,6 +1711,21 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/DownloadOptions.cpp" line="58"/>
         <source>Download Auto Subtitles</source>
         <translation>下载自动生成的字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="182"/>
+        <source>all languages</source>
+        <translation>所有语言</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="188"/>
+        <source>Subtitles: %1</source>
+        <translation>字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadOptions.cpp" line="190"/>
+        <source>Auto subtitles: %1</source>
+        <translation>自动字幕：%1</translation>
     </message>
 </context>
 <context>

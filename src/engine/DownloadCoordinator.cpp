@@ -130,14 +130,19 @@ void DownloadCoordinator::addURLs(const QString &text)
     // A carriage return, alone or before a line feed, separates links too:
     // text pasted from Windows must not become one broken job.
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    // Each setting read goes to the settings file: read the defaults once,
+    // not once per link.
+    const MediaKind mediaType = m_settings.defaultMediaType();
+    const VideoQuality videoQuality = m_settings.defaultVideoQuality();
+    const AudioFormat audioFormat = m_settings.defaultAudioFormat();
+    const SubtitleMode subtitleMode = m_settings.defaultSubtitleMode();
+    const QString subtitleLang = m_settings.defaultSubtitleLang();
     QList<DownloadJobPtr> jobs;
     for (const QString &piece : text.split(lineBreak)) {
         const QString link = piece.trimmed();
         if (link.isEmpty())
             continue;
-        jobs.append(DownloadJob::create(link, m_settings.defaultMediaType(), m_settings.defaultVideoQuality(),
-                                        m_settings.defaultAudioFormat(), m_settings.defaultSubtitleMode(),
-                                        m_settings.defaultSubtitleLang()));
+        jobs.append(DownloadJob::create(link, mediaType, videoQuality, audioFormat, subtitleMode, subtitleLang));
     }
     m_queue->append(jobs);
     m_queue->pump();
@@ -206,6 +211,9 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     auto runner = std::make_shared<ProcessRunner>();
     job->setRunner(runner);
     job->setStartedAt(QDateTime::currentDateTime());
+    // An audio job shows its audio stage before yt-dlp reports anything.
+    if (job->mediaType() == MediaKind::audio)
+        job->setStage(QStringLiteral("audio"));
     job->setStatus(DownloadStatus::downloading);
 
     const auto run = m_runs.value(job->id());
@@ -245,7 +253,13 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         job.setOutputFilename(QFileInfo(filepath->path).fileName());
         return;
     }
+    if (const auto *retry = event.retry()) {
+        job.setRetry(*retry);
+        markActivity(job, now);
+        return;
+    }
     if (const auto *stage = event.stage()) {
+        job.setRetry(std::nullopt);
         if (stage->name == QLatin1String("merging")) {
             job.setStage(stage->name);
             if (job.status() == DownloadStatus::downloading)
@@ -257,6 +271,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         return;
     }
     if (const auto *progress = event.progress()) {
+        job.setRetry(std::nullopt);
         if (progress->downloadedBytes)
             job.setDownloadedBytes(*progress->downloadedBytes);
         if (progress->totalBytes)
@@ -270,8 +285,10 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         job.setProgress(progress->percent);
         job.setSpeed(progress->speed);
         job.setEta(progress->eta);
-        // A progress report never takes a job back out of merging or finalizing.
-        if (progress->stage == ProgressStage::audio)
+        // A progress report never takes a job back out of merging or
+        // finalizing. Whatever file an audio job fetches (often a .webm
+        // stream), its download is its audio stage.
+        if (progress->stage == ProgressStage::audio || job.mediaType() == MediaKind::audio)
             job.setStage(QStringLiteral("audio"));
         else if (job.stage() != QLatin1String("merging") && job.stage() != QLatin1String("finalizing"))
             job.setStage(QStringLiteral("downloading"));

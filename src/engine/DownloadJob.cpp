@@ -130,6 +130,11 @@ void DownloadJob::setStalled(bool stalled)
     TARVELLE_JOB_SET(m_stalled, stalled, stalledChanged);
 }
 
+void DownloadJob::setRetry(const std::optional<DownloadRetry> &retry)
+{
+    TARVELLE_JOB_SET(m_retry, retry, retryChanged);
+}
+
 void DownloadJob::setOutputFilename(const QString &name)
 {
     TARVELLE_JOB_SET(m_outputFilename, name, outputFilenameChanged);
@@ -242,6 +247,7 @@ void DownloadJob::resetForRetry()
     setEta(QString());
     setStage(QString());
     setStalled(false);
+    setRetry(std::nullopt);
 
     m_lastActivityAt.reset();
     m_lastCheckedFileSize = 0;

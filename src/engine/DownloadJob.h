@@ -4,6 +4,7 @@
 #include "engine/DownloadErrorCategory.h"
 #include "engine/DownloadOptions.h"
 #include "engine/DownloadStatus.h"
+#include "engine/ProgressEvent.h"
 #include "process/ProcessRunner.h"
 
 #include <QDateTime>
@@ -52,6 +53,7 @@ class DownloadJob : public QObject, public std::enable_shared_from_this<Download
     Q_PROPERTY(qint64 fragmentCount READ fragmentCount WRITE setFragmentCount NOTIFY fragmentCountChanged)
     Q_PROPERTY(QString stage READ stage WRITE setStage NOTIFY stageChanged)
     Q_PROPERTY(bool stalled READ stalled WRITE setStalled NOTIFY stalledChanged)
+    Q_PROPERTY(std::optional<DownloadRetry> retry READ retry WRITE setRetry NOTIFY retryChanged)
     Q_PROPERTY(QString outputFilename READ outputFilename WRITE setOutputFilename NOTIFY outputFilenameChanged)
     Q_PROPERTY(QString outputPath READ outputPath WRITE setOutputPath NOTIFY outputPathChanged)
     Q_PROPERTY(std::optional<DownloadErrorCategory> errorCategory READ errorCategory WRITE setErrorCategory NOTIFY errorCategoryChanged)
@@ -103,6 +105,8 @@ public:
     qint64 fragmentCount() const { return m_fragmentCount; }
     QString stage() const { return m_stage; }
     bool stalled() const { return m_stalled; }
+    // The attempt yt-dlp reported last, until it reports progress again.
+    const std::optional<DownloadRetry> &retry() const { return m_retry; }
     QString outputFilename() const { return m_outputFilename; }
     QString outputPath() const { return m_outputPath; }
     std::optional<DownloadErrorCategory> errorCategory() const { return m_errorCategory; }
@@ -132,6 +136,7 @@ public:
     void setFragmentCount(qint64 count);
     void setStage(const QString &stage);
     void setStalled(bool stalled);
+    void setRetry(const std::optional<DownloadRetry> &retry);
     void setOutputFilename(const QString &name);
     void setOutputPath(const QString &path);
     void setErrorCategory(std::optional<DownloadErrorCategory> category);
@@ -163,7 +168,7 @@ public:
     void appendLog(const QString &line);
 
     // Takes a finished job back to queued for a retry: progress state (progress,
-    // byte and fragment counters, speed, eta, stage, stalled), bookkeeping
+    // byte and fragment counters, speed, eta, stage, stalled, retry), bookkeeping
     // (lastActivityAt, lastCheckedFileSize, startedAt) and result (output path
     // and name, error category, summary and reason, log) return to their initial
     // values. id, url, metadata, the five options, createdAt, finishedAt and
@@ -187,6 +192,7 @@ signals:
     void fragmentCountChanged();
     void stageChanged();
     void stalledChanged();
+    void retryChanged();
     void outputFilenameChanged();
     void outputPathChanged();
     void errorCategoryChanged();
@@ -219,6 +225,7 @@ private:
     qint64 m_fragmentCount = 0;
     QString m_stage;
     bool m_stalled = false;
+    std::optional<DownloadRetry> m_retry;
     QString m_outputFilename;
     QString m_outputPath;
     std::optional<DownloadErrorCategory> m_errorCategory;

@@ -175,4 +175,21 @@ QString label(SubtitleMode mode)
     return translated("SubtitleMode", kSubtitleModes.label[static_cast<size_t>(mode)]);
 }
 
+QString choiceText(SubtitleMode mode, const QString &languages)
+{
+    // No languages means every one: the download asks yt-dlp for "all".
+    const QString shown = languages.isEmpty()
+        ? translated("SubtitleMode", QT_TRANSLATE_NOOP("SubtitleMode", "all languages"))
+        : languages;
+    switch (mode) {
+    case SubtitleMode::none:
+        return {};
+    case SubtitleMode::original:
+        return translated("SubtitleMode", QT_TRANSLATE_NOOP("SubtitleMode", "Subtitles: %1")).arg(shown);
+    case SubtitleMode::automatic:
+        return translated("SubtitleMode", QT_TRANSLATE_NOOP("SubtitleMode", "Auto subtitles: %1")).arg(shown);
+    }
+    return {};
+}
+
 } // namespace SubtitleModes

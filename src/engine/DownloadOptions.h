@@ -68,6 +68,10 @@ QString rawValue(SubtitleMode mode);
 std::optional<SubtitleMode> fromRawValue(QStringView raw);
 // "No Subtitles", "Download Original Subtitles", "Download Auto Subtitles" (translated).
 QString label(SubtitleMode mode);
+// The subtitles a job asks for, as its row and summary name them: nothing
+// for none, "Subtitles: en" or "Auto subtitles: en,de" (translated; the
+// languages verbatim, "all languages" when none are given).
+QString choiceText(SubtitleMode mode, const QString &languages);
 } // namespace SubtitleModes
 
 Q_DECLARE_METATYPE(MediaKind)

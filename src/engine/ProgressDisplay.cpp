@@ -102,19 +102,36 @@ ProgressDisplay ProgressDisplay::forJob(const DownloadJob &job)
 {
     ProgressDisplay display;
     const DownloadStatus status = job.status();
+    // While yt-dlp retries or nothing arrives, the last speed and remaining
+    // time are out of date: only the bytes so far are shown.
+    if (job.retry() && DownloadStatuses::isActive(status)) {
+        display.kind = Kind::retrying;
+        const DownloadRetry &retry = *job.retry();
+        display.primaryText = retry.limit
+            ? translated(QT_TRANSLATE_NOOP("ProgressDisplay", "Retrying, %1 of %2"))
+                  .arg(QString::number(retry.attempt), QString::number(*retry.limit))
+            : translated(QT_TRANSLATE_NOOP("ProgressDisplay", "Retrying, attempt %1")).arg(QString::number(retry.attempt));
+        display.bytesText = bytesTextFor(job);
+        display.indeterminate = true;
+        return display;
+    }
     if (job.stalled() && DownloadStatuses::isActive(status)) {
         display.kind = Kind::stalled;
         display.primaryText = translated(QT_TRANSLATE_NOOP("ProgressDisplay", "No progress detected"));
         display.bytesText = bytesTextFor(job);
-        display.speedText = speedTextFor(job);
         display.indeterminate = true;
         return display;
     }
+    // Post-processing (an audio extraction, moving the file into place)
+    // follows a download whether or not a merge came first.
+    const bool finalizing = job.stage() == QLatin1String("finalizing");
     switch (status) {
     case DownloadStatus::downloading:
-        return downloadingDisplay(job, job.stage() == QLatin1String("audio"));
+        if (!finalizing)
+            return downloadingDisplay(job, job.stage() == QLatin1String("audio"));
+        [[fallthrough]];
     case DownloadStatus::merging:
-        if (job.stage() == QLatin1String("finalizing")) {
+        if (finalizing) {
             display.kind = Kind::finalizing;
             display.primaryText = translated(QT_TRANSLATE_NOOP("ProgressDisplay", "Finalizing"));
         } else {
@@ -147,8 +164,10 @@ JobStatusInfo JobStatusInfo::forStatus(DownloadStatus status, const QString &sta
     case DownloadStatus::downloading:
         if (stage == QLatin1String("audio"))
             return info("waveform", QT_TRANSLATE_NOOP("JobStatusInfo", "Downloading audio"), SemanticColor::blue);
-        return info("arrow.down.circle", QT_TRANSLATE_NOOP("JobStatusInfo", "Downloading video"),
-                    SemanticColor::blue);
+        if (stage != QLatin1String("finalizing"))
+            return info("arrow.down.circle", QT_TRANSLATE_NOOP("JobStatusInfo", "Downloading video"),
+                        SemanticColor::blue);
+        [[fallthrough]];
     case DownloadStatus::merging:
         if (stage == QLatin1String("finalizing"))
             return info("gearshape", QT_TRANSLATE_NOOP("JobStatusInfo", "Finalizing"), SemanticColor::blue);

@@ -14,7 +14,18 @@ class DownloadJob;
 // and sizes are filled in after translation.
 struct ProgressDisplay
 {
-    enum class Kind { percent, aboutPercent, fragment, indeterminate, merging, finalizing, completed, stalled, idle };
+    enum class Kind {
+        percent,
+        aboutPercent,
+        fragment,
+        indeterminate,
+        merging,
+        finalizing,
+        completed,
+        stalled,
+        idle,
+        retrying,
+    };
 
     Kind kind = Kind::idle;
     QString primaryText;

@@ -77,5 +77,8 @@ QString ProgressEvent::describe() const
         return QStringLiteral("filepath('") + f->path + QStringLiteral("')");
     if (const Stage *s = stage())
         return QStringLiteral("stage('") + s->name + QStringLiteral("')");
+    if (const DownloadRetry *r = retry())
+        return QStringLiteral("retry(") + QString::number(r->attempt) + QLatin1Char('/') + optionalText(r->limit)
+            + QLatin1Char(')');
     return QStringLiteral("none");
 }

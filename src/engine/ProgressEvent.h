@@ -54,8 +54,18 @@ struct DownloadProgress
     friend bool operator==(const DownloadProgress &, const DownloadProgress &) = default;
 };
 
+// yt-dlp trying again after an error ("Retrying (3/10)..."): the attempt and
+// the most it makes; no limit when it retries without end.
+struct DownloadRetry
+{
+    qint64 attempt = 0;
+    std::optional<qint64> limit{};
+
+    friend bool operator==(const DownloadRetry &, const DownloadRetry &) = default;
+};
+
 // One parsed output line: a progress record, the final file's path, a
-// post-processing phase, or nothing usable.
+// post-processing phase, a retry, or nothing usable.
 class ProgressEvent
 {
 public:
@@ -74,12 +84,13 @@ public:
     {
         friend bool operator==(const None &, const None &) = default;
     };
-    using Value = std::variant<DownloadProgress, Filepath, Stage, None>;
+    using Value = std::variant<DownloadProgress, Filepath, Stage, DownloadRetry, None>;
 
     ProgressEvent() = default;
     ProgressEvent(DownloadProgress progress) : m_value(std::move(progress)) {}
     ProgressEvent(Filepath filepath) : m_value(std::move(filepath)) {}
     ProgressEvent(Stage stage) : m_value(std::move(stage)) {}
+    ProgressEvent(DownloadRetry retry) : m_value(retry) {}
     ProgressEvent(None none) : m_value(none) {}
 
     const Value &value() const { return m_value; }
@@ -88,6 +99,7 @@ public:
     const DownloadProgress *progress() const { return std::get_if<DownloadProgress>(&m_value); }
     const Filepath *filepath() const { return std::get_if<Filepath>(&m_value); }
     const Stage *stage() const { return std::get_if<Stage>(&m_value); }
+    const DownloadRetry *retry() const { return std::get_if<DownloadRetry>(&m_value); }
     bool isNone() const { return std::holds_alternative<None>(m_value); }
 
     // Readable form for logs and test failures.

@@ -197,7 +197,32 @@ ProgressEvent percentageReading(const QString &line)
     return progress;
 }
 
-// yt-dlp's own text: post-processor lines (also in the form
+// yt-dlp's report of another attempt after an error, the same in 2023 and
+// 2026 releases: "[download] Got error: <why>. Retrying (3/10)...", with
+// "fragment 5" or "fragments" after "Retrying" for fragmented downloads, a
+// "WARNING:" line for extractors and post-processors, and "inf" for the
+// limit of --retries infinite.
+std::optional<DownloadRetry> retryReading(const QString &line)
+{
+    static const QRegularExpression retryPattern(
+        QStringLiteral(R"(Retrying(?: fragments?(?: \d+)?)? \((\d+)/(\d+|inf)\)\.\.\.\s*$)"));
+    const QRegularExpressionMatch match = retryPattern.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool readable = false;
+    DownloadRetry retry;
+    retry.attempt = match.capturedView(1).toLongLong(&readable);
+    if (!readable || retry.attempt < 1)
+        return std::nullopt;
+    if (match.capturedView(2) != u"inf") {
+        retry.limit = match.capturedView(2).toLongLong(&readable);
+        if (!readable || *retry.limit < 1)
+            return std::nullopt;
+    }
+    return retry;
+}
+
+// yt-dlp's own text: retries, post-processor lines (also in the form
 // "[Merger] postprocess started" of the postprocess progress template) and
 // plain "[download]" progress.
 ProgressEvent plainText(const QString &line)
@@ -208,6 +233,9 @@ ProgressEvent plainText(const QString &line)
         QLatin1String("deleting original file"), QLatin1String("postprocess"),
         QLatin1String("remuxing")};
 
+    // First: the error text before "Retrying" may hold any keyword below.
+    if (const std::optional<DownloadRetry> retry = retryReading(line))
+        return *retry;
     const QString lower = line.toLower();
     auto containsAny = [&lower](const auto &keywords) {
         return std::any_of(keywords.begin(), keywords.end(),

@@ -10,7 +10,8 @@
 // Reads one line of yt-dlp download output. The download command makes yt-dlp
 // print "__KVJSON__" + its progress record as JSON for every update and
 // "__KV_FILEPATH__" + the final path once the file is in place; every other
-// line goes through a keyword fallback. Pure functions, safe on any thread.
+// line goes through a keyword fallback, which also reads yt-dlp's retry
+// reports. Pure functions, safe on any thread.
 namespace ProgressParser {
 
 inline constexpr QLatin1String kJsonMarker("__KVJSON__");

@@ -406,6 +406,54 @@ TEST(DownloadCoordinator, ApplyFollowsTheEventRules)
     EXPECT_EQ(job->outputFilename(), "clip.mp4");
 }
 
+TEST(DownloadCoordinator, ARetryShowsUntilProgressResumes)
+{
+    auto job = DownloadJob::create("u", MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none,
+                                   QString());
+    job->setStatus(DownloadStatus::downloading);
+    DownloadCoordinator::apply(ProgressParser::parse(QString::fromUtf8(progressLine(50, 100))), *job);
+    DownloadCoordinator::apply(
+        ProgressParser::parse("[download] Got error: HTTP Error 503: Service Unavailable. Retrying (3/10)..."), *job);
+    EXPECT_EQ(job->retry(), (DownloadRetry{3, 10}));
+    EXPECT_EQ(job->progress(), 0.5) << "a retry keeps what was downloaded";
+
+    DownloadCoordinator::apply(ProgressParser::parse(QString::fromUtf8(progressLine(60, 100))), *job);
+    EXPECT_FALSE(job->retry().has_value());
+
+    DownloadCoordinator::apply(ProgressParser::parse("[download] Got error: x. Retrying fragment 2 (1/inf)..."), *job);
+    EXPECT_EQ(job->retry(), (DownloadRetry{1, std::nullopt}));
+    DownloadCoordinator::apply(ProgressParser::parse("[Merger] Merging formats into \"x.mp4\""), *job);
+    EXPECT_FALSE(job->retry().has_value()) << "merging means the download got through";
+
+    job->setRetry(DownloadRetry{2, 3});
+    job->setStatus(DownloadStatus::failed);
+    job->resetForRetry();
+    EXPECT_FALSE(job->retry().has_value());
+}
+
+// yt-dlp often fetches an audio-only .webm stream for "bestaudio": the job
+// is in its audio stage all the same, from the moment its download starts.
+TEST(DownloadCoordinator, AnAudioJobIsInItsAudioStageFromTheStart)
+{
+    const QByteArray webm = R"(__KVJSON__{"status": "downloading", "downloaded_bytes": 10, "total_bytes": 100, )"
+                            R"("filename": "Clip [abc123].f251.webm"})";
+    FakeTools tools(echoLine(webm) + "sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setDefaultMediaTypeRaw("audio");
+    f.coordinator->addURLs("https://media.test/a");
+    const auto job = f.jobAt(0);
+    QString stageWhenDownloading;
+    QObject::connect(job.get(), &DownloadJob::statusChanged, [&] {
+        if (job->status() == DownloadStatus::downloading)
+            stageWhenDownloading = job->stage();
+    });
+    ASSERT_TRUE(waitUntil([&] { return job->downloadedBytes() == 10; }));
+    EXPECT_EQ(stageWhenDownloading, "audio");
+    EXPECT_EQ(job->stage(), "audio");
+    f.coordinator->cancel(job);
+    ASSERT_TRUE(f.waitForEnd(job));
+}
+
 TEST(DownloadCoordinator, CancelAllLeavesNoProcessBehind)
 {
     const QString marker = QStringLiteral("tarvelle-all-%1").arg(QCoreApplication::applicationPid());

@@ -86,12 +86,27 @@ TEST(ProgressDisplay, ShowsEachStateWithItsTexts)
          {Kind::percent, "50%", std::nullopt, std::nullopt, std::nullopt, false, std::nullopt}},
         {"plain-text percentage above 100", DownloadStatus::downloading, [](DownloadJob &job) { job.setProgress(1.5); },
          {Kind::percent, "150%", std::nullopt, std::nullopt, std::nullopt, false, std::nullopt}},
-        {"stalled while downloading keeps bytes and speed, drops ETA", DownloadStatus::downloading,
+        {"stalled while downloading keeps bytes, drops the speed and ETA that no longer hold",
+         DownloadStatus::downloading,
          [&](DownloadJob &job) {
              downloading45(job);
              job.setStalled(true);
          },
-         {Kind::stalled, "No progress detected", "54.6 MB / 120.5 MB", "2.10MiB/s", std::nullopt, true, std::nullopt}},
+         {Kind::stalled, "No progress detected", "54.6 MB / 120.5 MB", std::nullopt, std::nullopt, true, std::nullopt}},
+        {"retrying keeps bytes, drops speed and ETA", DownloadStatus::downloading,
+         [&](DownloadJob &job) {
+             downloading45(job);
+             job.setRetry(DownloadRetry{3, 10});
+         },
+         {Kind::retrying, "Retrying, 3 of 10", "54.6 MB / 120.5 MB", std::nullopt, std::nullopt, true, std::nullopt}},
+        {"retrying without end, and stalled meanwhile", DownloadStatus::downloading,
+         [](DownloadJob &job) {
+             job.setRetry(DownloadRetry{4, std::nullopt});
+             job.setStalled(true);
+         },
+         {Kind::retrying, "Retrying, attempt 4", std::nullopt, std::nullopt, std::nullopt, true, std::nullopt}},
+        {"a retry on a failed job is ignored", DownloadStatus::failed,
+         [](DownloadJob &job) { job.setRetry(DownloadRetry{10, 10}); }, {}},
         {"stalled flag on a failed job is ignored", DownloadStatus::failed,
          [](DownloadJob &job) { job.setStalled(true); }, {}},
         {"merging", DownloadStatus::merging, [](DownloadJob &job) { job.setStage("merging"); },
@@ -105,6 +120,12 @@ TEST(ProgressDisplay, ShowsEachStateWithItsTexts)
              job.setDownloadedBytes(2048);
          },
          {Kind::finalizing, "Finalizing", "2.0 KB", std::nullopt, std::nullopt, true, std::nullopt}},
+        {"finalizing after a download without a merge", DownloadStatus::downloading,
+         [&](DownloadJob &job) {
+             downloading45(job);
+             job.setStage("finalizing");
+         },
+         {Kind::finalizing, "Finalizing", "54.6 MB / 120.5 MB", std::nullopt, std::nullopt, true, std::nullopt}},
         {"completed without path or name", DownloadStatus::completed, [](DownloadJob &) {},
          {Kind::completed, "Complete", std::nullopt, std::nullopt, std::nullopt, false, std::nullopt}},
         {"completed with a deleted file shows the name", DownloadStatus::completed,
@@ -144,6 +165,7 @@ TEST(JobStatusInfo, BadgeForEachStatus)
         {DownloadStatus::analyzing, "", {"magnifyingglass", "Analyzing", SemanticColor::blue}},
         {DownloadStatus::downloading, "audio", {"waveform", "Downloading audio", SemanticColor::blue}},
         {DownloadStatus::downloading, "merging", {"arrow.down.circle", "Downloading video", SemanticColor::blue}},
+        {DownloadStatus::downloading, "finalizing", {"gearshape", "Finalizing", SemanticColor::blue}},
         {DownloadStatus::merging, "finalizing", {"gearshape", "Finalizing", SemanticColor::blue}},
         {DownloadStatus::merging, "", {"merge", "Merging", SemanticColor::blue}},
         {DownloadStatus::completed, "", {"checkmark.circle", "Completed", SemanticColor::green}},

@@ -339,7 +339,7 @@ TEST(ProgressParser, LinesPiecedFromMarkersAndJunkKeepTheEventRules)
         "12.5", "1e400", "99999999999999999999999", "-9223372036854775809", "\"a.opus\"", "\"N/A\"",
         "[download]", "[Merger]", "[ffmpeg]", "postprocess", "Deleting original file", "45.3%", "%", "of",
         "120.50MiB", "at", "2.10MiB/s", "ETA", "00:54", "~", "\u00e9", "\U0001F600", QString(QChar(0xd800)),
-        QString(QChar(u'\0')), "\\u0000", "\\"};
+        QString(QChar(u'\0')), "\\u0000", "\\", "Retrying (3/10)...", "(0/inf)..."};
     std::mt19937 random(20261210);
     std::uniform_int_distribution<qsizetype> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(0, 24);
@@ -360,6 +360,9 @@ TEST(ProgressParser, LinesPiecedFromMarkersAndJunkKeepTheEventRules)
             EXPECT_GE(progress->estimatedTotalBytes.value_or(1), 1) << line.toStdString();
         } else if (const ProgressEvent::Stage *stage = event.stage()) {
             EXPECT_TRUE(stage->name == u"merging" || stage->name == u"finalizing") << line.toStdString();
+        } else if (const DownloadRetry *retry = event.retry()) {
+            EXPECT_GE(retry->attempt, 1) << line.toStdString();
+            EXPECT_GE(retry->limit.value_or(1), 1) << line.toStdString();
         } else if (const ProgressEvent::Filepath *filepath = event.filepath()) {
             ASSERT_FALSE(filepath->path.isEmpty());
             EXPECT_FALSE(horizontal(filepath->path.front()) || horizontal(filepath->path.back()))
@@ -434,4 +437,29 @@ TEST(ProgressParser, StageRawValuesAreTheCaseNames)
     EXPECT_EQ(raw, QStringList({"downloading", "audio", "merging", "finalizing", "unknown"}));
     for (const char *text : {"Downloading", " audio", "", "merging "})
         EXPECT_EQ(ProgressStages::fromRawValue(QString::fromLatin1(text)), std::nullopt) << text;
+}
+
+// yt-dlp's retry reports. The first line is what Debian's 2023.03.04 and the
+// 2026.08.19 release both print when a server answers 503 three times (run
+// without --print, which makes yt-dlp quiet); the others are the same report
+// from the other retry paths of both releases' sources.
+TEST(ProgressParser, ReadsRetryReports)
+{
+    const QList<LineCase> cases = {
+        {"[download] Got error: HTTP Error 503: Service Unavailable. Retrying (1/10)...", DownloadRetry{1, 10}},
+        {"[download] Got error: The read operation timed out. Retrying fragment 5 (2/10)...", DownloadRetry{2, 10}},
+        {"[download] Got error: Connection reset. Retrying fragments (3/3)...", DownloadRetry{3, 3}},
+        {"[download] Unable to rename file: [Errno 13] Permission denied. Retrying (1/3)...", DownloadRetry{1, 3}},
+        {"WARNING: [youtube] abc: HTTP Error 500: Internal Server Error. Retrying (2/3)...", DownloadRetry{2, 3}},
+        {"[download] Got error: timed out. Retrying (40/inf)...", DownloadRetry{40, std::nullopt}},
+        {"[download] Got error: [Merger] 50% done. Retrying (1/10)... \t", DownloadRetry{1, 10}},
+        // Not a retry: the end of the retries, a count that is no count, text after the report.
+        {"ERROR: [download] Got error: HTTP Error 503: Service Unavailable. Giving up after 10 retries", none},
+        {"[download] Got error: x. Retrying (0/10)...", none},
+        {"[download] Got error: x. Retrying (1/99999999999999999999)...", none},
+        {"[download] Got error: x. Retrying (1/10)... then more", none},
+        {"Retrying (1/10)", none},
+    };
+    for (const LineCase &c : cases)
+        EXPECT_TRUE(sameEvent(ProgressParser::parse(c.line), c.expected)) << c.line.toStdString();
 }

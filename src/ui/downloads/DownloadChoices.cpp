@@ -29,7 +29,14 @@ DownloadChoices DownloadChoices::recordedIn(const DownloadHistory &record, const
 
 QString DownloadChoices::qualitySummary() const
 {
-    if (mediaType == MediaKind::audio)
-        return QCoreApplication::translate("DownloadsView", "%1 audio").arg(AudioFormats::displayText(audioFormat));
-    return QCoreApplication::translate("DownloadsView", "%1 video · best audio").arg(VideoQualities::label(videoQuality));
+    QString summary;
+    if (mediaType == MediaKind::video)
+        summary = QCoreApplication::translate("DownloadsView", "%1 video · best audio").arg(VideoQualities::label(videoQuality));
+    else if (audioFormat == AudioFormat::best)
+        summary = QCoreApplication::translate("DownloadsView", "Best audio");
+    else
+        summary = QCoreApplication::translate("DownloadsView", "%1 audio").arg(AudioFormats::displayText(audioFormat));
+    if (const QString subtitles = SubtitleModes::choiceText(subtitleMode, subtitleLang); !subtitles.isEmpty())
+        summary += QString::fromUtf8(" · ") + subtitles;
+    return summary;
 }

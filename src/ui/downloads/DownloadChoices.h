@@ -25,6 +25,7 @@ struct DownloadChoices
     // record does not keep.
     static DownloadChoices recordedIn(const DownloadHistory &record, const DownloadChoices &fallback);
 
-    // "MP3 audio", "1080p video · best audio".
+    // "MP3 audio", "Best audio", "1080p video · best audio", with the
+    // subtitles after another " · " when there are any.
     QString qualitySummary() const;
 };

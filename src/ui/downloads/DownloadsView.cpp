@@ -324,6 +324,9 @@ void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)
     case JobRowAction::remove:
         coordinator.queue().remove(job);
         break;
+    case JobRowAction::copyLink:
+        ClipboardService::shared().writeString(job->url());
+        break;
     }
 }
 

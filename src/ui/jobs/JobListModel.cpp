@@ -18,6 +18,7 @@ JobListModel::JobListModel(DownloadQueue &queue, QObject *parent) : QAbstractLis
             [this](int first, int last) { beginInsertRows({}, first, last); });
     connect(&queue, &DownloadQueue::jobsInserted, this, [this](int first, int last) {
         const auto &jobs = m_queue.jobs();
+        m_rows.reserve(m_rows.size() + (last - first + 1));
         for (int row = first; row <= last; ++row) {
             m_rows.insert(row, Row{jobs.at(row), std::nullopt});
             watch(jobs.at(row));
@@ -94,6 +95,21 @@ const JobRowContent &JobListModel::contentAt(int row) const
     return *entry.content;
 }
 
+std::optional<int> JobListModel::measuredHeight(int row, int width) const
+{
+    const Row &entry = m_rows.at(row);
+    if (entry.measuredWidth != width)
+        return std::nullopt;
+    return entry.measuredHeight;
+}
+
+void JobListModel::setMeasuredHeight(int row, int width, int height) const
+{
+    const Row &entry = m_rows.at(row);
+    entry.measuredWidth = width;
+    entry.measuredHeight = height;
+}
+
 void JobListModel::flushChanges()
 {
     m_flushTimer.stop();
@@ -113,6 +129,8 @@ void JobListModel::flushChanges()
         }
         const bool reshaped = !entry.content || !entry.content->sameShape(content);
         entry.content = std::move(content);
+        if (reshaped)
+            entry.measuredWidth = -1;
         emit dataChanged(changed, changed);
         if (reshaped)
             emit rowShapeChanged(changed);
@@ -130,8 +148,10 @@ void JobListModel::setOffersEveryLog(bool on)
         return;
     // Worked out again on demand: only the rows on screen pay at once.
     emit layoutAboutToBeChanged();
-    for (Row &row : m_rows)
+    for (Row &row : m_rows) {
         row.content.reset();
+        row.measuredWidth = -1;
+    }
     emit layoutChanged();
     emit dataChanged(index(0), index(static_cast<int>(m_rows.size()) - 1));
 }

@@ -37,8 +37,16 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
 
     DownloadJobPtr jobAt(int row) const;
+    // The row of `job`, or -1 when it is not in the list.
+    int rowOf(const DownloadJob *job) const;
     // Worked out on first use and after each reported change.
     const JobRowContent &contentAt(int row) const;
+
+    // The height a view measured for the row at `width`, kept while the row
+    // keeps its shape, so that laying out every row after a change measures
+    // only the rows that changed. Nothing when not measured at that width.
+    std::optional<int> measuredHeight(int row, int width) const;
+    void setMeasuredHeight(int row, int width, int height) const;
 
     // Reports pending changes now instead of at the next interval.
     void flushChanges();
@@ -57,11 +65,12 @@ private:
     {
         DownloadJobPtr job;
         mutable std::optional<JobRowContent> content;
+        mutable int measuredWidth = -1;
+        mutable int measuredHeight = 0;
     };
 
     void watch(const DownloadJobPtr &job);
     void jobChanged(const DownloadJob *job);
-    int rowOf(const DownloadJob *job) const;
 
     DownloadQueue &m_queue;
     QList<Row> m_rows;

@@ -4,8 +4,10 @@
 #include "ui/jobs/JobRowDelegate.h"
 #include "ui/widgets/ThumbnailLoader.h"
 
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -22,8 +24,10 @@ JobListView::JobListView(ThumbnailLoader &thumbnails, QWidget *parent)
     setObjectName(QStringLiteral("jobList"));
     setAccessibleName(tr("Downloads"));
     setUniformItemSizes(false);
-    setLayoutMode(QListView::Batched);
-    setBatchSize(500);
+    // All rows at once: a batched layout starts again from the first row
+    // whenever a row changes height, and while jobs run it never reaches
+    // the last rows. Rows keep their measure, so a pass costs little.
+    setLayoutMode(QListView::SinglePass);
     setResizeMode(QListView::Adjust);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -59,6 +63,31 @@ void JobListView::setJobModel(JobListModel *model)
     });
 }
 
+void JobListView::doItemsLayout()
+{
+    QScrollBar *bar = verticalScrollBar();
+    const bool atEnd = bar->maximum() > 0 && bar->value() == bar->maximum();
+    QListView::doItemsLayout();
+    if (m_addedFirst.isValid()) {
+        // As many of the new rows as fit, the first of them at least.
+        scrollTo(m_addedLast);
+        scrollTo(m_addedFirst);
+    } else if (atEnd) {
+        bar->setValue(bar->maximum());
+    }
+    m_addedFirst = QPersistentModelIndex();
+    m_addedLast = QPersistentModelIndex();
+}
+
+void JobListView::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    QListView::rowsInserted(parent, start, end);
+    if (!m_addedFirst.isValid() || start < m_addedFirst.row())
+        m_addedFirst = model()->index(start, 0, parent);
+    if (!m_addedLast.isValid() || end > m_addedLast.row())
+        m_addedLast = model()->index(end, 0, parent);
+}
+
 QList<QPair<QString, QRect>> JobListView::rowTargets(const QModelIndex &index) const
 {
     QList<QPair<QString, QRect>> targets;
@@ -83,6 +112,46 @@ void JobListView::triggerTarget(const QModelIndex &index, int target)
     }
     const DownloadJobPtr job = m_model->jobAt(index.row());
     emit actionTriggered(job, *action);
+}
+
+QMenu *JobListView::rowMenu(const QModelIndex &index)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("jobRowMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (!index.isValid() || !m_model)
+        return menu;
+    const DownloadJobPtr job = m_model->jobAt(index.row());
+    const JobRowContent &content = m_model->contentAt(index.row());
+    using Action = JobRowAction;
+    for (const Action action : {Action::open, Action::reveal, Action::copyLink, Action::retry, Action::cancel,
+                                Action::remove}) {
+        QAction *item = menu->addAction(JobRowContent::actionText(action));
+        item->setEnabled(action == Action::copyLink || content.actions.contains(action));
+        // The job, not the row: rows move while the menu is open.
+        connect(item, &QAction::triggered, this, [this, job, action] { emit actionTriggered(job, action); });
+    }
+    menu->addSeparator();
+    const bool expanded = m_delegate->isExpanded(job->id());
+    QAction *log = menu->addAction(JobRowLayout::logToggleText(expanded));
+    log->setEnabled(content.offersLog);
+    connect(log, &QAction::triggered, this, [this, job] {
+        if (const int row = m_model->rowOf(job.get()); row >= 0)
+            toggleLog(m_model->index(row));
+    });
+    return menu;
+}
+
+void JobListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QModelIndex index = byKeyboard ? currentIndex() : indexAt(event->pos());
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    const QPoint at = byKeyboard ? viewport()->mapToGlobal(visualRect(index).center()) : event->globalPos();
+    rowMenu(index)->popup(at);
+    event->accept();
 }
 
 JobListView::Hit JobListView::hitAt(const QPoint &position) const
@@ -182,6 +251,13 @@ void JobListView::keyPressEvent(QKeyEvent *event)
             return;
         }
         break;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Also when the first or last row is current already: rows above it
+        // may have grown since and pushed it out of view.
+        QListView::keyPressEvent(event);
+        scrollTo(currentIndex());
+        return;
     default:
         break;
     }

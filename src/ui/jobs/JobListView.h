@@ -9,13 +9,15 @@
 
 class JobListModel;
 class JobRowDelegate;
+class QMenu;
 class ThumbnailLoader;
 
 // The downloads list: one painted row per job, with the row's buttons
 // working like buttons. The mouse presses them; from the keyboard, Tab and
 // Shift+Tab (or Left and Right) step through the current row's buttons and
-// Space or Return presses the one that has the focus. "Show Log" is handled
-// here; every other button is reported through actionTriggered.
+// Space or Return presses the one that has the focus. A right click (or the
+// menu key) opens the row's menu with every action at once. "Show Log" is
+// handled here; every other action is reported through actionTriggered.
 class JobListView : public QListView
 {
     Q_OBJECT
@@ -27,12 +29,20 @@ public:
     JobListModel *jobModel() const { return m_model; }
     JobRowDelegate *rowDelegate() const { return m_delegate; }
 
+    // Lays out every row; a list scrolled to its end stays there, and jobs
+    // just added come into view.
+    void doItemsLayout() override;
+
     // The row's buttons, in order (the log toggle, when offered, last).
     QList<QPair<QString, QRect>> rowTargets(const QModelIndex &index) const;
     // Presses a row's button as a click would.
     void triggerTarget(const QModelIndex &index, int target);
     // The button of the current row that has the keyboard focus; -1: none.
     int focusedTarget() const { return m_focusedTarget; }
+
+    // The row's menu: Open, Reveal, Copy Link, Retry, Cancel, Remove and the
+    // log toggle, those the row does not offer disabled. Deleted on close.
+    QMenu *rowMenu(const QModelIndex &index);
 
 signals:
     void actionTriggered(const DownloadJobPtr &job, JobRowAction action);
@@ -43,8 +53,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -68,6 +80,9 @@ private:
     Hit m_hovered;
     Hit m_pressed;
     int m_focusedTarget = -1;
+    // The rows added since the last layout, to bring into view after it.
+    QPersistentModelIndex m_addedFirst;
+    QPersistentModelIndex m_addedLast;
     QTimer m_sweepTimer;
     qint64 m_sweepStart = 0;
     QElapsedTimer m_sincePaint;

@@ -1,10 +1,33 @@
 #include "ui/jobs/JobLogText.h"
 
+#include "engine/ReadableLogLine.h"
+#include "services/ClipboardService.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextCursor>
 
-JobLogText::JobLogText(QWidget *parent) : QPlainTextEdit(parent)
+#include <memory>
+
+namespace {
+
+QString readable(const QStringList &lines)
 {
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString &line : lines)
+        shown << ReadableLogLine::of(line);
+    return shown.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+JobLogText::JobLogText(QWidget *parent) : QPlainTextEdit(parent), m_copyRaw(new QAction(tr("Copy Raw Log"), this))
+{
+    m_copyRaw->setObjectName(QStringLiteral("copyRawLogAction"));
+    connect(m_copyRaw, &QAction::triggered, this, [this] { ClipboardService::shared().writeString(rawText()); });
     setObjectName(QStringLiteral("jobLogText"));
     setAccessibleName(tr("Log"));
     setReadOnly(true);
@@ -38,7 +61,7 @@ void JobLogText::showLines(const QStringList &lines)
     const qsizetype overlap = overlapWithShown(lines);
     // One block per shown line, unless a line held a line break of its own.
     if (overlap < 0 || document()->blockCount() != m_shown.size()) {
-        setPlainText(lines.join(QLatin1Char('\n')));
+        setPlainText(readable(lines));
         // The newest lines, where an error is, come into view first.
         verticalScrollBar()->setValue(verticalScrollBar()->maximum());
     } else {
@@ -48,9 +71,22 @@ void JobLogText::showLines(const QStringList &lines)
             oldest.removeSelectedText();
         }
         if (overlap < lines.size())
-            appendKeepingSelection(lines.sliced(overlap).join(QLatin1Char('\n')));
+            appendKeepingSelection(readable(lines.sliced(overlap)));
     }
     m_shown = lines;
+}
+
+QString JobLogText::rawText() const
+{
+    return m_shown.join(QLatin1Char('\n'));
+}
+
+void JobLogText::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    menu->addSeparator();
+    menu->addAction(m_copyRaw);
+    menu->exec(event->globalPos());
 }
 
 void JobLogText::appendKeepingSelection(const QString &text)

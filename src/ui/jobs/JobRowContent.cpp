@@ -14,7 +14,10 @@ QString subtitleFor(const DownloadJob &job)
 {
     const QString choice = job.mediaType() == MediaKind::audio ? AudioFormats::displayText(job.audioFormat())
                                                                 : VideoQualities::label(job.videoQuality());
-    return MediaKinds::label(job.mediaType()) + kSeparator + choice;
+    QString subtitle = MediaKinds::label(job.mediaType()) + kSeparator + choice;
+    if (const QString subtitles = SubtitleModes::choiceText(job.subtitleMode(), job.subtitleLang()); !subtitles.isEmpty())
+        subtitle += kSeparator + subtitles;
+    return subtitle;
 }
 
 std::optional<QUrl> thumbnailFor(const DownloadJob &job)
@@ -55,7 +58,7 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
     content.badge = JobStatusInfo::forStatus(status, job.stage());
     if (status != DownloadStatus::completed)
         content.headline = display.primaryText;
-    content.headlineStalled = display.kind == ProgressDisplay::Kind::stalled;
+    content.headlineWarns = display.kind == ProgressDisplay::Kind::stalled || display.kind == ProgressDisplay::Kind::retrying;
     content.showsProgress = DownloadStatuses::isActive(status);
     if (!display.indeterminate)
         content.progress = job.progress();
@@ -92,6 +95,8 @@ QString JobRowContent::actionText(JobRowAction action)
         return QCoreApplication::translate("JobRow", "Reveal");
     case JobRowAction::remove:
         return QCoreApplication::translate("JobRow", "Remove");
+    case JobRowAction::copyLink:
+        return QCoreApplication::translate("JobRow", "Copy Link");
     }
     return {};
 }

@@ -10,8 +10,9 @@
 
 class DownloadJob;
 
-// The buttons a job row offers, in the order it shows them.
-enum class JobRowAction { cancel, retry, open, reveal, remove };
+// What a job row's buttons do, in the order it shows them, and copyLink,
+// which only its menu offers.
+enum class JobRowAction { cancel, retry, open, reveal, remove, copyLink };
 
 // Everything one job row shows, worked out from the job once per change, so
 // painting and measuring a row never touch the job (or the disk) again.
@@ -21,7 +22,7 @@ struct JobRowContent
     QString subtitle;   // "Video · 1080p"
     JobStatusInfo badge;
     QString headline;   // empty: none shown
-    bool headlineStalled = false;
+    bool headlineWarns = false; // stalled or retrying: drawn in orange
     bool showsProgress = false;
     std::optional<double> progress; // nothing: indeterminate bar
     QString detailText; // bytes · speed · ETA; empty: no detail line

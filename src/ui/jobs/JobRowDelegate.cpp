@@ -60,7 +60,18 @@ JobRowGeometry JobRowDelegate::geometry(const QRect &rect, const QModelIndex &in
 QSize JobRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const int width = viewportWidth(option);
-    return {width, geometry(QRect(0, 0, width, 0), index).height};
+    const JobListModel *model = jobModel(index);
+    // An open log grows with its job; every other row keeps its measure
+    // until it changes shape.
+    const bool expanded = model->contentAt(index.row()).offersLog && isExpanded(model->jobAt(index.row())->id());
+    if (!expanded) {
+        if (const auto height = model->measuredHeight(index.row(), width))
+            return {width, *height};
+    }
+    const int height = geometry(QRect(0, 0, width, 0), index).height;
+    if (!expanded)
+        model->setMeasuredHeight(index.row(), width, height);
+    return {width, height};
 }
 
 void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -105,7 +116,7 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     paintBadge(*painter, g.badge, content.badge, palette);
     if (!g.headline.isNull()) {
         painter->setFont(m_layout.captionFont);
-        painter->setPen(content.headlineStalled ? Colors::semantic(SemanticColor::orange, palette) : secondary);
+        painter->setPen(content.headlineWarns ? Colors::semantic(SemanticColor::orange, palette) : secondary);
         painter->drawText(g.headline, Qt::AlignLeft | Qt::AlignVCenter,
                           painter->fontMetrics().elidedText(content.headline, Qt::ElideRight, g.headline.width()));
     }

@@ -22,12 +22,36 @@ QString JobRowLayout::logToggleText(bool expanded)
 
 int JobRowLayout::buttonWidth(const QString &text) const
 {
-    return QFontMetrics(buttonFont).horizontalAdvance(text) + 20;
+    auto found = m_buttonWidths.constFind(text);
+    if (found == m_buttonWidths.cend())
+        found = m_buttonWidths.insert(text, QFontMetrics(buttonFont).horizontalAdvance(text) + 20);
+    return *found;
+}
+
+int JobRowLayout::badgeTextWidth(const QString &text) const
+{
+    auto found = m_badgeTextWidths.constFind(text);
+    if (found == m_badgeTextWidths.cend())
+        found = m_badgeTextWidths.insert(text, QFontMetrics(captionFont).horizontalAdvance(text));
+    return *found;
 }
 
 int JobRowLayout::buttonHeight() const
 {
     return QFontMetrics(buttonFont).height() + 10;
+}
+
+int JobRowLayout::titleLines(const QString &title, int width) const
+{
+    const QFontMetrics metrics(titleFont);
+    // Shaping a title costs more than the rest of a row's layout, and a
+    // thousand new rows are laid out at once. A Latin-1 title too short to
+    // reach the width even were every letter the font's widest fits on one
+    // line without it.
+    const bool latin1 = std::all_of(title.cbegin(), title.cend(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin1 && title.size() * qsizetype(metrics.maxWidth()) <= width)
+        return 1;
+    return metrics.horizontalAdvance(title) > width ? 2 : 1;
 }
 
 int JobRowLayout::logHeight(const QStringList &lines, int width) const
@@ -71,14 +95,13 @@ JobRowGeometry JobRowLayout::compute(const JobRowContent &content, const QRect &
     const int textX = g.thumbnail.right() + 1 + 10;
     const int textWidth = qMax(40, buttonsLeft - 8 - textX);
 
-    const QFontMetrics titleMetrics(titleFont);
-    g.titleLines = titleMetrics.horizontalAdvance(content.title) > textWidth ? 2 : 1;
-    g.title = QRect(textX, y, textWidth, g.titleLines * titleMetrics.lineSpacing());
+    g.titleLines = titleLines(content.title, textWidth);
+    g.title = QRect(textX, y, textWidth, g.titleLines * QFontMetrics(titleFont).lineSpacing());
     g.subtitle = QRect(textX, g.title.bottom() + 1 + 3, textWidth, QFontMetrics(subtitleFont).height());
 
     const QFontMetrics captionMetrics(captionFont);
     const int badgeHeight = captionMetrics.height() + 6;
-    const int badgeWidth = captionMetrics.horizontalAdvance(content.badge.text) + captionMetrics.height() + 4 + 16;
+    const int badgeWidth = badgeTextWidth(content.badge.text) + captionMetrics.height() + 4 + 16;
     g.badge = QRect(textX, g.subtitle.bottom() + 1 + 3, badgeWidth, badgeHeight);
     if (!content.headline.isEmpty())
         g.headline = QRect(g.badge.right() + 1 + 6, g.badge.top(), qMax(0, textX + textWidth - g.badge.right() - 7), badgeHeight);

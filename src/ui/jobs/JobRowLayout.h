@@ -3,6 +3,7 @@
 #include "ui/jobs/JobRowContent.h"
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -65,7 +66,14 @@ public:
     static constexpr int kLogPadding = 6;
 
 private:
+    // Measured once per text: every row has a badge and buttons, and their
+    // texts are few.
     int buttonWidth(const QString &text) const;
+    int badgeTextWidth(const QString &text) const;
+    int titleLines(const QString &title, int width) const;
     int logHeight(const QStringList &lines, int width) const;
     int buttonHeight() const;
+
+    mutable QHash<QString, int> m_buttonWidths;
+    mutable QHash<QString, int> m_badgeTextWidths;
 };

@@ -9,10 +9,12 @@
 #include "ui/widgets/SegmentedPicker.h"
 #include "ui/widgets/WrappedLabel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -144,6 +146,21 @@ TEST_F(DownloadsViewTest, RemoveOnARowTakesTheJobOutOfTheQueue)
     EXPECT_EQ(jobs().first(), second);
 }
 
+TEST_F(DownloadsViewTest, CopyLinkInARowMenuPutsTheJobsLinkOnTheClipboard)
+{
+    app.holdQueue();
+    app.coordinator->addURLs(QStringLiteral("https://a.example/1\nhttps://a.example/2?x=<b>"));
+    auto *list = find<JobListView>("jobList");
+    ClipboardService::shared().writeString(QStringLiteral("before"));
+    QMenu *menu = list->rowMenu(list->model()->index(1, 0));
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("Copy Link"))
+            action->trigger();
+    }
+    delete menu;
+    EXPECT_EQ(ClipboardService::shared().readString(), QStringLiteral("https://a.example/2?x=<b>"));
+}
+
 TEST_F(DownloadsViewTest, VerboseLogsOfferTheLogOfEveryRowThatHasOne)
 {
     app.holdQueue();
@@ -263,6 +280,8 @@ TEST_F(DownloadsViewTest, AnalyzeFillsTheCardAndDownloadQueuesItsChoices)
         offered << languages->itemData(i).toString();
     EXPECT_EQ(offered, (QStringList{"all", "de", "en"}));
     languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
+    EXPECT_EQ(card->findChild<QLabel *>(QStringLiteral("qualitySummaryLabel"))->text(),
+              QString::fromUtf8("M4A audio · Subtitles: de"));
 
     app.holdQueue();
     const QString pageUrl = card->record().webpageUrl;
@@ -293,6 +312,34 @@ TEST_F(DownloadsViewTest, TheBusyIndicatorLeavesTheLinkFieldItsWidth)
     EXPECT_EQ(find<QLineEdit>("urlInput")->width(), before);
     ASSERT_TRUE(TestSupport::waitUntil([&] { return !view.isAnalyzing(); }, std::chrono::seconds(30)));
 }
+
+// What the card says will be fetched.
+struct SummaryCase
+{
+    DownloadChoices choices;
+    const char *expected;
+};
+
+class QualitySummaryTest : public ::testing::TestWithParam<SummaryCase>
+{
+};
+
+TEST_P(QualitySummaryTest, NamesWhatWillBeFetched)
+{
+    EXPECT_EQ(GetParam().choices.qualitySummary(), QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, QualitySummaryTest,
+    ::testing::Values(
+        SummaryCase{{MediaKind::video, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"},
+                    "1080p video · best audio"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en"}, "Best audio"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"}, "MP3 audio"},
+        SummaryCase{{MediaKind::video, VideoQuality::p720, AudioFormat::best, SubtitleMode::original, "en,de"},
+                    "720p video · best audio · Subtitles: en,de"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::automatic, ""},
+                    "Best audio · Auto subtitles: all languages"}));
 
 TEST(PreviewCard, TextFromOutsideIsShownAsTyped)
 {

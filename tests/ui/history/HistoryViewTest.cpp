@@ -8,6 +8,9 @@
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -58,6 +61,7 @@ protected:
 
     void open()
     {
+        tester.reset();
         view = std::make_unique<HistoryView>(*app.state, app.thumbnails);
         view->setActions({[this](const QString &path, OpenDone done) {
                               opened << path;
@@ -71,6 +75,8 @@ protected:
                               ++confirmations;
                               return confirm;
                           }});
+        tester = std::make_unique<QAbstractItemModelTester>(&view->model(),
+                                                            QAbstractItemModelTester::FailureReportingMode::Fatal);
         view->resize(900, 600);
         view->show();
     }
@@ -102,6 +108,8 @@ protected:
 
     UiTestApp app;
     std::unique_ptr<HistoryView> view;
+    // Checks every change of the list's model; a broken rule stops the run.
+    std::unique_ptr<QAbstractItemModelTester> tester;
     QStringList opened;
     QStringList revealed;
     OpenOutcome desktopAnswer = OpenOutcome::opened;
@@ -577,10 +585,20 @@ TEST_P(HistoryConfirmDialogTest, AsksWithItsTextsAndDoesWhatIsAnswered)
     QString informative;
     QTimer answer;
     answer.setInterval(10);
+    QElapsedTimer waited;
+    waited.start();
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto *box = view->findChild<QMessageBox *>(QStringLiteral("clearHistoryConfirm"));
-        if (!box || !box->isVisible())
+        if (!box || !box->isVisible()) {
+            // Whatever modal loop runs instead would never end: close it.
+            if (waited.elapsed() > 5000) {
+                answer.stop();
+                ADD_FAILURE() << "the confirmation did not show";
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    modal->close();
+            }
             return;
+        }
         answer.stop();
         text = box->text();
         informative = box->informativeText();
@@ -654,6 +672,7 @@ TEST(HistoryListModel, NarrowingAndWideningGiveWhatAFreshSearchGives)
     for (int i = 0; i < titles.size(); ++i)
         records << makeRecord(titles.at(i), QStringLiteral("https://l.example/%1").arg(i), DownloadStatus::completed, i);
     HistoryListModel typed;
+    QAbstractItemModelTester tester(&typed, QAbstractItemModelTester::FailureReportingMode::Fatal);
     typed.setRecords(records);
     for (const char *search : {"a", "ab", "abc", "abcd", "abc", "b", "bc", "", "äb"}) {
         typed.setSearch(QString::fromUtf8(search));

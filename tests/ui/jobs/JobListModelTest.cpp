@@ -21,7 +21,7 @@ TEST(JobListModel, FollowsTheQueueAsJobsComeAndGo)
     queue.setMaxConcurrent(0);
     queue.add(makeJob(0));
     JobListModel model(queue);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(model.rowCount(), 1);
 
     const QList<DownloadJobPtr> batch{makeJob(1), makeJob(2), makeJob(3)};

@@ -5,6 +5,8 @@
 #include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -145,6 +147,122 @@ TEST_F(JobListViewTest, ARetriedJobClosesItsLog)
     TestSupport::processEventsBriefly();
     EXPECT_EQ(log(), nullptr);
     EXPECT_EQ(targetTexts(0), (QStringList{"Remove"}));
+}
+
+// The row's menu: every action in one place, those the row lacks disabled.
+struct MenuCase
+{
+    const char *name;
+    DownloadStatus status;
+    QStringList enabled;
+};
+
+class JobRowMenuTest : public JobListViewTest, public ::testing::WithParamInterface<MenuCase>
+{
+protected:
+    QMenu *openMenu(int row, QContextMenuEvent::Reason reason)
+    {
+        if (reason == QContextMenuEvent::Mouse) {
+            const QPoint at = view.visualRect(model.index(row)).topLeft() + QPoint(20, 20);
+            QContextMenuEvent event(reason, at, view.viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(view.viewport(), &event);
+        } else {
+            view.setCurrentIndex(model.index(row));
+            QContextMenuEvent event(reason, QPoint());
+            QCoreApplication::sendEvent(&view, &event);
+        }
+        return view.findChild<QMenu *>(QStringLiteral("jobRowMenu"));
+    }
+
+    static QAction *item(QMenu *menu, const QString &text)
+    {
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+};
+
+TEST_P(JobRowMenuTest, OffersEveryActionAndDoesIt)
+{
+    const MenuCase &c = GetParam();
+    addJob(DownloadStatus::queued);
+    const auto job = addJob(c.status);
+    if (c.status == DownloadStatus::completed)
+        job->setOutputPath(QStringLiteral("/tmp/clip.mp4"));
+    model.flushChanges();
+
+    for (const auto reason : {QContextMenuEvent::Mouse, QContextMenuEvent::Keyboard}) {
+        QMenu *menu = openMenu(1, reason);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_EQ(view.currentIndex().row(), 1);
+        QStringList texts;
+        QStringList enabled;
+        for (const QAction *action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            texts << action->text();
+            if (action->isEnabled())
+                enabled << action->text();
+        }
+        EXPECT_EQ(texts, (QStringList{"Open", "Reveal", "Copy Link", "Retry", "Cancel", "Remove", "Show Log"}));
+        EXPECT_EQ(enabled, c.enabled);
+
+        QSignalSpy actions(&view, &JobListView::actionTriggered);
+        item(menu, QStringLiteral("Copy Link"))->trigger();
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(actions.count(), 1);
+        EXPECT_EQ(actions.at(0).at(0).value<DownloadJobPtr>(), job);
+        EXPECT_EQ(actions.at(0).at(1).value<JobRowAction>(), JobRowAction::copyLink);
+    }
+
+    // The menu's log toggle opens the log as the row's button does.
+    if (c.enabled.contains(QStringLiteral("Show Log"))) {
+        QMenu *menu = openMenu(1, QContextMenuEvent::Mouse);
+        item(menu, QStringLiteral("Show Log"))->trigger();
+        menu->close();
+        EXPECT_NE(log(), nullptr);
+        menu = openMenu(1, QContextMenuEvent::Mouse);
+        EXPECT_NE(item(menu, QStringLiteral("Hide Log")), nullptr);
+        menu->close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, JobRowMenuTest,
+    ::testing::Values(MenuCase{"failed", DownloadStatus::failed, {"Copy Link", "Retry", "Remove", "Show Log"}},
+                      MenuCase{"running", DownloadStatus::downloading, {"Copy Link", "Cancel", "Remove"}},
+                      MenuCase{"completed", DownloadStatus::completed, {"Open", "Reveal", "Copy Link", "Remove"}},
+                      MenuCase{"queued", DownloadStatus::queued, {"Copy Link", "Remove"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(JobListViewTest, JobsJustAddedComeIntoView)
+{
+    for (int i = 0; i < 40; ++i)
+        addJob(DownloadStatus::queued);
+    TestSupport::processEventsBriefly();
+    view.scrollToTop();
+    const auto shown = [this](int row) {
+        return view.viewport()->rect().intersects(view.visualRect(model.index(row)));
+    };
+    ASSERT_FALSE(shown(39));
+
+    // A few new rows come into view whole; of many, the first ones do.
+    for (const int count : {3, 100}) {
+        const int first = model.rowCount();
+        QList<DownloadJobPtr> jobs;
+        for (int i = 0; i < count; ++i)
+            jobs << DownloadJob::create(QStringLiteral("https://example.com/new/%1").arg(i), MediaKind::video,
+                                        VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, QString());
+        queue.append(jobs);
+        TestSupport::processEventsBriefly();
+        EXPECT_TRUE(shown(first)) << count;
+        EXPECT_EQ(shown(first + count - 1), count == 3) << count;
+        view.scrollToTop();
+    }
 }
 
 TEST_F(JobListViewTest, RowsGrowWithTheirContent)

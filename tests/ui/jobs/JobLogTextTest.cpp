@@ -1,5 +1,8 @@
 #include "ui/jobs/JobLogText.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
@@ -55,5 +58,27 @@ const LogUpdate kLogUpdates[] = {
 
 INSTANTIATE_TEST_SUITE_P(Updates, JobLogTextTest, ::testing::ValuesIn(kLogUpdates),
                          [](const auto &info) { return std::string(info.param.name); });
+
+TEST(JobLogText, ProgressReadsAsYtDlpPrintsItAndCopyGivesTheRawLog)
+{
+    const QString first = QStringLiteral(R"(__KVJSON__{"status": "downloading", "downloaded_bytes": 1024, )"
+                                         R"("_default_template": "  1.4% of   71.39KiB at  Unknown B/s ETA Unknown"})");
+    const QString last = QStringLiteral(R"(__KVJSON__{"status": "finished", )"
+                                        R"("_default_template": "100% of   71.39KiB in 00:00:00 at 20.02MiB/s"})");
+    const QString merger = QStringLiteral("[Merger] postprocess started");
+    JobLogText log;
+    log.showLines({first, merger});
+    EXPECT_EQ(log.toPlainText(),
+              QStringLiteral("[download]   1.4% of   71.39KiB at  Unknown B/s ETA Unknown\n[Merger] postprocess started"));
+    log.showLines({first, merger, last});
+    EXPECT_EQ(log.toPlainText().split(u'\n').last(), QStringLiteral("[download] 100% of   71.39KiB in 00:00:00 at 20.02MiB/s"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    auto *copy = log.findChild<QAction *>(QStringLiteral("copyRawLogAction"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->text(), QStringLiteral("Copy Raw Log"));
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringList({first, merger, last}).join(u'\n'));
+}
 
 } // namespace

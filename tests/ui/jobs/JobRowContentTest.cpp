@@ -12,10 +12,22 @@ namespace {
 
 using Action = JobRowAction;
 
-DownloadJobPtr makeJob(MediaKind kind = MediaKind::video, AudioFormat format = AudioFormat::best)
+DownloadJobPtr makeJob(MediaKind kind = MediaKind::video, AudioFormat format = AudioFormat::best,
+                       SubtitleMode subtitles = SubtitleMode::none, const QString &languages = QStringLiteral("en"))
 {
     return DownloadJob::create(QStringLiteral("https://example.com/watch?v=1"), kind, VideoQuality::p1080, format,
-                               SubtitleMode::none, QStringLiteral("en"));
+                               subtitles, languages);
+}
+
+// A running job half-way through a 1 MiB file at 1 MiB/s.
+void halfWay(DownloadJob &job)
+{
+    job.setStatus(DownloadStatus::downloading);
+    job.setProgress(0.5);
+    job.setDownloadedBytes(512 * 1024);
+    job.setTotalBytes(1024 * 1024);
+    job.setSpeed(QStringLiteral("1.0MiB/s"));
+    job.setEta(QStringLiteral("00:01"));
 }
 
 struct StatusCase
@@ -25,10 +37,10 @@ struct StatusCase
     QString badgeText;
     QString badgeSymbol;
     QString headline;
-    bool headlineStalled;
+    bool headlineWarns;
     bool showsProgress;
     std::optional<double> progress;
-    bool hasDetail;
+    QString detail;
     bool showsError;
     QList<Action> actions;
 };
@@ -46,63 +58,83 @@ TEST_P(JobRowStatusTest, ShowsWhatTheStatusCalls)
     EXPECT_EQ(content.badge.text, c.badgeText);
     EXPECT_EQ(content.badge.symbolName, c.badgeSymbol);
     EXPECT_EQ(content.headline, c.headline);
-    EXPECT_EQ(content.headlineStalled, c.headlineStalled);
+    EXPECT_EQ(content.headlineWarns, c.headlineWarns);
     EXPECT_EQ(content.showsProgress, c.showsProgress);
     EXPECT_EQ(content.progress, c.progress);
-    EXPECT_EQ(!content.detailText.isEmpty(), c.hasDetail) << content.detailText.toStdString();
+    EXPECT_EQ(content.detailText, c.detail);
     EXPECT_EQ(content.showsError, c.showsError);
     EXPECT_EQ(content.actions, c.actions);
 }
 
 const StatusCase kStatusCases[] = {
-    {"queued", [](DownloadJob &) {}, "Queued", "clock", "", false, false, std::nullopt, false, false, {Action::remove}},
+    {"queued", [](DownloadJob &) {}, "Queued", "clock", "", false, false, std::nullopt, "", false, {Action::remove}},
     {"analyzing", [](DownloadJob &j) { j.setStatus(DownloadStatus::analyzing); }, "Analyzing", "magnifyingglass", "",
-     false, true, std::nullopt, false, false, {Action::cancel, Action::remove}},
+     false, true, std::nullopt, "", false, {Action::cancel, Action::remove}},
     {"downloadingVideo",
      [](DownloadJob &j) {
-         j.setStatus(DownloadStatus::downloading);
+         halfWay(j);
          j.setStage(QStringLiteral("video"));
-         j.setProgress(0.5);
-         j.setDownloadedBytes(512 * 1024);
-         j.setTotalBytes(1024 * 1024);
-         j.setSpeed(QStringLiteral("1.0MiB/s"));
      },
-     "Downloading video", "arrow.down.circle", "50%", false, true, 0.5, true, false, {Action::cancel, Action::remove}},
+     "Downloading video", "arrow.down.circle", "50%", false, true, 0.5,
+     QString::fromUtf8("512.0 KB / 1.0 MB · 1.0MiB/s · ETA 00:01"), false, {Action::cancel, Action::remove}},
     {"downloadingAudio",
      [](DownloadJob &j) {
          j.setStatus(DownloadStatus::downloading);
          j.setStage(QStringLiteral("audio"));
      },
-     "Downloading audio", "waveform", "Downloading audio", false, true, std::nullopt, false, false,
+     "Downloading audio", "waveform", "Downloading audio", false, true, std::nullopt, "", false,
      {Action::cancel, Action::remove}},
+    // The last speed and remaining time are no longer true.
     {"stalled",
      [](DownloadJob &j) {
-         j.setStatus(DownloadStatus::downloading);
-         j.setProgress(0.25);
+         halfWay(j);
          j.setStalled(true);
      },
-     "Downloading video", "arrow.down.circle", "No progress detected", true, true, std::nullopt, false, false,
-     {Action::cancel, Action::remove}},
+     "Downloading video", "arrow.down.circle", "No progress detected", true, true, std::nullopt,
+     QStringLiteral("512.0 KB / 1.0 MB"), false, {Action::cancel, Action::remove}},
+    {"retrying",
+     [](DownloadJob &j) {
+         halfWay(j);
+         j.setRetry(DownloadRetry{3, 10});
+     },
+     "Downloading video", "arrow.down.circle", "Retrying, 3 of 10", true, true, std::nullopt,
+     QStringLiteral("512.0 KB / 1.0 MB"), false, {Action::cancel, Action::remove}},
+    {"retryingWithoutEnd",
+     [](DownloadJob &j) {
+         halfWay(j);
+         j.setStalled(true);
+         j.setRetry(DownloadRetry{12, std::nullopt});
+     },
+     "Downloading video", "arrow.down.circle", "Retrying, attempt 12", true, true, std::nullopt,
+     QStringLiteral("512.0 KB / 1.0 MB"), false, {Action::cancel, Action::remove}},
     {"merging", [](DownloadJob &j) { j.setStatus(DownloadStatus::merging); }, "Merging", "merge",
-     "Merging audio and video", false, true, std::nullopt, false, false, {Action::cancel, Action::remove}},
+     "Merging audio and video", false, true, std::nullopt, "", false, {Action::cancel, Action::remove}},
+    // An audio extraction follows the download without a merge.
+    {"finalizingAfterADownload",
+     [](DownloadJob &j) {
+         halfWay(j);
+         j.setStage(QStringLiteral("finalizing"));
+     },
+     "Finalizing", "gearshape", "Finalizing", false, true, std::nullopt, QStringLiteral("512.0 KB / 1.0 MB"), false,
+     {Action::cancel, Action::remove}},
     {"completedWithFile",
      [](DownloadJob &j) {
          j.setStatus(DownloadStatus::completed);
          j.setOutputFilename(QStringLiteral("clip [1].mp4"));
          j.setOutputPath(QStringLiteral("/nonexistent/clip [1].mp4"));
      },
-     "Completed", "checkmark.circle", "", false, false, std::nullopt, true, false,
+     "Completed", "checkmark.circle", "", false, false, std::nullopt, QStringLiteral("clip [1].mp4"), false,
      {Action::open, Action::reveal, Action::remove}},
     {"completedWithoutFile", [](DownloadJob &j) { j.setStatus(DownloadStatus::completed); }, "Completed",
-     "checkmark.circle", "", false, false, std::nullopt, false, false, {Action::remove}},
+     "checkmark.circle", "", false, false, std::nullopt, "", false, {Action::remove}},
     {"failed",
      [](DownloadJob &j) {
          j.setStatus(DownloadStatus::failed);
          j.setErrorSummary(QStringLiteral("The network connection failed."));
      },
-     "Failed", "exclamationmark.triangle", "", false, false, std::nullopt, false, true, {Action::retry, Action::remove}},
+     "Failed", "exclamationmark.triangle", "", false, false, std::nullopt, "", true, {Action::retry, Action::remove}},
     {"cancelled", [](DownloadJob &j) { j.setStatus(DownloadStatus::cancelled); }, "Cancelled", "xmark.circle", "",
-     false, false, std::nullopt, false, false, {Action::retry, Action::remove}},
+     false, false, std::nullopt, "", false, {Action::retry, Action::remove}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Statuses, JobRowStatusTest, ::testing::ValuesIn(kStatusCases),
@@ -155,6 +187,8 @@ struct SubtitleCase
 {
     MediaKind kind;
     AudioFormat format;
+    SubtitleMode subtitles;
+    const char *languages;
     const char *expected;
 };
 
@@ -164,15 +198,22 @@ class JobRowSubtitleTest : public ::testing::TestWithParam<SubtitleCase>
 
 TEST_P(JobRowSubtitleTest, NamesKindAndChoice)
 {
-    const auto job = makeJob(GetParam().kind, GetParam().format);
-    EXPECT_EQ(JobRowContent::forJob(*job).subtitle, QString::fromUtf8(GetParam().expected));
+    const SubtitleCase &c = GetParam();
+    const auto job = makeJob(c.kind, c.format, c.subtitles, QString::fromUtf8(c.languages));
+    EXPECT_EQ(JobRowContent::forJob(*job).subtitle, QString::fromUtf8(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, JobRowSubtitleTest,
-                         ::testing::Values(SubtitleCase{MediaKind::video, AudioFormat::mp3, "Video · 1080p"},
-                                           SubtitleCase{MediaKind::audio, AudioFormat::best, "Audio · Best Audio"},
-                                           SubtitleCase{MediaKind::audio, AudioFormat::mp3, "Audio · MP3"},
-                                           SubtitleCase{MediaKind::audio, AudioFormat::m4a, "Audio · M4A"}));
+INSTANTIATE_TEST_SUITE_P(
+    Options, JobRowSubtitleTest,
+    ::testing::Values(
+        SubtitleCase{MediaKind::video, AudioFormat::mp3, SubtitleMode::none, "en", "Video · 1080p"},
+        SubtitleCase{MediaKind::audio, AudioFormat::best, SubtitleMode::none, "en", "Audio · Best Audio"},
+        SubtitleCase{MediaKind::audio, AudioFormat::mp3, SubtitleMode::none, "en", "Audio · MP3"},
+        SubtitleCase{MediaKind::audio, AudioFormat::m4a, SubtitleMode::none, "en", "Audio · M4A"},
+        SubtitleCase{MediaKind::video, AudioFormat::best, SubtitleMode::original, "en,de", "Video · 1080p · Subtitles: en,de"},
+        SubtitleCase{MediaKind::audio, AudioFormat::mp3, SubtitleMode::automatic, "fr", "Audio · MP3 · Auto subtitles: fr"},
+        SubtitleCase{MediaKind::video, AudioFormat::best, SubtitleMode::original, "",
+                     "Video · 1080p · Subtitles: all languages"}));
 
 struct ThumbnailCase
 {

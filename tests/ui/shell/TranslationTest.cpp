@@ -5,6 +5,8 @@
 #include "ui/diagnostics/DiagnosticsView.h"
 #include "ui/history/HistoryView.h"
 #include "ui/settings/SettingsView.h"
+#include "ui/jobs/JobListModel.h"
+#include "ui/jobs/JobListView.h"
 #include "ui/shell/LanguageSwitch.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/widgets/OpenFailureMessage.h"
@@ -21,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -120,6 +123,57 @@ void expectTranslated(const QWidget *root, const char *where)
 {
     const QStringList found = untranslated(root);
     EXPECT_TRUE(found.isEmpty()) << where << ":\n" << found.join(QLatin1Char('\n')).toStdString();
+}
+
+// The job rows are painted, not widgets: what the delegate draws comes from
+// each row's content (subtitle, badge, headline, detail, note, error) and
+// its laid-out buttons, and its menu offers the rest. Data in them (paths,
+// file names, speeds, languages) is left out, as the widget check leaves
+// out data widgets.
+QStringList untranslatedRows(JobListView *list, const QStringList &data)
+{
+    static const QRegularExpression english(QStringLiteral("[A-Za-z]{3,}"));
+    QStringList found;
+    for (int row = 0; row < list->jobModel()->rowCount(); ++row) {
+        const QModelIndex index = list->jobModel()->index(row);
+        const JobRowContent &content = list->jobModel()->contentAt(row);
+        QStringList texts{content.subtitle, content.badge.text, content.headline,
+                          content.detailText, content.note,     content.errorSummary};
+        for (const auto &target : list->rowTargets(index))
+            texts << target.first;
+        const std::unique_ptr<QMenu> menu(list->rowMenu(index));
+        for (const QAction *action : menu->actions())
+            texts << action->text();
+        for (QString text : texts) {
+            for (const QString &word : data + kUntranslatable)
+                text.remove(word);
+            if (text.contains(english))
+                found << content.title + QStringLiteral(": ") + text;
+        }
+    }
+    found.removeDuplicates();
+    return found;
+}
+
+DownloadJobPtr job(const QString &title, DownloadStatus status, MediaKind kind = MediaKind::video)
+{
+    auto job = DownloadJob::create(QStringLiteral("https://media.example/") + title, kind, VideoQuality::p1080,
+                                   AudioFormat::best, SubtitleMode::original, QStringLiteral("en"));
+    MediaMetadata metadata;
+    metadata.title = title;
+    job->setMetadata(metadata);
+    job->setStatus(status);
+    return job;
+}
+
+// Half of a 1 MiB file at 1 MiB/s.
+void halfWay(DownloadJob &job)
+{
+    job.setProgress(0.5);
+    job.setDownloadedBytes(512 * 1024);
+    job.setTotalBytes(1024 * 1024);
+    job.setSpeed(QStringLiteral("1.0MiB/s"));
+    job.setEta(QStringLiteral("00:01"));
 }
 
 DownloadHistory record(const QString &title, DownloadStatus status, std::optional<QString> path, int minute,
@@ -223,6 +277,39 @@ TEST_P(TranslationTest, EveryScreenSpeaksTheLanguage)
     show(SidebarSelection::downloads);
     expectTranslated(window.get(), "downloads");
 
+    app.holdQueue();
+    const QString folder = files.filePath(QStringLiteral("out"));
+    const auto noFolder = job(QStringLiteral("无法保存"), DownloadStatus::failed);
+    noFolder->setErrorSummary(FailureSummary::outputFolder(folder));
+    const auto noTool = job(QStringLiteral("没有工具"), DownloadStatus::failed);
+    noTool->setErrorSummary(FailureSummary::toolMissing());
+    const auto network = job(QStringLiteral("断网"), DownloadStatus::failed);
+    network->setErrorSummary(QString::fromLatin1(DownloadErrorCategories::userMessage(DownloadErrorCategory::network)));
+    const auto completed = job(QStringLiteral("完成"), DownloadStatus::completed);
+    completed->setOutputPath(files.filePath(QStringLiteral("音乐")));
+    completed->setOutputFilename(QStringLiteral("音乐"));
+    const auto running = job(QStringLiteral("下载中"), DownloadStatus::downloading);
+    halfWay(*running);
+    const auto audio = job(QStringLiteral("音频"), DownloadStatus::downloading, MediaKind::audio);
+    audio->setStage(QStringLiteral("audio"));
+    audio->setDownloadedBytes(4096);
+    const auto stalled = job(QStringLiteral("卡住"), DownloadStatus::downloading);
+    halfWay(*stalled);
+    stalled->setStalled(true);
+    const auto retrying = job(QStringLiteral("重试"), DownloadStatus::downloading);
+    retrying->setRetry(DownloadRetry{3, 10});
+    const auto finalizing = job(QStringLiteral("收尾"), DownloadStatus::merging);
+    finalizing->setStage(QStringLiteral("finalizing"));
+    app.coordinator->queue().append({noFolder, noTool, network, completed, running, audio, stalled, retrying,
+                                     finalizing, job(QStringLiteral("排队"), DownloadStatus::queued)});
+    QCoreApplication::processEvents();
+    auto *list = window->findChild<JobListView *>(QStringLiteral("jobList"));
+    ASSERT_NE(list, nullptr);
+    const QStringList rows = untranslatedRows(list, {folder, QStringLiteral("1.0MiB/s"), QStringLiteral("en")});
+    EXPECT_TRUE(rows.isEmpty()) << "job rows:\n" << rows.join(QLatin1Char('\n')).toStdString();
+    EXPECT_NE(list->jobModel()->contentAt(0).errorSummary.indexOf(folder), -1) << "the folder is shown as it is";
+    expectTranslated(window.get(), "downloads with jobs");
+
     show(SidebarSelection::history);
     auto *history = window->findChild<HistoryView *>();
     ASSERT_NE(history, nullptr);
@@ -241,10 +328,10 @@ TEST_P(TranslationTest, EveryScreenSpeaksTheLanguage)
     expectTranslated(window.get(), "settings");
     auto *settings = window->findChild<SettingsView *>();
     ASSERT_NE(settings, nullptr);
-    auto *folder = window->findChild<QLineEdit *>(QStringLiteral("settingsOutputDirectory"));
-    folder->setText(QStringLiteral("相对/路径"));
-    emit folder->textEdited(folder->text());
-    emit folder->editingFinished();
+    auto *folderField = window->findChild<QLineEdit *>(QStringLiteral("settingsOutputDirectory"));
+    folderField->setText(QStringLiteral("相对/路径"));
+    emit folderField->textEdited(folderField->text());
+    emit folderField->editingFinished();
     ASSERT_TRUE(waitUntil([&] { return settings->outputFolderChecked(); }));
     const auto *problem = window->findChild<QLabel *>(QStringLiteral("outputDirectoryProblem"));
     ASSERT_TRUE(problem->isVisible());

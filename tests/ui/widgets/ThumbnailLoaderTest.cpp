@@ -122,7 +122,7 @@ TEST_F(ThumbnailLoaderTest, TheViewShowsThePhotoSymbolUntilTheImageIsThere)
     ThumbnailView view(loader, QSize(72, 40), 4);
     EXPECT_FALSE(view.showsImage());
     view.setUrl(QUrl(server.url(QStringLiteral("/404"))));
-    TestSupport::waitUntil([&] { return loader.state(*view.url()) == ThumbnailLoader::State::failed; });
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return loader.state(*view.url()) == ThumbnailLoader::State::failed; }));
     EXPECT_FALSE(view.showsImage());
     view.setUrl(QUrl(server.url(QStringLiteral("/thumb.png"))));
     ASSERT_TRUE(TestSupport::waitUntil([&] { return view.showsImage(); }));
