@@ -3,10 +3,14 @@
 #include "app/CommandLine.h"
 #include "app/DesktopColorScheme.h"
 #include "app/DesktopIdentity.h"
+#include "app/LaunchArguments.h"
 #include "engine/DownloadCoordinator.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
+#include "services/ApplicationBus.h"
+#include "services/ApplicationBusClient.h"
 #include "services/NotificationService.h"
+#include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "ui/shell/Language.h"
@@ -16,6 +20,9 @@
 #include "ui/widgets/ThumbnailLoader.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -25,6 +32,24 @@ int main(int argc, char **argv)
     DesktopIdentity::apply();
     // Before the colour scheme takes the palette the style gives.
     ContrastStyle::install();
+
+    const auto launch = LaunchArguments::parse(QCoreApplication::arguments().mid(1));
+    if (const QString *error = std::get_if<QString>(&launch)) {
+        std::fprintf(stderr, "tarvelle: %s\n", qPrintable(*error));
+        return 2;
+    }
+    const QStringList &links = std::get<QStringList>(launch);
+
+    // One window per session: a second start hands its links to the first.
+    ApplicationBus bus(QDBusConnection::sessionBus(), AppConfiguration::appId());
+    if (bus.claim() == ApplicationBus::Claim::elsewhere) {
+        const ApplicationBusClient running(QDBusConnection::sessionBus(), AppConfiguration::appId());
+        if (running.open(links, ApplicationBusClient::launchPlatformData()))
+            return 0;
+        std::fprintf(stderr, "tarvelle: Tarvelle is already running but does not answer: %s\n",
+                     qPrintable(running.lastError()));
+        return 1;
+    }
     DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
     // Quitting goes through the shutdown controller, which stops downloads first.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -46,6 +71,10 @@ int main(int argc, char **argv)
         window.close();
         QApplication::quit();
     });
+    QObject::connect(&bus, &ApplicationBus::activationRequested, &window, &MainWindow::bringToFront);
+    QObject::connect(&bus, &ApplicationBus::openRequested, &window, &MainWindow::openLinks);
+    QObject::connect(&bus, &ApplicationBus::queueRequested, &window, &MainWindow::queueLinks);
     window.show();
+    window.openLinks(links);
     return QApplication::exec();
 }

@@ -39,6 +39,7 @@ public:
     static const QString kDownloadCompleteNotificationKey;
     static const QString kKeepFailedTasksKey;
     static const QString kShowVerboseLogsKey;
+    static const QString kWatchClipboardKey;
     static const QString kCookieFilePathKey;
     static const QString kSelectedAppLanguageKey;
     static const QString kLegalAcceptedKey;
@@ -86,6 +87,10 @@ public:
     void setKeepFailedTasks(bool on);
     bool showVerboseLogs() const;
     void setShowVerboseLogs(bool on);
+    // Offer to analyse a link the user copies while the window is open;
+    // false unless stored.
+    bool watchClipboard() const;
+    void setWatchClipboard(bool on);
 
     // The stored option defaults as values, by the rule every reader follows:
     // "audio" else video; a quality raw text else p1080; "mp3"/"m4a" else
@@ -107,7 +112,7 @@ public:
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
 
-    // Removes the twelve preference keys (not "legalAccepted" or
+    // Removes every preference key (not "legalAccepted" or
     // "windowGeometry") and puts the
     // concurrency value back to 2 at once, so screen and store agree.
     void restoreDefaults();
@@ -116,6 +121,7 @@ signals:
     void maxConcurrentDownloadsChanged();
     // When the effective value changes, by its setter or restoreDefaults().
     void showVerboseLogsChanged();
+    void watchClipboardChanged();
 
 private:
     QString text(const QString &key, const QString &fallback) const;

@@ -11,6 +11,10 @@
 #include <chrono>
 #include <memory>
 
+// The binaries under test in the build tree.
+QString cliPath();
+QString windowPath();
+
 // What one run of tarvelle-cli gave.
 struct CliResult
 {
@@ -47,7 +51,8 @@ public:
     // The same with standard output piped into the shell command `reader`.
     CliResult runPiped(const QStringList &arguments, const QString &reader) const;
     // Started, not waited for; standard output is read by the caller.
-    std::unique_ptr<QProcess> start(const QStringList &arguments) const;
+    // `program` is tarvelle-cli unless named (windowPath(), say).
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = cliPath()) const;
 
     // `history --json` with extra arguments, parsed; empty on any failure.
     QJsonArray history(const QStringList &arguments = {}) const;
@@ -62,5 +67,4 @@ private:
     QTemporaryDir m_home;
 };
 
-// The binary under test in the build tree.
-QString cliPath();
+

@@ -218,6 +218,9 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_behaviorForm->addRow(m_notify);
     m_behaviorForm->addRow(m_keepFailed);
     m_behaviorForm->addRow(m_verboseLogs);
+    m_watchClipboard = new QCheckBox(m_behavior);
+    m_watchClipboard->setObjectName(QStringLiteral("settingsWatchClipboard"));
+    m_behaviorForm->addRow(m_watchClipboard);
 
     // Restore
     m_restoreDefaults = button(QStringLiteral("restoreDefaultsButton"), m_restore);
@@ -272,6 +275,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     connect(m_notify, &QCheckBox::toggled, &m_settings, &AppSettings::setDownloadCompleteNotification);
     connect(m_keepFailed, &QCheckBox::toggled, &m_settings, &AppSettings::setKeepFailedTasks);
     connect(m_verboseLogs, &QCheckBox::toggled, &m_settings, &AppSettings::setShowVerboseLogs);
+    connect(m_watchClipboard, &QCheckBox::toggled, &m_settings, &AppSettings::setWatchClipboard);
     connect(m_restoreDefaults, &QPushButton::clicked, this, &SettingsView::restoreDefaults);
 
     retranslate();
@@ -351,7 +355,8 @@ void SettingsView::load()
     m_subtitleLanguage->setText(m_settings.defaultSubtitleLang());
     for (auto [box, on] : {std::pair{m_notify, m_settings.downloadCompleteNotification()},
                            std::pair{m_keepFailed, m_settings.keepFailedTasks()},
-                           std::pair{m_verboseLogs, m_settings.showVerboseLogs()}}) {
+                           std::pair{m_verboseLogs, m_settings.showVerboseLogs()},
+                           std::pair{m_watchClipboard, m_settings.watchClipboard()}}) {
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
@@ -506,6 +511,7 @@ void SettingsView::retranslate()
     m_notify->setText(tr("Notify on download completion"));
     m_keepFailed->setText(tr("Keep failed tasks in the list"));
     m_verboseLogs->setText(tr("Show verbose logs in job details"));
+    m_watchClipboard->setText(tr("Offer to analyze links I copy while Tarvelle is open"));
     m_restoreDefaults->setText(tr("Restore Defaults"));
     showFolderProblem();
 }

@@ -115,5 +115,6 @@ private:
     QCheckBox *m_notify;
     QCheckBox *m_keepFailed;
     QCheckBox *m_verboseLogs;
+    QCheckBox *m_watchClipboard;
     QPushButton *m_restoreDefaults;
 };

@@ -127,7 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"KeepFailedOff", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsKeepFailedTasks")->click(); },
                     AppSettings::kKeepFailedTasksKey, QJsonValue(false)},
         ControlCase{"VerboseLogsOn", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsShowVerboseLogs")->click(); },
-                    AppSettings::kShowVerboseLogsKey, QJsonValue(true)}),
+                    AppSettings::kShowVerboseLogsKey, QJsonValue(true)},
+        ControlCase{"WatchClipboardOn", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsWatchClipboard")->click(); },
+                    AppSettings::kWatchClipboardKey, QJsonValue(true)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The output folder, typed or chosen, in a scratch folder that holds the
