@@ -459,6 +459,60 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+<<<<<<< HEAD
+=======
+    <name>ClipboardLinkBar</name>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="59"/>
+        <source>Analyze the copied link?</source>
+        <translation>分析复制的链接？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="60"/>
+        <source>Analyze</source>
+        <translation>分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="62"/>
+        <source>Dismiss</source>
+        <translation>忽略</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="19"/>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
+        <source>%n complete</source>
+        <translation><numerusform>%n 个已完成</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
+        <source>%n failed</source>
+        <translation><numerusform>%n 个失败</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
+        <source>%n downloads finished</source>
+        <translation><numerusform>%n 个下载已结束</numerusform></translation>
+    </message>
+</context>
+<context>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
     <name>DiagnosticStatus</name>
     <message>
         <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="10"/>
@@ -620,12 +674,20 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
+<<<<<<< HEAD
         <location filename="../src/engine/DownloadCoordinator.cpp" line="326"/>
+=======
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="319"/>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
+<<<<<<< HEAD
         <location filename="../src/engine/DownloadCoordinator.cpp" line="328"/>
+=======
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="322"/>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -1515,4 +1577,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>最佳画质</translation>
     </message>
 </context>
+<<<<<<< HEAD
+=======
+<context>
+    <name>WindowHandOff</name>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="31"/>
+        <source>Not a usable link, skipped: %1</source>
+        <translation>不是可用的链接，已跳过：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="47"/>
+        <source>No links to download.</source>
+        <translation>没有要下载的链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="53"/>
+        <source>No Tarvelle window is running in this session. Start Tarvelle, or leave out --to-window to download here.</source>
+        <translation>此会话中没有正在运行的 Tarvelle 窗口。请启动 Tarvelle，或去掉 --to-window 以在此处下载。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="59"/>
+        <source>The Tarvelle window did not take the links: %1</source>
+        <translation>Tarvelle 窗口未接收链接：%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/WindowHandOff.cpp" line="63"/>
+        <source>Queued %n link(s) in the Tarvelle window.</source>
+        <translation>
+            <numerusform>已将 %n 个链接加入 Tarvelle 窗口的队列。</numerusform>
+        </translation>
+    </message>
+</context>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
 </TS>

@@ -459,6 +459,60 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+<<<<<<< HEAD
+=======
+    <name>ClipboardLinkBar</name>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="59"/>
+        <source>Analyze the copied link?</source>
+        <translation>分析複製的連結？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="60"/>
+        <source>Analyze</source>
+        <translation>分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="62"/>
+        <source>Dismiss</source>
+        <translation>略過</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Show in Folder</source>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="19"/>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
+        <source>%n complete</source>
+        <translation><numerusform>%n 個已完成</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
+        <source>%n failed</source>
+        <translation><numerusform>%n 個失敗</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
+        <source>%n downloads finished</source>
+        <translation><numerusform>%n 個下載已結束</numerusform></translation>
+    </message>
+</context>
+<context>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
     <name>DiagnosticStatus</name>
     <message>
         <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="10"/>
@@ -620,12 +674,20 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
+<<<<<<< HEAD
         <location filename="../src/engine/DownloadCoordinator.cpp" line="326"/>
+=======
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="319"/>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
+<<<<<<< HEAD
         <location filename="../src/engine/DownloadCoordinator.cpp" line="328"/>
+=======
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="322"/>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -1515,4 +1577,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>最佳畫質</translation>
     </message>
 </context>
+<<<<<<< HEAD
+=======
+<context>
+    <name>WindowHandOff</name>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="31"/>
+        <source>Not a usable link, skipped: %1</source>
+        <translation>不是可用的連結，已略過：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="47"/>
+        <source>No links to download.</source>
+        <translation>沒有要下載的連結。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="53"/>
+        <source>No Tarvelle window is running in this session. Start Tarvelle, or leave out --to-window to download here.</source>
+        <translation>此工作階段中沒有正在執行的 Tarvelle 視窗。請啟動 Tarvelle，或移除 --to-window 以在此處下載。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="59"/>
+        <source>The Tarvelle window did not take the links: %1</source>
+        <translation>Tarvelle 視窗未接收連結：%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/WindowHandOff.cpp" line="63"/>
+        <source>Queued %n link(s) in the Tarvelle window.</source>
+        <translation>
+            <numerusform>已將 %n 個連結加入 Tarvelle 視窗的佇列。</numerusform>
+        </translation>
+    </message>
+</context>
+>>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
 </TS>

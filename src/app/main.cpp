@@ -5,10 +5,12 @@
 #include "app/DesktopIdentity.h"
 #include "app/LaunchArguments.h"
 #include "engine/DownloadCoordinator.h"
+#include "engine/DownloadQueue.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "services/ApplicationBus.h"
 #include "services/ApplicationBusClient.h"
+#include "services/FileService.h"
 #include "services/NotificationService.h"
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
@@ -59,7 +61,7 @@ int main(int argc, char **argv)
     HistoryStore history(PersistenceController::shared().context());
     AppSettings &settings = AppSettings::shared();
     Language::install(application, Language::localeFor(settings.selectedAppLanguage()));
-    DesktopNotifier notifier;
+    DesktopNotifier notifier(NotificationService::shared());
     DownloadCoordinator coordinator(history, settings, &notifier);
     AppState state(coordinator, history, settings);
     NotificationService::shared().requestAuthorization();
@@ -71,6 +73,19 @@ int main(int argc, char **argv)
         window.close();
         QApplication::quit();
     });
+    // What the user pressed on a notification.
+    QObject::connect(&notifier, &DesktopNotifier::openRequested, &window,
+                     [](const QString &path) { FileService::shared().openFile(path); });
+    QObject::connect(&notifier, &DesktopNotifier::revealRequested, &window,
+                     [](const QString &path) { FileService::shared().revealInFinder(path); });
+    QObject::connect(&notifier, &DesktopNotifier::retryRequested, &window, [&](const QUuid &jobId) {
+        for (const DownloadJobPtr &job : coordinator.queue().jobs()) {
+            if (job->id() == jobId)
+                coordinator.retry(job);
+        }
+        window.bringToFront({});
+    });
+    QObject::connect(&notifier, &DesktopNotifier::windowRequested, &window, [&] { window.bringToFront({}); });
     QObject::connect(&bus, &ApplicationBus::activationRequested, &window, &MainWindow::bringToFront);
     QObject::connect(&bus, &ApplicationBus::openRequested, &window, &MainWindow::openLinks);
     QObject::connect(&bus, &ApplicationBus::queueRequested, &window, &MainWindow::queueLinks);

@@ -3,6 +3,7 @@
 // notifications reach a recording server on a private session bus.
 #include "DesktopRecorder.h"
 #include "services/DesktopNotifier.h"
+#include "services/NotificationService.h"
 #include "support/CoordinatorFixture.h"
 #include "support/LocalMediaServer.h"
 #include "support/TestSupport.h"
@@ -59,7 +60,7 @@ protected:
     }
 
     DesktopRecorder desktop;
-    DesktopNotifier notifier;
+    DesktopNotifier notifier{NotificationService::shared()};
     std::unique_ptr<LocalMediaServer> server;
     std::unique_ptr<CoordinatorFixture> fixture;
 };
