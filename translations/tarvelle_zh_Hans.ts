@@ -256,117 +256,127 @@
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="109"/>
+        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <source>queue the links in the running Tarvelle window, with its default options</source>
+        <translation>将链接加入正在运行的 Tarvelle 窗口的队列，使用其默认选项</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="111"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="112"/>
+        <location filename="../src/cli/CliArguments.cpp" line="114"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="115"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="119"/>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <location filename="../src/cli/CliArguments.cpp" line="123"/>
         <source>a file or -</source>
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="129"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="131"/>
+        <location filename="../src/cli/CliArguments.cpp" line="137"/>
+        <source>--to-window uses the window&apos;s default options: leave out --%1</source>
+        <translation>--to-window 使用窗口的默认选项：请去掉 --%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="138"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="140"/>
+        <location filename="../src/cli/CliArguments.cpp" line="151"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="152"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="144"/>
+        <location filename="../src/cli/CliArguments.cpp" line="155"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="149"/>
+        <location filename="../src/cli/CliArguments.cpp" line="160"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="164"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="201"/>
+        <location filename="../src/cli/CliArguments.cpp" line="212"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="219"/>
+        <location filename="../src/cli/CliArguments.cpp" line="230"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="236"/>
+        <location filename="../src/cli/CliArguments.cpp" line="247"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="238"/>
+        <location filename="../src/cli/CliArguments.cpp" line="249"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="239"/>
+        <location filename="../src/cli/CliArguments.cpp" line="250"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="186"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -423,7 +433,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="34"/>
+        <location filename="../src/cli/main.cpp" line="35"/>
         <source>Try &apos;tarvelle-cli --help&apos;.</source>
         <translation>请尝试 &apos;tarvelle-cli --help&apos;。</translation>
     </message>
@@ -459,8 +469,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
-<<<<<<< HEAD
-=======
     <name>ClipboardLinkBar</name>
     <message>
         <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="59"/>
@@ -512,7 +520,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
->>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
     <name>DiagnosticStatus</name>
     <message>
         <location filename="../src/diagnostics/DiagnosticsPresentation.cpp" line="10"/>
@@ -674,20 +681,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-<<<<<<< HEAD
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="326"/>
-=======
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="319"/>
->>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="330"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-<<<<<<< HEAD
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="328"/>
-=======
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="322"/>
->>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="333"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -838,37 +837,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="114"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="116"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="125"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="145"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="148"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="162"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="165"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -884,37 +883,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryRow</name>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="198"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="217"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="195"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="214"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="199"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="218"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="196"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="215"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="202"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="220"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="199"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="217"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="203"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="221"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="218"/>
         <source>Copy Link</source>
         <translation>复制链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="219"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="216"/>
         <source>File missing</source>
         <translation>文件已丢失</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="205"/>
-        <location filename="../src/ui/history/HistoryRow.cpp" line="222"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="202"/>
+        <location filename="../src/ui/history/HistoryRow.cpp" line="219"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
@@ -1108,6 +1107,14 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <location filename="../src/app/LaunchArguments.cpp" line="19"/>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+</context>
+<context>
     <name>LegalGateView</name>
     <message>
         <location filename="../src/ui/shell/LegalGateView.cpp" line="28"/>
@@ -1133,22 +1140,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="71"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="72"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="179"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="73"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="180"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="74"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="181"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -1318,176 +1325,181 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
         <source>Restore every setting to its default value?</source>
         <translation>要将所有设置恢复为默认值吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="139"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="140"/>
         <source>The language, the output folder, the cookies file and every download default go back to how they were at first. The download history is kept.</source>
         <translation>语言、输出文件夹、Cookie 文件和所有下载默认设置都将恢复为初始状态。下载历史记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="407"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="424"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>请输入文件夹的完整路径，以 / 开头。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="410"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="427"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>“%1”是文件，不是文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="413"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="430"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>无法保存到此处：“%1”不可写入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="416"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="433"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用文件夹“%1”。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="456"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="473"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="457"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="474"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="458"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="459"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="476"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="460"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="477"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="462"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="479"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="463"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="480"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="464"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="481"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="465"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="482"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="467"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="468"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="484"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="485"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="469"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="470"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="471"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="474"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="472"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="473"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="477"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="478"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="479"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="480"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="496"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="481"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="482"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="483"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="484"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="501"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="485"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="506"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="511"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="496"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="136"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="141"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
+        <source>Offer to analyze links I copy while Tarvelle is open</source>
+        <translation>Tarvelle 打开时，提示分析我复制的链接</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -1577,8 +1589,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>最佳画质</translation>
     </message>
 </context>
-<<<<<<< HEAD
-=======
 <context>
     <name>WindowHandOff</name>
     <message>
@@ -1609,5 +1619,4 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         </translation>
     </message>
 </context>
->>>>>>> 42c3a96 (Notifications that act: Open and Show in Folder for a finished file, Retry for a kept failure, the window on a click; downloads ending within 10 s of each other fold into one summary that replaces the first announcement)
 </TS>
