@@ -148,7 +148,7 @@ TEST_F(DownloadEndToEnd, CancelInTheMiddleLeavesNoProcess)
     EXPECT_EQ(fixture->history()[0].finalStatusRaw, "cancelled");
     // One bus connection delivers in order: a notification posted now arrives
     // after any the cancel posted, so once it is in, nothing came before it.
-    notifier.notify("Posted after the cancel", QString());
+    NotificationService::shared().notify("Posted after the cancel", QString());
     ASSERT_TRUE(waitUntil([&] { return !notifications().isEmpty(); }));
     EXPECT_EQ(notifications()[0].summary.toStdString(), "Posted after the cancel") << "a cancel posts nothing";
 }
