@@ -40,6 +40,18 @@ configure_file("${desktop_sources}/tarvelle.metainfo.xml.in"
   "${desktop_generated}/${TARVELLE_APP_ID}.metainfo.xml" @ONLY)
 install(FILES "${desktop_generated}/${TARVELLE_APP_ID}.desktop" DESTINATION share/applications)
 install(FILES "${desktop_generated}/${TARVELLE_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+# The desktop entry is DBusActivatable: launchers call the running window's
+# org.freedesktop.Application, and the session bus starts the program when
+# none runs. The bus needs the program's absolute path, known only when the
+# tree is installed (a packaging prefix differs from the configured one), so
+# the service file is written then. A tree moved after installing keeps a
+# working Exec line in its desktop entry but not this file.
+install(CODE "
+  set(service_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/dbus-1/services\")
+  file(MAKE_DIRECTORY \"\${service_dir}\")
+  file(WRITE \"\${service_dir}/${TARVELLE_APP_ID}.service\"
+    \"[D-BUS Service]\\nName=${TARVELLE_APP_ID}\\nExec=\${CMAKE_INSTALL_PREFIX}/bin/tarvelle\\n\")
+  message(STATUS \"Installing: \${service_dir}/${TARVELLE_APP_ID}.service\")")
 install(FILES "${desktop_sources}/tarvelle.svg"
   DESTINATION share/icons/hicolor/scalable/apps
   RENAME "${TARVELLE_APP_ID}.svg")

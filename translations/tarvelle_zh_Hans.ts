@@ -117,12 +117,12 @@
 <context>
     <name>BackgroundUpdateCheck</name>
     <message>
-        <location filename="../src/app/main.cpp" line="62"/>
+        <location filename="../src/app/main.cpp" line="105"/>
         <source>A newer yt-dlp is available</source>
         <translation>有更新的 yt-dlp 可用</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="63"/>
+        <location filename="../src/app/main.cpp" line="106"/>
         <source>yt-dlp %1 can be installed from Diagnostics.</source>
         <translation>可在“诊断”中安装 yt-dlp %1。</translation>
     </message>
@@ -279,142 +279,152 @@
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="109"/>
+        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <source>queue the links in the running Tarvelle window, with its default options</source>
+        <translation>将链接加入正在运行的 Tarvelle 窗口的队列，使用其默认选项</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="111"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="112"/>
+        <location filename="../src/cli/CliArguments.cpp" line="114"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="115"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="119"/>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <location filename="../src/cli/CliArguments.cpp" line="123"/>
         <source>a file or -</source>
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="129"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="131"/>
+        <location filename="../src/cli/CliArguments.cpp" line="137"/>
+        <source>--to-window uses the window&apos;s default options: leave out --%1</source>
+        <translation>--to-window 使用窗口的默认选项：请去掉 --%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="138"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="140"/>
+        <location filename="../src/cli/CliArguments.cpp" line="151"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="152"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="144"/>
+        <location filename="../src/cli/CliArguments.cpp" line="155"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="149"/>
+        <location filename="../src/cli/CliArguments.cpp" line="160"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="164"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="176"/>
+        <location filename="../src/cli/CliArguments.cpp" line="187"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>检查签名和摘要后，将 yt-dlp（或 deno）的最新版本安装到您自己的工具文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="179"/>
+        <location filename="../src/cli/CliArguments.cpp" line="190"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="181"/>
+        <location filename="../src/cli/CliArguments.cpp" line="192"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的发布渠道（未指定时使用已保存的渠道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="188"/>
+        <location filename="../src/cli/CliArguments.cpp" line="199"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="194"/>
+        <location filename="../src/cli/CliArguments.cpp" line="205"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一个工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="197"/>
+        <location filename="../src/cli/CliArguments.cpp" line="208"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 和 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="201"/>
+        <location filename="../src/cli/CliArguments.cpp" line="212"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 仅适用于 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="212"/>
+        <location filename="../src/cli/CliArguments.cpp" line="223"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>恢复到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="213"/>
+        <location filename="../src/cli/CliArguments.cpp" line="224"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的来源、版本、yt-dlp 的时长以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="219"/>
+        <location filename="../src/cli/CliArguments.cpp" line="230"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="228"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -485,32 +495,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="261"/>
+        <location filename="../src/cli/CliArguments.cpp" line="272"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="280"/>
+        <location filename="../src/cli/CliArguments.cpp" line="291"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="297"/>
+        <location filename="../src/cli/CliArguments.cpp" line="308"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="299"/>
+        <location filename="../src/cli/CliArguments.cpp" line="310"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="300"/>
+        <location filename="../src/cli/CliArguments.cpp" line="311"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="35"/>
+        <location filename="../src/cli/main.cpp" line="36"/>
         <source>Try &apos;tarvelle-cli --help&apos;.</source>
         <translation>请尝试 &apos;tarvelle-cli --help&apos;。</translation>
     </message>
@@ -543,6 +553,57 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/cli/CommandOptions.cpp" line="116"/>
         <source>Options:</source>
         <translation>选项：</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardLinkBar</name>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="59"/>
+        <source>Analyze the copied link?</source>
+        <translation>分析复制的链接？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="60"/>
+        <source>Analyze</source>
+        <translation>分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="62"/>
+        <source>Dismiss</source>
+        <translation>忽略</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="19"/>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
+        <source>%n complete</source>
+        <translation><numerusform>%n 个已完成</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
+        <source>%n failed</source>
+        <translation><numerusform>%n 个失败</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
+        <source>%n downloads finished</source>
+        <translation><numerusform>%n 个下载已结束</numerusform></translation>
     </message>
 </context>
 <context>
@@ -712,12 +773,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="343"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="347"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="345"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="350"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -873,37 +934,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="114"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="116"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="125"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="145"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="148"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="162"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="165"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -1153,6 +1214,14 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <location filename="../src/app/LaunchArguments.cpp" line="19"/>
+        <source>Unknown option: %1</source>
+        <translation>未知选项：%1</translation>
+    </message>
+</context>
+<context>
     <name>LegalGateView</name>
     <message>
         <location filename="../src/ui/shell/LegalGateView.cpp" line="28"/>
@@ -1178,22 +1247,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="71"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="72"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="179"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="73"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="180"/>
         <source>Settings</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="74"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="181"/>
         <source>Quit</source>
         <translation>退出</translation>
     </message>
@@ -1406,192 +1475,197 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>语言、输出文件夹、Cookie 文件和所有下载默认设置都将恢复为初始状态。下载历史记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
         <source>Nightly builds</source>
         <translation>每夜构建版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
         <source>Stable releases</source>
         <translation>稳定版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="437"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="442"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>请输入文件夹的完整路径，以 / 开头。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="440"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="445"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>“%1”是文件，不是文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="443"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="448"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>无法保存到此处：“%1”不可写入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="446"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="451"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用文件夹“%1”。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="501"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="506"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="511"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
         <source>Check for tool updates</source>
         <translation>检查工具更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
         <source>Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you.</source>
         <translation>每周向 GitHub 查询一次是否有更新的 yt-dlp，并告知您。未经您同意不会安装任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
         <source>yt-dlp updates</source>
         <translation>yt-dlp 更新渠道</translation>
     </message>
     <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <source>Offer to analyze links I copy while Tarvelle is open</source>
+        <translation>Tarvelle 打开时，提示分析我复制的链接</translation>
+    </message>
+    <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
         <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>
@@ -2165,6 +2239,36 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/DownloadOptions.cpp" line="45"/>
         <source>Best Quality</source>
         <translation>最佳画质</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHandOff</name>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="31"/>
+        <source>Not a usable link, skipped: %1</source>
+        <translation>不是可用的链接，已跳过：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="47"/>
+        <source>No links to download.</source>
+        <translation>没有要下载的链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="53"/>
+        <source>No Tarvelle window is running in this session. Start Tarvelle, or leave out --to-window to download here.</source>
+        <translation>此会话中没有正在运行的 Tarvelle 窗口。请启动 Tarvelle，或去掉 --to-window 以在此处下载。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="59"/>
+        <source>The Tarvelle window did not take the links: %1</source>
+        <translation>Tarvelle 窗口未接收链接：%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/WindowHandOff.cpp" line="63"/>
+        <source>Queued %n link(s) in the Tarvelle window.</source>
+        <translation>
+            <numerusform>已将 %n 个链接加入 Tarvelle 窗口的队列。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -117,12 +117,12 @@
 <context>
     <name>BackgroundUpdateCheck</name>
     <message>
-        <location filename="../src/app/main.cpp" line="62"/>
+        <location filename="../src/app/main.cpp" line="105"/>
         <source>A newer yt-dlp is available</source>
         <translation>有更新的 yt-dlp 可用</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="63"/>
+        <location filename="../src/app/main.cpp" line="106"/>
         <source>yt-dlp %1 can be installed from Diagnostics.</source>
         <translation>可在「診斷」中安裝 yt-dlp %1。</translation>
     </message>
@@ -279,142 +279,152 @@
         <translation>從 UTF-8 文字檔讀取連結，每行一個（- 表示讀取標準輸入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="109"/>
+        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <source>queue the links in the running Tarvelle window, with its default options</source>
+        <translation>將連結加入正在執行的 Tarvelle 視窗的佇列，使用其預設選項</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="111"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="112"/>
+        <location filename="../src/cli/CliArguments.cpp" line="114"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="115"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>language codes such as en or en,de</source>
         <translation>語言代碼，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="119"/>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
         <source>a folder</source>
         <translation>一個資料夾</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <location filename="../src/cli/CliArguments.cpp" line="123"/>
         <source>a file or -</source>
         <translation>一個檔案或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="129"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 與 --quality 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="131"/>
+        <location filename="../src/cli/CliArguments.cpp" line="137"/>
+        <source>--to-window uses the window&apos;s default options: leave out --%1</source>
+        <translation>--to-window 使用視窗的預設選項：請移除 --%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一個 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="138"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已結束的下載，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="140"/>
+        <location filename="../src/cli/CliArguments.cpp" line="151"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 輸出記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="152"/>
         <source>only failed downloads</source>
         <translation>僅失敗的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>only completed downloads</source>
         <translation>僅已完成的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="144"/>
+        <location filename="../src/cli/CliArguments.cpp" line="155"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>僅標題或連結包含 TEXT 的記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="149"/>
+        <location filename="../src/cli/CliArguments.cpp" line="160"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 與 --success 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="164"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>檢查隨附的工具並輸出報告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="176"/>
+        <location filename="../src/cli/CliArguments.cpp" line="187"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>檢查簽章與摘要後，將 yt-dlp（或 deno）的最新版本安裝到您自己的工具資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="179"/>
+        <location filename="../src/cli/CliArguments.cpp" line="190"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="181"/>
+        <location filename="../src/cli/CliArguments.cpp" line="192"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的發佈管道（未指定時使用已儲存的管道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="188"/>
+        <location filename="../src/cli/CliArguments.cpp" line="199"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="194"/>
+        <location filename="../src/cli/CliArguments.cpp" line="205"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一個工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="197"/>
+        <location filename="../src/cli/CliArguments.cpp" line="208"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 與 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="201"/>
+        <location filename="../src/cli/CliArguments.cpp" line="212"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 僅適用於 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="212"/>
+        <location filename="../src/cli/CliArguments.cpp" line="223"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>回復到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="213"/>
+        <location filename="../src/cli/CliArguments.cpp" line="224"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的來源、版本、yt-dlp 的時長以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="219"/>
+        <location filename="../src/cli/CliArguments.cpp" line="230"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="228"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -485,32 +495,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="261"/>
+        <location filename="../src/cli/CliArguments.cpp" line="272"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="280"/>
+        <location filename="../src/cli/CliArguments.cpp" line="291"/>
         <source>No command given</source>
         <translation>未指定指令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="297"/>
+        <location filename="../src/cli/CliArguments.cpp" line="308"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受引數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="299"/>
+        <location filename="../src/cli/CliArguments.cpp" line="310"/>
         <source>Unknown option: %1</source>
         <translation>未知選項：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="300"/>
+        <location filename="../src/cli/CliArguments.cpp" line="311"/>
         <source>Unknown command: %1</source>
         <translation>未知指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/main.cpp" line="35"/>
+        <location filename="../src/cli/main.cpp" line="36"/>
         <source>Try &apos;tarvelle-cli --help&apos;.</source>
         <translation>請嘗試 &apos;tarvelle-cli --help&apos;。</translation>
     </message>
@@ -543,6 +553,57 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/cli/CommandOptions.cpp" line="116"/>
         <source>Options:</source>
         <translation>選項：</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardLinkBar</name>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="59"/>
+        <source>Analyze the copied link?</source>
+        <translation>分析複製的連結？</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="60"/>
+        <source>Analyze</source>
+        <translation>分析</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ClipboardLinkBar.cpp" line="62"/>
+        <source>Dismiss</source>
+        <translation>略過</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="17"/>
+        <source>Show in Folder</source>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message>
+        <location filename="../src/services/DesktopNotifier.cpp" line="19"/>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
+        <source>%n complete</source>
+        <translation><numerusform>%n 個已完成</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
+        <source>%n failed</source>
+        <translation><numerusform>%n 個失敗</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
+        <source>%n downloads finished</source>
+        <translation><numerusform>%n 個下載已結束</numerusform></translation>
     </message>
 </context>
 <context>
@@ -712,12 +773,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="343"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="347"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="345"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="350"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -873,37 +934,37 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>貼上影片或播放清單連結，然後按 Enter 鍵</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="114"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="116"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Download All</source>
         <translation>全部下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Batch…</source>
         <translation>批次…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="125"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="145"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="148"/>
         <source>Analysis error</source>
         <translation>分析錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="162"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="165"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -1153,6 +1214,14 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>LaunchArguments</name>
+    <message>
+        <location filename="../src/app/LaunchArguments.cpp" line="19"/>
+        <source>Unknown option: %1</source>
+        <translation>未知選項：%1</translation>
+    </message>
+</context>
+<context>
     <name>LegalGateView</name>
     <message>
         <location filename="../src/ui/shell/LegalGateView.cpp" line="28"/>
@@ -1178,22 +1247,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="71"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
         <source>Tarvelle</source>
         <translation>Tarvelle</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="72"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="179"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="73"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="180"/>
         <source>Settings</source>
         <translation>設定</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/MainWindow.cpp" line="74"/>
+        <location filename="../src/ui/shell/MainWindow.cpp" line="181"/>
         <source>Quit</source>
         <translation>結束</translation>
     </message>
@@ -1406,192 +1475,197 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>語言、輸出資料夾、Cookie 檔案和所有下載預設值都會還原為最初的狀態。下載紀錄會保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
         <source>Nightly builds</source>
         <translation>每夜建置版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="351"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
         <source>Stable releases</source>
         <translation>穩定版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="437"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="442"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>請輸入資料夾的完整路徑，以 / 開頭。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="440"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="445"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>「%1」是檔案，不是資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="443"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="448"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>無法儲存到此處：「%1」無法寫入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="446"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="451"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用資料夾「%1」。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="486"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="487"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
         <source>Authentication</source>
         <translation>身分驗證</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="488"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="489"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
         <source>Behavior</source>
         <translation>行為</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="490"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下載會儲存到此資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>選用：供需要登入的網站使用的 Netscape 格式 cookies.txt。Cookie 內容只保留在所選檔案中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>預設值會套用到新的下載。同時下載數範圍 1–4，預設 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>開啟「保留失敗的工作」後，下載失敗的項目會保留在列表中，方便查看錯誤。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
         <source>Restores every setting above to its default value.</source>
         <translation>將以上所有設定還原為預設值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
         <source>Default output directory</source>
         <translation>預設輸出目錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="501"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="506"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
         <source>Choose…</source>
         <translation>選擇…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
         <source>Cookies file</source>
         <translation>Cookie 檔案</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
         <source>Media type</source>
         <translation>媒體類型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
         <source>Video quality</source>
         <translation>影片畫質</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="511"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
         <source>Audio format</source>
         <translation>音訊格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
         <source>Subtitle language</source>
         <translation>字幕語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
         <source>Decrease simultaneous downloads</source>
         <translation>減少同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
         <source>Notify on download completion</source>
         <translation>下載完成時通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失敗的工作</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
         <source>Show verbose logs in job details</source>
         <translation>在工作詳細資料中顯示詳細紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
         <source>Check for tool updates</source>
         <translation>檢查工具更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
         <source>Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you.</source>
         <translation>每週向 GitHub 查詢一次是否有更新的 yt-dlp，並告知您。未經您同意不會安裝任何內容。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
         <source>yt-dlp updates</source>
         <translation>yt-dlp 更新管道</translation>
     </message>
     <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <source>Offer to analyze links I copy while Tarvelle is open</source>
+        <translation>Tarvelle 開啟時，提示分析我複製的連結</translation>
+    </message>
+    <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
         <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
         <source>Restore Defaults</source>
         <translation>還原預設值</translation>
     </message>
@@ -2165,6 +2239,36 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/DownloadOptions.cpp" line="45"/>
         <source>Best Quality</source>
         <translation>最佳畫質</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHandOff</name>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="31"/>
+        <source>Not a usable link, skipped: %1</source>
+        <translation>不是可用的連結，已略過：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="47"/>
+        <source>No links to download.</source>
+        <translation>沒有要下載的連結。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="53"/>
+        <source>No Tarvelle window is running in this session. Start Tarvelle, or leave out --to-window to download here.</source>
+        <translation>此工作階段中沒有正在執行的 Tarvelle 視窗。請啟動 Tarvelle，或移除 --to-window 以在此處下載。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/WindowHandOff.cpp" line="59"/>
+        <source>The Tarvelle window did not take the links: %1</source>
+        <translation>Tarvelle 視窗未接收連結：%1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/WindowHandOff.cpp" line="63"/>
+        <source>Queued %n link(s) in the Tarvelle window.</source>
+        <translation>
+            <numerusform>已將 %n 個連結加入 Tarvelle 視窗的佇列。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

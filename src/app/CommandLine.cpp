@@ -7,9 +7,12 @@
 
 namespace {
 
-constexpr const char *helpText = R"(Usage: tarvelle [options]
+constexpr const char *helpText = R"(Usage: tarvelle [options] [URL|FILE...]
 
 Tarvelle analyses and downloads online video and audio with yt-dlp.
+One link goes to the link field; several are queued with the default
+options; a text file of links opens in the batch sheet. When Tarvelle
+already runs, they go to its window and this start ends.
 
 Options:
   -h, --help     Show this help and exit.

@@ -3,10 +3,16 @@
 #include "app/CommandLine.h"
 #include "app/DesktopColorScheme.h"
 #include "app/DesktopIdentity.h"
+#include "app/LaunchArguments.h"
 #include "engine/DownloadCoordinator.h"
+#include "engine/DownloadQueue.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
+#include "services/ApplicationBus.h"
+#include "services/ApplicationBusClient.h"
+#include "services/FileService.h"
 #include "services/NotificationService.h"
+#include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "tools/ToolResolver.h"
@@ -19,6 +25,9 @@
 
 #include <QApplication>
 #include <QThreadPool>
+#include <QDBusConnection>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -28,6 +37,24 @@ int main(int argc, char **argv)
     DesktopIdentity::apply();
     // Before the colour scheme takes the palette the style gives.
     ContrastStyle::install();
+
+    const auto launch = LaunchArguments::parse(QCoreApplication::arguments().mid(1));
+    if (const QString *error = std::get_if<QString>(&launch)) {
+        std::fprintf(stderr, "tarvelle: %s\n", qPrintable(*error));
+        return 2;
+    }
+    const QStringList &links = std::get<QStringList>(launch);
+
+    // One window per session: a second start hands its links to the first.
+    ApplicationBus bus(QDBusConnection::sessionBus(), AppConfiguration::appId());
+    if (bus.claim() == ApplicationBus::Claim::elsewhere) {
+        const ApplicationBusClient running(QDBusConnection::sessionBus(), AppConfiguration::appId());
+        if (running.open(links, ApplicationBusClient::launchPlatformData()))
+            return 0;
+        std::fprintf(stderr, "tarvelle: Tarvelle is already running but does not answer: %s\n",
+                     qPrintable(running.lastError()));
+        return 1;
+    }
     DesktopColorScheme colorScheme(QDBusConnection::sessionBus());
     // Quitting goes through the shutdown controller, which stops downloads first.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -37,7 +64,7 @@ int main(int argc, char **argv)
     HistoryStore history(PersistenceController::shared().context());
     AppSettings &settings = AppSettings::shared();
     Language::install(application, Language::localeFor(settings.selectedAppLanguage()));
-    DesktopNotifier notifier;
+    DesktopNotifier notifier(NotificationService::shared());
     DownloadCoordinator coordinator(history, settings, &notifier);
     AppState state(coordinator, history, settings);
     NotificationService::shared().requestAuthorization();
@@ -49,6 +76,22 @@ int main(int argc, char **argv)
         window.close();
         QApplication::quit();
     });
+    // What the user pressed on a notification.
+    QObject::connect(&notifier, &DesktopNotifier::openRequested, &window,
+                     [](const QString &path) { FileService::shared().openFile(path); });
+    QObject::connect(&notifier, &DesktopNotifier::revealRequested, &window,
+                     [](const QString &path) { FileService::shared().revealInFinder(path); });
+    QObject::connect(&notifier, &DesktopNotifier::retryRequested, &window, [&](const QUuid &jobId) {
+        for (const DownloadJobPtr &job : coordinator.queue().jobs()) {
+            if (job->id() == jobId)
+                coordinator.retry(job);
+        }
+        window.bringToFront({});
+    });
+    QObject::connect(&notifier, &DesktopNotifier::windowRequested, &window, [&] { window.bringToFront({}); });
+    QObject::connect(&bus, &ApplicationBus::activationRequested, &window, &MainWindow::bringToFront);
+    QObject::connect(&bus, &ApplicationBus::openRequested, &window, &MainWindow::openLinks);
+    QObject::connect(&bus, &ApplicationBus::queueRequested, &window, &MainWindow::queueLinks);
     window.show();
     // The first check of a user copy of yt-dlp or deno reads the whole file;
     // done now, off the GUI thread, the first job's check costs a stat.
@@ -64,5 +107,6 @@ int main(int argc, char **argv)
                 .arg(version));
     });
     updateCheck.start();
+    window.openLinks(links);
     return QApplication::exec();
 }

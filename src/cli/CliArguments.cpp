@@ -94,6 +94,8 @@ CliParseResult parseDownload(const QStringList &arguments)
                    CliText::tr("folder for this run (settings unchanged)")),
             valued(QStringLiteral("batch"), QStringLiteral("FILE"),
                    CliText::tr("links from a UTF-8 text file, one per line (- reads standard input)")),
+            flag(QStringLiteral("to-window"),
+                 CliText::tr("queue the links in the running Tarvelle window, with its default options")),
         });
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
@@ -127,6 +129,15 @@ CliParseResult parseDownload(const QStringList &arguments)
     // One job is either audio or video: a quality bound means nothing to audio.
     if (request.audio && request.quality)
         return failure(CliText::tr("--audio and --quality exclude each other"));
+    request.toWindow = options.isSet(QStringLiteral("to-window"));
+    // The window queues with its own defaults: options given here would be lost.
+    if (request.toWindow) {
+        for (const char *name : {"audio", "quality", "subs", "lang", "output"}) {
+            if (options.isSet(QLatin1String(name)))
+                return failure(CliText::tr("--to-window uses the window's default options: leave out --%1")
+                                   .arg(QLatin1String(name)));
+        }
+    }
     if (request.urls.isEmpty() && !request.batch)
         return failure(CliText::tr("download needs at least one URL or --batch"));
     return CliParseResult{request, {}};

@@ -34,6 +34,7 @@ struct DownloadRequest
     std::optional<QString> subtitleLang;
     std::optional<QString> outputDirectory;
     std::optional<QString> batch; // a file, or "-" for standard input
+    bool toWindow = false;        // hand the links to the running window instead
     QStringList urls;
 };
 

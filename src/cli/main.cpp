@@ -6,6 +6,7 @@
 #include "cli/HistoryCommand.h"
 #include "cli/Terminal.h"
 #include "cli/ToolsCommand.h"
+#include "cli/WindowHandOff.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
@@ -49,6 +50,8 @@ int main(int argc, char **argv)
             },
             [](const AnalyzeRequest &request) { return AnalyzeCommand::run(request, AppSettings::shared()); },
             [](const DownloadRequest &request) {
+                if (request.toWindow)
+                    return WindowHandOff::run(request);
                 HistoryStore history(PersistenceController::shared().context());
                 return DownloadCommand::run(request, AppSettings::shared(), history);
             },

@@ -339,10 +339,21 @@ void DownloadCoordinator::notifyFinished(const DownloadJob &job)
 {
     if (!m_notifier || !m_settings.downloadCompleteNotification())
         return;
-    if (job.status() == DownloadStatus::completed)
-        m_notifier->notify(translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download complete")), job.title());
-    else if (job.status() == DownloadStatus::failed)
-        m_notifier->notify(translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download failed")), failureBody(job));
+    FinishedDownload download;
+    download.jobId = job.id();
+    download.body = job.title();
+    if (job.status() == DownloadStatus::completed) {
+        download.completed = true;
+        download.heading = translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download complete"));
+        download.filePath = job.outputPath();
+    } else if (job.status() == DownloadStatus::failed) {
+        download.heading = translated(QT_TRANSLATE_NOOP("DownloadCoordinator", "Download failed"));
+        download.body = failureBody(job);
+        download.retryable = m_settings.keepFailedTasks();
+    } else {
+        return;
+    }
+    m_notifier->notify(download);
 }
 
 void DownloadCoordinator::cancel(const DownloadJobPtr &job)

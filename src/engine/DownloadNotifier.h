@@ -1,14 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <QUuid>
 
-// Where the engine posts "Download complete" / "Download failed". The desktop
-// implements it with the session's notification server; headless front ends
-// may implement it otherwise or pass none.
+// One finished download, as a notification tells of it.
+struct FinishedDownload
+{
+    QUuid jobId;
+    bool completed = false; // else it failed
+    QString heading;        // translated: "Download complete" / "Download failed"
+    QString body;           // the title, and for a failure why; plain text from outside
+    QString filePath;       // the file a completed download made, when known
+    bool retryable = false; // a failed job that stays in the queue, so Retry can reach it
+};
+
+// Where the engine posts finished downloads. The desktop implements it with
+// the session's notification server; headless front ends may implement it
+// otherwise or pass none.
 class DownloadNotifier
 {
 public:
     virtual ~DownloadNotifier() = default;
-    // `title` is already translated; `body` is plain text from outside.
-    virtual void notify(const QString &title, const QString &body) = 0;
+    virtual void notify(const FinishedDownload &download) = 0;
 };

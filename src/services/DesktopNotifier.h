@@ -2,10 +2,62 @@
 
 #include "engine/DownloadNotifier.h"
 
-// Posts the engine's download notifications on the desktop's notification
-// server.
-class DesktopNotifier : public DownloadNotifier
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+
+#include <chrono>
+
+class NotificationService;
+
+// Posts the engine's finished downloads on the desktop's notification server,
+// with the actions the server can show: Open and Show in Folder for a file,
+// Retry for a failure; the notification itself brings the window forward.
+//
+// Many downloads ending together make one notification, not a flood: a
+// download that finishes within the burst window (10 s) of the previous
+// announcement replaces it with a summary ("3 downloads finished", "2
+// complete, 1 failed") whose click shows the window. A quiet window ends the
+// burst; the next download is announced on its own again.
+class DesktopNotifier : public QObject, public DownloadNotifier
 {
+    Q_OBJECT
+
 public:
-    void notify(const QString &title, const QString &body) override;
+    explicit DesktopNotifier(NotificationService &service, std::chrono::milliseconds burstWindow = std::chrono::seconds(10),
+                             QObject *parent = nullptr);
+
+    void notify(const FinishedDownload &download) override;
+
+signals:
+    void openRequested(const QString &path);
+    void revealRequested(const QString &path);
+    void retryRequested(const QUuid &jobId);
+    void windowRequested();
+
+private:
+    struct Burst
+    {
+        FinishedDownload first;
+        int completed = 0;
+        int failed = 0;
+        uint id = 0;           // the server's id, once it answered
+        bool summaryDue = false; // more finished before the id came back
+        QElapsedTimer lastFinish;
+    };
+
+    // Announces the burst as it stands: the one download, or the summary.
+    void post();
+    void posted(int burst, uint id, const FinishedDownload &download);
+    void actionInvoked(uint id, const QString &key);
+    void forget(uint id);
+
+    NotificationService &m_service;
+    std::chrono::milliseconds m_burstWindow;
+    Burst m_burst;
+    bool m_inBurst = false;
+    int m_burstNumber = 0; // which burst a late answer of the server belongs to
+    // What each of our notifications on screen stands for: one download, or
+    // (no job id) a summary.
+    QHash<uint, FinishedDownload> m_shown;
 };

@@ -16,6 +16,7 @@ const QString AppSettings::kDefaultSubtitleLangKey = QStringLiteral("defaultSubt
 const QString AppSettings::kDownloadCompleteNotificationKey = QStringLiteral("downloadCompleteNotification");
 const QString AppSettings::kKeepFailedTasksKey = QStringLiteral("keepFailedTasks");
 const QString AppSettings::kShowVerboseLogsKey = QStringLiteral("showVerboseLogs");
+const QString AppSettings::kWatchClipboardKey = QStringLiteral("watchClipboard");
 const QString AppSettings::kCookieFilePathKey = QStringLiteral("cookieFilePath");
 const QString AppSettings::kSelectedAppLanguageKey = QStringLiteral("selectedAppLanguage");
 const QString AppSettings::kLegalAcceptedKey = QStringLiteral("legalAccepted");
@@ -202,6 +203,19 @@ void AppSettings::setShowVerboseLogs(bool on)
         emit showVerboseLogsChanged();
 }
 
+bool AppSettings::watchClipboard() const
+{
+    return boolean(kWatchClipboardKey, false);
+}
+
+void AppSettings::setWatchClipboard(bool on)
+{
+    const bool was = watchClipboard();
+    m_store.setValue(kWatchClipboardKey, on);
+    if (on != was)
+        emit watchClipboardChanged();
+}
+
 MediaKind AppSettings::defaultMediaType() const
 {
     return defaultMediaTypeRaw() == MediaKinds::rawValue(MediaKind::audio) ? MediaKind::audio
@@ -296,12 +310,15 @@ void AppSettings::setWindowGeometry(const QByteArray &geometry)
 void AppSettings::restoreDefaults()
 {
     const bool verboseLogsWere = showVerboseLogs();
+    const bool watchedClipboard = watchClipboard();
     m_store.remove({kDefaultOutputDirectoryKey, kDefaultMediaTypeKey, kDefaultVideoQualityKey,
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
-                    kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kCheckForToolUpdatesKey,
-                    kToolUpdateChannelKey});
+                    kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kWatchClipboardKey,
+                    kCheckForToolUpdatesKey, kToolUpdateChannelKey});
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())
         emit showVerboseLogsChanged();
+    if (watchedClipboard != watchClipboard())
+        emit watchClipboardChanged();
 }

@@ -43,6 +43,7 @@ public:
     static const QString kDownloadCompleteNotificationKey;
     static const QString kKeepFailedTasksKey;
     static const QString kShowVerboseLogsKey;
+    static const QString kWatchClipboardKey;
     static const QString kCookieFilePathKey;
     static const QString kSelectedAppLanguageKey;
     static const QString kLegalAcceptedKey;
@@ -100,6 +101,10 @@ public:
     void setKeepFailedTasks(bool on);
     bool showVerboseLogs() const;
     void setShowVerboseLogs(bool on);
+    // Offer to analyse a link the user copies while the window is open;
+    // false unless stored.
+    bool watchClipboard() const;
+    void setWatchClipboard(bool on);
 
     // The stored option defaults as values, by the rule every reader follows:
     // "audio" else video; a quality raw text else p1080; "mp3"/"m4a" else
@@ -146,6 +151,7 @@ signals:
     void maxConcurrentDownloadsChanged();
     // When the effective value changes, by its setter or restoreDefaults().
     void showVerboseLogsChanged();
+    void watchClipboardChanged();
 
 private:
     QString text(const QString &key, const QString &fallback) const;

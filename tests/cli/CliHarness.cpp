@@ -8,6 +8,11 @@ QString cliPath()
     return QStringLiteral(TARVELLE_BUILD_DIR "/bin/tarvelle-cli");
 }
 
+QString windowPath()
+{
+    return QStringLiteral(TARVELLE_BUILD_DIR "/bin/tarvelle");
+}
+
 CliUser::CliUser() = default;
 
 QString CliUser::settingsFile() const
@@ -31,12 +36,12 @@ QProcessEnvironment CliUser::environment() const
     return environment;
 }
 
-std::unique_ptr<QProcess> CliUser::start(const QStringList &arguments) const
+std::unique_ptr<QProcess> CliUser::start(const QStringList &arguments, const QString &program) const
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(environment());
     process->setWorkingDirectory(home());
-    process->start(m_program.isEmpty() ? cliPath() : m_program, arguments);
+    process->start(!program.isEmpty() ? program : m_program.isEmpty() ? cliPath() : m_program, arguments);
     process->waitForStarted();
     return process;
 }

@@ -11,6 +11,10 @@
 #include <chrono>
 #include <memory>
 
+// The binaries under test in the build tree.
+QString cliPath();
+QString windowPath();
+
 // What one run of tarvelle-cli gave.
 struct CliResult
 {
@@ -47,7 +51,9 @@ public:
     // The same with standard output piped into the shell command `reader`.
     CliResult runPiped(const QStringList &arguments, const QString &reader) const;
     // Started, not waited for; standard output is read by the caller.
-    std::unique_ptr<QProcess> start(const QStringList &arguments) const;
+    // `program` is tarvelle-cli (or the one of setProgram) unless named
+    // (windowPath(), say).
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &program = {}) const;
 
     // `history --json` with extra arguments, parsed; empty on any failure.
     QJsonArray history(const QStringList &arguments = {}) const;
@@ -69,5 +75,4 @@ private:
     QProcessEnvironment m_variables;
 };
 
-// The binary under test in the build tree.
-QString cliPath();
+

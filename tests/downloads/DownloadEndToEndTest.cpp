@@ -3,6 +3,7 @@
 // notifications reach a recording server on a private session bus.
 #include "DesktopRecorder.h"
 #include "services/DesktopNotifier.h"
+#include "services/NotificationService.h"
 #include "support/CoordinatorFixture.h"
 #include "support/LocalMediaServer.h"
 #include "support/TestSupport.h"
@@ -59,7 +60,7 @@ protected:
     }
 
     DesktopRecorder desktop;
-    DesktopNotifier notifier;
+    DesktopNotifier notifier{NotificationService::shared()};
     std::unique_ptr<LocalMediaServer> server;
     std::unique_ptr<CoordinatorFixture> fixture;
 };
@@ -147,7 +148,7 @@ TEST_F(DownloadEndToEnd, CancelInTheMiddleLeavesNoProcess)
     EXPECT_EQ(fixture->history()[0].finalStatusRaw, "cancelled");
     // One bus connection delivers in order: a notification posted now arrives
     // after any the cancel posted, so once it is in, nothing came before it.
-    notifier.notify("Posted after the cancel", QString());
+    NotificationService::shared().notify("Posted after the cancel", QString());
     ASSERT_TRUE(waitUntil([&] { return !notifications().isEmpty(); }));
     EXPECT_EQ(notifications()[0].summary.toStdString(), "Posted after the cancel") << "a cancel posts nothing";
 }

@@ -90,6 +90,10 @@ TEST(DownloadCoordinator, CompletedRunIsRecordedAndAnnounced)
     EXPECT_EQ(records[0].finalStatusRaw, "completed");
     EXPECT_EQ(records[0].finalFilePath, job->outputPath());
     EXPECT_EQ(f.notifier.posted, (QList<RecordingNotifier::Posted>{{"Download complete", "Clip <b>one</b>"}}));
+    ASSERT_EQ(f.notifier.downloads.size(), 1);
+    EXPECT_EQ(f.notifier.downloads[0].jobId, job->id());
+    EXPECT_TRUE(f.notifier.downloads[0].completed);
+    EXPECT_EQ(f.notifier.downloads[0].filePath, job->outputPath()) << "Open and Show in Folder reach the file";
 }
 
 struct FailureCase
@@ -134,6 +138,10 @@ TEST(DownloadCoordinator, FailedRunsAreClassifiedKeptInTheLogAndRecorded)
                   QStringList({job->title(), summary, c.reason}).join('\n').remove(QRegularExpression("\n$")))
             << c.name;
         EXPECT_EQ(f.coordinator->queue().jobs().size(), 1) << c.name << ": kept, so it can be retried";
+        ASSERT_EQ(f.notifier.downloads.size(), 1) << c.name;
+        EXPECT_EQ(f.notifier.downloads[0].jobId, job->id()) << c.name;
+        EXPECT_FALSE(f.notifier.downloads[0].completed) << c.name;
+        EXPECT_TRUE(f.notifier.downloads[0].retryable) << c.name << ": the notification may offer Retry";
     }
 }
 
@@ -149,6 +157,14 @@ TEST(DownloadCoordinator, FailedJobIsRemovedWhenNotKeptButStillRecorded)
     EXPECT_TRUE(f.coordinator->queue().jobs().isEmpty());
     EXPECT_EQ(f.history().size(), 1);
     EXPECT_TRUE(f.notifier.posted.isEmpty()) << "notifications are off";
+
+    // With notifications on, a failure that leaves the queue offers no Retry.
+    f.settings->setDownloadCompleteNotification(true);
+    f.coordinator->addURLs("https://media.test/w");
+    const auto second = f.jobAt(0);
+    ASSERT_TRUE(f.waitForEnd(second));
+    ASSERT_EQ(f.notifier.downloads.size(), 1);
+    EXPECT_FALSE(f.notifier.downloads[0].retryable);
 }
 
 TEST(DownloadCoordinator, FailuresBeforeTheProcess)

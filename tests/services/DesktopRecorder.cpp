@@ -2,6 +2,8 @@
 
 #include "PrivateSessionBus.h"
 
+#include <QDBusMessage>
+
 namespace {
 
 QString nextConnectionName()
@@ -33,6 +35,11 @@ QString NotificationsRecorder::GetServerInformation(QString &vendor, QString &ve
     version = QStringLiteral("1");
     specVersion = QStringLiteral("1.2");
     return QStringLiteral("recorder");
+}
+
+QStringList NotificationsRecorder::GetCapabilities()
+{
+    return capabilities;
 }
 
 void FileManagerRecorder::ShowItems(const QStringList &uris, const QString &startupId)
@@ -68,6 +75,22 @@ bool DesktopRecorder::serveNotifications(bool serve)
 bool DesktopRecorder::serveFileManager(bool serve)
 {
     return this->serve(kFileManagerName, serve);
+}
+
+void DesktopRecorder::invokeAction(uint id, const QString &key)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                     kNotificationsName, QStringLiteral("ActionInvoked"));
+    signal << id << key;
+    m_connection.send(signal);
+}
+
+void DesktopRecorder::closeNotification(uint id)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                                     kNotificationsName, QStringLiteral("NotificationClosed"));
+    signal << id << uint(2); // dismissed by the user
+    m_connection.send(signal);
 }
 
 bool DesktopRecorder::serve(const QString &name, bool serve)

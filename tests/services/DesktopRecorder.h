@@ -30,12 +30,15 @@ public:
 
     QList<Notification> notifications;
     int serverInformationRequests = 0;
+    // What GetCapabilities answers: a server that shows buttons by default.
+    QStringList capabilities{QStringLiteral("actions"), QStringLiteral("body")};
 
 public slots:
     uint Notify(const QString &appName, uint replacesId, const QString &appIcon,
                 const QString &summary, const QString &body, const QStringList &actions,
                 const QVariantMap &hints, int expireTimeout);
     QString GetServerInformation(QString &vendor, QString &version, QString &specVersion);
+    QStringList GetCapabilities();
 };
 
 class FileManagerRecorder : public QObject
@@ -69,6 +72,11 @@ public:
     // Owns or gives up org.freedesktop.Notifications / org.freedesktop.FileManager1.
     bool serveNotifications(bool serve);
     bool serveFileManager(bool serve);
+
+    // What a notification server says when the user presses an action of
+    // notification `id`, or when it goes from the screen.
+    void invokeAction(uint id, const QString &key);
+    void closeNotification(uint id);
 
     NotificationsRecorder notifications;
     FileManagerRecorder fileManager;

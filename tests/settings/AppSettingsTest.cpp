@@ -92,6 +92,7 @@ QList<BoolSetting> boolSettings()
          &AppSettings::setDownloadCompleteNotification, true},
         {"keepFailedTasks", &AppSettings::keepFailedTasks, &AppSettings::setKeepFailedTasks, true},
         {"showVerboseLogs", &AppSettings::showVerboseLogs, &AppSettings::setShowVerboseLogs, false},
+        {"watchClipboard", &AppSettings::watchClipboard, &AppSettings::setWatchClipboard, false},
         {"legalAccepted", &AppSettings::legalAccepted, &AppSettings::setLegalAccepted, false},
         {"checkForToolUpdates", &AppSettings::checkForToolUpdates, &AppSettings::setCheckForToolUpdates,
          AppSettings::kCheckForToolUpdatesByDefault},

@@ -23,8 +23,13 @@ public:
         QString body;
         bool operator==(const Posted &) const = default;
     };
-    void notify(const QString &title, const QString &body) override { posted.append({title, body}); }
+    void notify(const FinishedDownload &download) override
+    {
+        posted.append({download.heading, download.body});
+        downloads.append(download);
+    }
     QList<Posted> posted;
+    QList<FinishedDownload> downloads;
 };
 
 // A coordinator over a settings file, a history database and an output

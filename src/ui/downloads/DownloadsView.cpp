@@ -102,6 +102,9 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     m_urlField->setAccessibleDescription(tr("Enter a media URL, then press Return or Analyze"));
     m_urlField->setPlaceholderText(tr("Paste a video or playlist link, then press Return"));
     m_urlField->setClearButtonEnabled(true);
+    // A drop on the field goes to the window, which puts one link here and
+    // queues several, as for links handed in any other way.
+    m_urlField->setAcceptDrops(false);
     row->addWidget(m_urlField, 1);
 
     const auto button = [input, row](const QString &text, const char *name) {
@@ -211,6 +214,20 @@ void DownloadsView::focusInput()
     m_urlField->setFocus(Qt::ShortcutFocusReason);
 }
 
+void DownloadsView::showLink(const QString &link)
+{
+    showPreview(std::nullopt);
+    showAnalyzeError(std::nullopt);
+    m_urlField->setText(link);
+    textEdited();
+    focusInput();
+}
+
+void DownloadsView::openBatchFile(const QString &path)
+{
+    openBatchSheet()->importFile(path);
+}
+
 void DownloadsView::textEdited()
 {
     const bool hasLink = firstURL(m_urlField->text()).has_value();
@@ -295,13 +312,14 @@ void DownloadsView::paste()
         m_urlField->setText(*text);
 }
 
-void DownloadsView::openBatchSheet()
+BatchDownloadSheet *DownloadsView::openBatchSheet()
 {
     auto *sheet = new BatchDownloadSheet(this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     connect(sheet, &BatchDownloadSheet::queueRequested, this,
             [this](const QString &links) { m_state.coordinator().addURLs(links); });
     sheet->open();
+    return sheet;
 }
 
 void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)

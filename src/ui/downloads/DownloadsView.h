@@ -11,6 +11,7 @@
 #include <optional>
 
 class AppState;
+class BatchDownloadSheet;
 class JobListModel;
 class JobListView;
 class PreviewCard;
@@ -47,6 +48,13 @@ public:
 public slots:
     void analyze();
     void focusInput();
+    // A link handed in from outside (a launcher, a drop, the clipboard bar)
+    // replaces the field's text, ready to analyse; a preview or error shown
+    // for the previous link goes.
+    void showLink(const QString &link);
+    // A text file of links handed in from outside opens in the batch sheet,
+    // where its lines are checked before anything is queued.
+    void openBatchFile(const QString &path);
 
 signals:
     // An analysis started here has ended and its outcome is shown.
@@ -59,7 +67,7 @@ private:
     void resetInput();
     void showPreview(const std::optional<MediaMetadata> &record);
     void showAnalyzeError(const std::optional<QString> &message);
-    void openBatchSheet();
+    BatchDownloadSheet *openBatchSheet();
     void paste();
     void rowAction(const DownloadJobPtr &job, JobRowAction action);
     void updateListPlaceholder();

@@ -221,6 +221,9 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_behaviorForm->addRow(m_notify);
     m_behaviorForm->addRow(m_keepFailed);
     m_behaviorForm->addRow(m_verboseLogs);
+    m_watchClipboard = new QCheckBox(m_behavior);
+    m_watchClipboard->setObjectName(QStringLiteral("settingsWatchClipboard"));
+    m_behaviorForm->addRow(m_watchClipboard);
     m_behaviorForm->addRow(m_checkForToolUpdates);
     addLabelled(m_behaviorForm, m_toolUpdateChannel);
 
@@ -282,6 +285,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
         if (const auto channel = ReleaseChannels::fromRaw(m_toolUpdateChannel->itemData(index).toString()))
             m_settings.setToolUpdateChannel(*channel);
     });
+    connect(m_watchClipboard, &QCheckBox::toggled, &m_settings, &AppSettings::setWatchClipboard);
     connect(m_restoreDefaults, &QPushButton::clicked, this, &SettingsView::restoreDefaults);
 
     retranslate();
@@ -369,7 +373,8 @@ void SettingsView::load()
     for (auto [box, on] : {std::pair{m_notify, m_settings.downloadCompleteNotification()},
                            std::pair{m_keepFailed, m_settings.keepFailedTasks()},
                            std::pair{m_verboseLogs, m_settings.showVerboseLogs()},
-                           std::pair{m_checkForToolUpdates, m_settings.checkForToolUpdates()}}) {
+                           std::pair{m_checkForToolUpdates, m_settings.checkForToolUpdates()},
+                           std::pair{m_watchClipboard, m_settings.watchClipboard()}}) {
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
@@ -529,6 +534,7 @@ void SettingsView::retranslate()
         tr("Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you."));
     setLabel(m_behaviorForm, m_toolUpdateChannel, tr("yt-dlp updates"));
     m_toolUpdateChannel->setAccessibleName(tr("yt-dlp updates"));
+    m_watchClipboard->setText(tr("Offer to analyze links I copy while Tarvelle is open"));
     m_restoreDefaults->setText(tr("Restore Defaults"));
     showFolderProblem();
 }

@@ -117,5 +117,6 @@ private:
     QCheckBox *m_verboseLogs;
     QCheckBox *m_checkForToolUpdates;
     QComboBox *m_toolUpdateChannel;
+    QCheckBox *m_watchClipboard;
     QPushButton *m_restoreDefaults;
 };

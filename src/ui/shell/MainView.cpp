@@ -4,6 +4,7 @@
 #include "ui/downloads/DownloadsView.h"
 #include "ui/history/HistoryView.h"
 #include "ui/settings/SettingsView.h"
+#include "ui/shell/ClipboardLinkBar.h"
 #include "ui/shell/Sidebar.h"
 
 #include <QSplitter>
@@ -15,6 +16,9 @@ MainView::MainView(AppState &state, ThumbnailLoader &thumbnails, QWidget *parent
     setObjectName(QStringLiteral("mainView"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_clipboardBar = new ClipboardLinkBar(this);
+    layout->addWidget(m_clipboardBar);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("mainSplitter"));

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class ClipboardLinkBar;
 class QSplitter;
 class QVBoxLayout;
 class Sidebar;
@@ -22,12 +23,15 @@ public:
     MainView(AppState &state, ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
 
     QWidget *currentScreen() const { return m_screen; }
+    // Above every screen: the offer to analyse a copied link.
+    ClipboardLinkBar *clipboardBar() const { return m_clipboardBar; }
 
 private:
     void showSection();
 
     AppState &m_state;
     ThumbnailLoader &m_thumbnails;
+    ClipboardLinkBar *m_clipboardBar;
     Sidebar *m_sidebar;
     QWidget *m_detail;
     QVBoxLayout *m_detailLayout;

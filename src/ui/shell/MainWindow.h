@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <QVariantMap>
 
 class AppState;
+class ClipboardWatch;
+class DownloadsView;
+class MainView;
 class QAction;
 class QMenu;
 class ShutdownController;
@@ -27,13 +34,34 @@ public:
 
     QAction *settingsAction() const { return m_settingsAction; }
 
+    // Links from outside (a launcher, a second start, a drop): one goes to
+    // the link field of Downloads, several are queued with the default
+    // options as "Download All" does, a text file of links opens in the batch
+    // sheet. While the legal notice shows they wait for its acceptance.
+    void openLinks(const QStringList &items);
+    // Every link queued with the default options, however many.
+    void queueLinks(const QStringList &links);
+    // Shown, unminimised, raised and activated where the desktop allows it.
+    void bringToFront(const QVariantMap &platformData);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    struct PendingLinks
+    {
+        QStringList items;
+        bool queueAll = false;
+    };
+
     void showContent();
     void retranslate();
+    void deliver(const PendingLinks &pending);
+    DownloadsView *showDownloads();
+    void analyzeCopiedLink(const QString &link);
 
     AppState &m_state;
     ShutdownController &m_shutdown;
@@ -42,4 +70,7 @@ private:
     QAction *m_settingsAction;
     QAction *m_quitAction;
     bool m_showsMain = false;
+    QPointer<MainView> m_mainView;
+    ClipboardWatch *m_clipboardWatch;
+    QList<PendingLinks> m_pending;
 };

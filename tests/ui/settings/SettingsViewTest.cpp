@@ -132,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
                     [](SettingsViewTest &t) { t.find<QCheckBox>("settingsCheckForToolUpdates")->click(); },
                     AppSettings::kCheckForToolUpdatesKey, QJsonValue(!AppSettings::kCheckForToolUpdatesByDefault)},
         ControlCase{"ToolUpdateChannel", [](SettingsViewTest &t) { t.pick("settingsToolUpdateChannel", "nightly"); },
-                    AppSettings::kToolUpdateChannelKey, QJsonValue("nightly")}),
+                    AppSettings::kToolUpdateChannelKey, QJsonValue("nightly")},
+        ControlCase{"WatchClipboardOn", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsWatchClipboard")->click(); },
+                    AppSettings::kWatchClipboardKey, QJsonValue(true)}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The output folder, typed or chosen, in a scratch folder that holds the
