@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,28 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
 QString buildToolsDirectory()
 {
     return QStringLiteral(TARVELLE_BUILD_DIR "/share/tarvelle/Tools");
+}
+
+QString currentYtDlp()
+{
+    const QString path = QDir::cleanPath(QStringLiteral(TARVELLE_SOURCE_DIR "/../shared/tools/yt-dlp-2026.08.19"));
+    return QFileInfo(path).isExecutable() ? path : QString();
+}
+
+ScopedEnvironment::ScopedEnvironment(const char *name, const QString &value)
+    : m_name(name)
+{
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    qputenv(name, value.toUtf8());
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_previous)
+        qputenv(m_name, *m_previous);
+    else
+        qunsetenv(m_name);
 }
 
 void processEventsBriefly()

@@ -23,6 +23,25 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
 // The Tools folder the bootstrap script fills in the build tree.
 QString buildToolsDirectory();
 
+// A current yt-dlp build kept beside the repository
+// (../shared/tools/yt-dlp-2026.08.19), to check against besides Debian's;
+// empty when it is not there, and tests that need it skip.
+QString currentYtDlp();
+
+// Sets an environment variable for as long as it lives, then restores it.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QString &value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_previous;
+};
+
 // Waits for a future while letting queued events run; nullopt on timeout.
 template <typename T>
 std::optional<T> waitFor(QFuture<T> future, std::chrono::milliseconds timeout = 20s);
