@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr int kMissingProgramStatus = 127;
-constexpr int kUnstartableProgramStatus = 1;
-
 const char *const kAnswerTooLarge = QT_TRANSLATE_NOOP(
     "DownloadErrorCategory", "The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.");
 
@@ -32,12 +29,7 @@ AnalyzeResult resultOf(const ProcessRunResult &run, OutputCapture &answer, const
     if (run.isCancelled())
         return DownloadErrorCategory::cancelled;
     const QByteArray out = answer.take();
-    // The runner reports a program that cannot be started as 127 (no such
-    // file) or 1 (not executable, not a program) without any output; the
-    // classifier, which reads only text, would call it unknown. A yt-dlp that
-    // really ran and failed always says why.
-    if ((run.code == kMissingProgramStatus || run.code == kUnstartableProgramStatus) && out.isEmpty()
-        && err.isEmpty())
+    if (DownloadErrorClassifier::isFailedLaunch(run.code, out.isEmpty() && err.isEmpty()))
         return DownloadErrorCategory::toolMissing;
     if (run.code != 0)
         return AnalyzeResult(DownloadErrorClassifier::classify(run.code, QString::fromUtf8(out), err, false), err);
