@@ -83,10 +83,18 @@ void writeFakeTool(const QString &toolsDir, int seconds)
     script.write(QStringLiteral(R"(#!/usr/bin/env python3
 import json, sys, time
 url = sys.argv[-1]
+description = {"id": "f", "title": "Fake clip " + url, "webpage_url": url, "extractor": "generic",
+               "thumbnail": "http://127.0.0.1:9/none.jpg", "duration": 61}
 if "-J" in sys.argv:
-    print(json.dumps({"id": "f", "title": "Fake clip " + url, "webpage_url": url, "extractor": "generic",
-                      "thumbnail": "http://127.0.0.1:9/none.jpg", "duration": 61}))
+    print(json.dumps(description))
     sys.exit(0)
+# As yt-dlp, the description goes where "-o infojson:<target>" says, announced.
+for option, value in zip(sys.argv, sys.argv[1:]):
+    if option == "-o" and value.startswith("infojson:"):
+        info = value[len("infojson:"):] + ".info.json"
+        with open(info, "w") as file:
+            json.dump(description, file)
+        print("__KV_INFOJSON__" + info, flush=True)
 total = 500 * 1024 * 1024
 end = time.time() + %1
 done = 0
@@ -116,6 +124,8 @@ int main(int argc, char **argv)
     const int streamSeconds = argc > 1 ? std::max(2, atoi(argv[1])) : 5;
 
     QTemporaryDir dir;
+    // The runs' descriptions go into a cache folder of the bench's own.
+    qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
     const QString resources = dir.filePath(QStringLiteral("share/tarvelle"));
     writeFakeTool(resources + QStringLiteral("/Tools"), streamSeconds + 2);
     AppConfiguration::ScopedResourcesDirectory scope(resources);

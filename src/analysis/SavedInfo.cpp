@@ -68,14 +68,14 @@ std::shared_ptr<const SavedInfo> SavedInfo::write(const QByteArray &document)
     return adopt(file.fileName());
 }
 
-std::shared_ptr<const SavedInfo> SavedInfo::adopt(const QString &path)
+std::shared_ptr<const SavedInfo> SavedInfo::adopt(const QString &path, std::chrono::steady_clock::time_point savedAt)
 {
-    return std::shared_ptr<const SavedInfo>(new SavedInfo(path));
+    return std::shared_ptr<const SavedInfo>(new SavedInfo(path, savedAt));
 }
 
-SavedInfo::SavedInfo(QString path)
+SavedInfo::SavedInfo(QString path, std::chrono::steady_clock::time_point savedAt)
     : m_path(std::move(path))
-    , m_savedAt(std::chrono::steady_clock::now())
+    , m_savedAt(savedAt)
 {
 }
 

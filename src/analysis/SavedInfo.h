@@ -28,8 +28,9 @@ public:
     // Writes `document` into a new file in folder(); null when that fails.
     static std::shared_ptr<const SavedInfo> write(const QByteArray &document);
     // Takes over a file another program wrote into folder(), such as the one
-    // a download run writes with --write-info-json.
-    static std::shared_ptr<const SavedInfo> adopt(const QString &path);
+    // a download run writes with --write-info-json, made at `savedAt`.
+    static std::shared_ptr<const SavedInfo>
+    adopt(const QString &path, std::chrono::steady_clock::time_point savedAt = std::chrono::steady_clock::now());
     // A path in folder() no file has yet, for a file to be written there.
     static QString newPath();
 
@@ -42,7 +43,7 @@ public:
     bool isFresh() const;
 
 private:
-    explicit SavedInfo(QString path);
+    SavedInfo(QString path, std::chrono::steady_clock::time_point savedAt);
 
     const QString m_path;
     const std::chrono::steady_clock::time_point m_savedAt;

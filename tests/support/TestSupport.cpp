@@ -34,6 +34,29 @@ QString buildToolsDirectory()
     return QStringLiteral(TARVELLE_BUILD_DIR "/share/tarvelle/Tools");
 }
 
+QByteArray logArgumentsTo(const QString &log)
+{
+    // Each argument ends with an ASCII unit separator, each run with a line feed.
+    const QByteArray quoted = "'" + log.toUtf8() + "'";
+    return "for a in \"$@\"; do printf '%s\\037' \"$a\"; done >> " + quoted + "; echo >> " + quoted + "\n";
+}
+
+QList<QStringList> readArgumentLog(const QString &log)
+{
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QStringList> runs;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QStringList arguments = QString::fromUtf8(line).split(QChar(0x1f));
+        arguments.removeLast();
+        runs.append(arguments);
+    }
+    return runs;
+}
+
 QString currentYtDlp()
 {
     const QString path = QDir::cleanPath(QStringLiteral(TARVELLE_SOURCE_DIR "/../shared/tools/yt-dlp-2026.08.19"));
