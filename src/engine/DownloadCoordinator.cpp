@@ -87,6 +87,8 @@ struct DownloadCoordinator::Run
 {
     DownloadJobPtr job;
     std::shared_ptr<LineInbox> inbox;
+    // The output folder, as the setting was when the run started.
+    QString folder;
 
     // The current process: whether it loads a saved description, where it
     // writes the one it extracts (yt-dlp adds ".info.json"), the name it
@@ -142,6 +144,8 @@ DownloadCoordinator::~DownloadCoordinator()
             runner->cancel();
         if (run->inbox)
             run->inbox->close();
+        if (!run->infoTarget.isEmpty())
+            QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
     }
 }
 
@@ -198,10 +202,11 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         finish(job);
         return;
     }
-    startDownload(job, folder, QString());
+    run->folder = folder;
+    startDownload(job, QString());
 }
 
-void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &folder, const QString &fileName)
+void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &fileName)
 {
     const auto run = m_runs.value(job->id());
     run->fileName = fileName;
@@ -223,7 +228,7 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
         run->infoTarget = SavedInfo::newPath();
         inputs.infoTarget = run->infoTarget;
     }
-    const auto command = DownloadCommandBuilder::build(*job, folder, m_settings.cookieFilePath(), inputs);
+    const auto command = DownloadCommandBuilder::build(*job, run->folder, m_settings.cookieFilePath(), inputs);
     if (!command) {
         markFailed(*job, DownloadErrorCategory::toolMissing, FailureSummary::toolMissing());
         finish(job);
@@ -369,7 +374,7 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
         // extraction and a second try before the failure counts.
         run->extractedAfresh = true;
         job->setSavedInfo(nullptr);
-        startDownload(job, outputFolder(), run->fileName);
+        startDownload(job, run->fileName);
         return;
     } else if (result.code != 0) {
         const bool printedNothing = output.isEmpty();
@@ -413,7 +418,7 @@ bool DownloadCoordinator::settleExistingFile(const DownloadJobPtr &job, Run &run
     run.renamed = true;
     run.foundExisting = false;
     job->setNote(QString::fromLatin1(kNewNameNote));
-    startDownload(job, outputFolder(), name);
+    startDownload(job, name);
     return false;
 }
 

@@ -47,7 +47,8 @@ public:
                         QObject *parent = nullptr);
     DownloadCoordinator(HistoryStore &historyStore, AppSettings &settings, DownloadNotifier *notifier,
                         Timing timing, QObject *parent = nullptr);
-    // Cancels whatever still runs; lines still in flight are dropped.
+    // Cancels whatever still runs; lines still in flight are dropped, and so
+    // are the description files of the runs.
     ~DownloadCoordinator() override;
 
     DownloadQueue &queue() const { return *m_queue; }
@@ -92,7 +93,7 @@ private:
     void execute(const DownloadJobPtr &job);
     // Starts a yt-dlp process for the job's run; `fileName` replaces the
     // usual name of the file (without extension) when not empty.
-    void startDownload(const DownloadJobPtr &job, const QString &folder, const QString &fileName);
+    void startDownload(const DownloadJobPtr &job, const QString &fileName);
     void applyLines(const DownloadJobPtr &job, const QList<struct OutputLine> &lines);
     void onProcessEnded(const DownloadJobPtr &job, const struct ProcessRunResult &result);
     // For a process that found its file already there: true when the run
