@@ -116,6 +116,11 @@ TEST_F(CliDownload, TheSameLinkAgainIsAlreadyDownloaded)
     ASSERT_EQ(history.size(), 2);
     for (const QJsonValue &record : history)
         EXPECT_EQ(text(record.toObject(), "finalFilePath"), file);
+    const QString note = "Already downloaded: the file from an earlier download of this link is kept.";
+    EXPECT_EQ(text(history.at(0).toObject(), "note"), note) << "the newest record";
+    EXPECT_TRUE(history.at(1).toObject().value("note").isNull());
+    const QString newest = m_user.run({"history"}).out.split('\n').first();
+    EXPECT_TRUE(newest.endsWith(file + "  " + note)) << newest.toStdString();
 }
 
 // Without options: the stored defaults (here audio as m4a), the stored folder.
