@@ -46,6 +46,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
+    // The run's description goes into a cache folder of the bench's own.
+    qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
     QDir(dir.path()).mkpath("Tools");
 
     QByteArray lines;
@@ -55,9 +57,13 @@ int main(int argc, char **argv)
                  + ", \"_speed_str\": \"2.10MiB/s\", \"_eta_str\": \"00:12\", \"filename\": \"Clip [abc123].mp4\"}\n";
     }
     writeFile(dir.filePath("lines.txt"), lines);
+    // As yt-dlp, it writes the description where "-o infojson:<target>" says
+    // and announces it before the progress lines.
     writeFile(dir.filePath("Tools/yt-dlp"),
-              "#!/bin/sh\nfor a in \"$@\"; do if [ \"$a\" = -J ]; then echo '{\"id\": \"abc123\", \"title\": \"Clip\"}'; "
-              "exit 0; fi; done\ncat '"
+              "#!/bin/sh\nprevious=\nfor a in \"$@\"; do\n"
+              "  if [ \"$previous\" = -o ]; then case \"$a\" in infojson:*) info=\"${a#infojson:}.info.json\";; esac; fi\n"
+              "  previous=$a\ndone\n"
+              "echo '{\"id\": \"abc123\", \"title\": \"Clip\"}' > \"$info\"\necho \"__KV_INFOJSON__$info\"\ncat '"
                   + dir.filePath("lines.txt").toUtf8() + "'\n",
               true);
 
@@ -94,7 +100,7 @@ int main(int argc, char **argv)
                       && job->speed() == reference->speed() && job->eta() == reference->eta()
                       && job->stage() == reference->stage() && job->logLines() == reference->logLines();
 
-    std::printf("%d lines in %.3f s (analysis and process start included): %.0f lines/s applied; "
+    std::printf("%d lines in %.3f s (process start and description included): %.0f lines/s applied; "
                 "GUI thread busy %.3f s = %.0f%% of the wall time; status %s; fields equal to one-by-one: %s\n",
                 kLines, seconds, linesApplied / seconds, busy, 100.0 * busy / seconds,
                 qPrintable(DownloadStatuses::rawValue(job->status())), same ? "yes" : "NO");

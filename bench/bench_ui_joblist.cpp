@@ -419,6 +419,8 @@ int main(int argc, char **argv)
     const int streamSeconds = argc > 1 ? std::max(2, atoi(argv[1])) : 5;
 
     QTemporaryDir dir;
+    // The runs' descriptions go into a cache folder of the bench's own.
+    qputenv("XDG_CACHE_HOME", dir.filePath(QStringLiteral("cache")).toUtf8());
     const QString resources = dir.filePath(QStringLiteral("share/tarvelle"));
     writeFakeTool(resources + QStringLiteral("/Tools"));
     AppConfiguration::ScopedResourcesDirectory scope(resources);

@@ -593,17 +593,23 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
         <source>%n complete</source>
-        <translation><numerusform>%n 个已完成</numerusform></translation>
+        <translation>
+            <numerusform>%n 个已完成</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
         <source>%n failed</source>
-        <translation><numerusform>%n 个失败</numerusform></translation>
+        <translation>
+            <numerusform>%n 个失败</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
         <source>%n downloads finished</source>
-        <translation><numerusform>%n 个下载已结束</numerusform></translation>
+        <translation>
+            <numerusform>%n 个下载已结束</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -773,12 +779,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="347"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <source>Already downloaded: the file from an earlier download of this link is kept.</source>
+        <translation>已下载过：保留此链接先前下载的文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <source>Saved under a new name: a file of the same name from another link is kept.</source>
+        <translation>已用新名称保存：保留来自另一个链接的同名文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="486"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="350"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="489"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -796,6 +812,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/FailureSummary.cpp" line="13"/>
         <source>Cannot create output directory: %1</source>
         <translation>无法创建输出目录：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/FailureSummary.cpp" line="14"/>
+        <source>A file of the same name from another link is in the way; nothing was downloaded.</source>
+        <translation>另一个链接的同名文件挡住了去路，未下载任何内容。</translation>
     </message>
 </context>
 <context>
@@ -890,6 +911,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>An unknown error occurred.</source>
         <translation>发生未知错误。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
+        <translation>yt-dlp 给出的此链接描述大于 256 MiB，超出了 Tarvelle 读取的上限。</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -972,7 +998,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="96"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="99"/>
         <source>No download history.</source>
         <translation>没有下载历史记录。</translation>
     </message>
@@ -1125,32 +1151,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="92"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="94"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="93"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="96"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="95"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="98"/>
         <source>Reveal</source>
         <translation>显示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="97"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="100"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="99"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="102"/>
         <source>Copy Link</source>
         <translation>复制链接</translation>
     </message>

@@ -593,17 +593,23 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="64"/>
         <source>%n complete</source>
-        <translation><numerusform>%n 個已完成</numerusform></translation>
+        <translation>
+            <numerusform>%n 個已完成</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="66"/>
         <source>%n failed</source>
-        <translation><numerusform>%n 個失敗</numerusform></translation>
+        <translation>
+            <numerusform>%n 個失敗</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <location filename="../src/services/DesktopNotifier.cpp" line="68"/>
         <source>%n downloads finished</source>
-        <translation><numerusform>%n 個下載已結束</numerusform></translation>
+        <translation>
+            <numerusform>%n 個下載已結束</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -773,12 +779,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="347"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <source>Already downloaded: the file from an earlier download of this link is kept.</source>
+        <translation>已下載過：保留此連結先前下載的檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <source>Saved under a new name: a file of the same name from another link is kept.</source>
+        <translation>已用新名稱儲存：保留來自另一個連結的同名檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="486"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="350"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="489"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -796,6 +812,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/engine/FailureSummary.cpp" line="13"/>
         <source>Cannot create output directory: %1</source>
         <translation>無法建立輸出目錄：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/FailureSummary.cpp" line="14"/>
+        <source>A file of the same name from another link is in the way; nothing was downloaded.</source>
+        <translation>另一個連結的同名檔案擋住了去路，未下載任何內容。</translation>
     </message>
 </context>
 <context>
@@ -890,6 +911,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>An unknown error occurred.</source>
         <translation>發生未知錯誤。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
+        <translation>yt-dlp 提供的此連結描述大於 256 MiB，超出了 Tarvelle 讀取的上限。</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -972,7 +998,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="96"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="99"/>
         <source>No download history.</source>
         <translation>沒有下載紀錄。</translation>
     </message>
@@ -1125,32 +1151,32 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobRow</name>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="89"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="92"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="91"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="94"/>
         <source>Retry</source>
         <translation>重試</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="93"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="96"/>
         <source>Open</source>
         <translation>開啟</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="95"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="98"/>
         <source>Reveal</source>
         <translation>顯示位置</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="97"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="100"/>
         <source>Remove</source>
         <translation>移除</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowContent.cpp" line="99"/>
+        <location filename="../src/ui/jobs/JobRowContent.cpp" line="102"/>
         <source>Copy Link</source>
         <translation>複製連結</translation>
     </message>

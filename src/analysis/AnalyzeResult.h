@@ -1,22 +1,31 @@
 #pragma once
 
 #include "analysis/MediaMetadata.h"
+#include "analysis/SavedInfo.h"
 #include "engine/DownloadErrorCategory.h"
 
 #include <QString>
 
+#include <memory>
 #include <variant>
 
 // What one analysis gives: the link's metadata, or why there is none.
 class AnalyzeResult
 {
 public:
-    AnalyzeResult(MediaMetadata metadata) : m_value(std::move(metadata)) {}
+    // `savedInfo`: yt-dlp's answer kept for a download to load, when asked for.
+    AnalyzeResult(MediaMetadata metadata, std::shared_ptr<const SavedInfo> savedInfo = nullptr)
+        : m_value(std::move(metadata))
+        , m_savedInfo(std::move(savedInfo))
+    {
+    }
     // `errorOutput` is what the tool printed on standard error, kept so a
-    // failed job can show why.
-    AnalyzeResult(DownloadErrorCategory error, QString errorOutput = {})
+    // failed job can show why. `message` replaces the category's sentence
+    // when the failure has one of its own (see message()).
+    AnalyzeResult(DownloadErrorCategory error, QString errorOutput = {}, const char *message = nullptr)
         : m_value(error)
         , m_errorOutput(std::move(errorOutput))
+        , m_message(message)
     {
     }
 
@@ -25,11 +34,24 @@ public:
 
     // Only when hasMetadata().
     const MediaMetadata &metadata() const { return std::get<MediaMetadata>(m_value); }
+    // Null when not asked for, for a playlist (yt-dlp does not load a
+    // playlist's entries back) or when the file could not be written.
+    const std::shared_ptr<const SavedInfo> &savedInfo() const { return m_savedInfo; }
+
     // Only when !hasMetadata().
     DownloadErrorCategory error() const { return std::get<DownloadErrorCategory>(m_value); }
     const QString &errorOutput() const { return m_errorOutput; }
+    // The sentence for the user, in English: the category's user message
+    // unless this failure has a sentence of its own. Either is translated in
+    // the "DownloadErrorCategory" context.
+    const char *message() const
+    {
+        return m_message ? m_message : DownloadErrorCategories::userMessage(error());
+    }
 
 private:
     std::variant<MediaMetadata, DownloadErrorCategory> m_value;
+    std::shared_ptr<const SavedInfo> m_savedInfo;
     QString m_errorOutput;
+    const char *m_message = nullptr;
 };

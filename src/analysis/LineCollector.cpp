@@ -1,21 +1,14 @@
 #include "analysis/LineCollector.h"
 
-void LineCollector::add(const QString &line, bool isErr)
+void LineCollector::add(const QString &line)
 {
     std::lock_guard guard(m_lock);
-    QString &text = isErr ? m_err : m_out;
-    text += line;
-    text += QLatin1Char('\n');
+    m_text += line;
+    m_text += QLatin1Char('\n');
 }
 
-QString LineCollector::out() const
+QString LineCollector::text() const
 {
     std::lock_guard guard(m_lock);
-    return m_out;
-}
-
-QString LineCollector::err() const
-{
-    std::lock_guard guard(m_lock);
-    return m_err;
+    return m_text;
 }

@@ -4,21 +4,18 @@
 
 #include <mutex>
 
-// Gathers the output of one analysis run. The runner delivers lines of both
-// streams from its own thread, possibly while the caller reads the result;
-// the lock keeps each append whole and each text in arrival order.
+// Gathers what one analysis run says on standard error. The runner delivers
+// lines from its own thread, possibly while the caller reads the result; the
+// lock keeps each append whole and the text in arrival order.
 class LineCollector
 {
 public:
-    // Appends the line and one line feed to the standard error text when
-    // `isErr`, else to the standard output text.
-    void add(const QString &line, bool isErr);
+    // Appends the line and one line feed.
+    void add(const QString &line);
 
-    QString out() const;
-    QString err() const;
+    QString text() const;
 
 private:
     mutable std::mutex m_lock;
-    QString m_out;
-    QString m_err;
+    QString m_text;
 };

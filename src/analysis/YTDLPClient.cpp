@@ -4,37 +4,47 @@
 #include "analysis/MetadataParser.h"
 #include "engine/DownloadCommandBuilder.h"
 #include "engine/DownloadErrorClassifier.h"
+#include "process/LineAccumulator.h"
+#include "process/OutputCapture.h"
 #include "process/ProcessRunner.h"
 #include "settings/AppSettings.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
 
 #include <memory>
 
 namespace {
 
-constexpr int kMissingProgramStatus = 127;
-constexpr int kUnstartableProgramStatus = 1;
+const char *const kAnswerTooLarge = QT_TRANSLATE_NOOP(
+    "DownloadErrorCategory", "The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.");
 
-AnalyzeResult resultOf(const ProcessRunResult &run, const LineCollector &collector)
+AnalyzeResult resultOf(const ProcessRunResult &run, OutputCapture &answer, const QString &err,
+                       YTDLPClient::KeepInfo keep)
 {
+    // Checked first: the analysis itself stopped yt-dlp there.
+    if (answer.exceeded())
+        return AnalyzeResult(DownloadErrorCategory::unknown, err, kAnswerTooLarge);
     if (run.isCancelled())
         return DownloadErrorCategory::cancelled;
-    const QString out = collector.out();
-    const QString err = collector.err();
-    // The runner reports a program that cannot be started as 127 (no such
-    // file) or 1 (not executable, not a program) without any output; the
-    // classifier, which reads only text, would call it unknown. A yt-dlp that
-    // really ran and failed always says why.
-    if ((run.code == kMissingProgramStatus || run.code == kUnstartableProgramStatus) && out.isEmpty()
-        && err.isEmpty())
+    const QByteArray out = answer.take();
+    if (DownloadErrorClassifier::isFailedLaunch(run.code, out.isEmpty() && err.isEmpty()))
         return DownloadErrorCategory::toolMissing;
     if (run.code != 0)
-        return AnalyzeResult(DownloadErrorClassifier::classify(run.code, out, err, false), err);
+        return AnalyzeResult(DownloadErrorClassifier::classify(run.code, QString::fromUtf8(out), err, false), err);
     // The metadata request prints its JSON document as the whole of standard
     // output; anything else there makes the parse fail.
-    MetadataParseResult parsed = MetadataParser::parse(out.toUtf8());
-    if (!parsed)
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(out, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
         return AnalyzeResult(DownloadErrorCategory::unknown, err);
-    return std::move(parsed).value();
+    const QJsonObject object = document.object();
+    // yt-dlp drops a playlist's entries when it loads a saved answer, so a
+    // playlist is always fetched from its link.
+    const bool isPlaylist = object.contains(QLatin1String("entries"));
+    return AnalyzeResult(MetadataParser::parse(object),
+                         keep == YTDLPClient::KeepInfo::yes && !isPlaylist ? SavedInfo::write(out) : nullptr);
 }
 
 } // namespace
@@ -44,12 +54,13 @@ YTDLPClient::YTDLPClient()
 {
 }
 
-YTDLPClient::YTDLPClient(const AppSettings &settings)
+YTDLPClient::YTDLPClient(const AppSettings &settings, qsizetype maxAnswerBytes)
     : m_settings(settings)
+    , m_maxAnswerBytes(maxAnswerBytes)
 {
 }
 
-QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel) const
+QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel, KeepInfo keep) const
 {
     if (!DownloadCommandBuilder::validateURL(url))
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::invalidURL));
@@ -58,14 +69,22 @@ QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelTo
     if (!command)
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::toolMissing));
 
-    auto collector = std::make_shared<LineCollector>();
     auto runner = std::make_shared<ProcessRunner>();
+    // The answer is one document, often a single line of megabytes: kept
+    // whole, never cut into lines.
+    auto answer = std::make_shared<OutputCapture>(m_maxAnswerBytes, [weak = std::weak_ptr<ProcessRunner>(runner)] {
+        if (const auto strong = weak.lock())
+            strong->cancel();
+    });
+    auto errors = std::make_shared<LineCollector>();
     cancel.attach(runner);
-    // The handler owns the collector: the runner may still call it after the
-    // result was delivered.
-    QFuture<ProcessRunResult> run = runner->run(
-        command->executable, command->arguments, command->environment, std::nullopt,
-        [collector](const QString &line, bool isStandardError) { collector->add(line, isStandardError); });
+    // The sinks are shared with the run: it may still write to them after
+    // the result was delivered.
+    QFuture<ProcessRunResult> run =
+        runner->run(command->executable, command->arguments, command->environment, std::nullopt, answer,
+                    std::make_shared<LineAccumulator>([errors](const QString &line) { errors->add(line); }));
     // The continuation keeps the runner alive until the run has ended.
-    return run.then([runner, collector](const ProcessRunResult &result) { return resultOf(result, *collector); });
+    return run.then([runner, answer, errors, keep](const ProcessRunResult &result) {
+        return resultOf(result, *answer, errors->text(), keep);
+    });
 }

@@ -129,9 +129,7 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
             exitCode = ExitCode::success;
         } else {
             const DownloadErrorCategory category = result.error();
-            Terminal::err(QCoreApplication::translate("DownloadErrorCategory",
-                                                      DownloadErrorCategories::userMessage(category)) +
-                          QLatin1Char('\n'));
+            Terminal::err(QCoreApplication::translate("DownloadErrorCategory", result.message()) + QLatin1Char('\n'));
             if (request.json) {
                 const QJsonObject error{{QStringLiteral("error"), DownloadErrorCategories::rawValue(category)}};
                 Terminal::out(QString::fromUtf8(QJsonDocument(error).toJson()));

@@ -38,6 +38,8 @@ QString describe(const DownloadHistory &record)
         parts.append(Terminal::plain(*record.finalFilePath));
     else if (record.errorSummary)
         parts.append(Terminal::plain(*record.errorSummary));
+    if (record.note)
+        parts.append(Terminal::plain(QCoreApplication::translate("DownloadCoordinator", record.note->toUtf8().constData())));
     return parts.join(QStringLiteral("  ")) + QLatin1Char('\n');
 }
 
@@ -75,6 +77,7 @@ QJsonObject toJson(const DownloadHistory &record)
         {QStringLiteral("errorReason"), optional(record.errorReason)},
         {QStringLiteral("subtitleModeRaw"), optional(record.subtitleModeRaw)},
         {QStringLiteral("subtitleLang"), optional(record.subtitleLang)},
+        {QStringLiteral("note"), optional(record.note)},
     };
 }
 

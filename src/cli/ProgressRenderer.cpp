@@ -3,6 +3,8 @@
 #include "cli/Terminal.h"
 #include "engine/ProgressDisplay.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 
 using namespace std::chrono_literals;
@@ -73,6 +75,8 @@ QString ProgressRenderer::line(const DownloadJob &job, int position, int count)
                 parts.append(*text);
         }
     }
+    if (status == DownloadStatus::completed && !job.note().isEmpty())
+        parts.append(QCoreApplication::translate("DownloadCoordinator", job.note().toUtf8().constData()));
     if (status == DownloadStatus::completed && !job.outputPath().isEmpty())
         parts.append(job.outputPath());
     if ((status == DownloadStatus::failed || status == DownloadStatus::cancelled) && !job.errorSummary().isEmpty() &&

@@ -45,6 +45,12 @@ QStringList formatArguments(const DownloadJob &job)
     return {"-f", "bestvideo[height<=" + h + "]+bestaudio/best[height<=" + h + "]/best", "--remux-video", "mp4"};
 }
 
+// A path as literal text in an output template, where "%" starts a field.
+QString literal(const QString &path)
+{
+    return QString(path).replace(QLatin1Char('%'), QLatin1String("%%"));
+}
+
 QStringList subtitleArguments(const DownloadJob &job)
 {
     const QString language = job.subtitleLang().isEmpty() ? QStringLiteral("all") : job.subtitleLang();
@@ -94,7 +100,7 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
 }
 
 std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outputDir,
-                                     const QString &cookieFilePath)
+                                     const QString &cookieFilePath, const RunInputs &inputs)
 {
     if (!validateURL(job.url()))
         return std::nullopt;
@@ -108,12 +114,21 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     arguments += cookieArguments(cookieFilePath);
     arguments += formatArguments(job);
     arguments += subtitleArguments(job);
-    arguments << "-o" << QDir(outputDir).filePath(kOutputTemplate);
+    const QString name = inputs.fileName.isEmpty() ? kOutputTemplate : literal(inputs.fileName) + ".%(ext)s";
+    arguments << "-o" << QDir(literal(outputDir)).filePath(name);
     arguments << "--progress-template" << kProgressTemplate;
     // --print makes yt-dlp quiet; without this template the merge and
     // post-processing phases would print nothing at all.
     arguments << "--progress-template" << kPostprocessTemplate;
     arguments << "--print" << kFilePathTemplate;
+    if (!inputs.infoTarget.isEmpty()) {
+        // A playlist's own description would land in the output folder.
+        arguments << "-o" << "infojson:" + literal(inputs.infoTarget) << "--write-info-json"
+                  << "--no-write-playlist-metafiles" << "--print" << kInfoFileTemplate;
+    }
+    arguments << "--print" << kDownloadedTemplate;
+    if (!inputs.savedInfo.isEmpty())
+        arguments << "--load-info-json" << inputs.savedInfo;
     arguments << job.url();
     return ResolvedCommand{ytDlpOf(tools), arguments, environmentFor(tools), outputDir};
 }

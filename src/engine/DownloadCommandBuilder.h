@@ -23,6 +23,27 @@ inline const QString kPostprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s");
 inline const QString kFilePathTemplate = QStringLiteral("after_move:__KV_FILEPATH__%(filepath)s");
 inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+// Read by RunMarkers: where yt-dlp wrote the link's description (printed
+// once it is on disk, before the download), and whether the file was really
+// downloaded ("True") or found already there ("False", or "NA" when yt-dlp
+// did not even try).
+inline const QString kInfoFileTemplate = QStringLiteral("before_dl:__KV_INFOJSON__%(infojson_filename)s");
+inline const QString kDownloadedTemplate = QStringLiteral("after_move:__KV_DOWNLOADED__%(__real_download)s");
+
+// What one download run is given besides the job.
+struct RunInputs
+{
+    // A saved description of the link to load (--load-info-json) instead
+    // of extracting the page again. Empty: yt-dlp extracts the link.
+    QString savedInfo;
+    // When extracting: where yt-dlp writes what it extracted (it adds
+    // ".info.json") and announces it with kInfoFileTemplate. Empty: nothing
+    // is written.
+    QString infoTarget;
+    // The output file's name without its extension, instead of title and
+    // id: for a run that must not take the name of a file already there.
+    QString fileName;
+};
 
 // True exactly for an absolute http or https link (scheme in any case) with a
 // non-empty host. Nothing is trimmed: callers trim first, and a link holding
@@ -45,8 +66,10 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
 
 // The download command of a job, writing into `outputDir`; nothing for a
 // link validateURL refuses or without a tools directory. `cookieFilePath` is
-// the stored setting, read by the caller when the download starts.
+// the stored setting, read by the caller when the download starts. The link
+// stays the last argument also when saved info is loaded (yt-dlp then
+// ignores it; it shows which link a running yt-dlp serves).
 std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outputDir,
-                                     const QString &cookieFilePath);
+                                     const QString &cookieFilePath, const RunInputs &inputs = {});
 
 } // namespace DownloadCommandBuilder

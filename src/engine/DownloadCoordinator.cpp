@@ -1,6 +1,7 @@
 #include "engine/DownloadCoordinator.h"
 
-#include "analysis/AnalysisCancelToken.h"
+#include "analysis/DescriptionFile.h"
+#include "analysis/SavedInfo.h"
 #include "analysis/YTDLPClient.h"
 #include "engine/Directories.h"
 #include "engine/DownloadCommandBuilder.h"
@@ -13,6 +14,7 @@
 #include "engine/LineInbox.h"
 #include "engine/OutputFiles.h"
 #include "engine/ProgressParser.h"
+#include "engine/RunMarkers.h"
 #include "engine/StallMonitor.h"
 #include "history/DownloadHistory.h"
 #include "history/HistoryStore.h"
@@ -20,12 +22,19 @@
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
+
+// How a run ended when yt-dlp found the file already there.
+const char *const kAlreadyDownloadedNote = QT_TRANSLATE_NOOP(
+    "DownloadCoordinator", "Already downloaded: the file from an earlier download of this link is kept.");
+const char *const kNewNameNote = QT_TRANSLATE_NOOP(
+    "DownloadCoordinator", "Saved under a new name: a file of the same name from another link is kept.");
 
 QString translated(const char *text)
 {
@@ -70,12 +79,31 @@ void markActivity(DownloadJob &job, const QDateTime &now)
 
 } // namespace
 
-// What the coordinator keeps about one run while it is in flight.
+// What the coordinator keeps about one run while it is in flight. A run is
+// one yt-dlp process, or another after it when the first found another
+// link's file under the name it wanted, or was refused the media links of a
+// saved description.
 struct DownloadCoordinator::Run
 {
     DownloadJobPtr job;
-    AnalysisCancelToken analysis;
     std::shared_ptr<LineInbox> inbox;
+    // The output folder, as the setting was when the run started.
+    QString folder;
+
+    // The current process: whether it loads a saved description, where it
+    // writes the one it extracts (yt-dlp adds ".info.json"), the name it
+    // gives the file (empty: the usual one), how many of the job's log
+    // lines are its own, and its "downloaded" lines.
+    bool loadsSavedInfo = false;
+    QString infoTarget;
+    QString fileName;
+    qsizetype loggedLines = 0;
+    bool downloaded = false;
+    bool foundExisting = false;
+
+    // Each second chance is taken once per run.
+    bool renamed = false;
+    bool extractedAfresh = false;
 };
 
 DownloadCoordinator::DownloadCoordinator(HistoryStore &historyStore, AppSettings &settings,
@@ -112,11 +140,12 @@ DownloadCoordinator::DownloadCoordinator(HistoryStore &historyStore, AppSettings
 DownloadCoordinator::~DownloadCoordinator()
 {
     for (const auto &run : std::as_const(m_runs)) {
-        run->analysis.cancel();
         if (const auto runner = run->job->runner())
             runner->cancel();
         if (run->inbox)
             run->inbox->close();
+        if (!run->infoTarget.isEmpty())
+            QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
     }
 }
 
@@ -171,35 +200,40 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         return;
     }
 
-    m_client->analyze(job->url(), run->analysis).then(this, [this, job](const AnalyzeResult &result) {
-        onAnalyzed(job, result);
-    });
-}
-
-void DownloadCoordinator::onAnalyzed(const DownloadJobPtr &job, const AnalyzeResult &result)
-{
-    // A cancel during the analysis stopped it; the run ends here, as cancelled.
-    if (job->status() == DownloadStatus::cancelled) {
-        markCancelled(*job);
+    // One yt-dlp process both extracts the page and downloads; a link it
+    // cannot take fails there, as an analysis would.
+    if (!DownloadCommandBuilder::validateURL(job->url())) {
+        markFailed(*job, DownloadErrorCategory::invalidURL, userMessage(DownloadErrorCategory::invalidURL));
         finish(job);
         return;
     }
-    if (!result) {
-        // What yt-dlp said about the link is all the user has to go on.
-        const QStringList lines = result.errorOutput().split(QLatin1Char('\n'));
-        for (const QString &line : lines)
-            job->appendLog(line);
-        markFailed(*job, result.error(), userMessage(result.error()), FailureReason::fromOutput(lines));
-        finish(job);
-        return;
-    }
-    job->setMetadata(result.metadata());
-    startDownload(job, outputFolder());
+    run->folder = folder;
+    startDownload(job, QString());
 }
 
-void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &folder)
+void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &fileName)
 {
-    const auto command = DownloadCommandBuilder::build(*job, folder, m_settings.cookieFilePath());
+    const auto run = m_runs.value(job->id());
+    run->fileName = fileName;
+    run->loggedLines = 0;
+    run->downloaded = false;
+    run->foundExisting = false;
+    DownloadCommandBuilder::RunInputs inputs;
+    inputs.fileName = fileName;
+    // A description still fresh (from a preview, or from the first process
+    // of this run) spares yt-dlp the page; otherwise it extracts the page
+    // and writes what it found for us to read while it downloads.
+    const std::shared_ptr<const SavedInfo> saved = job->savedInfo();
+    run->loadsSavedInfo = saved && saved->isFresh() && QFileInfo::exists(saved->path());
+    if (run->loadsSavedInfo) {
+        inputs.savedInfo = saved->path();
+        run->infoTarget.clear();
+    } else {
+        job->setSavedInfo(nullptr);
+        run->infoTarget = SavedInfo::newPath();
+        inputs.infoTarget = run->infoTarget;
+    }
+    const auto command = DownloadCommandBuilder::build(*job, run->folder, m_settings.cookieFilePath(), inputs);
     if (!command) {
         markFailed(*job, DownloadErrorCategory::toolMissing, FailureSummary::toolMissing());
         finish(job);
@@ -210,40 +244,80 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     // an observer of that change still reaches it (and the tool never starts).
     auto runner = std::make_shared<ProcessRunner>();
     job->setRunner(runner);
-    job->setStartedAt(QDateTime::currentDateTime());
+    if (!job->startedAt())
+        job->setStartedAt(QDateTime::currentDateTime());
     // An audio job shows its audio stage before yt-dlp reports anything.
     if (job->mediaType() == MediaKind::audio)
         job->setStage(QStringLiteral("audio"));
-    job->setStatus(DownloadStatus::downloading);
+    // While yt-dlp extracts the page the job is still being analysed.
+    if (run->loadsSavedInfo)
+        job->setStatus(DownloadStatus::downloading);
 
-    const auto run = m_runs.value(job->id());
-    run->inbox = LineInbox::create(this, [weak = job->weakRef()](const QList<OutputLine> &lines) {
-        if (const DownloadJobPtr target = weak.job()) {
-            for (const OutputLine &line : lines)
-                handleLine(*target, line.text, line.event);
-        }
-    });
+    if (!run->inbox) {
+        run->inbox = LineInbox::create(this, [this, weak = job->weakRef()](const QList<OutputLine> &lines) {
+            if (const DownloadJobPtr target = weak.job())
+                applyLines(target, lines);
+        });
+    }
     m_stallMonitor->watch(job);
 
     const auto inbox = run->inbox;
+    // One reader thread calls this, line after line: only the first
+    // description of a process is read (a playlist writes one per entry
+    // into the same file).
+    auto onLine = [inbox, described = false](const QString &line, bool) mutable {
+        OutputLine output{line, ProgressEvent::None{}, nullptr, std::nullopt};
+        if (const std::optional<QString> path = RunMarkers::infoFile(line)) {
+            if (!std::exchange(described, true)) {
+                output.savedInfo = SavedInfo::adopt(*path);
+                output.metadata = DescriptionFile::read(*path);
+            }
+        } else if (!RunMarkers::downloaded(line)) {
+            output.event = ProgressParser::parse(line);
+        }
+        inbox->post(std::move(output));
+    };
     runner
         ->run(command->executable, command->arguments, command->environment, command->outputDirectory,
-              [inbox](const QString &line, bool) { inbox->post({line, ProgressParser::parse(line)}); })
+              std::move(onLine))
         .then(this, [this, job](ProcessRunResult result) { onProcessEnded(job, result); });
 }
 
-void DownloadCoordinator::handleLine(DownloadJob &job, const QString &line)
+void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<OutputLine> &lines)
 {
-    handleLine(job, line, ProgressParser::parse(line));
+    const auto run = m_runs.value(job->id());
+    for (const OutputLine &line : lines) {
+        if (line.savedInfo) {
+            job->setSavedInfo(line.savedInfo);
+            if (line.metadata)
+                job->setMetadata(line.metadata);
+        }
+        if (const std::optional<bool> downloaded = RunMarkers::downloaded(line.text); downloaded && run) {
+            run->downloaded = run->downloaded || *downloaded;
+            run->foundExisting = run->foundExisting || !*downloaded;
+        }
+        // The page is extracted once the description is there, or once the
+        // download shows itself (when no description could be written).
+        if (job->status() == DownloadStatus::analyzing && (line.savedInfo || !line.event.isNone()))
+            job->setStatus(DownloadStatus::downloading);
+        if (handleLine(*job, line.text, line.event) && run)
+            ++run->loggedLines;
+    }
 }
 
-void DownloadCoordinator::handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event)
+bool DownloadCoordinator::handleLine(DownloadJob &job, const QString &line)
+{
+    return handleLine(job, line, ProgressParser::parse(line));
+}
+
+bool DownloadCoordinator::handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event)
 {
     // UTC: reading the clock in local time costs more than the rest of a line.
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    job.appendLog(line);
+    const bool logged = job.appendLog(line);
     apply(event, job, now);
     markActivity(job, now);
+    return logged;
 }
 
 void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, const QDateTime &now)
@@ -300,25 +374,90 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
 {
     // The runner delivers every line the tool printed before its result;
     // apply those still gathered (the final file's path among them) first.
-    if (const auto run = m_runs.value(job->id()); run && run->inbox)
+    const auto run = m_runs.value(job->id());
+    if (run && run->inbox)
         run->inbox->flush();
+    job->setRunner(nullptr);
+    // What the process that just ended printed (the log may hold an
+    // earlier process's lines too).
+    const QStringList &log = job->logLines();
+    const QString output =
+        (run ? log.mid(std::max<qsizetype>(0, log.size() - run->loggedLines)) : log).join(QLatin1Char('\n'));
     if (result.isCancelled()) {
         markCancelled(*job);
+    } else if (result.code != 0 && run && run->loadsSavedInfo && !run->extractedAfresh
+               && job->status() != DownloadStatus::cancelled && DownloadErrorClassifier::mediaLinkRefused(output)) {
+        // The saved description's media links have expired: one fresh
+        // extraction and a second try before the failure counts.
+        run->extractedAfresh = true;
+        job->setSavedInfo(nullptr);
+        startDownload(job, run->fileName);
+        return;
     } else if (result.code != 0) {
-        const auto category =
-            DownloadErrorClassifier::classify(result.code, job->logLines().join(QLatin1Char('\n')), QString(), false);
-        markFailed(*job, category, userMessage(category), FailureReason::fromOutput(job->logLines()));
+        const bool printedNothing = output.isEmpty();
+        const auto category = DownloadErrorClassifier::isFailedLaunch(result.code, printedNothing)
+                                  ? DownloadErrorCategory::toolMissing
+                                  : DownloadErrorClassifier::classify(result.code, output, QString(), false);
+        markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
+    } else if (run && run->foundExisting && !run->downloaded && !job->outputPath().isEmpty()) {
+        // yt-dlp downloaded nothing: the file it wanted was there already.
+        if (!settleExistingFile(job, *run))
+            return;
     } else {
         job->setStatus(DownloadStatus::completed);
     }
-    job->setRunner(nullptr);
     finish(job);
+}
+
+bool DownloadCoordinator::settleExistingFile(const DownloadJobPtr &job, Run &run)
+{
+    // Cancelled while the first process was ending: nothing more starts.
+    if (job->status() == DownloadStatus::cancelled) {
+        markCancelled(*job);
+        return true;
+    }
+    if (madeByThisLink(*job)) {
+        job->setStatus(DownloadStatus::completed);
+        job->setNote(QString::fromLatin1(kAlreadyDownloadedNote));
+        return true;
+    }
+    // Another link's file: never taken for this one's. A second process
+    // writes under a name of its own, from the description the first wrote.
+    const QString name = run.renamed ? QString() : OutputFiles::freeNameBeside(job->outputPath());
+    // The file found belongs to someone else: the job never points at it.
+    job->setOutputPath(QString());
+    job->setOutputFilename(QString());
+    if (name.isEmpty()) {
+        job->setNote(QString());
+        markFailed(*job, DownloadErrorCategory::unknown, FailureSummary::nameTaken());
+        return true;
+    }
+    run.renamed = true;
+    run.foundExisting = false;
+    job->setNote(QString::fromLatin1(kNewNameNote));
+    startDownload(job, name);
+    return false;
+}
+
+bool DownloadCoordinator::madeByThisLink(const DownloadJob &job) const
+{
+    const QString path = job.outputPath();
+    const QString page = job.metadata() ? job.metadata()->webpageUrl : QString();
+    const QList<DownloadHistory> records = m_historyStore.all();
+    return std::any_of(records.begin(), records.end(), [&](const DownloadHistory &record) {
+        return JobRecord::status(record) == DownloadStatus::completed && record.finalFilePath == path
+               && (record.sourceURL == job.url() || (!page.isEmpty() && record.sourceURL == page));
+    });
 }
 
 void DownloadCoordinator::finish(const DownloadJobPtr &job)
 {
     m_stallMonitor->unwatch(*job);
-    m_runs.remove(job->id());
+    // A description written but never announced (the process was stopped
+    // in between) goes too; an announced one goes with the job's hold on it.
+    if (const auto run = m_runs.take(job->id()); run && !run->infoTarget.isEmpty())
+        QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
+    job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
         OutputFiles::resolveFinalOutputPath(*job, outputFolder());
@@ -363,8 +502,6 @@ void DownloadCoordinator::cancel(const DownloadJobPtr &job)
     if (DownloadStatuses::isTerminal(job->status()))
         return;
     m_stallMonitor->unwatch(*job);
-    if (const auto run = m_runs.value(job->id()))
-        run->analysis.cancel();
     if (const auto runner = job->runner())
         runner->cancel();
     markCancelled(*job);

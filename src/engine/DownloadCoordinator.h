@@ -19,10 +19,18 @@ class StallMonitor;
 class YTDLPClient;
 
 // Turns links into finished downloads: owns the queue and the analyze client,
-// runs every job the queue starts (output folder, analysis, command, process,
+// runs every job the queue starts (output folder, command, process,
 // outcome), feeds each output line through the progress parser into its job,
 // watches running jobs for stalls, and records every ended run in the history.
 // Lives on the GUI thread; every public member is called there.
+//
+// A job's run extracts the link once: one yt-dlp process extracts the page
+// (the job is "analyzing" meanwhile), writes the description it found into
+// a private file that gives the job its metadata, and downloads; a job that
+// comes with a fresh description from a preview has yt-dlp load it instead.
+// A process that finds its file already there never counts as a fresh
+// download: from this link's earlier download (the history says so) the job
+// completes with a note; from another link it downloads under a new name.
 class DownloadCoordinator : public QObject
 {
     Q_OBJECT
@@ -39,7 +47,8 @@ public:
                         QObject *parent = nullptr);
     DownloadCoordinator(HistoryStore &historyStore, AppSettings &settings, DownloadNotifier *notifier,
                         Timing timing, QObject *parent = nullptr);
-    // Cancels whatever still runs; lines still in flight are dropped.
+    // Cancels whatever still runs; lines still in flight are dropped, and so
+    // are the description files of the runs.
     ~DownloadCoordinator() override;
 
     DownloadQueue &queue() const { return *m_queue; }
@@ -63,10 +72,11 @@ public:
     int runningCount() const { return static_cast<int>(m_runs.size()); }
 
     // One output line of a job's process, as the GUI thread applies it:
-    // logged, parsed, applied, counted as activity.
-    static void handleLine(DownloadJob &job, const QString &line);
+    // logged, parsed, applied, counted as activity. True when the log kept
+    // the line (see DownloadJob::appendLog).
+    static bool handleLine(DownloadJob &job, const QString &line);
     // The same for a line the reader thread has already parsed.
-    static void handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event);
+    static bool handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event);
     // One parsed event into one job; `now` stamps its activity.
     static void apply(const ProgressEvent &event, DownloadJob &job,
                       const QDateTime &now = QDateTime::currentDateTimeUtc());
@@ -81,9 +91,17 @@ private:
     struct Run;
 
     void execute(const DownloadJobPtr &job);
-    void onAnalyzed(const DownloadJobPtr &job, const class AnalyzeResult &result);
-    void startDownload(const DownloadJobPtr &job, const QString &folder);
+    // Starts a yt-dlp process for the job's run; `fileName` replaces the
+    // usual name of the file (without extension) when not empty.
+    void startDownload(const DownloadJobPtr &job, const QString &fileName);
+    void applyLines(const DownloadJobPtr &job, const QList<struct OutputLine> &lines);
     void onProcessEnded(const DownloadJobPtr &job, const struct ProcessRunResult &result);
+    // For a process that found its file already there: true when the run
+    // has ended (already downloaded, or failed), false when a second
+    // process was started under a name of its own.
+    bool settleExistingFile(const DownloadJobPtr &job, Run &run);
+    // Whether the history shows this job's file completed from its link.
+    bool madeByThisLink(const DownloadJob &job) const;
     void finish(const DownloadJobPtr &job);
     void notifyFinished(const DownloadJob &job);
     QString outputFolder() const;

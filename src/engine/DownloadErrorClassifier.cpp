@@ -103,6 +103,19 @@ DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QS
     return Category::unknown;
 }
 
+bool isFailedLaunch(int exitCode, bool printedNothing)
+{
+    constexpr int kMissingProgramStatus = 127;
+    constexpr int kUnstartableProgramStatus = 1;
+    return printedNothing && (exitCode == kMissingProgramStatus || exitCode == kUnstartableProgramStatus);
+}
+
+bool mediaLinkRefused(const QString &output)
+{
+    return output.contains(QLatin1String("HTTP Error 403"), Qt::CaseInsensitive)
+           || output.contains(QLatin1String("HTTP Error 410"), Qt::CaseInsensitive);
+}
+
 DownloadErrorCategory classify(const std::error_code &error)
 {
     const bool isPosix = error.category() == std::generic_category()

@@ -17,6 +17,18 @@ namespace DownloadErrorClassifier {
 DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QString &stderrText,
                                bool wasCancelled);
 
+// Whether a run that printed nothing at all and ended with `exitCode` is a
+// program that could not be started: the process runner reports that as 127
+// (no such file) or 1 (not executable, not a program), without output; the
+// text rules above would call it unknown. A yt-dlp that really ran and
+// failed always says why.
+bool isFailedLaunch(int exitCode, bool printedNothing);
+
+// Whether a failed download from a saved description was refused the media
+// itself (HTTP 403 or 410): the signed media links in the description have
+// most likely expired, and a fresh extraction would give working ones.
+bool mediaLinkRefused(const QString &output);
+
 // A launch error: POSIX error numbers decide first (ENOENT, EACCES, ENOSPC),
 // then the error's description.
 DownloadErrorCategory classify(const std::error_code &error);

@@ -1,5 +1,7 @@
 #include "engine/DownloadJob.h"
 
+#include "analysis/SavedInfo.h"
+
 #include <utility>
 
 namespace {
@@ -160,6 +162,11 @@ void DownloadJob::setErrorReason(const QString &reason)
     TARVELLE_JOB_SET(m_errorReason, reason, errorReasonChanged);
 }
 
+void DownloadJob::setNote(const QString &note)
+{
+    TARVELLE_JOB_SET(m_note, note, noteChanged);
+}
+
 void DownloadJob::setLogLines(const QStringList &lines)
 {
     if (lines.size() > kMaxLogLines) {
@@ -215,7 +222,7 @@ void DownloadJob::setRunner(std::shared_ptr<ProcessRunner> runner)
 
 #undef TARVELLE_JOB_SET
 
-void DownloadJob::appendLog(const QString &line)
+bool DownloadJob::appendLog(const QString &line)
 {
     qsizetype begin = 0;
     qsizetype end = line.size();
@@ -224,13 +231,14 @@ void DownloadJob::appendLog(const QString &line)
     while (end > begin && isLineBreak(line.at(end - 1)))
         --end;
     if (begin == end)
-        return;
+        return false;
 
     m_logLines.append(begin == 0 && end == line.size() ? line : line.sliced(begin, end - begin));
     if (m_logLines.size() > kMaxLogLines)
         m_logLines.remove(0, m_logLines.size() - kMaxLogLines);
     emit logLinesChanged();
     emit changed();
+    return true;
 }
 
 void DownloadJob::resetForRetry()
@@ -258,6 +266,7 @@ void DownloadJob::resetForRetry()
     setErrorCategory(std::nullopt);
     setErrorSummary(QString());
     setErrorReason(QString());
+    setNote(QString());
     setLogLines(QStringList());
 }
 

@@ -18,6 +18,7 @@
 #include <utility>
 
 class DownloadJob;
+class SavedInfo;
 class WeakJobRef;
 using DownloadJobPtr = std::shared_ptr<DownloadJob>;
 
@@ -59,6 +60,7 @@ class DownloadJob : public QObject, public std::enable_shared_from_this<Download
     Q_PROPERTY(std::optional<DownloadErrorCategory> errorCategory READ errorCategory WRITE setErrorCategory NOTIFY errorCategoryChanged)
     Q_PROPERTY(QString errorSummary READ errorSummary WRITE setErrorSummary NOTIFY errorSummaryChanged)
     Q_PROPERTY(QString errorReason READ errorReason WRITE setErrorReason NOTIFY errorReasonChanged)
+    Q_PROPERTY(QString note READ note WRITE setNote NOTIFY noteChanged)
     Q_PROPERTY(QStringList logLines READ logLines WRITE setLogLines NOTIFY logLinesChanged)
     Q_PROPERTY(QDateTime createdAt READ createdAt WRITE setCreatedAt NOTIFY createdAtChanged)
     Q_PROPERTY(std::optional<QDateTime> finishedAt READ finishedAt WRITE setFinishedAt NOTIFY finishedAtChanged)
@@ -114,6 +116,10 @@ public:
     // The tool's own words for a failure (FailureReason), or the system's
     // when the output folder could not be made; empty when there are none.
     QString errorReason() const { return m_errorReason; }
+    // How a run ended when that needs saying beside its status (a download
+    // that was already there): English text, translated for display in the
+    // "DownloadCoordinator" context; empty for none.
+    QString note() const { return m_note; }
     const QStringList &logLines() const { return m_logLines; }
     QDateTime createdAt() const { return m_createdAt; }
     std::optional<QDateTime> finishedAt() const { return m_finishedAt; }
@@ -142,6 +148,7 @@ public:
     void setErrorCategory(std::optional<DownloadErrorCategory> category);
     void setErrorSummary(const QString &summary);
     void setErrorReason(const QString &reason);
+    void setNote(const QString &note);
     // Replaces the whole log; more than kMaxLogLines keeps the newest ones.
     void setLogLines(const QStringList &lines);
     void setCreatedAt(const QDateTime &at);
@@ -160,17 +167,22 @@ public:
     void setLastCheckedFileSize(qint64 size) { m_lastCheckedFileSize = size; }
     std::optional<QDateTime> startedAt() const { return m_startedAt; }
     void setStartedAt(const std::optional<QDateTime> &at) { m_startedAt = at; }
+    // yt-dlp's description of the link, kept for the download to load
+    // instead of extracting the page again: handed over by a preview, or
+    // written by the job's own run. Dropped when a run ends.
+    const std::shared_ptr<const SavedInfo> &savedInfo() const { return m_savedInfo; }
+    void setSavedInfo(std::shared_ptr<const SavedInfo> info) { m_savedInfo = std::move(info); }
 
     // Adds one output line: line-break characters (LF, CR, VT, FF, U+0085,
     // U+2028, U+2029) are removed from both ends, spaces and tabs kept; an empty
     // result stores and notifies nothing. Beyond kMaxLogLines the oldest lines
-    // are dropped in one step.
-    void appendLog(const QString &line);
+    // are dropped in one step. True when the line was stored.
+    bool appendLog(const QString &line);
 
     // Takes a finished job back to queued for a retry: progress state (progress,
     // byte and fragment counters, speed, eta, stage, stalled, retry), bookkeeping
     // (lastActivityAt, lastCheckedFileSize, startedAt) and result (output path
-    // and name, error category, summary and reason, log) return to their initial
+    // and name, error category, summary and reason, note, log) return to their initial
     // values. id, url, metadata, the five options, createdAt, finishedAt and
     // runner (cleared by the coordinator when a run ends) are left as they are.
     void resetForRetry();
@@ -198,6 +210,7 @@ signals:
     void errorCategoryChanged();
     void errorSummaryChanged();
     void errorReasonChanged();
+    void noteChanged();
     void logLinesChanged();
     void createdAtChanged();
     void finishedAtChanged();
@@ -231,6 +244,7 @@ private:
     std::optional<DownloadErrorCategory> m_errorCategory;
     QString m_errorSummary;
     QString m_errorReason;
+    QString m_note;
     QStringList m_logLines;
     QDateTime m_createdAt;
     std::optional<QDateTime> m_finishedAt;
@@ -244,6 +258,7 @@ private:
     std::optional<QDateTime> m_lastActivityAt;
     qint64 m_lastCheckedFileSize = 0;
     std::optional<QDateTime> m_startedAt;
+    std::shared_ptr<const SavedInfo> m_savedInfo;
 };
 
 // A weak, optional reference to a job: what a running process's line callback

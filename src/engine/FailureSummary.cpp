@@ -11,6 +11,8 @@ constexpr const char *kContext = "DownloadCoordinator";
 const char *const kCancelled = QT_TRANSLATE_NOOP("DownloadCoordinator", "Cancelled");
 const char *const kToolMissing = QT_TRANSLATE_NOOP("DownloadCoordinator", "Required tool (yt-dlp / ffmpeg) is missing.");
 const char *const kOutputFolder = QT_TRANSLATE_NOOP("DownloadCoordinator", "Cannot create output directory: %1");
+const char *const kNameTaken = QT_TRANSLATE_NOOP(
+    "DownloadCoordinator", "A file of the same name from another link is in the way; nothing was downloaded.");
 
 QString outputFolderPrefix()
 {
@@ -31,6 +33,11 @@ QString toolMissing()
     return QString::fromLatin1(kToolMissing);
 }
 
+QString nameTaken()
+{
+    return QString::fromLatin1(kNameTaken);
+}
+
 QString outputFolder(const QString &folder)
 {
     return outputFolderPrefix() + folder;
@@ -38,7 +45,7 @@ QString outputFolder(const QString &folder)
 
 QString translated(const QString &summary)
 {
-    for (const char *fixed : {kCancelled, kToolMissing}) {
+    for (const char *fixed : {kCancelled, kToolMissing, kNameTaken}) {
         if (summary == QLatin1String(fixed))
             return QCoreApplication::translate(kContext, fixed);
     }

@@ -12,6 +12,9 @@ QString cancelled();
 QString toolMissing();
 // "Cannot create output directory: <folder>"
 QString outputFolder(const QString &folder);
+// Another link's file has the name a download wanted, and so has the new
+// name chosen for it.
+QString nameTaken();
 
 // `summary` in the interface language: the texts above and the category
 // sentences are translated; any other text (written by an older version,

@@ -43,6 +43,7 @@ DownloadHistory of(const DownloadJob &job)
     record.errorReason = unlessEmpty(job.errorReason());
     record.subtitleModeRaw = SubtitleModes::rawValue(job.subtitleMode());
     record.subtitleLang = unlessEmpty(job.subtitleLang());
+    record.note = unlessEmpty(job.note());
     return record;
 }
 

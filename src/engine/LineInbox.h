@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MediaMetadata.h"
 #include "engine/ProgressEvent.h"
 
 #include <QList>
@@ -11,12 +12,18 @@
 #include <memory>
 #include <mutex>
 
+class SavedInfo;
+
 // One output line with what the progress parser made of it. Parsing is pure,
 // so it happens on the reader thread and the GUI thread only applies.
 struct OutputLine
 {
     QString text;
     ProgressEvent event;
+    // For the line announcing the link's description: the file, taken over,
+    // and what it says (nothing when it could not be read).
+    std::shared_ptr<const SavedInfo> savedInfo;
+    std::optional<MediaMetadata> metadata;
 };
 
 // Hands the output lines of one running process to the GUI thread in

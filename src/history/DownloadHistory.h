@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The persisted record of one finished run of a job: sixteen fields kept
+// The persisted record of one finished run of a job: seventeen fields kept
 // across restarts, plus the identity the history store gives the record when
 // it is added. Plain values only: the engine fills them from its job
 // (JobRecord) and reads the raw texts back. Optional fields are absent (never
@@ -36,6 +36,7 @@ struct DownloadHistory
     std::optional<QString> errorReason;   // the tool's own words on the failure
     std::optional<QString> subtitleModeRaw; // SubtitleMode raw text; absent in records made before it was kept
     std::optional<QString> subtitleLang;    // the subtitle languages asked for; absent likewise
+    std::optional<QString> note;            // how the run ended when that needs saying (English)
 
     bool operator==(const DownloadHistory &other) const { return storeId == other.storeId; }
 };

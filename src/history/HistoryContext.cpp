@@ -12,7 +12,7 @@ namespace {
 const QString kColumns = QStringLiteral(
     "storeId, uuid, sourceURL, title, uploader, thumbnailURL, mediaTypeRaw, selectedQuality,"
     " startedAt, finishedAt, finalFilePath, finalStatusRaw, errorType, errorSummary,"
-    " errorReason, subtitleModeRaw, subtitleLang");
+    " errorReason, subtitleModeRaw, subtitleLang, note");
 
 // A null QString would be bound as NULL; the required columns refuse that, and
 // a change that can never be written would hold back every later save.
@@ -66,6 +66,7 @@ DownloadHistory recordFrom(const QSqlQuery &row)
     record.errorReason = optionalText(row.value(14));
     record.subtitleModeRaw = optionalText(row.value(15));
     record.subtitleLang = optionalText(row.value(16));
+    record.note = optionalText(row.value(17));
     return record;
 }
 
@@ -188,7 +189,7 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
         // OR REPLACE: a change that a commit wrote before reporting failure is
         // written again under the same identity instead of failing forever.
         if (!query->prepare(QStringLiteral("INSERT OR REPLACE INTO history (%1)"
-                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                 .arg(kColumns)))
             return false;
         m_insert = std::move(query);
@@ -211,5 +212,6 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
     query.bindValue(14, nullableText(record.errorReason));
     query.bindValue(15, nullableText(record.subtitleModeRaw));
     query.bindValue(16, nullableText(record.subtitleLang));
+    query.bindValue(17, nullableText(record.note));
     return query.exec();
 }

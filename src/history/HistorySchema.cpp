@@ -168,6 +168,8 @@ const QList<Migration> &migrations()
          {QStringLiteral("ALTER TABLE history ADD COLUMN errorReason TEXT"),
           QStringLiteral("ALTER TABLE history ADD COLUMN subtitleModeRaw TEXT"),
           QStringLiteral("ALTER TABLE history ADD COLUMN subtitleLang TEXT")}},
+        // How a run ended when that needs saying ("Already downloaded …").
+        {QStringLiteral("1.2.0"), {QStringLiteral("ALTER TABLE history ADD COLUMN note TEXT")}},
     };
     return steps;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "process/OutputSink.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,7 +16,7 @@
 // kMaxLineBytes bytes (shortened to a whole UTF-8 character) are delivered as a
 // line at once, and the rest of it, up to and including its line feed, is
 // discarded. Memory stays bounded whatever the child prints.
-class LineAccumulator
+class LineAccumulator : public OutputSink
 {
 public:
     using Callback = std::function<void(const QString &line)>;
@@ -24,11 +26,11 @@ public:
     explicit LineAccumulator(Callback callback);
 
     // Adds bytes and delivers every line they complete, in order, one at a time.
-    void append(const char *data, qsizetype size);
+    void append(const char *data, qsizetype size) override;
     void append(const QByteArray &bytes) { append(bytes.constData(), bytes.size()); }
 
     // Delivers the unfinished tail, if any, as a last line and empties the buffer.
-    void finish();
+    void finish() override;
 
 private:
     void deliver(const char *data, qsizetype size);

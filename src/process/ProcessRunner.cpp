@@ -145,14 +145,11 @@ struct ProcessRunner::Run
         }
     }
 
-    void io(const LaunchSpec &spec, const LineHandler &onLine);
+    void io(const LaunchSpec &spec, OutputSink &out, OutputSink &err);
 };
 
-void ProcessRunner::Run::io(const LaunchSpec &spec, const LineHandler &onLine)
+void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink &err)
 {
-    LineAccumulator out([&onLine](const QString &line) { onLine(line, false); });
-    LineAccumulator err([&onLine](const QString &line) { onLine(line, true); });
-
     int outPipe[2] = {-1, -1};
     int errPipe[2] = {-1, -1};
     int reportPipe[2] = {-1, -1};
@@ -215,30 +212,30 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, const LineHandler &onLine)
 
     char buffer[kReadChunk];
     // Reads once from a pipe; false once it reached end of file.
-    auto readOnce = [&buffer](int &fd, LineAccumulator &accumulator) {
+    auto readOnce = [&buffer](int &fd, OutputSink &sink) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n > 0) {
-            accumulator.append(buffer, n);
+            sink.append(buffer, n);
             return true;
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
             return true;
-        accumulator.finish();
+        sink.finish();
         closeFd(fd);
         return false;
     };
-    auto drain = [&](int &fd, LineAccumulator &accumulator) {
+    auto drain = [&](int &fd, OutputSink &sink) {
         for (int i = 0; i < kMaxDrainReads && fd >= 0; ++i) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
             if (n > 0) {
-                accumulator.append(buffer, n);
+                sink.append(buffer, n);
                 continue;
             }
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0 && errno == EAGAIN)
                 return;
-            accumulator.finish();
+            sink.finish();
             closeFd(fd);
             return;
         }
@@ -334,6 +331,19 @@ QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QS
                                              const QHash<QString, QString> &environment,
                                              const std::optional<QString> &currentDirectory, LineHandler onLine)
 {
+    // Both accumulators share the handler, which must outlive every line.
+    auto handler = std::make_shared<LineHandler>(std::move(onLine));
+    return run(executable, arguments, environment, currentDirectory,
+               std::make_shared<LineAccumulator>([handler](const QString &line) { (*handler)(line, false); }),
+               std::make_shared<LineAccumulator>([handler](const QString &line) { (*handler)(line, true); }));
+}
+
+QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QStringList &arguments,
+                                             const QHash<QString, QString> &environment,
+                                             const std::optional<QString> &currentDirectory,
+                                             std::shared_ptr<OutputSink> standardOutput,
+                                             std::shared_ptr<OutputSink> standardError)
+{
     auto run = m_run;
     run->promise.start();
     QFuture<ProcessRunResult> future = run->promise.future();
@@ -364,7 +374,9 @@ QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QS
     if (currentDirectory)
         spec.workingDirectory = QFile::encodeName(*currentDirectory);
 
-    std::thread([run, spec = std::move(spec), onLine = std::move(onLine)] { run->io(spec, onLine); }).detach();
+    std::thread([run, spec = std::move(spec), out = std::move(standardOutput), err = std::move(standardError)] {
+        run->io(spec, *out, *err);
+    }).detach();
     return future;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "process/OutputSink.h"
 #include "process/ProcessRunResult.h"
 
 #include <QFuture>
@@ -37,10 +38,20 @@ public:
     ProcessRunner &operator=(const ProcessRunner &) = delete;
 
     // `environment` is laid over the application's own. Standard input is
-    // inherited. The future always finishes with exactly one result.
+    // inherited. The future always finishes with exactly one result. Each
+    // stream is cut into lines of at most LineAccumulator::kMaxLineBytes.
     QFuture<ProcessRunResult> run(const QString &executable, const QStringList &arguments,
                                   const QHash<QString, QString> &environment,
                                   const std::optional<QString> &currentDirectory, LineHandler onLine);
+
+    // The same with each stream's bytes handed to a sink of the caller's as
+    // they are read (a sink may keep a whole document instead of lines). The
+    // run holds both sinks as long as it reads its pipes.
+    QFuture<ProcessRunResult> run(const QString &executable, const QStringList &arguments,
+                                  const QHash<QString, QString> &environment,
+                                  const std::optional<QString> &currentDirectory,
+                                  std::shared_ptr<OutputSink> standardOutput,
+                                  std::shared_ptr<OutputSink> standardError);
 
     // Asks the child and its whole group to end: SIGTERM now, SIGKILL after
     // kKillDelay. Returns at once; callable from any thread at any time.

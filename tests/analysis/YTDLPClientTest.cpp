@@ -1,4 +1,5 @@
 #include "analysis/YTDLPClient.h"
+#include "analysis/SavedInfo.h"
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 #include "support/LocalMediaServer.h"
@@ -14,6 +15,19 @@
 using namespace TestSupport;
 
 namespace {
+
+// yt-dlp's answer for a clip with `formats` formats, on one line.
+QByteArray answerWithFormats(int formats)
+{
+    QByteArray answer = R"({"id": "many", "title": "Many formats", "formats": [)";
+    for (int i = 0; i < formats; ++i) {
+        answer += (i ? ", " : "") + QStringLiteral(R"({"format_id": "hls-%1", "ext": "mp4", "height": 720,)"
+                                                   R"( "url": "https://media.example/%1/index.m3u8"})")
+                                        .arg(i)
+                                        .toUtf8();
+    }
+    return answer + "]}";
+}
 
 // A category's raw text, or the metadata's title in quotes.
 std::string describe(const AnalyzeResult &result)
@@ -38,6 +52,8 @@ protected:
     }
 
     QTemporaryDir m_settingsDir;
+    // Saved answers go into a cache folder of the test's own.
+    ScopedEnvironment m_cache{"XDG_CACHE_HOME", m_settingsDir.filePath(QStringLiteral("cache"))};
     AppSettings m_settings{m_settingsDir.filePath(QStringLiteral("settings.json"))};
     YTDLPClient m_client{m_settings};
 };
@@ -51,6 +67,16 @@ protected:
         ASSERT_TRUE(QFileInfo(buildToolsDirectory() + "/yt-dlp").isExecutable())
             << "run scripts/bootstrap-tools.sh on the build tree first";
         ASSERT_TRUE(m_server.isReady()) << m_server.errorString().toStdString();
+    }
+
+    void describesMasterPlaylist()
+    {
+        const QString path = m_server.addMasterPlaylist(2500);
+        ASSERT_TRUE(m_server.errorString().isEmpty()) << m_server.errorString().toStdString();
+        const AnalyzeResult result = analyze(m_server.url(path));
+        ASSERT_TRUE(result) << describe(result);
+        EXPECT_EQ(result.metadata().formats.size(), 2500);
+        EXPECT_EQ(result.metadata().webpageUrl, m_server.url(path));
     }
 
     AppConfiguration::ScopedResourcesDirectory m_scope{QFileInfo(buildToolsDirectory()).absolutePath()};
@@ -107,6 +133,26 @@ TEST_F(YTDLPClientRealToolTest, HlsStream)
     ASSERT_TRUE(result) << describe(result);
     EXPECT_EQ(result.metadata().id, QStringLiteral("index"));
     EXPECT_FALSE(result.metadata().formats.isEmpty());
+}
+
+// Sites with many renditions make yt-dlp answer with megabytes on one line:
+// 2,500 variants give about 2 MB, twice the line bound of progress output.
+// Checked with Debian's yt-dlp and, when it is there, a current one.
+TEST_F(YTDLPClientRealToolTest, MasterPlaylistOfThousandsOfVariantsIsDescribedWhole)
+{
+    describesMasterPlaylist();
+}
+
+TEST_F(YTDLPClientRealToolTest, MasterPlaylistOfThousandsOfVariantsWithACurrentYtDlp)
+{
+    const QString current = currentYtDlp();
+    if (current.isEmpty())
+        GTEST_SKIP() << "no current yt-dlp at ../shared/tools/yt-dlp-2026.08.19";
+    QTemporaryDir resources;
+    ASSERT_TRUE(QDir(resources.path()).mkpath("Tools"));
+    ASSERT_TRUE(QFile::link(current, resources.filePath("Tools/yt-dlp")));
+    AppConfiguration::ScopedResourcesDirectory tools(resources.path());
+    describesMasterPlaylist();
 }
 
 TEST_F(YTDLPClientRealToolTest, FailuresAreClassified)
@@ -265,4 +311,64 @@ TEST_F(YTDLPClientFakeToolTest, AnalysesRunSideBySideWithoutSharingOutput)
         ASSERT_TRUE(result);
         EXPECT_EQ(describe(*result), "metadata \"" + (kLink + QString::number(i)).toStdString() + "\"");
     }
+}
+
+TEST_F(YTDLPClientFakeToolTest, AnAnswerOnOneLongLineIsReadWhole)
+{
+    QFile answer(m_resources.filePath("answer.json"));
+    ASSERT_TRUE(answer.open(QIODevice::WriteOnly));
+    answer.write(answerWithFormats(20000) + "\n");
+    answer.close();
+    ASSERT_GT(answer.size(), 2 * 1024 * 1024);
+    fakeYtDlp("cat '" + answer.fileName().toUtf8() + "'\n");
+    const AnalyzeResult result = analyze(kLink);
+    ASSERT_TRUE(result) << describe(result);
+    EXPECT_EQ(result.metadata().formats.size(), 20000);
+    EXPECT_EQ(result.metadata().formats.last().id, "hls-19999");
+}
+
+// Never a cut document: beyond the limit the analysis stops yt-dlp and says
+// why in a sentence of its own.
+TEST_F(YTDLPClientFakeToolTest, AnAnswerBeyondTheLimitStopsYtDlpWithASentenceOfItsOwn)
+{
+    fakeYtDlp("exec tr -d '\\n' < /dev/zero\n");
+    const YTDLPClient client(m_settings, 1024 * 1024);
+    const std::optional<AnalyzeResult> result = waitFor(client.analyze(kLink), 30s);
+    ASSERT_TRUE(result) << "yt-dlp was not stopped";
+    ASSERT_FALSE(*result);
+    EXPECT_EQ(result->error(), DownloadErrorCategory::unknown);
+    EXPECT_STREQ(result->message(),
+                 "The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.");
+    EXPECT_TRUE(waitUntil([&] { return processesMatching(toolsPath()).isEmpty(); }));
+}
+
+TEST_F(YTDLPClientFakeToolTest, AKeptAnswerIsAPrivateFileUntilItsLastHolderLetsGo)
+{
+    const QByteArray answer = answerWithFormats(3);
+    fakeYtDlp("printf '%s\\n' '" + answer + "'\n");
+    EXPECT_EQ(analyze(kLink).savedInfo(), nullptr) << "kept only when asked for";
+
+    QString path;
+    {
+        const auto result = waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::yes));
+        ASSERT_TRUE(result && *result);
+        const std::shared_ptr<const SavedInfo> saved = result->savedInfo();
+        ASSERT_NE(saved, nullptr);
+        path = saved->path();
+        EXPECT_EQ(QFileInfo(path).absolutePath(), m_settingsDir.filePath("cache/tarvelle/info"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), answer + "\n");
+        EXPECT_TRUE(saved->isFresh());
+    }
+    // The analysis's future keeps a copy of its result until the run's
+    // reader thread is done, a moment after the result was delivered.
+    EXPECT_TRUE(waitUntil([&] { return !QFileInfo::exists(path); }, 5s)) << "removed with its last holder";
+
+    // yt-dlp drops a playlist's entries when it loads saved info.
+    fakeYtDlp(R"(echo '{"title": "List", "entries": [{"id": "a", "title": "A"}]}')");
+    const auto playlist = waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::yes));
+    ASSERT_TRUE(playlist && *playlist);
+    EXPECT_EQ(playlist->metadata().title, "A");
+    EXPECT_EQ(playlist->savedInfo(), nullptr);
 }

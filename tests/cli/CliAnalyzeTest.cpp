@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
@@ -57,6 +58,20 @@ TEST_F(CliAnalyze, JsonIsTheMetadataRecord)
     EXPECT_EQ(record.value("formats").toArray().size(), 1);
     for (const char *key : {"id", "subtitles", "automaticCaptions"})
         EXPECT_TRUE(record.contains(key)) << key;
+}
+
+// yt-dlp describes a master playlist of 2,500 variants in about 2 MB on one
+// line: every format is listed.
+TEST_F(CliAnalyze, AMasterPlaylistOfThousandsOfVariantsIsListedWhole)
+{
+    const QString url = s_server->url(s_server->addMasterPlaylist(2500));
+    const CliResult text = m_user.run({"analyze", url});
+    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_TRUE(text.out.split('\n').contains("Formats: 2500")) << text.out.left(2000).toStdString();
+
+    const CliResult json = m_user.run({"analyze", "--json", url});
+    EXPECT_EQ(json.exitCode, 0) << json.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object().value("formats").toArray().size(), 2500);
 }
 
 // A title from the page is text, never terminal commands.

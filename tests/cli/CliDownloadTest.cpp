@@ -78,6 +78,51 @@ TEST_F(CliDownload, CompletesIntoTheOutputFolderWithoutTouchingTheSettings)
     EXPECT_TRUE(record.value("errorType").isNull());
 }
 
+// yt-dlp describes a master playlist of 2,500 variants in about 2 MB on one
+// line; the job still learns its title and downloads the file.
+TEST_F(CliDownload, AMasterPlaylistOfThousandsOfVariantsIsDownloaded)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString url = server().url(server().addMasterPlaylist(2500));
+    const CliResult result = m_user.run({"download", "--quality", "720", "--output", m_output.path(), url});
+
+    EXPECT_EQ(result.exitCode, 0) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_EQ(files(), QStringList{"master-2500 [master-2500].mp4"});
+    EXPECT_GT(QFileInfo(QDir(m_output.path()).filePath(files().value(0))).size(), 10000);
+    EXPECT_TRUE(result.out.contains("[1/1] master-2500 — Completed")) << result.out.toStdString();
+    EXPECT_TRUE(QDir(m_user.home() + "/.cache/tarvelle/info").isEmpty()) << "the description goes with the job";
+}
+
+// The same link twice: the second run downloads nothing and says so; it
+// completes pointing at the file of the first.
+TEST_F(CliDownload, TheSameLinkAgainIsAlreadyDownloaded)
+{
+    ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
+    const QString url = server().url(LocalMediaServer::kVideoPath);
+    const QStringList arguments{"download", "--audio", "m4a", "--output", m_output.path(), url};
+    const CliResult first = m_user.run(arguments);
+    ASSERT_EQ(first.exitCode, 0) << first.out.toStdString() << first.err.toStdString();
+    EXPECT_FALSE(first.out.contains("Already downloaded")) << first.out.toStdString();
+
+    const CliResult again = m_user.run(arguments);
+    EXPECT_EQ(again.exitCode, 0) << again.out.toStdString() << again.err.toStdString();
+    const QString file = QDir(m_output.path()).filePath("video [video].m4a");
+    EXPECT_TRUE(again.out.contains("[1/1] video — Completed · ")) << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains(" · Already downloaded: the file from an earlier download of this link is kept. · "
+                                   + file + "\n"))
+        << again.out.toStdString();
+    EXPECT_EQ(files(), QStringList{"video [video].m4a"});
+    const QJsonArray history = m_user.history({"--success"});
+    ASSERT_EQ(history.size(), 2);
+    for (const QJsonValue &record : history)
+        EXPECT_EQ(text(record.toObject(), "finalFilePath"), file);
+    const QString note = "Already downloaded: the file from an earlier download of this link is kept.";
+    EXPECT_EQ(text(history.at(0).toObject(), "note"), note) << "the newest record";
+    EXPECT_TRUE(history.at(1).toObject().value("note").isNull());
+    const QString newest = m_user.run({"history"}).out.split('\n').first();
+    EXPECT_TRUE(newest.endsWith(file + "  " + note)) << newest.toStdString();
+}
+
 // Without options: the stored defaults (here audio as m4a), the stored folder.
 TEST_F(CliDownload, UsesTheStoredDefaults)
 {
@@ -206,11 +251,13 @@ TEST_F(CliDownload, SignalCancelsCleanly)
     };
     for (const Case &c : cases) {
         CliUser user;
+        // A folder per case: a file left by one case is not the next one's.
+        const QTemporaryDir output;
         QStringList urls;
         for (int i = 0; i < c.links; ++i)
             urls.append(slow.url(LocalMediaServer::kVideoPath) +
                         QStringLiteral("?case=%1&link=%2").arg(&c - cases.data()).arg(i));
-        const auto process = user.start(QStringList{"download", "--output", m_output.path()} + urls);
+        const auto process = user.start(QStringList{"download", "--output", output.path()} + urls);
         QString out;
         ASSERT_TRUE(waitUntil(
             [&] {
@@ -227,7 +274,7 @@ TEST_F(CliDownload, SignalCancelsCleanly)
         // yt-dlp has the link on its command line, ffmpeg the output folder.
         for (const QString &url : urls)
             EXPECT_TRUE(processesMatching(url).isEmpty()) << c.name;
-        EXPECT_TRUE(processesMatching(m_output.path()).isEmpty()) << c.name;
+        EXPECT_TRUE(processesMatching(output.path()).isEmpty()) << c.name;
         out += QString::fromUtf8(process->readAllStandardOutput());
         const QStringList finalLines = out.split('\n').mid(out.count('\n') - c.links, c.links);
         for (const QString &line : finalLines)

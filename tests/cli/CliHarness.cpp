@@ -32,6 +32,7 @@ QProcessEnvironment CliUser::environment() const
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral(".local/share")));
     environment.insert(QStringLiteral("TZ"), kTimeZone);
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral(".cache")));
     environment.insert(m_variables);
     return environment;
 }

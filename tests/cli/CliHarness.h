@@ -24,9 +24,10 @@ struct CliResult
     QString err;
 };
 
-// A user of tarvelle-cli: a home folder of its own (HOME, XDG config and data
-// folders inside it), so settings and history start empty and belong to the
-// test, and a time zone of its own. Runs the built binary as a child process.
+// A user of tarvelle-cli: a home folder of its own (HOME, XDG config, data
+// and cache folders inside it), so settings, history and saved descriptions
+// start empty and belong to the test, and a time zone of its own. Runs the
+// built binary as a child process.
 class CliUser
 {
 public:

@@ -110,6 +110,7 @@ TEST_F(CliHistory, JsonRecordsCarryTheFieldNames)
         {"errorReason", "HTTP Error 404: Not Found"},
         {"subtitleModeRaw", "original"},
         {"subtitleLang", QJsonValue::Null},
+        {"note", QJsonValue::Null},
     };
     EXPECT_EQ(records.first().toObject(), expected);
 }

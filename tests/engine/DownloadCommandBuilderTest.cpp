@@ -120,6 +120,8 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
                                 "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
                                 "--print",
                                 "after_move:__KV_FILEPATH__%(filepath)s",
+                                "--print",
+                                "after_move:__KV_DOWNLOADED__%(__real_download)s",
                                 kUrl};
         EXPECT_EQ(command->arguments, expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                 << "\nwant: " << text(expected).toStdString();
@@ -138,6 +140,55 @@ TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
     const qsizetype at = command->arguments.indexOf("-o");
     ASSERT_GE(at, 0);
     EXPECT_EQ(command->arguments.value(at + 1), QStringLiteral("/data/out/%(title).180B [%(id)s].%(ext)s"));
+}
+
+// Between the file path print and the link: what the run is given.
+TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheFile)
+{
+    const DownloadJobPtr job =
+        DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
+    const QString downloaded = "after_move:__KV_DOWNLOADED__%(__real_download)s";
+    const QString template_ = "%(title).180B [%(id)s].%(ext)s";
+    struct Case
+    {
+        const char *name;
+        QString outputDir;
+        DownloadCommandBuilder::RunInputs inputs;
+        QString output;   // the argument after the first "-o"
+        QStringList tail; // after the file path print
+    };
+    const QList<Case> cases{
+        {"nothing given", kOutput, {}, kOutput + "/" + template_, {"--print", downloaded, kUrl}},
+        {"description written",
+         kOutput,
+         {{}, "/home/user/.cache/tarvelle/info/1234", {}},
+         kOutput + "/" + template_,
+         {"-o", "infojson:/home/user/.cache/tarvelle/info/1234", "--write-info-json", "--no-write-playlist-metafiles",
+          "--print", "before_dl:__KV_INFOJSON__%(infojson_filename)s", "--print", downloaded, kUrl}},
+        {"description loaded",
+         kOutput,
+         {"/home/user/.cache/tarvelle/info/1234.info.json", {}, {}},
+         kOutput + "/" + template_,
+         {"--print", downloaded, "--load-info-json", "/home/user/.cache/tarvelle/info/1234.info.json", kUrl}},
+        {"a name of its own", kOutput, {{}, {}, "Clip [abc] (2)"}, kOutput + "/Clip [abc] (2).%(ext)s",
+         {"--print", downloaded, kUrl}},
+        {"percent signs stay literal",
+         "/data/100%(sure)",
+         {{}, "/cache/50%/1234", "50%(x) [abc] (2)"},
+         "/data/100%%(sure)/50%%(x) [abc] (2).%(ext)s",
+         {"-o", "infojson:/cache/50%%/1234", "--write-info-json", "--no-write-playlist-metafiles", "--print",
+          "before_dl:__KV_INFOJSON__%(infojson_filename)s", "--print", downloaded, kUrl}},
+    };
+    for (const Case &c : cases) {
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", c.inputs);
+        ASSERT_TRUE(command) << c.name;
+        const QStringList &arguments = command->arguments;
+        EXPECT_EQ(arguments.value(arguments.indexOf("-o") + 1), c.output) << c.name;
+        const qsizetype printed = arguments.indexOf("after_move:__KV_FILEPATH__%(filepath)s");
+        ASSERT_GE(printed, 0) << c.name;
+        EXPECT_EQ(arguments.mid(printed + 1), c.tail) << c.name << "\n got: " << text(arguments.mid(printed + 1)).toStdString();
+        EXPECT_EQ(command->outputDirectory, c.outputDir) << c.name;
+    }
 }
 
 TEST_F(DownloadCommandBuilderTest, NoCommandForABadLinkOrWithoutTools)

@@ -1,5 +1,6 @@
 #include "support/CoordinatorFixture.h"
 
+#include "analysis/SavedInfo.h"
 #include "engine/ProgressParser.h"
 #include "process/ProcessRunner.h"
 
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +96,206 @@ TEST(DownloadCoordinator, CompletedRunIsRecordedAndAnnounced)
     EXPECT_EQ(f.notifier.downloads[0].jobId, job->id());
     EXPECT_TRUE(f.notifier.downloads[0].completed);
     EXPECT_EQ(f.notifier.downloads[0].filePath, job->outputPath()) << "Open and Show in Folder reach the file";
+}
+
+// One yt-dlp process per job: it extracts the page, writes what it found
+// into a private file that gives the job its metadata (the job is analysing
+// until then), and downloads. The file goes when the job ends.
+TEST(DownloadCoordinator, OneProcessExtractsDescribesAndDownloads)
+{
+    FakeTools tools(kCompletingDownload);
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.coordinator->addURLs("https://media.test/v");
+    const auto job = f.jobAt(0);
+    EXPECT_EQ(job->status(), DownloadStatus::analyzing);
+    std::optional<bool> describedWhenDownloading;
+    QObject::connect(job.get(), &DownloadJob::statusChanged, [&] {
+        if (job->status() == DownloadStatus::downloading && !describedWhenDownloading)
+            describedWhenDownloading = job->metadata().has_value();
+    });
+    ASSERT_TRUE(f.waitForEnd(job));
+
+    EXPECT_EQ(job->status(), DownloadStatus::completed);
+    EXPECT_EQ(describedWhenDownloading, true);
+    EXPECT_EQ(job->metadata()->title, "Clip <b>one</b>");
+    const QList<QStringList> runs = tools.runs();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_FALSE(runs[0].contains("-J"));
+    EXPECT_TRUE(runs[0].contains("--write-info-json"));
+    EXPECT_EQ(job->savedInfo(), nullptr);
+    EXPECT_TRUE(f.savedDescriptions().isEmpty()) << f.savedDescriptions().join(", ").toStdString();
+}
+
+// A job that comes with a description from a preview has yt-dlp load it,
+// while it is fresh; an older one is left, and the page extracted again.
+TEST(DownloadCoordinator, AFreshDescriptionFromAPreviewIsLoadedInsteadOfExtracting)
+{
+    struct Case
+    {
+        const char *name;
+        std::chrono::seconds age;
+        bool loaded;
+    };
+    const QList<Case> cases{
+        {"fresh", std::chrono::seconds(0), true},
+        {"stale", std::chrono::duration_cast<std::chrono::seconds>(SavedInfo::kFreshFor) + 1s, false},
+    };
+    for (const Case &c : cases) {
+        FakeTools tools(kCompletingDownload);
+        CoordinatorFixture f(tools.resourcesDirectory());
+        const QString path = SavedInfo::newPath() + ".info.json";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.name;
+        file.write(kClipDescription);
+        file.close();
+        auto preview = SavedInfo::adopt(path, std::chrono::steady_clock::now() - c.age);
+
+        auto job = DownloadJob::create("https://media.test/v", MediaKind::video, VideoQuality::best,
+                                       AudioFormat::best, SubtitleMode::none, QString());
+        job->setSavedInfo(preview);
+        f.coordinator->queue().add(job);
+        ASSERT_TRUE(f.waitForEnd(job)) << c.name;
+
+        EXPECT_EQ(job->status(), DownloadStatus::completed) << c.name;
+        const QList<QStringList> runs = tools.runs();
+        ASSERT_EQ(runs.size(), 1) << c.name;
+        const qsizetype load = runs[0].indexOf("--load-info-json");
+        EXPECT_EQ(load >= 0, c.loaded) << c.name;
+        if (c.loaded) {
+            EXPECT_EQ(runs[0].value(load + 1), path) << c.name;
+        }
+        EXPECT_EQ(runs[0].contains("--write-info-json"), !c.loaded) << c.name;
+        EXPECT_EQ(job->savedInfo(), nullptr) << c.name << ": the job lets go when it ends";
+        EXPECT_TRUE(QFileInfo::exists(path)) << c.name << ": the preview still holds it";
+        preview.reset();
+        EXPECT_FALSE(QFileInfo::exists(path)) << c.name;
+    }
+}
+
+// A saved description's media links refused (403/410: expired): one fresh
+// extraction and a second try; the failure that counts is the last
+// process's own. A process that extracted the page itself is not retried.
+TEST(DownloadCoordinator, RefusedMediaLinksOfASavedDescriptionAreExtractedAfreshOnce)
+{
+    const QByteArray refused = "echo 'ERROR: unable to download video data: HTTP Error 403: Forbidden'; exit 1";
+    struct Case
+    {
+        const char *name;
+        bool saved;
+        QByteArray fresh; // what a process that extracts the page does
+        DownloadStatus status;
+        std::optional<DownloadErrorCategory> category;
+        int runs;
+    };
+    const QList<Case> cases{
+        {"the fresh links work", true, kCompletingDownload, DownloadStatus::completed, std::nullopt, 2},
+        {"refused again", true, refused, DownloadStatus::failed, DownloadErrorCategory::loginRequired, 2},
+        {"another failure then", true,
+         "echo; echo 'ERROR: unable to download video data: HTTP Error 404: Not Found'; exit 1",
+         DownloadStatus::failed, DownloadErrorCategory::network, 2},
+        {"extracted by the run itself", false, refused, DownloadStatus::failed, DownloadErrorCategory::loginRequired,
+         1},
+    };
+    for (const Case &c : cases) {
+        FakeTools tools("case \"$*\" in *--load-info-json*) " + refused + ";; esac\n" + c.fresh);
+        CoordinatorFixture f(tools.resourcesDirectory());
+        f.settings->setKeepFailedTasks(true);
+        auto job = DownloadJob::create("https://media.test/v", MediaKind::audio, VideoQuality::best, AudioFormat::mp3,
+                                       SubtitleMode::none, QString());
+        if (c.saved)
+            job->setSavedInfo(SavedInfo::write(kClipDescription));
+        f.coordinator->queue().add(job);
+        ASSERT_TRUE(f.waitForEnd(job)) << c.name;
+
+        EXPECT_EQ(job->status(), c.status) << c.name << "\n" << job->logLines().join('\n').toStdString();
+        EXPECT_EQ(job->errorCategory(), c.category) << c.name;
+        const QList<QStringList> runs = tools.runs();
+        ASSERT_EQ(runs.size(), c.runs) << c.name;
+        EXPECT_FALSE(runs.last().contains("--load-info-json")) << c.name << ": the last one extracts afresh";
+        EXPECT_TRUE(runs.last().contains("mp3")) << c.name << ": with the options chosen";
+        EXPECT_TRUE(f.savedDescriptions().isEmpty()) << c.name;
+    }
+}
+
+// yt-dlp finds the file it wanted already there ("NA": it did not even try).
+// Never a fresh completion: this link's earlier download completes with a
+// note; another link's file stays, and a second process (loading the
+// description the first wrote) downloads under a name of its own.
+TEST(DownloadCoordinator, AFileFoundAlreadyThereIsNeverAFreshDownload)
+{
+    const QByteArray secondFound = "printf media > 'Clip [abc123] (2).mp4'\n"
+                                   "echo \"__KV_FILEPATH__$PWD/Clip [abc123] (2).mp4\"\n"
+                                   "echo __KV_DOWNLOADED__";
+    struct Case
+    {
+        const char *name;
+        QString earlierLink; // of the history record for the file; empty for none
+        QByteArray secondDownloaded;
+        DownloadStatus status;
+        QString note;
+        QString file;
+        int runs;
+    };
+    const QList<Case> cases{
+        {"this link's earlier download", "https://media.test/v", "True", DownloadStatus::completed,
+         "Already downloaded: the file from an earlier download of this link is kept.", "Clip [abc123].mp4", 1},
+        {"another link's file", "https://media.test/other", "True", DownloadStatus::completed,
+         "Saved under a new name: a file of the same name from another link is kept.", "Clip [abc123] (2).mp4", 2},
+        {"a file of unknown origin", "", "True", DownloadStatus::completed,
+         "Saved under a new name: a file of the same name from another link is kept.", "Clip [abc123] (2).mp4", 2},
+        {"the new name found taken too", "https://media.test/other", "NA", DownloadStatus::failed, "", "", 2},
+    };
+    for (const Case &c : cases) {
+        FakeTools tools("case \"$*\" in\n"
+                        "*' (2).%(ext)s'*) " + secondFound + c.secondDownloaded + ";;\n"
+                        "*) echo \"__KV_FILEPATH__$PWD/Clip [abc123].mp4\"; echo __KV_DOWNLOADED__NA;;\n"
+                        "esac\n");
+        CoordinatorFixture f(tools.resourcesDirectory());
+        ASSERT_TRUE(QDir().mkpath(f.outputFolder()));
+        const QString existing = QDir(f.outputFolder()).filePath("Clip [abc123].mp4");
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.name;
+        file.write("earlier");
+        file.close();
+        if (!c.earlierLink.isEmpty()) {
+            DownloadHistory earlier;
+            earlier.uuid = QUuid::createUuid();
+            earlier.sourceURL = c.earlierLink;
+            earlier.title = "Clip";
+            earlier.mediaTypeRaw = "video";
+            earlier.selectedQuality = "best";
+            earlier.startedAt = QDateTime::currentDateTimeUtc();
+            earlier.finalFilePath = existing;
+            earlier.finalStatusRaw = "completed";
+            f.historyStore->add(earlier);
+        }
+
+        f.settings->setKeepFailedTasks(true);
+        f.coordinator->addURLs("https://media.test/v");
+        const auto job = f.jobAt(0);
+        ASSERT_TRUE(f.waitForEnd(job)) << c.name;
+
+        EXPECT_EQ(job->status(), c.status) << c.name << "\n" << job->logLines().join('\n').toStdString();
+        EXPECT_EQ(job->note(), c.note) << c.name;
+        EXPECT_EQ(job->outputFilename(), c.file) << c.name;
+        EXPECT_EQ(tools.runs().size(), c.runs) << c.name;
+        if (c.runs == 2) {
+            EXPECT_TRUE(tools.runs()[1].contains("--load-info-json")) << c.name << ": one extraction per job";
+            EXPECT_EQ(tools.runs()[1].value(tools.runs()[1].indexOf("-o") + 1),
+                      QDir(f.outputFolder()).filePath("Clip [abc123] (2).%(ext)s"))
+                << c.name;
+        }
+        if (c.status == DownloadStatus::failed) {
+            EXPECT_EQ(job->errorSummary(),
+                      "A file of the same name from another link is in the way; nothing was downloaded.")
+                << c.name;
+        }
+        QFile kept(existing);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_EQ(kept.readAll(), "earlier") << c.name << ": the file already there is never touched";
+        EXPECT_EQ(f.history().first().finalStatusRaw, DownloadStatuses::rawValue(c.status)) << c.name;
+        EXPECT_TRUE(f.savedDescriptions().isEmpty()) << c.name;
+    }
 }
 
 struct FailureCase

@@ -172,6 +172,24 @@ TEST(DownloadErrorClassifier, ClassifiesLaunchErrors)
     }
 }
 
+TEST(DownloadErrorClassifier, FailedLaunchesAndRefusedMediaLinks)
+{
+    EXPECT_TRUE(DownloadErrorClassifier::isFailedLaunch(127, true));
+    EXPECT_TRUE(DownloadErrorClassifier::isFailedLaunch(1, true));
+    EXPECT_FALSE(DownloadErrorClassifier::isFailedLaunch(1, false)) << "a tool that ran says why";
+    EXPECT_FALSE(DownloadErrorClassifier::isFailedLaunch(2, true));
+
+    const QList<std::pair<QString, bool>> outputs{
+        {"ERROR: unable to download video data: HTTP Error 403: Forbidden", true},
+        {"[download] Got error: HTTP Error 410: Gone", true},
+        {"ERROR: unable to download video data: http error 403: forbidden", true},
+        {"ERROR: unable to download video data: HTTP Error 404: Not Found", false},
+        {"ERROR: [generic] Unable to download webpage: timed out", false},
+    };
+    for (const auto &[output, refused] : outputs)
+        EXPECT_EQ(DownloadErrorClassifier::mediaLinkRefused(output), refused) << output.toStdString();
+}
+
 TEST(DownloadErrorCategory, RawValuesAndMessages)
 {
     const auto &all = DownloadErrorCategories::all();

@@ -43,6 +43,7 @@ const std::map<std::string, JobSignal> &jobSignals()
         {"errorCategoryChanged", &DownloadJob::errorCategoryChanged},
         {"errorSummaryChanged", &DownloadJob::errorSummaryChanged},
         {"errorReasonChanged", &DownloadJob::errorReasonChanged},
+        {"noteChanged", &DownloadJob::noteChanged},
         {"logLinesChanged", &DownloadJob::logLinesChanged},
         {"createdAtChanged", &DownloadJob::createdAtChanged},
         {"finishedAtChanged", &DownloadJob::finishedAtChanged},
@@ -213,6 +214,7 @@ TEST(DownloadJob, ChangingAFieldNotifiesItsSignalOnce)
         {"errorCategoryChanged", [](DownloadJob &j) { j.setErrorCategory(DownloadErrorCategory::network); }},
         {"errorSummaryChanged", [](DownloadJob &j) { j.setErrorSummary("boom"); }},
         {"errorReasonChanged", [](DownloadJob &j) { j.setErrorReason("HTTP Error 404: Not Found"); }},
+        {"noteChanged", [](DownloadJob &j) { j.setNote("Already downloaded"); }},
         {"logLinesChanged", [](DownloadJob &j) { j.appendLog("line"); }},
         {"createdAtChanged", [](DownloadJob &j) { j.setCreatedAt(j.createdAt().addSecs(-5)); }},
         {"finishedAtChanged", [](DownloadJob &j) { j.setFinishedAt(QDateTime::currentDateTime()); }},
@@ -263,6 +265,7 @@ TEST(DownloadJob, AssigningAnEqualValueNotifiesNothing)
     job->setOutputPath(QString());
     job->setErrorCategory(DownloadErrorCategory::diskFull);
     job->setErrorSummary(QString());
+    job->setNote(QString());
     job->setLogLines({"a"});
     job->setCreatedAt(job->createdAt());
     job->setFinishedAt(finished);
@@ -430,6 +433,7 @@ TEST(DownloadJob, ResetForRetry)
     job->setErrorCategory(DownloadErrorCategory::network);
     job->setErrorSummary("ERROR: timed out");
     job->setErrorReason("timed out");
+    job->setNote("Already downloaded");
     job->appendLog("ERROR: timed out");
     job->setFinishedAt(finished);
     job->setLastActivityAt(created);
@@ -455,6 +459,7 @@ TEST(DownloadJob, ResetForRetry)
     EXPECT_FALSE(job->errorCategory().has_value());
     EXPECT_EQ(job->errorSummary(), QString());
     EXPECT_EQ(job->errorReason(), QString());
+    EXPECT_EQ(job->note(), QString());
     EXPECT_TRUE(job->logLines().isEmpty());
     EXPECT_FALSE(job->lastActivityAt().has_value());
     EXPECT_EQ(job->lastCheckedFileSize(), 0);
@@ -489,8 +494,9 @@ TEST(DownloadJob, ResetForRetry)
                                           {"errorCategoryChanged", 1},
                                           {"errorSummaryChanged", 1},
                                           {"errorReasonChanged", 1},
+                                          {"noteChanged", 1},
                                           {"logLinesChanged", 1},
-                                          {"changed", 17}}));
+                                          {"changed", 18}}));
 
     // A second reset changes nothing.
     counter.reset();

@@ -87,12 +87,14 @@ TEST_F(HistorySchemaTest, AVersion100FileIsUpgradedWithEveryRecordKept)
             EXPECT_FALSE(record.errorReason.has_value());
             EXPECT_FALSE(record.subtitleModeRaw.has_value());
             EXPECT_FALSE(record.subtitleLang.has_value());
+            EXPECT_FALSE(record.note.has_value());
         }
 
         DownloadHistory fresh = HistoryTest::record(QStringLiteral("new"), 100, 100);
         fresh.errorReason = QStringLiteral("HTTP Error 404: Not Found");
         fresh.subtitleModeRaw = QStringLiteral("original");
         fresh.subtitleLang = QStringLiteral("en");
+        fresh.note = QStringLiteral("Already downloaded: the file from an earlier download of this link is kept.");
         store.add(fresh);
     }
     EXPECT_EQ(layoutOf(file).version, HistorySchema::currentVersion());
@@ -104,6 +106,8 @@ TEST_F(HistorySchemaTest, AVersion100FileIsUpgradedWithEveryRecordKept)
     EXPECT_EQ(records.at(0).errorReason, QStringLiteral("HTTP Error 404: Not Found"));
     EXPECT_EQ(records.at(0).subtitleModeRaw, QStringLiteral("original"));
     EXPECT_EQ(records.at(0).subtitleLang, QStringLiteral("en"));
+    EXPECT_EQ(records.at(0).note,
+              QStringLiteral("Already downloaded: the file from an earlier download of this link is kept."));
 }
 
 TEST_F(HistorySchemaTest, ANewFileAndAnUpgradedOneHaveOneLayout)
@@ -116,6 +120,7 @@ TEST_F(HistorySchemaTest, ANewFileAndAnUpgradedOneHaveOneLayout)
     EXPECT_EQ(upgraded, layoutOf(path("new.sqlite")));
     EXPECT_EQ(upgraded.version, HistorySchema::currentVersion());
     EXPECT_TRUE(upgraded.columns.contains(QStringLiteral("errorReason TEXT 0")));
+    EXPECT_TRUE(upgraded.columns.contains(QStringLiteral("note TEXT 0")));
 }
 
 TEST(HistorySchema, EveryStepLeadsToAVersionOfItsOwn)

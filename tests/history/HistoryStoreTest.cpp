@@ -85,6 +85,7 @@ void expectSameFields(const DownloadHistory &actual, const DownloadHistory &expe
     EXPECT_EQ(actual.finalStatusRaw, expected.finalStatusRaw);
     EXPECT_EQ(actual.errorType, expected.errorType);
     EXPECT_EQ(actual.errorSummary, expected.errorSummary);
+    EXPECT_EQ(actual.note, expected.note);
     EXPECT_EQ(actual.errorReason, expected.errorReason);
     EXPECT_EQ(actual.subtitleModeRaw, expected.subtitleModeRaw);
     EXPECT_EQ(actual.subtitleLang, expected.subtitleLang);
@@ -103,6 +104,7 @@ TEST_F(HistoryStoreTest, EveryFieldSurvivesARestartAndAbsentFieldsStayAbsent)
     full.finalStatusRaw = QStringLiteral("failed");
     full.errorType = QStringLiteral("network");
     full.errorSummary = QStringLiteral("ERROR: unable to download; line\nbreak");
+    full.note = QStringLiteral("Already downloaded: the file from an earlier download of this link is kept.");
     full.errorReason = QStringLiteral("HTTP Error 404: <Not> 'Found'");
     full.subtitleModeRaw = QStringLiteral("auto");
     full.subtitleLang = QStringLiteral("en,zh-Hans");
@@ -124,6 +126,7 @@ TEST_F(HistoryStoreTest, EveryFieldSurvivesARestartAndAbsentFieldsStayAbsent)
     EXPECT_FALSE(all.at(1).finalFilePath.has_value());
     EXPECT_FALSE(all.at(1).errorType.has_value());
     EXPECT_FALSE(all.at(1).errorSummary.has_value());
+    EXPECT_FALSE(all.at(1).note.has_value());
     EXPECT_FALSE(all.at(1).errorReason.has_value());
     EXPECT_FALSE(all.at(1).subtitleModeRaw.has_value());
     EXPECT_FALSE(all.at(1).subtitleLang.has_value());

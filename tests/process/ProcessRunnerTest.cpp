@@ -1,5 +1,8 @@
 #include "process/ProcessRunner.h"
 
+#include "process/LineAccumulator.h"
+#include "process/OutputCapture.h"
+
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -81,6 +84,59 @@ TEST_F(ProcessRunnerTest, ManyLinesArriveCompleteAndInOrder)
     for (int i = 0; i < lines.size(); i += 997)
         EXPECT_EQ(lines[i], QStringLiteral("line %1").arg(i));
     EXPECT_EQ(lines.last(), "line 19999");
+}
+
+// yt-dlp prints its metadata as one line of any length; a capture keeps it
+// whole, while standard error is still cut into lines.
+TEST_F(ProcessRunnerTest, ACaptureKeepsAWholeDocumentWhateverItsLineLength)
+{
+    const QString script = writeScript(dir, "document.sh",
+                                       "echo warning >&2; printf '{'; head -c 3145728 /dev/zero | tr '\\0' x; "
+                                       "printf '}\\n'");
+    auto capture = std::make_shared<OutputCapture>(4 * 1024 * 1024);
+    auto errors = std::make_shared<LineLog>();
+    ProcessRunner runner;
+    const auto result = waitFor(runner.run(
+        script, {}, {}, std::nullopt, capture,
+        std::make_shared<LineAccumulator>([errors](const QString &line) { errors->add(line, true); })));
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, ProcessRunResult::exited(0));
+    EXPECT_FALSE(capture->exceeded());
+    EXPECT_EQ(capture->take(), "{" + QByteArray(3145728, 'x') + "}\n");
+    EXPECT_EQ(errors->lines(true), QStringList{"warning"});
+}
+
+// A child that never stops printing cannot make the capture grow beyond its
+// limit: the caller is told and stops it.
+TEST_F(ProcessRunnerTest, ACaptureBeyondItsLimitLetsTheCallerStopTheChild)
+{
+    const QString script = writeScript(dir, "endless.sh", "exec tr -d '\\n' < /dev/zero");
+    auto runner = std::make_shared<ProcessRunner>();
+    auto capture = std::make_shared<OutputCapture>(1024 * 1024, [weak = std::weak_ptr<ProcessRunner>(runner)] {
+        if (const auto strong = weak.lock())
+            strong->cancel();
+    });
+    const auto result = waitFor(runner->run(script, {}, {}, std::nullopt, capture,
+                                            std::make_shared<LineAccumulator>([](const QString &) {})));
+    ASSERT_TRUE(result) << "the endless child was not stopped";
+    EXPECT_EQ(*result, ProcessRunResult::cancelled());
+    EXPECT_TRUE(capture->exceeded());
+    EXPECT_TRUE(capture->take().isEmpty());
+    // The stopped child is reaped once the escalation to SIGKILL is over.
+    EXPECT_TRUE(waitUntil([] { return zombieChildren().isEmpty(); }, 5s));
+}
+
+// Progress lines keep their own bound: a child printing megabytes without a
+// line feed gives one cut line, not a buffer as large as its output.
+TEST_F(ProcessRunnerTest, LinesKeepTheirBoundWhenNoLineFeedComes)
+{
+    LineLog log;
+    const auto result = runScript("head -c 8388608 /dev/zero | tr '\\0' y; printf '\\nnext\\n'", log);
+    EXPECT_EQ(result, ProcessRunResult::exited(0));
+    const QStringList lines = log.lines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString(LineAccumulator::kMaxLineBytes, 'y'));
+    EXPECT_EQ(lines[1], "next");
 }
 
 TEST_F(ProcessRunnerTest, ChildKilledBySignalReportsTheSignalNumber)

@@ -8,7 +8,8 @@ using namespace TestSupport;
 
 CoordinatorFixture::CoordinatorFixture(std::optional<QString> resourcesDirectory, DownloadCoordinator::Timing timing,
                                        DownloadNotifier *notifier)
-    : resources(std::move(resourcesDirectory))
+    : cache("XDG_CACHE_HOME", m_dir.filePath("cache"))
+    , resources(std::move(resourcesDirectory))
 {
     settings = std::make_unique<AppSettings>(m_dir.filePath("settings.json"));
     settings->setDefaultOutputDirectory(outputFolder());
@@ -27,6 +28,11 @@ CoordinatorFixture::~CoordinatorFixture()
     coordinator.reset();
 }
 
+QStringList CoordinatorFixture::savedDescriptions() const
+{
+    return QDir(m_dir.filePath("cache/tarvelle/info")).entryList(QDir::Files | QDir::Hidden);
+}
+
 bool CoordinatorFixture::waitForEnd(const DownloadJobPtr &job, std::chrono::milliseconds timeout)
 {
     return waitUntil([&] { return finished.contains(job); }, timeout);
@@ -35,10 +41,22 @@ bool CoordinatorFixture::waitForEnd(const DownloadJobPtr &job, std::chrono::mill
 FakeTools::FakeTools(const QByteArray &downloadBody, const QByteArray &analysisPrelude)
 {
     QDir(m_dir.path()).mkpath("Tools");
-    const QByteArray metadata =
-        R"({"id": "abc123", "title": "Clip <b>one</b>", "uploader": "Uploader", "duration": 12,)"
-        R"( "webpage_url": "https://media.test/v", "extractor": "generic", "formats": []})";
+    const QByteArray &metadata = kClipDescription;
+    // As yt-dlp: -J prints the description; a download asked to write it
+    // (-o infojson:<target> --write-info-json) writes <target>.info.json and
+    // says so before it downloads.
     writeScript(m_dir, "Tools/yt-dlp",
-                "for a in \"$@\"; do if [ \"$a\" = -J ]; then\n" + analysisPrelude + "\necho '" + metadata
-                    + "'; exit 0; fi; done\n" + downloadBody);
+                logArgumentsTo(m_dir.filePath("runs")) + "info=; previous=\n"
+                "for a in \"$@\"; do\n"
+                "  if [ \"$previous\" = -o ]; then case \"$a\" in infojson:*) info=\"${a#infojson:}.info.json\";; esac; fi\n"
+                "  if [ \"$a\" = -J ]; then\n" + analysisPrelude + "\necho '" + metadata + "'; exit 0; fi\n"
+                "  previous=$a\n"
+                "done\n"
+                "if [ -n \"$info\" ]; then\n" + analysisPrelude + "\necho '" + metadata + "' > \"$info\"\n"
+                "echo \"__KV_INFOJSON__$info\"\nfi\n" + downloadBody);
+}
+
+QList<QStringList> FakeTools::runs() const
+{
+    return readArgumentLog(m_dir.filePath("runs"));
 }

@@ -7,6 +7,7 @@
 #include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
+#include "support/TestSupport.h"
 
 #include <QTemporaryDir>
 
@@ -51,7 +52,11 @@ public:
     bool waitForEnd(const DownloadJobPtr &job, std::chrono::milliseconds timeout = std::chrono::seconds(30));
     QList<DownloadHistory> history() const { return historyStore->all(); }
 
+    // The files that hold descriptions of links (SavedInfo::folder()).
+    QStringList savedDescriptions() const;
+
     QTemporaryDir m_dir;
+    TestSupport::ScopedEnvironment cache;
     AppConfiguration::ScopedResourcesDirectory resources;
     std::unique_ptr<AppSettings> settings;
     std::unique_ptr<PersistenceController> persistence;
@@ -61,14 +66,22 @@ public:
     QList<DownloadJobPtr> finished;
 };
 
-// A folder with a fake yt-dlp: for "-J" it prints the metadata of a clip with
-// id "abc123" (after `analysisDelay` seconds), for a download it runs
-// `downloadBody` (a /bin/sh fragment run in the output folder).
+// A folder with a fake yt-dlp that describes a clip with id "abc123": for
+// "-J" on standard output, for a download asked to write the description
+// into a file, that file (then it runs `downloadBody`, a /bin/sh fragment run
+// in the output folder). `analysisPrelude` runs before either description.
+// The description is the one kClipDescription gives.
+inline const QByteArray kClipDescription =
+    R"({"id": "abc123", "title": "Clip <b>one</b>", "uploader": "Uploader", "duration": 12,)"
+    R"( "webpage_url": "https://media.test/v", "extractor": "generic", "formats": []})";
+
 class FakeTools
 {
 public:
     explicit FakeTools(const QByteArray &downloadBody, const QByteArray &analysisPrelude = {});
     QString resourcesDirectory() const { return m_dir.path(); }
+    // The arguments of every run so far, in the order they started.
+    QList<QStringList> runs() const;
 
 private:
     QTemporaryDir m_dir;

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -164,6 +165,33 @@ bool LocalMediaServer::makeMedia()
         return false;
     }
     return true;
+}
+
+bool LocalMediaServer::addCopy(const QString &path)
+{
+    QDir(m_media.path()).mkpath(QFileInfo(path.mid(1)).path());
+    m_error = runFfmpeg(m_media.path(), {"-i", kVideoPath.mid(1), "-c", "copy", path.mid(1)});
+    return m_error.isEmpty();
+}
+
+QString LocalMediaServer::addMasterPlaylist(int variants)
+{
+    QByteArray playlist = "#EXTM3U\n#EXT-X-VERSION:3\n";
+    for (int i = 0; i < variants; ++i) {
+        const int height = 144 + (i % 20) * 36;
+        playlist += QStringLiteral("#EXT-X-STREAM-INF:BANDWIDTH=%1,RESOLUTION=%2x%3,CODECS=\"avc1.42c01e,mp4a.40.2\"\n"
+                                   "stream/index.m3u8?variant=%4\n")
+                        .arg(200000 + i * 1000)
+                        .arg(height * 4 / 3)
+                        .arg(height)
+                        .arg(i)
+                        .toUtf8();
+    }
+    const QString path = QStringLiteral("/master-%1.m3u8").arg(variants);
+    QFile file(m_media.path() + path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(playlist) != playlist.size())
+        m_error = QStringLiteral("cannot write ") + file.fileName();
+    return path;
 }
 
 bool LocalMediaServer::start(const Options &options)

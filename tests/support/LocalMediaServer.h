@@ -12,8 +12,10 @@
 //   stream/index.m3u8   the same clip as an HLS stream of two 1 s segments
 //
 // Besides the files it answers /page (an HTML page with a <title> and a
-// <video src>; ?title= and ?src= change them), /404, and /close-mid-body (a
-// body cut off mid-way). The server stops when this object is destroyed.
+// <video src>; ?title= and ?src= change them), /404, /close-mid-body (a
+// body cut off mid-way) and /expiring-page (a page whose media link is
+// signed anew on every visit, see media_server.py). The server stops when
+// this object is destroyed.
 //
 //   LocalMediaServer server;
 //   ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
@@ -31,6 +33,7 @@ public:
     static inline const QString kHlsPath = QStringLiteral("/stream/index.m3u8");
     static inline const QString kPagePath = QStringLiteral("/page");
     static inline const QString kPageTitle = QStringLiteral("Tarvelle Test Clip");
+    static inline const QString kExpiringPagePath = QStringLiteral("/expiring-page");
 
     LocalMediaServer();
     explicit LocalMediaServer(Options options);
@@ -49,6 +52,14 @@ public:
     QString url(const QString &path) const;
     // The served folder; tests may add files of their own.
     QString mediaDirectory() const { return m_media.path(); }
+
+    // Serves the clip at `path` too (say "/other/clip.mkv"), in the container
+    // its extension names. False when ffmpeg failed; errorString() says why.
+    bool addCopy(const QString &path);
+    // An HLS master playlist of `variants` variants (distinct bandwidths and
+    // sizes, all playing stream/index.m3u8), as sites with many renditions
+    // serve them; its path. yt-dlp describes it in megabytes.
+    QString addMasterPlaylist(int variants);
 
 private:
     bool makeMedia();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -31,6 +32,51 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
 QString buildToolsDirectory()
 {
     return QStringLiteral(TARVELLE_BUILD_DIR "/share/tarvelle/Tools");
+}
+
+QByteArray logArgumentsTo(const QString &log)
+{
+    // Each argument ends with an ASCII unit separator, each run with a line feed.
+    const QByteArray quoted = "'" + log.toUtf8() + "'";
+    return "for a in \"$@\"; do printf '%s\\037' \"$a\"; done >> " + quoted + "; echo >> " + quoted + "\n";
+}
+
+QList<QStringList> readArgumentLog(const QString &log)
+{
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QStringList> runs;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QStringList arguments = QString::fromUtf8(line).split(QChar(0x1f));
+        arguments.removeLast();
+        runs.append(arguments);
+    }
+    return runs;
+}
+
+QString currentYtDlp()
+{
+    const QString path = QDir::cleanPath(QStringLiteral(TARVELLE_SOURCE_DIR "/../shared/tools/yt-dlp-2026.08.19"));
+    return QFileInfo(path).isExecutable() ? path : QString();
+}
+
+ScopedEnvironment::ScopedEnvironment(const char *name, const QString &value)
+    : m_name(name)
+{
+    if (qEnvironmentVariableIsSet(name))
+        m_previous = qgetenv(name);
+    qputenv(name, value.toUtf8());
+}
+
+ScopedEnvironment::~ScopedEnvironment()
+{
+    if (m_previous)
+        qputenv(m_name, *m_previous);
+    else
+        qunsetenv(m_name);
 }
 
 void processEventsBriefly()

@@ -3,6 +3,7 @@
 #include <QFuture>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -22,6 +23,31 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
 
 // The Tools folder the bootstrap script fills in the build tree.
 QString buildToolsDirectory();
+
+// A /bin/sh line that appends the script's arguments to the file at `log`,
+// one line per run; readArgumentLog() reads them back. For fake and
+// wrapping tools that tell what they were asked to do.
+QByteArray logArgumentsTo(const QString &log);
+QList<QStringList> readArgumentLog(const QString &log);
+
+// A current yt-dlp build kept beside the repository
+// (../shared/tools/yt-dlp-2026.08.19), to check against besides Debian's;
+// empty when it is not there, and tests that need it skip.
+QString currentYtDlp();
+
+// Sets an environment variable for as long as it lives, then restores it.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QString &value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+private:
+    const char *m_name;
+    std::optional<QByteArray> m_previous;
+};
 
 // Waits for a future while letting queued events run; nullopt on timeout.
 template <typename T>

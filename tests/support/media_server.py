@@ -15,6 +15,10 @@ Routes:
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
                    more (for two minutes) while keeping the connection open
+  /expiring-page   like /page, but its video is /expiring/<src>?token=N with a
+                   new N on every visit; /expiring/<file> serves a file of
+                   FOLDER only for the newest token and answers 403 for any
+                   older one, as a site's signed media links expire
 """
 
 import argparse
@@ -60,15 +64,23 @@ class Handler(BaseHTTPRequestHandler):
             self.close_mid_body(send_body)
         elif path == "/stall-mid-body":
             self.stall_mid_body(send_body)
-        elif path == "/page":
+        elif path in ("/page", "/expiring-page"):
             query = urllib.parse.parse_qs(parsed.query)
             title = query.get("title", [DEFAULT_TITLE])[0]
             src = query.get("src", [DEFAULT_SRC])[0]
+            if path == "/expiring-page":
+                src = f"/expiring{src}?token={self.server.new_token()}"
             page = ("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
                     f"<title>{html.escape(title)}</title></head>\n"
                     f"<body><h1>{html.escape(title)}</h1>\n"
                     f"<video controls src=\"{html.escape(src)}\"></video>\n</body></html>\n")
             self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
+        elif path.startswith("/expiring/"):
+            token = urllib.parse.parse_qs(parsed.query).get("token", [""])[0]
+            if token != str(self.server.token):
+                self.send_bytes(403, b"forbidden: the link has expired\n", "text/plain", send_body)
+            else:
+                self.send_file(path[len("/expiring"):], send_body)
         else:
             self.send_file(path, send_body)
 
@@ -165,6 +177,13 @@ class Handler(BaseHTTPRequestHandler):
 
 class Server(ThreadingHTTPServer):
     daemon_threads = True
+    token = 0
+    token_lock = threading.Lock()
+
+    def new_token(self):
+        with self.token_lock:
+            self.token += 1
+            return self.token
 
     def handle_error(self, request, client_address):
         # A client that hangs up early (a cancelled download, a probe that

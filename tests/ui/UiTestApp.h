@@ -20,8 +20,9 @@
 #include <optional>
 
 // The application's objects as main() wires them (and its style), over a
-// settings file and a history database in a temporary folder. relaunch() builds them again over
-// the same files, as a second start of the application would.
+// settings file, a history database and a cache folder in a temporary
+// folder. relaunch() builds them again over the same files, as a second
+// start of the application would.
 class UiTestApp
 {
 public:
@@ -72,6 +73,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    TestSupport::ScopedEnvironment m_cache{"XDG_CACHE_HOME", m_dir.filePath(QStringLiteral("cache"))};
     AppConfiguration::ScopedResourcesDirectory m_scope;
     QString m_settingsPath;
     QString m_outputDir;

@@ -248,18 +248,20 @@ void DownloadsView::analyze()
     textEdited();
 
     m_cancel = AnalysisCancelToken();
-    m_state.coordinator().client().analyze(*url, m_cancel).then(this, [this](const AnalyzeResult &result) {
-        m_analyzing = false;
-        m_busy->hide();
-        m_urlField->setEnabled(true);
-        textEdited();
-        if (result.hasMetadata())
-            showPreview(result.metadata());
-        else
-            showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory",
-                                                         DownloadErrorCategories::userMessage(result.error())));
-        emit analysisFinished();
-    });
+    m_state.coordinator()
+        .client()
+        .analyze(*url, m_cancel, YTDLPClient::KeepInfo::yes)
+        .then(this, [this](const AnalyzeResult &result) {
+            m_analyzing = false;
+            m_busy->hide();
+            m_urlField->setEnabled(true);
+            textEdited();
+            if (result.hasMetadata())
+                showPreview(result.metadata(), result.savedInfo());
+            else
+                showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
+            emit analysisFinished();
+        });
 }
 
 void DownloadsView::downloadAll()
@@ -273,6 +275,7 @@ void DownloadsView::downloadOne(const MediaMetadata &record, const DownloadChoic
     const DownloadJobPtr job = DownloadJob::create(record.webpageUrl, choices.mediaType, choices.videoQuality,
                                                    choices.audioFormat, choices.subtitleMode, choices.subtitleLang);
     job->setMetadata(record);
+    job->setSavedInfo(m_previewInfo);
     m_state.coordinator().queue().add(job);
     resetInput();
 }
@@ -284,8 +287,9 @@ void DownloadsView::resetInput()
     m_urlField->clear();
 }
 
-void DownloadsView::showPreview(const std::optional<MediaMetadata> &record)
+void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std::shared_ptr<const SavedInfo> savedInfo)
 {
+    m_previewInfo = std::move(savedInfo);
     if (m_preview) {
         m_preview->hide();
         m_preview->deleteLater();

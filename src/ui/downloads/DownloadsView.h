@@ -2,12 +2,14 @@
 
 #include "analysis/AnalysisCancelToken.h"
 #include "analysis/MediaMetadata.h"
+#include "analysis/SavedInfo.h"
 #include "engine/DownloadJob.h"
 #include "ui/downloads/DownloadChoices.h"
 #include "ui/jobs/JobRowContent.h"
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class AppState;
@@ -65,7 +67,10 @@ private:
     void downloadAll();
     void downloadOne(const MediaMetadata &record, const DownloadChoices &choices);
     void resetInput();
-    void showPreview(const std::optional<MediaMetadata> &record);
+    // `savedInfo`: yt-dlp's answer behind the preview, handed to the job its
+    // Download button makes so that the link is not extracted again.
+    void showPreview(const std::optional<MediaMetadata> &record,
+                     std::shared_ptr<const SavedInfo> savedInfo = nullptr);
     void showAnalyzeError(const std::optional<QString> &message);
     BatchDownloadSheet *openBatchSheet();
     void paste();
@@ -86,6 +91,7 @@ private:
     QWidget *m_errorRow;
     QLabel *m_errorText;
     PreviewCard *m_preview = nullptr;
+    std::shared_ptr<const SavedInfo> m_previewInfo;
     QStackedWidget *m_jobsStack;
     JobListModel *m_model;
     JobListView *m_jobList;

@@ -82,6 +82,8 @@ QString subtitle(const DownloadHistory &record)
         if (const QString name = QFileInfo(*record.finalFilePath).fileName(); !name.isEmpty())
             parts << name;
     }
+    if (record.note)
+        parts << QCoreApplication::translate("DownloadCoordinator", record.note->toUtf8().constData());
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 

@@ -24,7 +24,8 @@ QString filterLabel(HistoryFilter filter);
 // ignoring case, in its title or link. The search text is not trimmed.
 bool matches(const DownloadHistory &record, HistoryFilter filter, const QString &search);
 
-// "Audio · M4A · x.m4a": kind, quality (when not empty), file name (when known).
+// "Audio · M4A · x.m4a": kind, quality (when not empty), file name (when
+// known), and the record's note (translated) when it has one.
 QString subtitle(const DownloadHistory &record);
 
 // Why a failed record failed, in the interface language: its summary (the

@@ -65,6 +65,9 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
     content.detailText = detailFor(display);
     if (display.totalUnknownNote)
         content.note = *display.totalUnknownNote;
+    // How the run ended, when that needs saying ("Already downloaded: …").
+    if (!job.note().isEmpty())
+        content.note = QCoreApplication::translate("DownloadCoordinator", job.note().toUtf8().constData());
     content.showsError = status == DownloadStatus::failed;
     if (content.showsError) {
         content.errorSummary = FailureSummary::translated(job.errorSummary());

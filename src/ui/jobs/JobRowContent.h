@@ -26,7 +26,7 @@ struct JobRowContent
     bool showsProgress = false;
     std::optional<double> progress; // nothing: indeterminate bar
     QString detailText; // bytes · speed · ETA; empty: no detail line
-    QString note;       // "Total size unknown"; empty: none
+    QString note;       // "Total size unknown", or how the run ended; empty: none
     bool showsError = false;
     QString errorSummary;
     QString errorReason; // the tool's own words, beneath the summary; empty: none

@@ -138,7 +138,10 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
     if (!g.note.isNull()) {
         painter->setFont(m_layout.noteFont);
         painter->setPen(secondary);
-        painter->drawText(g.note, Qt::AlignLeft | Qt::AlignVCenter, content.note);
+        // A note may be a whole sentence: a narrow row ends it with an ellipsis
+        // rather than clipping it.
+        painter->drawText(g.note, Qt::AlignLeft | Qt::AlignVCenter,
+                          painter->fontMetrics().elidedText(content.note, Qt::ElideRight, g.note.width()));
     }
 
     if (!g.error.isNull()) {

@@ -1,4 +1,5 @@
 #include "services/ClipboardService.h"
+#include "support/CountingYtDlp.h"
 #include "support/LocalMediaServer.h"
 #include "ui/UiTestApp.h"
 #include "ui/downloads/BatchDownloadSheet.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -340,6 +342,44 @@ INSTANTIATE_TEST_SUITE_P(
                     "720p video · best audio · Subtitles: en,de"},
         SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::automatic, ""},
                     "Best audio · Auto subtitles: all languages"}));
+
+// A page with 2,500 renditions (yt-dlp describes it in about 2 MB on one
+// line) is previewed, and Download fetches it with the preview's answer:
+// the link is extracted once in all, the job runs yt-dlp once.
+TEST(DownloadsViewEndToEnd, AMasterPlaylistOfThousandsOfVariantsIsPreviewedAndDownloadedWithOneExtraction)
+{
+    LocalMediaServer server;
+    ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
+    CountingYtDlp tools;
+    ASSERT_TRUE(tools.isValid());
+    UiTestApp app(tools.resourcesDirectory());
+    app.state->setLegalAccepted(true);
+    DownloadsView view(*app.state, app.thumbnails);
+    view.resize(1000, 700);
+    view.show();
+
+    const QString url = server.url(server.addMasterPlaylist(2500));
+    QSignalSpy analysed(&view, &DownloadsView::analysisFinished);
+    view.findChild<QLineEdit *>(QStringLiteral("urlInput"))->setText(url);
+    view.analyze();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return analysed.count() > 0; }, std::chrono::seconds(60)));
+    PreviewCard *card = view.previewCard();
+    ASSERT_NE(card, nullptr) << view.findChild<QLabel *>(QStringLiteral("analyzeErrorLabel"))->text().toStdString();
+    EXPECT_EQ(card->findChild<WrappedLabel *>(QStringLiteral("previewTitle"))->text(), QStringLiteral("master-2500"));
+    EXPECT_EQ(card->record().formats.size(), 2500);
+
+    card->findChild<QPushButton *>(QStringLiteral("downloadButton"))->click();
+    ASSERT_EQ(app.coordinator->queue().jobs().size(), 1);
+    const DownloadJobPtr job = app.coordinator->queue().jobs().first();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return DownloadStatuses::isTerminal(job->status()); },
+                                       std::chrono::seconds(120)));
+    EXPECT_EQ(job->status(), DownloadStatus::completed) << job->logLines().join('\n').toStdString();
+    EXPECT_GT(QFileInfo(job->outputPath()).size(), 10000) << job->outputPath().toStdString();
+    const QList<QStringList> runs = tools.runs();
+    ASSERT_EQ(runs.size(), 2) << "the preview's and the job's";
+    EXPECT_TRUE(runs[1].contains(QStringLiteral("--load-info-json")));
+    EXPECT_EQ(tools.extractions(), 1);
+}
 
 TEST(PreviewCard, TextFromOutsideIsShownAsTyped)
 {

@@ -652,6 +652,18 @@ INSTANTIATE_TEST_SUITE_P(
                       SubtitleCase{"EmptyPathLeftOut", "video", "best", QString(), "Video · Best Quality"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(HistoryPresentation, ANoteEndsTheSubtitle)
+{
+    DownloadHistory record = makeRecord(QStringLiteral("t"), QStringLiteral("https://a.example/"), DownloadStatus::completed, 1);
+    record.mediaTypeRaw = QStringLiteral("video");
+    record.selectedQuality = QStringLiteral("p720");
+    record.finalFilePath = QStringLiteral("/v/a.mp4");
+    record.note = QStringLiteral("Already downloaded: the file from an earlier download of this link is kept.");
+    EXPECT_EQ(HistoryPresentation::subtitle(record),
+              QString::fromUtf8("Video · 720p · a.mp4 · Already downloaded: the file from an earlier download of "
+                                "this link is kept."));
+}
+
 TEST(HistoryPresentation, RecordWithoutFinishShowsItsStartDate)
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);

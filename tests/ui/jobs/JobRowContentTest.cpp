@@ -148,6 +148,17 @@ TEST(JobRowContent, CompletedDetailNamesTheFile)
     EXPECT_EQ(JobRowContent::forJob(*job).detailText, QStringLiteral("clip [1].mp4"));
 }
 
+TEST(JobRowContent, HowARunEndedIsItsNote)
+{
+    const auto job = makeJob();
+    job->setStatus(DownloadStatus::completed);
+    job->setOutputFilename(QStringLiteral("clip [1].mp4"));
+    EXPECT_TRUE(JobRowContent::forJob(*job).note.isEmpty());
+    job->setNote(QStringLiteral("Already downloaded: the file from an earlier download of this link is kept."));
+    EXPECT_EQ(JobRowContent::forJob(*job).note,
+              QStringLiteral("Already downloaded: the file from an earlier download of this link is kept."));
+}
+
 TEST(JobRowContent, FailedSummaryIsShownVerbatimWhenItIsNoKnownMessage)
 {
     const auto job = makeJob();

@@ -1,9 +1,12 @@
+#include "engine/DownloadJob.h"
 #include "engine/FailureSummary.h"
 #include "settings/AppLanguage.h"
 #include "ui/UiTestApp.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
+#include "ui/history/HistoryPresentation.h"
 #include "ui/history/HistoryView.h"
+#include "ui/jobs/JobRowContent.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/jobs/JobListModel.h"
 #include "ui/jobs/JobListView.h"
@@ -31,6 +34,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using TestSupport::waitUntil;
 using TestSupport::writeScript;
@@ -399,7 +404,7 @@ TEST_P(TranslationTest, DialogsSpeakTheLanguage)
 TEST_P(TranslationTest, FailureTextsSpeakTheLanguage)
 {
     LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
-    QStringList english{FailureSummary::cancelled(), FailureSummary::toolMissing()};
+    QStringList english{FailureSummary::cancelled(), FailureSummary::toolMissing(), FailureSummary::nameTaken()};
     for (const DownloadErrorCategory category : DownloadErrorCategories::all())
         english << QString::fromLatin1(DownloadErrorCategories::userMessage(category));
     for (const QString &summary : std::as_const(english)) {
@@ -411,6 +416,30 @@ TEST_P(TranslationTest, FailureTextsSpeakTheLanguage)
     EXPECT_FALSE(readsAsEnglish(folder.chopped(QStringLiteral("/media/gone").size()))) << folder.toStdString();
     EXPECT_EQ(FailureSummary::translated(QStringLiteral("written by an older version")),
               QStringLiteral("written by an older version"));
+}
+
+// How a run ended, on a job row and a history row, and the analysis's own
+// failure sentence beneath the link field.
+TEST_P(TranslationTest, NotesOfHowARunEndedSpeakTheLanguage)
+{
+    LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
+    for (const QString &note : {QStringLiteral("Already downloaded: the file from an earlier download of this link is kept."),
+                                QStringLiteral("Saved under a new name: a file of the same name from another link is kept.")}) {
+        auto job = DownloadJob::create(QStringLiteral("https://a.example/"), MediaKind::video, VideoQuality::best,
+                                       AudioFormat::best, SubtitleMode::none, QString());
+        job->setStatus(DownloadStatus::completed);
+        job->setNote(note);
+        EXPECT_FALSE(readsAsEnglish(JobRowContent::forJob(*job).note)) << note.toStdString();
+        DownloadHistory record;
+        record.note = note;
+        EXPECT_FALSE(readsAsEnglish(HistoryPresentation::subtitle(record).section(QStringLiteral(" \u00B7 "), -1)))
+            << note.toStdString();
+    }
+    // The unit stays as it is.
+    EXPECT_FALSE(readsAsEnglish(
+        QCoreApplication::translate("DownloadErrorCategory", "The description yt-dlp gave of this link is larger than "
+                                                             "256 MiB, more than Tarvelle reads.")
+            .remove(QStringLiteral("MiB"))));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest,
