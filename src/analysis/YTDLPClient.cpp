@@ -51,10 +51,16 @@ YTDLPClient::YTDLPClient(const AppSettings &settings)
 
 QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel) const
 {
+    return analyze(url, m_settings.advancedDefaults(), std::move(cancel));
+}
+
+QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, const AdvancedOptions &options,
+                                            AnalysisCancelToken cancel) const
+{
     if (!DownloadCommandBuilder::validateURL(url))
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::invalidURL));
     const std::optional<ResolvedCommand> command =
-        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath());
+        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath(), options);
     if (!command)
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::toolMissing));
 

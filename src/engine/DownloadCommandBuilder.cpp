@@ -1,5 +1,6 @@
 #include "engine/DownloadCommandBuilder.h"
 
+#include "engine/AdvancedArguments.h"
 #include "engine/DownloadJob.h"
 #include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
@@ -74,7 +75,8 @@ QHash<QString, QString> environment()
     return {{QStringLiteral("PATH"), *tools + QLatin1Char(':') + inherited}};
 }
 
-std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath)
+std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath,
+                                              const AdvancedOptions &options)
 {
     if (!validateURL(url))
         return std::nullopt;
@@ -82,7 +84,8 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
     if (!tools)
         return std::nullopt;
     QStringList arguments{"-J", "--no-warnings", "--no-color", "--no-playlist"};
-    arguments += cookieArguments(cookieFilePath);
+    arguments += AdvancedArguments::connection(options, cookieFilePath);
+    arguments += options.extraArguments;
     arguments << url;
     return ResolvedCommand{executableIn(*tools), arguments, environment(), AppConfiguration::defaultOutputDir()};
 }
@@ -98,10 +101,14 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
 
     QStringList arguments{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress"};
     arguments << "--ffmpeg-location" << *tools;
-    arguments += cookieArguments(cookieFilePath);
+    const AdvancedOptions &advanced = job.advancedOptions();
+    arguments += AdvancedArguments::connection(advanced, cookieFilePath);
+    arguments += AdvancedArguments::transfer(advanced);
     arguments += formatArguments(job);
     arguments += subtitleArguments(job);
-    arguments << "-o" << QDir(outputDir).filePath(kOutputTemplate);
+    arguments += AdvancedArguments::processing(advanced, job.mediaType(), job.audioFormat(), job.subtitleMode());
+    const QString outputTemplate = advanced.outputTemplate.isEmpty() ? kOutputTemplate : advanced.outputTemplate;
+    arguments << "-o" << QDir(outputDir).filePath(outputTemplate);
     arguments << "--progress-template" << kProgressTemplate;
     // --print makes yt-dlp quiet; without this template the merge and
     // post-processing phases would print nothing at all.

@@ -131,6 +131,7 @@ void DownloadCoordinator::addURLs(const QString &text)
     // text pasted from Windows must not become one broken job.
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
     QList<DownloadJobPtr> jobs;
+    const AdvancedOptions advanced = m_settings.advancedDefaults();
     for (const QString &piece : text.split(lineBreak)) {
         const QString link = piece.trimmed();
         if (link.isEmpty())
@@ -138,6 +139,7 @@ void DownloadCoordinator::addURLs(const QString &text)
         jobs.append(DownloadJob::create(link, m_settings.defaultMediaType(), m_settings.defaultVideoQuality(),
                                         m_settings.defaultAudioFormat(), m_settings.defaultSubtitleMode(),
                                         m_settings.defaultSubtitleLang()));
+        jobs.last()->setAdvancedOptions(advanced);
     }
     m_queue->append(jobs);
     m_queue->pump();
@@ -166,7 +168,7 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         return;
     }
 
-    m_client->analyze(job->url(), run->analysis).then(this, [this, job](const AnalyzeResult &result) {
+    m_client->analyze(job->url(), job->advancedOptions(), run->analysis).then(this, [this, job](const AnalyzeResult &result) {
         onAnalyzed(job, result);
     });
 }

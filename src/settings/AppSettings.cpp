@@ -251,6 +251,7 @@ void AppSettings::restoreDefaults()
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
                     kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey});
+    m_store.remove(advancedKeys());
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())
         emit showVerboseLogsChanged();
