@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "cli/AdvancedFlags.h"
 #include "cli/CliText.h"
 #include "cli/CommandOptions.h"
 
@@ -83,7 +84,7 @@ CliParseResult parseDownload(const QStringList &arguments)
     CommandOptions options(
         QStringLiteral("download"), QStringLiteral("download [OPTIONS] URL..."),
         CliText::tr("Download links with the saved defaults for any option not given."),
-        {
+        QList<QCommandLineOption>{
             valued(QStringLiteral("audio"), QStringLiteral("best|mp3|m4a"),
                    CliText::tr("download the audio in this format")),
             valued(QStringLiteral("quality"), QStringLiteral("best|2160|1440|1080|720|480"),
@@ -94,7 +95,7 @@ CliParseResult parseDownload(const QStringList &arguments)
                    CliText::tr("folder for this run (settings unchanged)")),
             valued(QStringLiteral("batch"), QStringLiteral("FILE"),
                    CliText::tr("links from a UTF-8 text file, one per line (- reads standard input)")),
-        });
+        } + AdvancedFlags::options());
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
 
@@ -120,6 +121,7 @@ CliParseResult parseDownload(const QStringList &arguments)
                                   request.outputDirectory));
     firstError(readValue<QString>(options, QStringLiteral("batch"), CliText::tr("a file or -"), nonEmpty,
                                   request.batch));
+    firstError(AdvancedFlags::read(options, request.advanced));
     if (!error.isEmpty())
         return failure(error);
     for (const QString &url : options.positionalArguments())
