@@ -1,7 +1,9 @@
 #include "ui/downloads/PreviewCard.h"
 
 #include "analysis/ThumbnailService.h"
+#include "engine/OutputTemplate.h"
 #include "ui/downloads/SubtitleLanguages.h"
+#include "ui/options/AdvancedOptionsForm.h"
 #include "ui/widgets/Colors.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -143,9 +146,29 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     options->addWidget(m_languageRow);
     layout->addLayout(options);
 
+    // More options: the advanced options for this download only, folded away.
+    auto *moreToggle = new QToolButton(this);
+    moreToggle->setObjectName(QStringLiteral("moreOptionsButton"));
+    moreToggle->setText(tr("More options"));
+    moreToggle->setAccessibleName(moreToggle->text());
+    moreToggle->setCheckable(true);
+    moreToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    moreToggle->setArrowType(Qt::RightArrow);
+    moreToggle->setAutoRaise(true);
+    layout->addWidget(moreToggle);
+    m_moreOptions = new AdvancedOptionsForm(AdvancedOptionsForm::Scope::oneDownload, choices.advanced, this);
+    m_moreOptions->setObjectName(QStringLiteral("moreOptionsForm"));
+    m_moreOptions->hide();
+    layout->addWidget(m_moreOptions);
+    connect(moreToggle, &QToolButton::toggled, this, [this, moreToggle](bool open) {
+        moreToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        m_moreOptions->setVisible(open);
+    });
+
     auto *actions = new QHBoxLayout;
     actions->setSpacing(10);
     auto *download = new QPushButton(tr("Download"), this);
+    m_download = download;
     download->setObjectName(QStringLiteral("downloadButton"));
     download->setAccessibleName(download->text());
     download->setDefault(true);
@@ -169,7 +192,16 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     connect(m_language, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
     connect(download, &QPushButton::clicked, this, [this] { emit downloadRequested(m_record, m_choices); });
     fillLanguages();
+    connect(m_moreOptions, &AdvancedOptionsForm::optionsEdited, this, &PreviewCard::choicesEdited);
+    // A refused value under "More options" is never passed on: no download
+    // until it is mended, and its sentence says why.
+    connect(m_moreOptions, &AdvancedOptionsForm::acceptableChanged, download, &QPushButton::setEnabled);
     choicesEdited();
+}
+
+void PreviewCard::setCookiesFileInUse(bool inUse)
+{
+    m_moreOptions->setCookiesFileInUse(inUse);
 }
 
 QWidget *PreviewCard::optionRow(const QString &name, QWidget *picker)
@@ -216,6 +248,9 @@ void PreviewCard::choicesEdited()
     m_choices.audioFormat = pick(AudioFormats::all(), m_format->currentIndex(), m_choices.audioFormat);
     m_choices.subtitleMode = pick(SubtitleModes::all(), m_subtitles->currentIndex(), m_choices.subtitleMode);
     m_choices.subtitleLang = m_language->currentData().toString();
+    m_choices.advanced = m_moreOptions->options();
+    m_moreOptions->setPreviewRecord(
+        m_record, OutputTemplate::expectedExtension(m_record, m_choices.mediaType, m_choices.audioFormat));
 
     const bool audio = m_choices.mediaType == MediaKind::audio;
     m_qualityRow->setVisible(!audio);
