@@ -51,10 +51,12 @@ const QHash<QString, Refused> &refusedOptions()
             QT_TRANSLATE_NOOP("DownloadOptionCheck", "Cookies from browser"));
         add(Reason::ownSetting, {"--embed-metadata", "--embed-thumbnail", "--embed-chapters", "--embed-subs"},
             QT_TRANSLATE_NOOP("DownloadOptionCheck", "Embed"));
-        add(Reason::ownSetting, {"--sponsorblock-mark", "--sponsorblock-remove"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "SponsorBlock"));
+        add(Reason::ownSetting, {"--sponsorblock-mark"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Mark segments"));
+        add(Reason::ownSetting, {"--sponsorblock-remove"},
+            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Remove segments"));
         add(Reason::ownSetting, {"--download-sections"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Time range"));
-        add(Reason::ownSetting, {"--split-chapters"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Split by chapters"));
+        add(Reason::ownSetting, {"--split-chapters"},
+            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Also save one file per chapter"));
         return t;
     }();
     return table;

@@ -90,7 +90,8 @@ TEST(ExtraArguments, RefusesWhatWouldRunCommandsMoveFilesOrStopTheDownload)
         {"--cookies-from-browser firefox", "--cookies-from-browser has a setting of its own: use \"Cookies from "
                                            "browser\"."},
         {"--embed-thumbnail", "--embed-thumbnail has a setting of its own: use \"Embed\"."},
-        {"--sponsorblock-remove all", "--sponsorblock-remove has a setting of its own: use \"SponsorBlock\"."},
+        {"--sponsorblock-remove all", "--sponsorblock-remove has a setting of its own: use \"Remove segments\"."},
+        {"--split-chapters", "--split-chapters has a setting of its own: use \"Also save one file per chapter\"."},
         {"--download-sections '*1:00-2:00'", "--download-sections has a setting of its own: use \"Time range\"."},
         {"-N 4", "-N has a setting of its own: use \"Concurrent fragments\"."},
         {"--", "\"--\" would make yt-dlp take every word after it for a link."},

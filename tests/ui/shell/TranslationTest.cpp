@@ -38,13 +38,14 @@ namespace {
 // and the fixed labels that are never translated.
 const QStringList kUntranslatable{
     "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
-    "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Enter", "ID"};
+    "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Enter", "ID",
+    "SponsorBlock", "Firefox", "Chromium", "Chrome", "Brave", "Edge", "Opera", "Vivaldi", "KB/s", "MB/s"};
 
 // Widgets that show data (titles, paths, versions, names), not fixed text.
 const QStringList kDataWidgets{"historyTitle",     "diagnosticsApplicationId", "diagnosticsSystem", "toolName",
                                "toolPath",         "toolVersion",              "aboutToolName",     "aboutToolVersion",
                                "thumbnailView",    "historyFailureReason",     "lookInCombo",
-                               "fileNameEdit",     "outputDirectoryProblem"};
+                               "fileNameEdit",     "outputDirectoryProblem",   "outputTemplatePreview"};
 
 bool showsData(const QWidget *widget, const QWidget *root)
 {
