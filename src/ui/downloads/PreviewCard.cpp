@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -156,13 +157,25 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     moreToggle->setArrowType(Qt::RightArrow);
     moreToggle->setAutoRaise(true);
     layout->addWidget(moreToggle);
-    m_moreOptions = new AdvancedOptionsForm(AdvancedOptionsForm::Scope::oneDownload, choices.advanced, this);
+    // The options are many: they scroll within the card, which keeps its
+    // height, so the job list below stays in sight.
+    auto *moreArea = new QScrollArea(this);
+    moreArea->setObjectName(QStringLiteral("moreOptionsArea"));
+    moreArea->setWidgetResizable(true);
+    moreArea->setFrameShape(QFrame::NoFrame);
+    moreArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    moreArea->setMaximumHeight(280);
+    moreArea->viewport()->setAutoFillBackground(false);
+    m_moreOptions = new AdvancedOptionsForm(AdvancedOptionsForm::Scope::oneDownload, choices.advanced, moreArea);
     m_moreOptions->setObjectName(QStringLiteral("moreOptionsForm"));
-    m_moreOptions->hide();
-    layout->addWidget(m_moreOptions);
-    connect(moreToggle, &QToolButton::toggled, this, [this, moreToggle](bool open) {
+    moreArea->setWidget(m_moreOptions);
+    // On the card's own fill (setWidget() makes the widget paint its background).
+    m_moreOptions->setAutoFillBackground(false);
+    moreArea->hide();
+    layout->addWidget(moreArea);
+    connect(moreToggle, &QToolButton::toggled, this, [moreToggle, moreArea](bool open) {
         moreToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-        m_moreOptions->setVisible(open);
+        moreArea->setVisible(open);
     });
 
     auto *actions = new QHBoxLayout;
