@@ -141,10 +141,10 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         MediaKind kind = MediaKind::video;
         AudioFormat audio = AudioFormat::best;
         SubtitleMode subtitles = SubtitleMode::none;
-        QString cookies;
-        QStringList connection;      // after the ffmpeg location
-        QStringList processing;      // after the format and subtitle arguments
-        QString outputTemplate = ""; // "" : the default one
+        QString cookies = {};
+        QStringList connection = {}; // after the ffmpeg location
+        QStringList processing = {}; // after the format and subtitle arguments
+        QString outputTemplate = {}; // empty: the default one
     };
     const auto with = [](auto change) {
         AdvancedOptions options;

@@ -29,6 +29,7 @@ public:
     {
         view = std::make_unique<SettingsView>(*app.state);
         view->setLanguageApplier([](const QString &) {});
+        view->setRestoreConfirmation([](QWidget *) { return true; });
         view->resize(800, 1600);
         view->show();
     }
