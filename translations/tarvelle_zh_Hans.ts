@@ -55,6 +55,180 @@
     </message>
 </context>
 <context>
+    <name>AdvancedOptionsForm</name>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="79"/>
+        <source>Sample video title</source>
+        <translation>示例视频标题</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="80"/>
+        <source>Sample channel</source>
+        <translation>示例频道</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="395"/>
+        <source>Clear the cookies file under Authentication to use a browser&apos;s cookies instead.</source>
+        <translation>要改用浏览器的 Cookie，请先清除“身份验证”中的 Cookie 文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="398"/>
+        <source>For this download, the browser&apos;s cookies replace the cookies file.</source>
+        <translation>本次下载将用浏览器的 Cookie 代替 Cookie 文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="416"/>
+        <source>Speed limit</source>
+        <translation>限速</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="417"/>
+        <source>No limit</source>
+        <translation>不限速</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="418"/>
+        <source>Speed unit</source>
+        <translation>速度单位</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="419"/>
+        <source>Proxy</source>
+        <translation>代理</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="420"/>
+        <source>No proxy</source>
+        <translation>不使用代理</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="421"/>
+        <source>Cookies from browser</source>
+        <translation>来自浏览器的 Cookie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="422"/>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="447"/>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="423"/>
+        <source>Default profile</source>
+        <translation>默认配置文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="424"/>
+        <source>Browser profile</source>
+        <translation>浏览器配置文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="425"/>
+        <source>Embed</source>
+        <translation>嵌入</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="426"/>
+        <source>Metadata</source>
+        <translation>元数据</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="427"/>
+        <source>Thumbnail</source>
+        <translation>缩略图</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="428"/>
+        <source>Chapters</source>
+        <translation>章节</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="429"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="430"/>
+        <source>Thumbnails go into videos and into MP3 and M4A audio; subtitles into videos.</source>
+        <translation>缩略图会嵌入视频以及 MP3 和 M4A 音频；字幕只嵌入视频。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="431"/>
+        <source>Mark segments</source>
+        <translation>标记片段</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="432"/>
+        <source>Remove segments</source>
+        <translation>移除片段</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="433"/>
+        <source>Segments of videos that SponsorBlock users marked, as chapters or cut out.</source>
+        <translation>SponsorBlock 用户标记的视频片段，可标记为章节或直接剪除。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="435"/>
+        <source>Time range</source>
+        <translation>时间范围</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="436"/>
+        <source>Start (m:ss)</source>
+        <translation>开始（m:ss）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="437"/>
+        <source>Start of the time range</source>
+        <translation>时间范围的开始</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="438"/>
+        <source>End (empty: to the end)</source>
+        <translation>结束（留空：到结尾）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="439"/>
+        <source>End of the time range</source>
+        <translation>时间范围的结束</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="441"/>
+        <source>File name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="442"/>
+        <source>Default name</source>
+        <translation>默认名称</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="443"/>
+        <source>Example</source>
+        <translation>示例</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="443"/>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="444"/>
+        <source>Also save one file per chapter</source>
+        <translation>另外为每个章节保存一个文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="445"/>
+        <source>Concurrent fragments</source>
+        <translation>同时下载的分片数</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="446"/>
+        <source>Extra yt-dlp arguments</source>
+        <translation>额外的 yt-dlp 参数</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
@@ -222,209 +396,222 @@
     </message>
 </context>
 <context>
+    <name>CategoryPicker</name>
+    <message>
+        <location filename="../src/ui/options/CategoryPicker.cpp" line="64"/>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/CategoryPicker.cpp" line="64"/>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="53"/>
+        <location filename="../src/cli/CliArguments.cpp" line="54"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值无效：&apos;%2&apos;（应为 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="71"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>显示链接的标题、上传者、时长、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="72"/>
+        <location filename="../src/cli/CliArguments.cpp" line="73"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 输出元数据记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="77"/>
+        <location filename="../src/cli/CliArguments.cpp" line="78"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一个 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="86"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="88"/>
+        <location filename="../src/cli/CliArguments.cpp" line="89"/>
         <source>download the audio in this format</source>
         <translation>以此格式下载音频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="90"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>download video up to this height</source>
         <translation>下载不超过此高度的视频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="91"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitles to fetch</source>
         <translation>要获取的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="92"/>
+        <location filename="../src/cli/CliArguments.cpp" line="93"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕语言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="94"/>
+        <location filename="../src/cli/CliArguments.cpp" line="95"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次运行的输出文件夹（不修改设置）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="96"/>
+        <location filename="../src/cli/CliArguments.cpp" line="97"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="99"/>
         <source>queue the links in the running Tarvelle window, with its default options</source>
         <translation>将链接加入正在运行的 Tarvelle 窗口的队列，使用其默认选项</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="111"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="114"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="118"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="119"/>
+        <location filename="../src/cli/CliArguments.cpp" line="120"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <location filename="../src/cli/CliArguments.cpp" line="122"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="123"/>
+        <location filename="../src/cli/CliArguments.cpp" line="124"/>
         <source>a file or -</source>
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="131"/>
+        <location filename="../src/cli/CliArguments.cpp" line="133"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="137"/>
+        <location filename="../src/cli/CliArguments.cpp" line="143"/>
         <source>--to-window uses the window&apos;s default options: leave out --%1</source>
         <translation>--to-window 使用窗口的默认选项：请去掉 --%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="147"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="149"/>
+        <location filename="../src/cli/CliArguments.cpp" line="154"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="151"/>
+        <location filename="../src/cli/CliArguments.cpp" line="156"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="152"/>
+        <location filename="../src/cli/CliArguments.cpp" line="157"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="158"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="155"/>
+        <location filename="../src/cli/CliArguments.cpp" line="160"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="160"/>
+        <location filename="../src/cli/CliArguments.cpp" line="165"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="164"/>
+        <location filename="../src/cli/CliArguments.cpp" line="169"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="180"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="179"/>
+        <location filename="../src/cli/CliArguments.cpp" line="184"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="187"/>
+        <location filename="../src/cli/CliArguments.cpp" line="192"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>检查签名和摘要后，将 yt-dlp（或 deno）的最新版本安装到您自己的工具文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="190"/>
+        <location filename="../src/cli/CliArguments.cpp" line="195"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="192"/>
+        <location filename="../src/cli/CliArguments.cpp" line="197"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的发布渠道（未指定时使用已保存的渠道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="199"/>
+        <location filename="../src/cli/CliArguments.cpp" line="204"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="205"/>
+        <location filename="../src/cli/CliArguments.cpp" line="210"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一个工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="213"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 和 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="212"/>
+        <location filename="../src/cli/CliArguments.cpp" line="217"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 仅适用于 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="223"/>
+        <location filename="../src/cli/CliArguments.cpp" line="228"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>恢复到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="224"/>
+        <location filename="../src/cli/CliArguments.cpp" line="229"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的来源、版本、yt-dlp 的时长以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="230"/>
+        <location filename="../src/cli/CliArguments.cpp" line="235"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="239"/>
+        <location filename="../src/cli/CliArguments.cpp" line="244"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -495,27 +682,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="272"/>
+        <location filename="../src/cli/CliArguments.cpp" line="277"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="291"/>
+        <location filename="../src/cli/CliArguments.cpp" line="296"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="308"/>
+        <location filename="../src/cli/CliArguments.cpp" line="313"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="310"/>
+        <location filename="../src/cli/CliArguments.cpp" line="315"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="311"/>
+        <location filename="../src/cli/CliArguments.cpp" line="316"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
@@ -553,6 +740,81 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/cli/CommandOptions.cpp" line="116"/>
         <source>Options:</source>
         <translation>选项：</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="59"/>
+        <source>at most this speed per second, e.g. 500K or 2M; none for no limit</source>
+        <translation>每秒最多下载这么多，例如 500K 或 2M；none 表示不限速</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="61"/>
+        <source>proxy for every request (http, https, socks4, socks5 URL); none for no proxy</source>
+        <translation>所有请求都经过的代理（http、https、socks4、socks5 URL）；none 表示不使用代理</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="65"/>
+        <source>cookies of firefox, chromium, chrome, brave, edge, opera or vivaldi, in place of the cookies file; none to use the cookies file</source>
+        <translation>使用 firefox、chromium、chrome、brave、edge、opera 或 vivaldi 的 Cookie 代替 Cookie 文件；none 表示使用 Cookie 文件</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="69"/>
+        <source>what to embed into the file: metadata, thumbnail, chapters, subs (comma separated), all or none</source>
+        <translation>要嵌入文件的内容：metadata、thumbnail、chapters、subs（以逗号分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="73"/>
+        <source>SponsorBlock categories to mark as chapters (comma separated), all or none</source>
+        <translation>要标记为章节的 SponsorBlock 类别（以逗号分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="76"/>
+        <source>SponsorBlock categories to cut out (comma separated), all or none</source>
+        <translation>要剪除的 SponsorBlock 类别（以逗号分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="79"/>
+        <source>only this part, times as mm:ss or hh:mm:ss, e.g. 1:30-2:45 (either side may be left out)</source>
+        <translation>只下载这一段，时间格式为 mm:ss 或 hh:mm:ss，例如 1:30-2:45（任一端可省略）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="83"/>
+        <source>file name template of yt-dlp, e.g. &apos;%(title)s.%(ext)s&apos;; default for the usual name</source>
+        <translation>yt-dlp 的文件名模板，例如 &apos;%(title)s.%(ext)s&apos;；default 表示通常的名称</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="86"/>
+        <source>also one file per chapter</source>
+        <translation>另外为每个章节生成一个文件</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="87"/>
+        <source>no file per chapter</source>
+        <translation>不为章节单独生成文件</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="88"/>
+        <source>fragments fetched at the same time, 1 to 16</source>
+        <translation>同时获取的分片数，1 到 16</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="91"/>
+        <source>further yt-dlp arguments, quoted as for a shell; options that run programs or change yt-dlp&apos;s configuration are refused</source>
+        <translation>其他 yt-dlp 参数，按 shell 的方式加引号；会运行程序或更改 yt-dlp 配置的选项会被拒绝</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="114"/>
+        <source>give a proxy URL, or none</source>
+        <translation>请给出代理 URL，或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="140"/>
+        <source>give a template, or default</source>
+        <translation>请给出模板，或 default</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="151"/>
+        <source>--split-chapters and --no-split-chapters exclude each other</source>
+        <translation>--split-chapters 与 --no-split-chapters 不能同时使用</translation>
     </message>
 </context>
 <context>
@@ -761,17 +1023,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCommand</name>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="74"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="76"/>
         <source>No links to download.</source>
         <translation>没有要下载的链接。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="80"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="82"/>
         <source>Cannot prepare the output folder setting for this run.</source>
         <translation>无法为本次运行准备输出文件夹设置。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="109"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="111"/>
         <source>Interrupted: cancelling the downloads…</source>
         <translation>已中断：正在取消下载…</translation>
     </message>
@@ -789,12 +1051,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>已用新名称保存：保留来自另一个链接的同名文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="486"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="488"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="489"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="491"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -918,19 +1180,349 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>DownloadOptionCheck</name>
+    <message>
+        <location filename="../src/engine/AdvancedOptions.cpp" line="23"/>
+        <source>&quot;%1&quot; cannot be embedded; use metadata, thumbnail, chapters, subs, all or none.</source>
+        <translation>无法嵌入“%1”；请使用 metadata、thumbnail、chapters、subs、all 或 none。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/AdvancedOptions.cpp" line="35"/>
+        <source>Concurrent fragments are a whole number from 1 to %1.</source>
+        <translation>同时下载的分片数应为 1 到 %1 的整数。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/BrowserCookies.cpp" line="71"/>
+        <source>Name one of these browsers: %1.</source>
+        <translation>请指定以下浏览器之一：%1。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/BrowserCookies.cpp" line="82"/>
+        <source>A browser profile cannot hold &quot;::&quot; or line breaks.</source>
+        <translation>浏览器配置文件名不能包含“::”或换行。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="45"/>
+        <source>Proxy</source>
+        <translation>代理</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="46"/>
+        <source>Speed limit</source>
+        <translation>限速</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="48"/>
+        <source>Concurrent fragments</source>
+        <translation>同时下载的分片数</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="49"/>
+        <source>Cookies file</source>
+        <translation>Cookie 文件</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="51"/>
+        <source>Cookies from browser</source>
+        <translation>来自浏览器的 Cookie</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="53"/>
+        <source>Embed</source>
+        <translation>嵌入</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="54"/>
+        <source>Mark segments</source>
+        <translation>标记片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="56"/>
+        <source>Remove segments</source>
+        <translation>移除片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="57"/>
+        <source>Time range</source>
+        <translation>时间范围</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="59"/>
+        <source>Also save one file per chapter</source>
+        <translation>另外为每个章节保存一个文件</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="78"/>
+        <source>%1 runs other programs or code, which Tarvelle does not pass on.</source>
+        <translation>%1 会运行其他程序或代码，Tarvelle 不会传递它。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="80"/>
+        <source>%1 changes where or how yt-dlp reads its configuration.</source>
+        <translation>%1 会改变 yt-dlp 读取配置的位置或方式。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="82"/>
+        <source>%1 decides where the file goes or what it is called: the output folder and the file name template do that.</source>
+        <translation>%1 会决定文件的位置或名称，而这应由输出文件夹和文件名模板决定。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="86"/>
+        <source>%1 would keep yt-dlp from downloading.</source>
+        <translation>%1 会让 yt-dlp 不进行下载。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="88"/>
+        <source>%1 would replace the yt-dlp that comes with Tarvelle.</source>
+        <translation>%1 会替换 Tarvelle 随附的 yt-dlp。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="90"/>
+        <source>%1 would make yt-dlp fetch other links than this one.</source>
+        <translation>%1 会让 yt-dlp 获取此链接以外的其他链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="92"/>
+        <source>%1 would hide the progress Tarvelle follows.</source>
+        <translation>%1 会隐藏 Tarvelle 跟踪的进度。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="94"/>
+        <source>%1 has a setting of its own: use &quot;%2&quot;.</source>
+        <translation>%1 有专门的设置：请使用“%2”。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="133"/>
+        <source>%1 takes no value.</source>
+        <translation>%1 不接受值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="138"/>
+        <source>%1 needs a value.</source>
+        <translation>%1 需要一个值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="139"/>
+        <source>%1 needs %2 values.</source>
+        <translation>%1 需要 %2 个值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="165"/>
+        <source>&quot;--&quot; would make yt-dlp take every word after it for a link.</source>
+        <translation>“--”会让 yt-dlp 把其后的每个词都当作链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="173"/>
+        <location filename="../src/engine/ExtraArguments.cpp" line="190"/>
+        <source>yt-dlp has no option %1.</source>
+        <translation>yt-dlp 没有 %1 选项。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="178"/>
+        <source>%1 could mean %2: write the option out in full.</source>
+        <translation>%1 可能指 %2：请写出完整的选项名。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="199"/>
+        <source>&quot;%1&quot; is no option: yt-dlp would take it for a link.</source>
+        <translation>“%1”不是选项：yt-dlp 会把它当作链接。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="146"/>
+        <source>A file name template cannot hold line breaks.</source>
+        <translation>文件名模板不能包含换行。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="153"/>
+        <source>&quot;%1&quot; is no field: write fields as %(name)s, as in %(title)s, and a percent sign as %%.</source>
+        <translation>“%1”不是字段：字段写作 %(name)s，例如 %(title)s；百分号写作 %%。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="157"/>
+        <source>A field of the template names nothing: %()s.</source>
+        <translation>模板中的字段没有名称：%()s。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="162"/>
+        <source>End the template with .%(ext)s, so the file keeps its type.</source>
+        <translation>模板须以 .%(ext)s 结尾，文件才能保留其类型。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="165"/>
+        <source>The template names a file inside the output folder: do not start it with / or ~.</source>
+        <translation>模板命名的是输出文件夹中的文件：不要以 / 或 ~ 开头。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="168"/>
+        <source>The template names a file inside the output folder: &quot;..&quot; would leave it.</source>
+        <translation>模板命名的是输出文件夹中的文件：“..”会跳出该文件夹。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="19"/>
+        <source>A proxy starts with http://, https://, socks4://, socks4a://, socks5:// or socks5h://, as in socks5://127.0.0.1:1080.</source>
+        <translation>代理地址应以 http://、https://、socks4://、socks4a://、socks5:// 或 socks5h:// 开头，例如 socks5://127.0.0.1:1080。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="29"/>
+        <source>The proxy port must be a number from 1 to 65535.</source>
+        <translation>代理端口必须是 1 到 65535 之间的数字。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="34"/>
+        <source>The proxy needs a host, as in http://proxy.example:3128.</source>
+        <translation>代理地址需要主机名，例如 http://proxy.example:3128。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="37"/>
+        <source>A proxy address ends after its host and port; remove what follows them.</source>
+        <translation>代理地址在主机和端口之后结束；请删除其后的内容。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="44"/>
+        <source>A quote (&apos;) is not closed.</source>
+        <translation>引号（&apos;）没有闭合。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="58"/>
+        <location filename="../src/engine/ShellWords.cpp" line="82"/>
+        <source>Put %1 in single quotes or after a backslash: a shell would expand it.</source>
+        <translation>请把 %1 放在单引号中或反斜杠之后：shell 会展开它。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="65"/>
+        <source>A quote (&quot;) is not closed.</source>
+        <translation>引号（&quot;）没有闭合。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="70"/>
+        <source>The text ends with a backslash.</source>
+        <translation>文本以反斜杠结尾。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="79"/>
+        <source>Put %1 in quotes: a shell would read it as an operator.</source>
+        <translation>请把 %1 放在引号中：shell 会把它当作运算符。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="85"/>
+        <source>Put # in quotes: a shell would read the rest as a comment.</source>
+        <translation>请把 # 放在引号中：shell 会把其后的内容当作注释。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="19"/>
+        <source>Give a speed such as 500K or 2M (kilobytes or megabytes per second).</source>
+        <translation>请给出速度，例如 500K 或 2M（每秒 KB 或 MB）。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="33"/>
+        <source>A speed limit must be at least 1 KB/s; choose &quot;No limit&quot; for none.</source>
+        <translation>限速至少为 1 KB/s；不需要限速时请选择“不限速”。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="35"/>
+        <source>A speed limit can be at most %1 %2.</source>
+        <translation>限速最多为 %1 %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="18"/>
+        <source>Sponsor</source>
+        <translation>赞助</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="19"/>
+        <source>Intermission or intro</source>
+        <translation>过场或片头</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="20"/>
+        <source>Endcards or credits</source>
+        <translation>片尾或致谢</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="21"/>
+        <source>Self promotion</source>
+        <translation>自我推广</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="22"/>
+        <source>Preview or recap</source>
+        <translation>预告或回顾</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="23"/>
+        <source>Filler tangent</source>
+        <translation>离题内容</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="24"/>
+        <source>Interaction reminder</source>
+        <translation>互动提醒</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="25"/>
+        <source>Non-music section</source>
+        <translation>非音乐部分</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="26"/>
+        <source>Highlight</source>
+        <translation>精彩片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="27"/>
+        <source>Chapter</source>
+        <translation>章节</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="69"/>
+        <source>&quot;%1&quot; is no SponsorBlock category here; use %2, all or none.</source>
+        <translation>“%1”不是此处可用的 SponsorBlock 类别；请使用 %2、all 或 none。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="45"/>
+        <source>Give the range as START-END, as in 1:30-2:45; leave out either side to begin at the start or run to the end.</source>
+        <translation>请以 START-END 的形式给出范围，例如 1:30-2:45；省略开始表示从头开始，省略结束表示到结尾。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="54"/>
+        <source>&quot;%1&quot; is no time: write mm:ss or hh:mm:ss, as in 1:30 or 1:02:03.</source>
+        <translation>“%1”不是时间：请写成 mm:ss 或 hh:mm:ss，例如 1:30 或 1:02:03。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="57"/>
+        <source>Give a start, an end or both.</source>
+        <translation>请给出开始、结束或两者。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="70"/>
+        <source>The end must come after the start.</source>
+        <translation>结束时间必须晚于开始时间。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="74"/>
+        <source>This range is the whole medium: leave the time range empty instead.</source>
+        <translation>此范围就是整个媒体：请改为将时间范围留空。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="79"/>
+        <source>The medium is %1 long; the range must lie within it.</source>
+        <translation>该媒体长 %1；范围必须在其之内。</translation>
+    </message>
+</context>
+<context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="36"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="37"/>
         <source>Best audio</source>
         <translation>最佳音频</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="38"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="39"/>
         <source>%1 audio</source>
         <translation>%1 音频</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="34"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="35"/>
         <source>%1 video · best audio</source>
         <translation>%1 视频 · 最佳音质</translation>
     </message>
@@ -1342,51 +1934,56 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="65"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
         <source>Preview</source>
         <translation>预览</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="107"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="136"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="112"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="137"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
         <source>Quality</source>
         <translation>画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="118"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="138"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
         <source>Format</source>
         <translation>格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="124"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="129"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="198"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <source>More options</source>
+        <translation>更多选项</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
         <source>None offered by this link</source>
         <translation>此链接未提供</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="148"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
@@ -1491,207 +2088,222 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
         <source>Restore every setting to its default value?</source>
         <translation>要将所有设置恢复为默认值吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="140"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="141"/>
         <source>The language, the output folder, the cookies file and every download default go back to how they were at first. The download history is kept.</source>
         <translation>语言、输出文件夹、Cookie 文件和所有下载默认设置都将恢复为初始状态。下载历史记录会保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="366"/>
         <source>Nightly builds</source>
         <translation>每夜构建版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="366"/>
         <source>Stable releases</source>
         <translation>稳定版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="442"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="421"/>
+        <source>Choose None under Cookies from browser to use a cookies file instead.</source>
+        <translation>要改用 Cookie 文件，请在“来自浏览器的 Cookie”中选择“无”。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="469"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>请输入文件夹的完整路径，以 / 开头。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="445"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="472"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>“%1”是文件，不是文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="448"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>无法保存到此处：“%1”不可写入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="451"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="478"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用文件夹“%1”。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
         <source>General</source>
         <translation>通用</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
         <source>Authentication</source>
         <translation>身份验证</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
         <source>Behavior</source>
         <translation>行为</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下载会保存到此文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>可选：用于需要登录的网站的 Netscape 格式 cookies.txt。Cookie 内容只保存在所选文件中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>默认设置适用于新的下载。同时下载数范围 1–4，默认 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>开启“保留失败的任务”后，下载失败的条目会保留在列表中，便于查看错误。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="528"/>
+        <source>Defaults for new downloads; &quot;More options&quot; on the preview card changes them for one download.</source>
+        <translation>新下载的默认设置；预览卡片上的“更多选项”可为单次下载更改它们。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
         <source>Restores every setting above to its default value.</source>
         <translation>将以上所有设置恢复为默认值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="533"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
         <source>Default output directory</source>
         <translation>默认输出目录</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="506"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="539"/>
         <source>Choose…</source>
         <translation>选择…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="540"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="542"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="543"/>
         <source>Media type</source>
         <translation>媒体类型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="544"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="545"/>
         <source>Video quality</source>
         <translation>视频画质</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="546"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="547"/>
         <source>Audio format</source>
         <translation>音频格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="548"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="549"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="550"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="551"/>
         <source>Subtitle language</source>
         <translation>字幕语言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="552"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="553"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="554"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="555"/>
         <source>Decrease simultaneous downloads</source>
         <translation>减少同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="556"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="557"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同时下载数</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="559"/>
         <source>Notify on download completion</source>
         <translation>下载完成时通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="560"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失败的任务</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="561"/>
         <source>Show verbose logs in job details</source>
         <translation>在任务详情中显示详细日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="562"/>
         <source>Check for tool updates</source>
         <translation>检查工具更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="564"/>
         <source>Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you.</source>
         <translation>每周向 GitHub 查询一次是否有更新的 yt-dlp，并告知您。未经您同意不会安装任何内容。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="565"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="566"/>
         <source>yt-dlp updates</source>
         <translation>yt-dlp 更新渠道</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="567"/>
         <source>Offer to analyze links I copy while Tarvelle is open</source>
         <translation>Tarvelle 打开时，提示分析我复制的链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="143"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="568"/>
         <source>Restore Defaults</source>
         <translation>恢复默认设置</translation>
     </message>

@@ -55,6 +55,180 @@
     </message>
 </context>
 <context>
+    <name>AdvancedOptionsForm</name>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="79"/>
+        <source>Sample video title</source>
+        <translation>範例影片標題</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="80"/>
+        <source>Sample channel</source>
+        <translation>範例頻道</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="395"/>
+        <source>Clear the cookies file under Authentication to use a browser&apos;s cookies instead.</source>
+        <translation>若要改用瀏覽器的 Cookie，請先清除「身分驗證」中的 Cookie 檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="398"/>
+        <source>For this download, the browser&apos;s cookies replace the cookies file.</source>
+        <translation>本次下載會以瀏覽器的 Cookie 取代 Cookie 檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="416"/>
+        <source>Speed limit</source>
+        <translation>限速</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="417"/>
+        <source>No limit</source>
+        <translation>不限速</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="418"/>
+        <source>Speed unit</source>
+        <translation>速度單位</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="419"/>
+        <source>Proxy</source>
+        <translation>代理伺服器</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="420"/>
+        <source>No proxy</source>
+        <translation>不使用代理伺服器</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="421"/>
+        <source>Cookies from browser</source>
+        <translation>來自瀏覽器的 Cookie</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="422"/>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="447"/>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="423"/>
+        <source>Default profile</source>
+        <translation>預設設定檔</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="424"/>
+        <source>Browser profile</source>
+        <translation>瀏覽器設定檔</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="425"/>
+        <source>Embed</source>
+        <translation>嵌入</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="426"/>
+        <source>Metadata</source>
+        <translation>中繼資料</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="427"/>
+        <source>Thumbnail</source>
+        <translation>縮圖</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="428"/>
+        <source>Chapters</source>
+        <translation>章節</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="429"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="430"/>
+        <source>Thumbnails go into videos and into MP3 and M4A audio; subtitles into videos.</source>
+        <translation>縮圖會嵌入影片以及 MP3 和 M4A 音訊；字幕只嵌入影片。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="431"/>
+        <source>Mark segments</source>
+        <translation>標記片段</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="432"/>
+        <source>Remove segments</source>
+        <translation>移除片段</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="433"/>
+        <source>Segments of videos that SponsorBlock users marked, as chapters or cut out.</source>
+        <translation>SponsorBlock 使用者標記的影片片段，可標記為章節或直接剪除。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="435"/>
+        <source>Time range</source>
+        <translation>時間範圍</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="436"/>
+        <source>Start (m:ss)</source>
+        <translation>開始（m:ss）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="437"/>
+        <source>Start of the time range</source>
+        <translation>時間範圍的開始</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="438"/>
+        <source>End (empty: to the end)</source>
+        <translation>結束（留空：到結尾）</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="439"/>
+        <source>End of the time range</source>
+        <translation>時間範圍的結束</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="441"/>
+        <source>File name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="442"/>
+        <source>Default name</source>
+        <translation>預設名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="443"/>
+        <source>Example</source>
+        <translation>範例</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="443"/>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="444"/>
+        <source>Also save one file per chapter</source>
+        <translation>另外為每個章節儲存一個檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="445"/>
+        <source>Concurrent fragments</source>
+        <translation>同時下載的片段數</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/AdvancedOptionsForm.cpp" line="446"/>
+        <source>Extra yt-dlp arguments</source>
+        <translation>額外的 yt-dlp 參數</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
@@ -222,209 +396,222 @@
     </message>
 </context>
 <context>
+    <name>CategoryPicker</name>
+    <message>
+        <location filename="../src/ui/options/CategoryPicker.cpp" line="64"/>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/options/CategoryPicker.cpp" line="64"/>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="53"/>
+        <location filename="../src/cli/CliArguments.cpp" line="54"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值無效：&apos;%2&apos;（應為 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="71"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>顯示連結的標題、上傳者、時長、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="72"/>
+        <location filename="../src/cli/CliArguments.cpp" line="73"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 輸出中繼資料記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="77"/>
+        <location filename="../src/cli/CliArguments.cpp" line="78"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一個 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="86"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下載連結；未指定的選項使用已儲存的預設值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="88"/>
+        <location filename="../src/cli/CliArguments.cpp" line="89"/>
         <source>download the audio in this format</source>
         <translation>以此格式下載音訊</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="90"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>download video up to this height</source>
         <translation>下載不超過此高度的影片</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="91"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitles to fetch</source>
         <translation>要取得的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="92"/>
+        <location filename="../src/cli/CliArguments.cpp" line="93"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕語言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="94"/>
+        <location filename="../src/cli/CliArguments.cpp" line="95"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次執行的輸出資料夾（不修改設定）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="96"/>
+        <location filename="../src/cli/CliArguments.cpp" line="97"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>從 UTF-8 文字檔讀取連結，每行一個（- 表示讀取標準輸入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="99"/>
         <source>queue the links in the running Tarvelle window, with its default options</source>
         <translation>將連結加入正在執行的 Tarvelle 視窗的佇列，使用其預設選項</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="111"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="114"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="118"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="119"/>
+        <location filename="../src/cli/CliArguments.cpp" line="120"/>
         <source>language codes such as en or en,de</source>
         <translation>語言代碼，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="121"/>
+        <location filename="../src/cli/CliArguments.cpp" line="122"/>
         <source>a folder</source>
         <translation>一個資料夾</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="123"/>
+        <location filename="../src/cli/CliArguments.cpp" line="124"/>
         <source>a file or -</source>
         <translation>一個檔案或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="131"/>
+        <location filename="../src/cli/CliArguments.cpp" line="133"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 與 --quality 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="137"/>
+        <location filename="../src/cli/CliArguments.cpp" line="143"/>
         <source>--to-window uses the window&apos;s default options: leave out --%1</source>
         <translation>--to-window 使用視窗的預設選項：請移除 --%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="147"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一個 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="149"/>
+        <location filename="../src/cli/CliArguments.cpp" line="154"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已結束的下載，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="151"/>
+        <location filename="../src/cli/CliArguments.cpp" line="156"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 輸出記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="152"/>
+        <location filename="../src/cli/CliArguments.cpp" line="157"/>
         <source>only failed downloads</source>
         <translation>僅失敗的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="158"/>
         <source>only completed downloads</source>
         <translation>僅已完成的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="155"/>
+        <location filename="../src/cli/CliArguments.cpp" line="160"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>僅標題或連結包含 TEXT 的記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="160"/>
+        <location filename="../src/cli/CliArguments.cpp" line="165"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="164"/>
+        <location filename="../src/cli/CliArguments.cpp" line="169"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 與 --success 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="180"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>檢查隨附的工具並輸出報告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="179"/>
+        <location filename="../src/cli/CliArguments.cpp" line="184"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="187"/>
+        <location filename="../src/cli/CliArguments.cpp" line="192"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>檢查簽章與摘要後，將 yt-dlp（或 deno）的最新版本安裝到您自己的工具資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="190"/>
+        <location filename="../src/cli/CliArguments.cpp" line="195"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="192"/>
+        <location filename="../src/cli/CliArguments.cpp" line="197"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的發佈管道（未指定時使用已儲存的管道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="199"/>
+        <location filename="../src/cli/CliArguments.cpp" line="204"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="205"/>
+        <location filename="../src/cli/CliArguments.cpp" line="210"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一個工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="213"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 與 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="212"/>
+        <location filename="../src/cli/CliArguments.cpp" line="217"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 僅適用於 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="223"/>
+        <location filename="../src/cli/CliArguments.cpp" line="228"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>回復到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="224"/>
+        <location filename="../src/cli/CliArguments.cpp" line="229"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的來源、版本、yt-dlp 的時長以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="230"/>
+        <location filename="../src/cli/CliArguments.cpp" line="235"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="239"/>
+        <location filename="../src/cli/CliArguments.cpp" line="244"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -495,27 +682,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="272"/>
+        <location filename="../src/cli/CliArguments.cpp" line="277"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="291"/>
+        <location filename="../src/cli/CliArguments.cpp" line="296"/>
         <source>No command given</source>
         <translation>未指定指令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="308"/>
+        <location filename="../src/cli/CliArguments.cpp" line="313"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受引數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="310"/>
+        <location filename="../src/cli/CliArguments.cpp" line="315"/>
         <source>Unknown option: %1</source>
         <translation>未知選項：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="311"/>
+        <location filename="../src/cli/CliArguments.cpp" line="316"/>
         <source>Unknown command: %1</source>
         <translation>未知指令：%1</translation>
     </message>
@@ -553,6 +740,81 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/cli/CommandOptions.cpp" line="116"/>
         <source>Options:</source>
         <translation>選項：</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="59"/>
+        <source>at most this speed per second, e.g. 500K or 2M; none for no limit</source>
+        <translation>每秒最多下載這麼多，例如 500K 或 2M；none 表示不限速</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="61"/>
+        <source>proxy for every request (http, https, socks4, socks5 URL); none for no proxy</source>
+        <translation>所有請求都經過的代理伺服器（http、https、socks4、socks5 URL）；none 表示不使用代理伺服器</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="65"/>
+        <source>cookies of firefox, chromium, chrome, brave, edge, opera or vivaldi, in place of the cookies file; none to use the cookies file</source>
+        <translation>使用 firefox、chromium、chrome、brave、edge、opera 或 vivaldi 的 Cookie 取代 Cookie 檔案；none 表示使用 Cookie 檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="69"/>
+        <source>what to embed into the file: metadata, thumbnail, chapters, subs (comma separated), all or none</source>
+        <translation>要嵌入檔案的內容：metadata、thumbnail、chapters、subs（以逗號分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="73"/>
+        <source>SponsorBlock categories to mark as chapters (comma separated), all or none</source>
+        <translation>要標記為章節的 SponsorBlock 類別（以逗號分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="76"/>
+        <source>SponsorBlock categories to cut out (comma separated), all or none</source>
+        <translation>要剪除的 SponsorBlock 類別（以逗號分隔）、all 或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="79"/>
+        <source>only this part, times as mm:ss or hh:mm:ss, e.g. 1:30-2:45 (either side may be left out)</source>
+        <translation>只下載這一段，時間格式為 mm:ss 或 hh:mm:ss，例如 1:30-2:45（任一端可省略）</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="83"/>
+        <source>file name template of yt-dlp, e.g. &apos;%(title)s.%(ext)s&apos;; default for the usual name</source>
+        <translation>yt-dlp 的檔名範本，例如 &apos;%(title)s.%(ext)s&apos;；default 表示一般的名稱</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="86"/>
+        <source>also one file per chapter</source>
+        <translation>另外為每個章節產生一個檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="87"/>
+        <source>no file per chapter</source>
+        <translation>不為章節另外產生檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="88"/>
+        <source>fragments fetched at the same time, 1 to 16</source>
+        <translation>同時取得的片段數，1 到 16</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="91"/>
+        <source>further yt-dlp arguments, quoted as for a shell; options that run programs or change yt-dlp&apos;s configuration are refused</source>
+        <translation>其他 yt-dlp 參數，依 shell 的方式加上引號；會執行程式或變更 yt-dlp 設定的選項會被拒絕</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="114"/>
+        <source>give a proxy URL, or none</source>
+        <translation>請提供代理伺服器 URL，或 none</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="140"/>
+        <source>give a template, or default</source>
+        <translation>請提供範本，或 default</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AdvancedFlags.cpp" line="151"/>
+        <source>--split-chapters and --no-split-chapters exclude each other</source>
+        <translation>--split-chapters 與 --no-split-chapters 不能同時使用</translation>
     </message>
 </context>
 <context>
@@ -761,17 +1023,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCommand</name>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="74"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="76"/>
         <source>No links to download.</source>
         <translation>沒有要下載的連結。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="80"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="82"/>
         <source>Cannot prepare the output folder setting for this run.</source>
         <translation>無法為本次執行準備輸出資料夾設定。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="109"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="111"/>
         <source>Interrupted: cancelling the downloads…</source>
         <translation>已中斷：正在取消下載…</translation>
     </message>
@@ -789,12 +1051,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>已用新名稱儲存：保留來自另一個連結的同名檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="486"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="488"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="489"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="491"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -918,19 +1180,349 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>DownloadOptionCheck</name>
+    <message>
+        <location filename="../src/engine/AdvancedOptions.cpp" line="23"/>
+        <source>&quot;%1&quot; cannot be embedded; use metadata, thumbnail, chapters, subs, all or none.</source>
+        <translation>無法嵌入「%1」；請使用 metadata、thumbnail、chapters、subs、all 或 none。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/AdvancedOptions.cpp" line="35"/>
+        <source>Concurrent fragments are a whole number from 1 to %1.</source>
+        <translation>同時下載的片段數應為 1 到 %1 的整數。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/BrowserCookies.cpp" line="71"/>
+        <source>Name one of these browsers: %1.</source>
+        <translation>請指定下列瀏覽器之一：%1。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/BrowserCookies.cpp" line="82"/>
+        <source>A browser profile cannot hold &quot;::&quot; or line breaks.</source>
+        <translation>瀏覽器設定檔名稱不能包含「::」或換行。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="45"/>
+        <source>Proxy</source>
+        <translation>代理伺服器</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="46"/>
+        <source>Speed limit</source>
+        <translation>限速</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="48"/>
+        <source>Concurrent fragments</source>
+        <translation>同時下載的片段數</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="49"/>
+        <source>Cookies file</source>
+        <translation>Cookie 檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="51"/>
+        <source>Cookies from browser</source>
+        <translation>來自瀏覽器的 Cookie</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="53"/>
+        <source>Embed</source>
+        <translation>嵌入</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="54"/>
+        <source>Mark segments</source>
+        <translation>標記片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="56"/>
+        <source>Remove segments</source>
+        <translation>移除片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="57"/>
+        <source>Time range</source>
+        <translation>時間範圍</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="59"/>
+        <source>Also save one file per chapter</source>
+        <translation>另外為每個章節儲存一個檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="78"/>
+        <source>%1 runs other programs or code, which Tarvelle does not pass on.</source>
+        <translation>%1 會執行其他程式或程式碼，Tarvelle 不會傳遞它。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="80"/>
+        <source>%1 changes where or how yt-dlp reads its configuration.</source>
+        <translation>%1 會改變 yt-dlp 讀取設定的位置或方式。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="82"/>
+        <source>%1 decides where the file goes or what it is called: the output folder and the file name template do that.</source>
+        <translation>%1 會決定檔案的位置或名稱，而這應由輸出資料夾和檔名範本決定。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="86"/>
+        <source>%1 would keep yt-dlp from downloading.</source>
+        <translation>%1 會讓 yt-dlp 不進行下載。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="88"/>
+        <source>%1 would replace the yt-dlp that comes with Tarvelle.</source>
+        <translation>%1 會取代 Tarvelle 隨附的 yt-dlp。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="90"/>
+        <source>%1 would make yt-dlp fetch other links than this one.</source>
+        <translation>%1 會讓 yt-dlp 取得此連結以外的其他連結。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="92"/>
+        <source>%1 would hide the progress Tarvelle follows.</source>
+        <translation>%1 會隱藏 Tarvelle 追蹤的進度。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="94"/>
+        <source>%1 has a setting of its own: use &quot;%2&quot;.</source>
+        <translation>%1 有專屬的設定：請使用「%2」。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="133"/>
+        <source>%1 takes no value.</source>
+        <translation>%1 不接受值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="138"/>
+        <source>%1 needs a value.</source>
+        <translation>%1 需要一個值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="139"/>
+        <source>%1 needs %2 values.</source>
+        <translation>%1 需要 %2 個值。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="165"/>
+        <source>&quot;--&quot; would make yt-dlp take every word after it for a link.</source>
+        <translation>「--」會讓 yt-dlp 把其後的每個字都當成連結。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="173"/>
+        <location filename="../src/engine/ExtraArguments.cpp" line="190"/>
+        <source>yt-dlp has no option %1.</source>
+        <translation>yt-dlp 沒有 %1 選項。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="178"/>
+        <source>%1 could mean %2: write the option out in full.</source>
+        <translation>%1 可能是指 %2：請寫出完整的選項名稱。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="199"/>
+        <source>&quot;%1&quot; is no option: yt-dlp would take it for a link.</source>
+        <translation>「%1」不是選項：yt-dlp 會把它當成連結。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="146"/>
+        <source>A file name template cannot hold line breaks.</source>
+        <translation>檔名範本不能包含換行。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="153"/>
+        <source>&quot;%1&quot; is no field: write fields as %(name)s, as in %(title)s, and a percent sign as %%.</source>
+        <translation>「%1」不是欄位：欄位寫作 %(name)s，例如 %(title)s；百分比符號寫作 %%。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="157"/>
+        <source>A field of the template names nothing: %()s.</source>
+        <translation>範本中的欄位沒有名稱：%()s。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="162"/>
+        <source>End the template with .%(ext)s, so the file keeps its type.</source>
+        <translation>範本須以 .%(ext)s 結尾，檔案才能保留其類型。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="165"/>
+        <source>The template names a file inside the output folder: do not start it with / or ~.</source>
+        <translation>範本命名的是輸出資料夾中的檔案：不要以 / 或 ~ 開頭。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/OutputTemplate.cpp" line="168"/>
+        <source>The template names a file inside the output folder: &quot;..&quot; would leave it.</source>
+        <translation>範本命名的是輸出資料夾中的檔案：「..」會跳出該資料夾。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="19"/>
+        <source>A proxy starts with http://, https://, socks4://, socks4a://, socks5:// or socks5h://, as in socks5://127.0.0.1:1080.</source>
+        <translation>代理伺服器位址應以 http://、https://、socks4://、socks4a://、socks5:// 或 socks5h:// 開頭，例如 socks5://127.0.0.1:1080。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="29"/>
+        <source>The proxy port must be a number from 1 to 65535.</source>
+        <translation>代理伺服器連接埠必須是 1 到 65535 之間的數字。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="34"/>
+        <source>The proxy needs a host, as in http://proxy.example:3128.</source>
+        <translation>代理伺服器位址需要主機名稱，例如 http://proxy.example:3128。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ProxyAddress.cpp" line="37"/>
+        <source>A proxy address ends after its host and port; remove what follows them.</source>
+        <translation>代理伺服器位址在主機與連接埠之後結束；請刪除其後的內容。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="44"/>
+        <source>A quote (&apos;) is not closed.</source>
+        <translation>引號（&apos;）沒有閉合。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="58"/>
+        <location filename="../src/engine/ShellWords.cpp" line="82"/>
+        <source>Put %1 in single quotes or after a backslash: a shell would expand it.</source>
+        <translation>請把 %1 放在單引號中或反斜線之後：shell 會展開它。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="65"/>
+        <source>A quote (&quot;) is not closed.</source>
+        <translation>引號（&quot;）沒有閉合。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="70"/>
+        <source>The text ends with a backslash.</source>
+        <translation>文字以反斜線結尾。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="79"/>
+        <source>Put %1 in quotes: a shell would read it as an operator.</source>
+        <translation>請把 %1 放在引號中：shell 會把它當成運算子。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ShellWords.cpp" line="85"/>
+        <source>Put # in quotes: a shell would read the rest as a comment.</source>
+        <translation>請把 # 放在引號中：shell 會把其後的內容當成註解。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="19"/>
+        <source>Give a speed such as 500K or 2M (kilobytes or megabytes per second).</source>
+        <translation>請提供速度，例如 500K 或 2M（每秒 KB 或 MB）。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="33"/>
+        <source>A speed limit must be at least 1 KB/s; choose &quot;No limit&quot; for none.</source>
+        <translation>限速至少為 1 KB/s；不需要限速時請選擇「不限速」。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SpeedLimit.cpp" line="35"/>
+        <source>A speed limit can be at most %1 %2.</source>
+        <translation>限速最多為 %1 %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="18"/>
+        <source>Sponsor</source>
+        <translation>贊助</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="19"/>
+        <source>Intermission or intro</source>
+        <translation>過場或片頭</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="20"/>
+        <source>Endcards or credits</source>
+        <translation>片尾或致謝名單</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="21"/>
+        <source>Self promotion</source>
+        <translation>自我宣傳</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="22"/>
+        <source>Preview or recap</source>
+        <translation>預告或回顧</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="23"/>
+        <source>Filler tangent</source>
+        <translation>離題內容</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="24"/>
+        <source>Interaction reminder</source>
+        <translation>互動提醒</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="25"/>
+        <source>Non-music section</source>
+        <translation>非音樂部分</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="26"/>
+        <source>Highlight</source>
+        <translation>精華片段</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="27"/>
+        <source>Chapter</source>
+        <translation>章節</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/SponsorBlock.cpp" line="69"/>
+        <source>&quot;%1&quot; is no SponsorBlock category here; use %2, all or none.</source>
+        <translation>「%1」不是此處可用的 SponsorBlock 類別；請使用 %2、all 或 none。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="45"/>
+        <source>Give the range as START-END, as in 1:30-2:45; leave out either side to begin at the start or run to the end.</source>
+        <translation>請以 START-END 的形式提供範圍，例如 1:30-2:45；省略開始表示從頭開始，省略結束表示到結尾。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="54"/>
+        <source>&quot;%1&quot; is no time: write mm:ss or hh:mm:ss, as in 1:30 or 1:02:03.</source>
+        <translation>「%1」不是時間：請寫成 mm:ss 或 hh:mm:ss，例如 1:30 或 1:02:03。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="57"/>
+        <source>Give a start, an end or both.</source>
+        <translation>請提供開始、結束或兩者。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="70"/>
+        <source>The end must come after the start.</source>
+        <translation>結束時間必須晚於開始時間。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="74"/>
+        <source>This range is the whole medium: leave the time range empty instead.</source>
+        <translation>此範圍就是整個媒體：請改為將時間範圍留空。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/TimeRange.cpp" line="79"/>
+        <source>The medium is %1 long; the range must lie within it.</source>
+        <translation>該媒體長 %1；範圍必須在其之內。</translation>
+    </message>
+</context>
+<context>
     <name>DownloadsView</name>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="36"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="37"/>
         <source>Best audio</source>
         <translation>最佳音訊</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="38"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="39"/>
         <source>%1 audio</source>
         <translation>%1 音訊</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="34"/>
+        <location filename="../src/ui/downloads/DownloadChoices.cpp" line="35"/>
         <source>%1 video · best audio</source>
         <translation>%1 影片 · 最佳音質</translation>
     </message>
@@ -1342,51 +1934,56 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="65"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
         <source>Preview</source>
         <translation>預覽</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="107"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="136"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
         <source>Type</source>
         <translation>類型</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="112"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="137"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
         <source>Quality</source>
         <translation>畫質</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="118"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="138"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
         <source>Format</source>
         <translation>格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="124"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="129"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
         <source>Subtitle language</source>
         <translation>字幕語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="198"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <source>More options</source>
+        <translation>更多選項</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
         <source>None offered by this link</source>
         <translation>此連結未提供</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="148"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
         <source>Download</source>
         <translation>下載</translation>
     </message>
@@ -1491,207 +2088,222 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>SettingsView</name>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
         <source>Restore every setting to its default value?</source>
         <translation>要將所有設定還原為預設值嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="140"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="141"/>
         <source>The language, the output folder, the cookies file and every download default go back to how they were at first. The download history is kept.</source>
         <translation>語言、輸出資料夾、Cookie 檔案和所有下載預設值都會還原為最初的狀態。下載紀錄會保留。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="366"/>
         <source>Nightly builds</source>
         <translation>每夜建置版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="355"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="366"/>
         <source>Stable releases</source>
         <translation>穩定版</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="442"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="421"/>
+        <source>Choose None under Cookies from browser to use a cookies file instead.</source>
+        <translation>若要改用 Cookie 檔案，請在「來自瀏覽器的 Cookie」中選擇「無」。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="469"/>
         <source>Enter the full path of a folder, starting with /.</source>
         <translation>請輸入資料夾的完整路徑，以 / 開頭。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="445"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="472"/>
         <source>“%1” is a file, not a folder.</source>
         <translation>「%1」是檔案，不是資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="448"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="475"/>
         <source>Downloads cannot be saved here: “%1” is not writable.</source>
         <translation>無法儲存到此處：「%1」無法寫入。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="451"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="478"/>
         <source>The folder in use stays “%1”.</source>
         <translation>仍使用資料夾「%1」。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="491"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
         <source>General</source>
         <translation>一般</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="492"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
         <source>Authentication</source>
         <translation>身分驗證</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="493"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="494"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
         <source>Behavior</source>
         <translation>行為</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="495"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
+        <source>Advanced</source>
+        <translation>進階</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
         <source>New downloads are saved to this folder.</source>
         <translation>新的下載會儲存到此資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="497"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
         <source>Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file.</source>
         <translation>選用：供需要登入的網站使用的 Netscape 格式 cookies.txt。Cookie 內容只保留在所選檔案中。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="498"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
         <source>Defaults apply to new downloads. Range 1–4; default 2.</source>
         <translation>預設值會套用到新的下載。同時下載數範圍 1–4，預設 2。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="499"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
         <source>Keep failed tasks retains entries after a download fails so you can inspect the error.</source>
         <translation>開啟「保留失敗的工作」後，下載失敗的項目會保留在列表中，方便查看錯誤。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="500"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="528"/>
+        <source>Defaults for new downloads; &quot;More options&quot; on the preview card changes them for one download.</source>
+        <translation>新下載的預設值；預覽卡片上的「更多選項」可為單次下載變更它們。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
         <source>Restores every setting above to its default value.</source>
         <translation>將以上所有設定還原為預設值。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="502"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="503"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="533"/>
         <source>Language</source>
         <translation>語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="504"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="505"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
         <source>Default output directory</source>
         <translation>預設輸出目錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="506"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="509"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="539"/>
         <source>Choose…</source>
         <translation>選擇…</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="507"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="508"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
         <source>Cookies file</source>
         <translation>Cookie 檔案</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="510"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="540"/>
         <source>Clear</source>
         <translation>清除</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="512"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="513"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="542"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="543"/>
         <source>Media type</source>
         <translation>媒體類型</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="514"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="515"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="544"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="545"/>
         <source>Video quality</source>
         <translation>影片畫質</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="516"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="517"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="546"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="547"/>
         <source>Audio format</source>
         <translation>音訊格式</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="518"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="519"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="548"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="549"/>
         <source>Subtitles</source>
         <translation>字幕</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="520"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="521"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="550"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="551"/>
         <source>Subtitle language</source>
         <translation>字幕語言</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="522"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="523"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="552"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="553"/>
         <source>Max simultaneous downloads</source>
         <translation>最大同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="524"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="525"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="554"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="555"/>
         <source>Decrease simultaneous downloads</source>
         <translation>減少同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="526"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="527"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="556"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="557"/>
         <source>Increase simultaneous downloads</source>
         <translation>增加同時下載數</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="529"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="559"/>
         <source>Notify on download completion</source>
         <translation>下載完成時通知</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="530"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="560"/>
         <source>Keep failed tasks in the list</source>
         <translation>在列表中保留失敗的工作</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="531"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="561"/>
         <source>Show verbose logs in job details</source>
         <translation>在工作詳細資料中顯示詳細紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="532"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="562"/>
         <source>Check for tool updates</source>
         <translation>檢查工具更新</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="534"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="564"/>
         <source>Once a week, ask GitHub whether a newer yt-dlp exists and say so. Nothing is installed without you.</source>
         <translation>每週向 GitHub 查詢一次是否有更新的 yt-dlp，並告知您。未經您同意不會安裝任何內容。</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="535"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="536"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="565"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="566"/>
         <source>yt-dlp updates</source>
         <translation>yt-dlp 更新管道</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="537"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="567"/>
         <source>Offer to analyze links I copy while Tarvelle is open</source>
         <translation>Tarvelle 開啟時，提示分析我複製的連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="137"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="142"/>
-        <location filename="../src/ui/settings/SettingsView.cpp" line="538"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="143"/>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="568"/>
         <source>Restore Defaults</source>
         <translation>還原預設值</translation>
     </message>

@@ -62,10 +62,16 @@ YTDLPClient::YTDLPClient(const AppSettings &settings, qsizetype maxAnswerBytes)
 
 QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel, KeepInfo keep) const
 {
+    return analyze(url, m_settings.advancedDefaults(), std::move(cancel), keep);
+}
+
+QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, const AdvancedOptions &options,
+                                            AnalysisCancelToken cancel, KeepInfo keep) const
+{
     if (!DownloadCommandBuilder::validateURL(url))
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::invalidURL));
     const std::optional<ResolvedCommand> command =
-        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath());
+        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath(), options);
     if (!command)
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::toolMissing));
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 class AppSettings;
+struct AdvancedOptions;
 
 // Answers what media is behind one link: runs yt-dlp's metadata request
 // through a ProcessRunner, keeps its answer on standard output whole (one
@@ -41,8 +42,14 @@ public:
     // run's result is made, and the future finished, on the runner's thread
     // (parsing a large document stays off the GUI thread): continue with
     // QFuture::then(context, ...) to come back to a thread of your choice.
+    // The stored advanced defaults shape the request (their proxy, browser
+    // cookies and extra arguments).
     QFuture<AnalyzeResult> analyze(const QString &url, AnalysisCancelToken cancel = {},
                                    KeepInfo keep = KeepInfo::no) const;
+    // The same with the advanced options of one download in their place, so
+    // that its analysis reads the site as its download will.
+    QFuture<AnalyzeResult> analyze(const QString &url, const AdvancedOptions &options,
+                                   AnalysisCancelToken cancel = {}, KeepInfo keep = KeepInfo::no) const;
 
 private:
     const AppSettings &m_settings;

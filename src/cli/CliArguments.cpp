@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "cli/AdvancedFlags.h"
 #include "cli/CliText.h"
 #include "cli/CommandOptions.h"
 
@@ -83,7 +84,7 @@ CliParseResult parseDownload(const QStringList &arguments)
     CommandOptions options(
         QStringLiteral("download"), QStringLiteral("download [OPTIONS] URL..."),
         CliText::tr("Download links with the saved defaults for any option not given."),
-        {
+        QList<QCommandLineOption>{
             valued(QStringLiteral("audio"), QStringLiteral("best|mp3|m4a"),
                    CliText::tr("download the audio in this format")),
             valued(QStringLiteral("quality"), QStringLiteral("best|2160|1440|1080|720|480"),
@@ -96,7 +97,7 @@ CliParseResult parseDownload(const QStringList &arguments)
                    CliText::tr("links from a UTF-8 text file, one per line (- reads standard input)")),
             flag(QStringLiteral("to-window"),
                  CliText::tr("queue the links in the running Tarvelle window, with its default options")),
-        });
+        } + AdvancedFlags::options());
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
 
@@ -122,6 +123,7 @@ CliParseResult parseDownload(const QStringList &arguments)
                                   request.outputDirectory));
     firstError(readValue<QString>(options, QStringLiteral("batch"), CliText::tr("a file or -"), nonEmpty,
                                   request.batch));
+    firstError(AdvancedFlags::read(options, request.advanced));
     if (!error.isEmpty())
         return failure(error);
     for (const QString &url : options.positionalArguments())
@@ -132,10 +134,13 @@ CliParseResult parseDownload(const QStringList &arguments)
     request.toWindow = options.isSet(QStringLiteral("to-window"));
     // The window queues with its own defaults: options given here would be lost.
     if (request.toWindow) {
-        for (const char *name : {"audio", "quality", "subs", "lang", "output"}) {
-            if (options.isSet(QLatin1String(name)))
-                return failure(CliText::tr("--to-window uses the window's default options: leave out --%1")
-                                   .arg(QLatin1String(name)));
+        QStringList ownOptions{QStringLiteral("audio"), QStringLiteral("quality"), QStringLiteral("subs"),
+                               QStringLiteral("lang"), QStringLiteral("output")};
+        for (const QCommandLineOption &advanced : AdvancedFlags::options())
+            ownOptions << advanced.names().first();
+        for (const QString &name : std::as_const(ownOptions)) {
+            if (options.isSet(name))
+                return failure(CliText::tr("--to-window uses the window's default options: leave out --%1").arg(name));
         }
     }
     if (request.urls.isEmpty() && !request.batch)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AdvancedOptions.h"
 #include "engine/DownloadOptions.h"
 #include "tools/ReleaseChannel.h"
 
@@ -25,6 +26,26 @@ struct AnalyzeRequest
     bool json = false;
 };
 
+// Advanced options given on the command line. Each one given replaces the
+// stored default for this run; the others keep it.
+struct AdvancedOverrides
+{
+    std::optional<std::optional<SpeedLimit>> speedLimit; // given "none": no limit
+    std::optional<QString> proxy;                        // given "none": ""
+    std::optional<std::optional<BrowserCookies>> browserCookies;
+    std::optional<EmbedChoices> embed;
+    std::optional<QStringList> sponsorBlockMark;
+    std::optional<QStringList> sponsorBlockRemove;
+    std::optional<TimeRange> timeRange;
+    std::optional<QString> outputTemplate; // given "default": ""
+    std::optional<bool> splitChapters;
+    std::optional<int> concurrentFragments;
+    std::optional<QStringList> extraArguments;
+
+    // `defaults` with every given option in place.
+    AdvancedOptions over(AdvancedOptions defaults) const;
+};
+
 // Options not given are absent and take the settings' defaults.
 struct DownloadRequest
 {
@@ -35,6 +56,7 @@ struct DownloadRequest
     std::optional<QString> outputDirectory;
     std::optional<QString> batch; // a file, or "-" for standard input
     bool toWindow = false;        // hand the links to the running window instead
+    AdvancedOverrides advanced;
     QStringList urls;
 };
 

@@ -41,12 +41,14 @@ QList<DownloadJobPtr> makeJobs(const QStringList &links, const DownloadRequest &
     const MediaKind kind = request.audio     ? MediaKind::audio
                            : request.quality ? MediaKind::video
                                              : settings.defaultMediaType();
+    const AdvancedOptions advanced = request.advanced.over(settings.advancedDefaults());
     QList<DownloadJobPtr> jobs;
     for (const QString &link : links) {
         jobs.append(DownloadJob::create(link, kind, request.quality.value_or(settings.defaultVideoQuality()),
                                         request.audio.value_or(settings.defaultAudioFormat()),
                                         request.subtitles.value_or(settings.defaultSubtitleMode()),
                                         request.subtitleLang.value_or(settings.defaultSubtitleLang())));
+        jobs.last()->setAdvancedOptions(advanced);
     }
     return jobs;
 }

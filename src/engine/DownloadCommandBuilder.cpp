@@ -1,5 +1,6 @@
 #include "engine/DownloadCommandBuilder.h"
 
+#include "engine/AdvancedArguments.h"
 #include "engine/DownloadJob.h"
 #include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
@@ -86,7 +87,8 @@ QHash<QString, QString> environment()
     return environmentFor(ToolResolver::resolve());
 }
 
-std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath)
+std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath,
+                                              const AdvancedOptions &options)
 {
     if (!validateURL(url))
         return std::nullopt;
@@ -94,7 +96,8 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
     if (!tools.shippedDirectory)
         return std::nullopt;
     QStringList arguments{"-J", "--no-warnings", "--no-color", "--no-playlist"};
-    arguments += cookieArguments(cookieFilePath);
+    arguments += AdvancedArguments::connection(options, cookieFilePath);
+    arguments += options.extraArguments;
     arguments << url;
     return ResolvedCommand{ytDlpOf(tools), arguments, environmentFor(tools), AppConfiguration::defaultOutputDir()};
 }
@@ -111,10 +114,17 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     QStringList arguments{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress"};
     // ffmpeg and ffprobe always ship, whichever yt-dlp runs.
     arguments << "--ffmpeg-location" << *tools.shippedDirectory;
-    arguments += cookieArguments(cookieFilePath);
+    const AdvancedOptions &advanced = job.advancedOptions();
+    arguments += AdvancedArguments::connection(advanced, cookieFilePath);
+    arguments += AdvancedArguments::transfer(advanced);
     arguments += formatArguments(job);
     arguments += subtitleArguments(job);
-    const QString name = inputs.fileName.isEmpty() ? kOutputTemplate : literal(inputs.fileName) + ".%(ext)s";
+    arguments += AdvancedArguments::processing(advanced, job.mediaType(), job.audioFormat(), job.subtitleMode());
+    // A name of the run's own (one already chosen) is taken as it is; the
+    // job's template otherwise, or ours.
+    const QString name = !inputs.fileName.isEmpty()          ? literal(inputs.fileName) + ".%(ext)s"
+                         : !advanced.outputTemplate.isEmpty() ? advanced.outputTemplate
+                                                              : kOutputTemplate;
     arguments << "-o" << QDir(literal(outputDir)).filePath(name);
     arguments << "--progress-template" << kProgressTemplate;
     // --print makes yt-dlp quiet; without this template the merge and

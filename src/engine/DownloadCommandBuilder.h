@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AdvancedOptions.h"
 #include "engine/ResolvedCommand.h"
 
 #include <QHash>
@@ -61,13 +62,18 @@ QHash<QString, QString> environment();
 
 // The metadata request (-J) for one link; nothing for a link validateURL
 // refuses or without a tools directory. `cookieFilePath` is the stored
-// setting ("" for none).
-std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath);
+// setting ("" for none). From `options`, what shapes how yt-dlp reads the
+// link, so that the analysis sees the site as the download will: browser
+// cookies (in place of the cookies file), the proxy, the extra arguments.
+std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath,
+                                              const AdvancedOptions &options = {});
 
 // The download command of a job, writing into `outputDir`; nothing for a
 // link validateURL refuses or without a tools directory. `cookieFilePath` is
-// the stored setting, read by the caller when the download starts. The link
-// stays the last argument also when saved info is loaded (yt-dlp then
+// the stored setting, read by the caller when the download starts. The job's
+// advanced options add their arguments (AdvancedArguments) and may name the
+// file with a template of their own; at their defaults they add nothing. The
+// link stays the last argument also when saved info is loaded (yt-dlp then
 // ignores it; it shows which link a running yt-dlp serves).
 std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outputDir,
                                      const QString &cookieFilePath, const RunInputs &inputs = {});

@@ -166,12 +166,14 @@ void DownloadCoordinator::addURLs(const QString &text)
     const AudioFormat audioFormat = m_settings.defaultAudioFormat();
     const SubtitleMode subtitleMode = m_settings.defaultSubtitleMode();
     const QString subtitleLang = m_settings.defaultSubtitleLang();
+    const AdvancedOptions advanced = m_settings.advancedDefaults();
     QList<DownloadJobPtr> jobs;
     for (const QString &piece : text.split(lineBreak)) {
         const QString link = piece.trimmed();
         if (link.isEmpty())
             continue;
         jobs.append(DownloadJob::create(link, mediaType, videoQuality, audioFormat, subtitleMode, subtitleLang));
+        jobs.last()->setAdvancedOptions(advanced);
     }
     m_queue->append(jobs);
     m_queue->pump();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/MediaMetadata.h"
+#include "engine/AdvancedOptions.h"
 #include "engine/DownloadErrorCategory.h"
 #include "engine/DownloadOptions.h"
 #include "engine/DownloadStatus.h"
@@ -160,6 +161,12 @@ public:
     void setSubtitleLang(const QString &lang);
     void setRunner(std::shared_ptr<ProcessRunner> runner);
 
+    // The advanced options of this download; set by whoever creates the job,
+    // before it is queued, and kept through retries. No signal: nothing
+    // shows them.
+    const AdvancedOptions &advancedOptions() const { return m_advancedOptions; }
+    void setAdvancedOptions(const AdvancedOptions &options) { m_advancedOptions = options; }
+
     // Plain bookkeeping of the coordinator; no signal.
     std::optional<QDateTime> lastActivityAt() const { return m_lastActivityAt; }
     void setLastActivityAt(const std::optional<QDateTime> &at) { m_lastActivityAt = at; }
@@ -254,6 +261,7 @@ private:
     SubtitleMode m_subtitleMode;
     QString m_subtitleLang;
     std::shared_ptr<ProcessRunner> m_runner;
+    AdvancedOptions m_advancedOptions;
 
     std::optional<QDateTime> m_lastActivityAt;
     qint64 m_lastCheckedFileSize = 0;

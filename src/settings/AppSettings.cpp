@@ -316,6 +316,7 @@ void AppSettings::restoreDefaults()
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
                     kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kWatchClipboardKey,
                     kCheckForToolUpdatesKey, kToolUpdateChannelKey});
+    m_store.remove(advancedKeys());
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())
         emit showVerboseLogsChanged();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AdvancedOptions.h"
 #include "engine/DownloadOptions.h"
 #include "settings/AppLanguage.h"
 #include "settings/SettingsStore.h"
@@ -131,6 +132,17 @@ public:
     std::optional<QString> newerYtDlp() const;
     void recordToolUpdateCheck(const QDateTime &when, const std::optional<QString> &newerYtDlp);
 
+    // The advanced options new downloads start from, each under a key of its
+    // own (advancedKeys()). Every stored value goes through its option's
+    // check as it is read; one the check refuses (a hand-edited file) reads
+    // as that option's default. Never a time range: that belongs to one
+    // download.
+    AdvancedOptions advancedDefaults() const;
+    // Writes the options that differ from the stored ones; the time range
+    // is ignored. The values must have passed their checks.
+    void setAdvancedDefaults(const AdvancedOptions &options);
+    static const QStringList &advancedKeys();
+
     // The one-time legal acceptance; false when absent. Not a preference:
     // restoreDefaults() leaves it alone.
     bool legalAccepted() const;
@@ -142,9 +154,9 @@ public:
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray &geometry);
 
-    // Removes every preference key (not "legalAccepted", "windowGeometry"
-    // nor the update check's state) and puts the
-    // concurrency value back to 2 at once, so screen and store agree.
+    // Removes every preference key and the advanced ones (not
+    // "legalAccepted", "windowGeometry" nor the update check's state) and
+    // puts the concurrency value back to 2 at once, so screen and store agree.
     void restoreDefaults();
 
 signals:

@@ -131,6 +131,158 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
     }
 }
 
+// The advanced options, each in its group: connection (in place of the
+// cookies file), transfer (after it), processing (after the subtitles), the
+// template (in -o). At their defaults nothing changes.
+TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
+{
+    struct Case
+    {
+        const char *name;
+        AdvancedOptions options;
+        MediaKind kind = MediaKind::video;
+        AudioFormat audio = AudioFormat::best;
+        SubtitleMode subtitles = SubtitleMode::none;
+        QString cookies = {};
+        QStringList connection = {}; // after the ffmpeg location
+        QStringList processing = {}; // after the format and subtitle arguments
+        QString outputTemplate = {}; // empty: the default one
+    };
+    const auto with = [](auto change) {
+        AdvancedOptions options;
+        change(options);
+        return options;
+    };
+    const EmbedChoices everything{true, true, true, true};
+    const QList<Case> cases{
+        {"all defaults", {}},
+        {"defaults keep the cookies file", {}, MediaKind::video, AudioFormat::best, SubtitleMode::none, " /c.txt ",
+         {"--cookies", "/c.txt"}},
+        {"speed limit", with([](auto &o) { o.speedLimit = SpeedLimit{500, SpeedLimit::Unit::kibibytes}; }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {"--limit-rate", "500K"}},
+        {"speed limit and fragments", with([](auto &o) {
+             o.speedLimit = SpeedLimit{2, SpeedLimit::Unit::mebibytes};
+             o.concurrentFragments = 4;
+         }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {"--limit-rate", "2M", "-N", "4"}},
+        {"proxy beside the cookies file", with([](auto &o) { o.proxy = "socks5://127.0.0.1:1080"; }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "/c.txt",
+         {"--cookies", "/c.txt", "--proxy", "socks5://127.0.0.1:1080"}},
+        {"browser cookies replace the cookies file", with([](auto &o) {
+             o.browserCookies = BrowserCookies{Browser::firefox, "Profile 1"};
+             o.proxy = "http://p.example:3128";
+         }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "/c.txt",
+         {"--cookies-from-browser", "firefox:Profile 1", "--proxy", "http://p.example:3128"}},
+        {"metadata alone keeps chapters out", with([](auto &o) { o.embed.metadata = true; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::none, "", {}, {"--embed-metadata", "--no-embed-chapters"}},
+        {"everything into a video with subtitles", with([&](auto &o) { o.embed = everything; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::original, "", {},
+         {"--embed-metadata", "--embed-chapters", "--embed-thumbnail", "--embed-subs"}},
+        {"no subtitles to embed without subtitles", with([&](auto &o) { o.embed = everything; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::none, "", {}, {"--embed-metadata", "--embed-chapters", "--embed-thumbnail"}},
+        {"mp3 holds metadata, chapters and a thumbnail", with([&](auto &o) { o.embed = everything; }),
+         MediaKind::audio, AudioFormat::mp3, SubtitleMode::automatic, "", {},
+         {"--embed-metadata", "--embed-chapters", "--embed-thumbnail"}},
+        {"m4a too", with([&](auto &o) { o.embed = everything; }), MediaKind::audio, AudioFormat::m4a,
+         SubtitleMode::none, "", {}, {"--embed-metadata", "--embed-chapters", "--embed-thumbnail"}},
+        {"audio as it comes gets no thumbnail", with([&](auto &o) { o.embed = everything; }), MediaKind::audio,
+         AudioFormat::best, SubtitleMode::none, "", {}, {"--embed-metadata", "--embed-chapters"}},
+        {"marked segments are chapters", with([](auto &o) {
+             o.embed.metadata = true;
+             o.sponsorBlockMark = {"sponsor", "intro"};
+         }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
+         {"--embed-metadata", "--sponsorblock-mark", "sponsor,intro"}},
+        {"removed segments", with([](auto &o) { o.sponsorBlockRemove = {"sponsor", "selfpromo"}; }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
+         {"--sponsorblock-remove", "sponsor,selfpromo"}},
+        {"time range", with([](auto &o) { o.timeRange = TimeRange{90, 165}; }), MediaKind::video, AudioFormat::best,
+         SubtitleMode::none, "", {}, {"--download-sections", "*90-165"}},
+        {"split by chapters", with([](auto &o) { o.splitChapters = true; }), MediaKind::audio, AudioFormat::mp3,
+         SubtitleMode::none, "", {}, {"--split-chapters"}},
+        {"extra arguments", with([](auto &o) { o.extraArguments = {"--no-mtime", "--user-agent", "UA x"}; }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
+         {"--no-mtime", "--user-agent", "UA x"}},
+        {"template", with([](auto &o) { o.outputTemplate = "%(uploader)s/%(title)s.%(ext)s"; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::none, "", {}, {}, "%(uploader)s/%(title)s.%(ext)s"},
+        {"all at once", with([](auto &o) {
+             o.speedLimit = SpeedLimit{1, SpeedLimit::Unit::mebibytes};
+             o.concurrentFragments = 8;
+             o.proxy = "https://p.example";
+             o.browserCookies = BrowserCookies{Browser::vivaldi, ""};
+             o.embed = {true, false, false, false};
+             o.sponsorBlockMark = {"chapter"};
+             o.sponsorBlockRemove = {"outro"};
+             o.timeRange = TimeRange{5, std::nullopt};
+             o.splitChapters = true;
+             o.outputTemplate = "%(id)s.%(ext)s";
+             o.extraArguments = {"-R", "3"};
+         }),
+         MediaKind::audio, AudioFormat::m4a, SubtitleMode::automatic, "/c.txt",
+         {"--cookies-from-browser", "vivaldi", "--proxy", "https://p.example", "--limit-rate", "1M", "-N", "8"},
+         {"--embed-metadata", "--sponsorblock-mark", "chapter", "--sponsorblock-remove", "outro",
+          "--download-sections", "*5-inf", "--split-chapters", "-R", "3"},
+         "%(id)s.%(ext)s"},
+    };
+    for (const Case &c : cases) {
+        const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, VideoQuality::p720, c.audio, c.subtitles, "en");
+        job->setAdvancedOptions(c.options);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
+        ASSERT_TRUE(command) << c.name;
+
+        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress",
+                             "--ffmpeg-location", tools()};
+        expected += c.connection;
+        if (c.kind == MediaKind::video)
+            expected += QStringList{"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]/best", "--remux-video",
+                                    "mp4"};
+        else if (c.audio == AudioFormat::best)
+            expected += QStringList{"-f", "bestaudio/best", "-x"};
+        else
+            expected += QStringList{"-f", "bestaudio/best", "-x", "--audio-format", AudioFormats::rawValue(c.audio),
+                                    "--audio-quality", "192K"};
+        if (c.subtitles == SubtitleMode::original)
+            expected += QStringList{"--write-subs", "--sub-format", "srt", "--sub-langs", "en"};
+        if (c.subtitles == SubtitleMode::automatic)
+            expected += QStringList{"--write-auto-subs", "--sub-format", "srt", "--sub-langs", "en"};
+        expected += c.processing;
+        expected += QStringList{"-o",
+                                kOutput + "/" +
+                                    (c.outputTemplate.isEmpty() ? "%(title).180B [%(id)s].%(ext)s" : c.outputTemplate),
+                                "--progress-template",
+                                "download:__KVJSON__%(progress)j",
+                                "--progress-template",
+                                "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
+                                "--print",
+                                "after_move:__KV_FILEPATH__%(filepath)s",
+                                "--print",
+                                "after_move:__KV_DOWNLOADED__%(__real_download)s",
+                                kUrl};
+        EXPECT_TRUE(command->arguments == expected) << c.name << "\n got: " << text(command->arguments).toStdString()
+                                                    << "\nwant: " << text(expected).toStdString();
+    }
+}
+
+// The analysis reads the site as the download will: the same cookies,
+// proxy and extra arguments; at their defaults nothing changes.
+TEST_F(DownloadCommandBuilderTest, AnalyzeCommandWithAdvancedOptions)
+{
+    AdvancedOptions options;
+    options.browserCookies = BrowserCookies{Browser::chrome, "Work"};
+    options.proxy = "socks5h://gate.example:9050";
+    options.extraArguments = {"--user-agent", "UA x"};
+    options.embed.metadata = true; // no part of the analysis
+    options.speedLimit = SpeedLimit{10, SpeedLimit::Unit::kibibytes};
+    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", options);
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->arguments,
+              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies-from-browser", "chrome:Work",
+                           "--proxy", "socks5h://gate.example:9050", "--user-agent", "UA x", kUrl}));
+    EXPECT_EQ(DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", AdvancedOptions{})->arguments,
+              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c.txt", kUrl}));
+}
+
 TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
 {
     const DownloadJobPtr job =

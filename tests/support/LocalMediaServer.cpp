@@ -26,6 +26,7 @@ const QList<QStringList> &mediaCommands()
         {"-i", LocalMediaServer::kVideoPath.mid(1), "-c", "copy", "-f", "hls", "-hls_time", "1",
          "-hls_playlist_type", "vod", "-hls_segment_filename", "stream/segment%03d.ts",
          LocalMediaServer::kHlsPath.mid(1)},
+        {"-f", "lavfi", "-i", "testsrc=size=320x180:rate=1", "-frames:v", "1", "thumbnail.jpg"},
     };
     return commands;
 }
@@ -152,6 +153,11 @@ QString LocalMediaServer::baseUrl() const
 QString LocalMediaServer::url(const QString &path) const
 {
     return baseUrl() + path;
+}
+
+QString LocalMediaServer::addMedia(const QString &name, const QStringList &arguments) const
+{
+    return runFfmpeg(m_media.path(), arguments + QStringList{name});
 }
 
 bool LocalMediaServer::makeMedia()

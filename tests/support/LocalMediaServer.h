@@ -10,12 +10,14 @@
 //
 //   video.mp4           2 s, 320x240 H.264 video with AAC audio
 //   stream/index.m3u8   the same clip as an HLS stream of two 1 s segments
+//   thumbnail.jpg       a 320x180 picture, the thumbnail of /described
 //
 // Besides the files it answers /page (an HTML page with a <title> and a
-// <video src>; ?title= and ?src= change them), /404, /close-mid-body (a
-// body cut off mid-way) and /expiring-page (a page whose media link is
-// signed anew on every visit, see media_server.py). The server stops when
-// this object is destroyed.
+// <video src>; ?title= and ?src= change them), /described (a page describing
+// video.mp4 as video sites do, with metadata, a thumbnail and two chapters),
+// /404, /close-mid-body (a body cut off mid-way) and /expiring-page (a page
+// whose media link is signed anew on every visit); see media_server.py. The
+// server stops when this object is destroyed.
 //
 //   LocalMediaServer server;
 //   ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
@@ -34,6 +36,8 @@ public:
     static inline const QString kPagePath = QStringLiteral("/page");
     static inline const QString kPageTitle = QStringLiteral("Tarvelle Test Clip");
     static inline const QString kExpiringPagePath = QStringLiteral("/expiring-page");
+    static inline const QString kDescribedPath = QStringLiteral("/described");
+    static inline const QString kDescribedTitle = QStringLiteral("Tarvelle Described Clip");
 
     LocalMediaServer();
     explicit LocalMediaServer(Options options);
@@ -52,6 +56,9 @@ public:
     QString url(const QString &path) const;
     // The served folder; tests may add files of their own.
     QString mediaDirectory() const { return m_media.path(); }
+    // Makes the file `name` in the served folder with the shipped ffmpeg and
+    // `arguments` (its inputs and options); the error, empty on success.
+    QString addMedia(const QString &name, const QStringList &arguments) const;
 
     // Serves the clip at `path` too (say "/other/clip.mkv"), in the container
     // its extension names. False when ffmpeg failed; errorString() says why.

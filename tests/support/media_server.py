@@ -11,6 +11,10 @@ Routes:
                    and content types for media and HLS playlists/segments
   /page            an HTML page with a <title> and one <video src>; query
                    parameters title= and src= replace the defaults
+  /described       an HTML page describing /video.mp4 in JSON-LD, as video sites
+                   do: title, description, uploader, date, thumbnail
+                   (/thumbnail.jpg) and two chapters, "Opening" (0-1 s) and
+                   "Ending" (1-2 s)
   /404             always 404
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
@@ -23,6 +27,7 @@ Routes:
 
 import argparse
 import html
+import json
 import mimetypes
 import os
 import re
@@ -35,6 +40,7 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 CHUNK = 16 * 1024
 DEFAULT_TITLE = "Tarvelle Test Clip"
 DEFAULT_SRC = "/video.mp4"
+DESCRIBED_TITLE = "Tarvelle Described Clip"
 
 mimetypes.add_type("application/vnd.apple.mpegurl", ".m3u8")
 mimetypes.add_type("video/mp2t", ".ts")
@@ -64,6 +70,8 @@ class Handler(BaseHTTPRequestHandler):
             self.close_mid_body(send_body)
         elif path == "/stall-mid-body":
             self.stall_mid_body(send_body)
+        elif path == "/described":
+            self.send_bytes(200, self.described_page().encode("utf-8"), "text/html; charset=utf-8", send_body)
         elif path in ("/page", "/expiring-page"):
             query = urllib.parse.parse_qs(parsed.query)
             title = query.get("title", [DEFAULT_TITLE])[0]
@@ -83,6 +91,29 @@ class Handler(BaseHTTPRequestHandler):
                 self.send_file(path[len("/expiring"):], send_body)
         else:
             self.send_file(path, send_body)
+
+    def described_page(self):
+        base = "http://" + self.headers.get("Host", "127.0.0.1")
+        video = {
+            "@context": "https://schema.org",
+            "@type": "VideoObject",
+            "name": DESCRIBED_TITLE,
+            "description": "A clip with two chapters.",
+            "author": {"@type": "Person", "name": "Tarvelle Tester"},
+            "uploadDate": "2024-05-06",
+            "duration": "PT2S",
+            "thumbnailUrl": base + "/thumbnail.jpg",
+            "contentUrl": base + "/video.mp4",
+            "encodingFormat": "video/mp4",
+            "hasPart": [
+                {"@type": "Clip", "name": "Opening", "startOffset": 0, "endOffset": 1},
+                {"@type": "Clip", "name": "Ending", "startOffset": 1, "endOffset": 2},
+            ],
+        }
+        return ("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+                f"<title>{html.escape(DESCRIBED_TITLE)}</title>\n"
+                f"<script type=\"application/ld+json\">{json.dumps(video)}</script>\n"
+                "</head><body></body></html>\n")
 
     def send_bytes(self, status, body, content_type, send_body):
         self.send_response(status)

@@ -13,6 +13,7 @@ DownloadChoices DownloadChoices::fromSettings(const AppSettings &settings)
     choices.audioFormat = settings.defaultAudioFormat();
     choices.subtitleMode = settings.defaultSubtitleMode();
     choices.subtitleLang = settings.defaultSubtitleLang();
+    choices.advanced = settings.advancedDefaults();
     return choices;
 }
 

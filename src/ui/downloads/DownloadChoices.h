@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/AdvancedOptions.h"
 #include "engine/DownloadOptions.h"
 #include "history/DownloadHistory.h"
 
@@ -8,7 +9,8 @@
 class AppSettings;
 
 // What the preview card asks: media type, video quality, audio format,
-// subtitles and their language.
+// subtitles and their language, and the advanced options under "More
+// options".
 struct DownloadChoices
 {
     MediaKind mediaType = MediaKind::video;
@@ -16,6 +18,7 @@ struct DownloadChoices
     AudioFormat audioFormat = AudioFormat::best;
     SubtitleMode subtitleMode = SubtitleMode::none;
     QString subtitleLang = QStringLiteral("en");
+    AdvancedOptions advanced;
 
     bool operator==(const DownloadChoices &) const = default;
 

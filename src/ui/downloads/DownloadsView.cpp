@@ -274,6 +274,7 @@ void DownloadsView::downloadOne(const MediaMetadata &record, const DownloadChoic
 {
     const DownloadJobPtr job = DownloadJob::create(record.webpageUrl, choices.mediaType, choices.videoQuality,
                                                    choices.audioFormat, choices.subtitleMode, choices.subtitleLang);
+    job->setAdvancedOptions(choices.advanced);
     job->setMetadata(record);
     job->setSavedInfo(m_previewInfo);
     m_state.coordinator().queue().add(job);
@@ -298,7 +299,13 @@ void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std:
     if (!record)
         return;
     m_preview = new PreviewCard(*record, m_choices, m_thumbnails, this);
-    connect(m_preview, &PreviewCard::choicesChanged, this, [this](const DownloadChoices &choices) { m_choices = choices; });
+    m_preview->setCookiesFileInUse(!m_state.settings().cookieFilePath().isEmpty());
+    connect(m_preview, &PreviewCard::choicesChanged, this, [this](const DownloadChoices &choices) {
+        m_choices = choices;
+        // The next link keeps the card's choices, but a time range belongs
+        // to this one.
+        m_choices.advanced.timeRange.reset();
+    });
     connect(m_preview, &PreviewCard::downloadRequested, this, &DownloadsView::downloadOne);
     m_inputLayout->addWidget(m_preview);
 }

@@ -1,7 +1,9 @@
 #include "ui/downloads/PreviewCard.h"
 
 #include "analysis/ThumbnailService.h"
+#include "engine/OutputTemplate.h"
 #include "ui/downloads/SubtitleLanguages.h"
+#include "ui/options/AdvancedOptionsForm.h"
 #include "ui/widgets/Colors.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
@@ -16,6 +18,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -143,9 +147,41 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     options->addWidget(m_languageRow);
     layout->addLayout(options);
 
+    // More options: the advanced options for this download only, folded away.
+    auto *moreToggle = new QToolButton(this);
+    moreToggle->setObjectName(QStringLiteral("moreOptionsButton"));
+    moreToggle->setText(tr("More options"));
+    moreToggle->setAccessibleName(moreToggle->text());
+    moreToggle->setCheckable(true);
+    moreToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    moreToggle->setArrowType(Qt::RightArrow);
+    moreToggle->setAutoRaise(true);
+    layout->addWidget(moreToggle);
+    // The options are many: they scroll within the card, which keeps its
+    // height, so the job list below stays in sight.
+    auto *moreArea = new QScrollArea(this);
+    moreArea->setObjectName(QStringLiteral("moreOptionsArea"));
+    moreArea->setWidgetResizable(true);
+    moreArea->setFrameShape(QFrame::NoFrame);
+    moreArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    moreArea->setMaximumHeight(280);
+    moreArea->viewport()->setAutoFillBackground(false);
+    m_moreOptions = new AdvancedOptionsForm(AdvancedOptionsForm::Scope::oneDownload, choices.advanced, moreArea);
+    m_moreOptions->setObjectName(QStringLiteral("moreOptionsForm"));
+    moreArea->setWidget(m_moreOptions);
+    // On the card's own fill (setWidget() makes the widget paint its background).
+    m_moreOptions->setAutoFillBackground(false);
+    moreArea->hide();
+    layout->addWidget(moreArea);
+    connect(moreToggle, &QToolButton::toggled, this, [moreToggle, moreArea](bool open) {
+        moreToggle->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        moreArea->setVisible(open);
+    });
+
     auto *actions = new QHBoxLayout;
     actions->setSpacing(10);
     auto *download = new QPushButton(tr("Download"), this);
+    m_download = download;
     download->setObjectName(QStringLiteral("downloadButton"));
     download->setAccessibleName(download->text());
     download->setDefault(true);
@@ -169,7 +205,16 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     connect(m_language, &QComboBox::currentIndexChanged, this, &PreviewCard::choicesEdited);
     connect(download, &QPushButton::clicked, this, [this] { emit downloadRequested(m_record, m_choices); });
     fillLanguages();
+    connect(m_moreOptions, &AdvancedOptionsForm::optionsEdited, this, &PreviewCard::choicesEdited);
+    // A refused value under "More options" is never passed on: no download
+    // until it is mended, and its sentence says why.
+    connect(m_moreOptions, &AdvancedOptionsForm::acceptableChanged, download, &QPushButton::setEnabled);
     choicesEdited();
+}
+
+void PreviewCard::setCookiesFileInUse(bool inUse)
+{
+    m_moreOptions->setCookiesFileInUse(inUse);
 }
 
 QWidget *PreviewCard::optionRow(const QString &name, QWidget *picker)
@@ -216,6 +261,9 @@ void PreviewCard::choicesEdited()
     m_choices.audioFormat = pick(AudioFormats::all(), m_format->currentIndex(), m_choices.audioFormat);
     m_choices.subtitleMode = pick(SubtitleModes::all(), m_subtitles->currentIndex(), m_choices.subtitleMode);
     m_choices.subtitleLang = m_language->currentData().toString();
+    m_choices.advanced = m_moreOptions->options();
+    m_moreOptions->setPreviewRecord(
+        m_record, OutputTemplate::expectedExtension(m_record, m_choices.mediaType, m_choices.audioFormat));
 
     const bool audio = m_choices.mediaType == MediaKind::audio;
     m_qualityRow->setVisible(!audio);

@@ -5,8 +5,10 @@
 
 #include <QFrame>
 
+class AdvancedOptionsForm;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 class SegmentedPicker;
 class ThumbnailLoader;
@@ -24,6 +26,10 @@ public:
 
     const MediaMetadata &record() const { return m_record; }
     DownloadChoices choices() const { return m_choices; }
+
+    // Whether the settings hold a cookies file, which browser cookies chosen
+    // under "More options" replace for this download.
+    void setCookiesFileInUse(bool inUse);
 
 signals:
     void choicesChanged(const DownloadChoices &choices);
@@ -48,4 +54,6 @@ private:
     QWidget *m_languageRow;
     QComboBox *m_language;
     QLabel *m_summary;
+    AdvancedOptionsForm *m_moreOptions;
+    QPushButton *m_download;
 };

@@ -3,6 +3,7 @@
 #include "engine/DownloadOptions.h"
 #include "settings/AppLanguage.h"
 #include "settings/AppSettings.h"
+#include "ui/options/AdvancedOptionsForm.h"
 #include "ui/shell/LanguageSwitch.h"
 #include "ui/widgets/Background.h"
 #include "ui/widgets/Fonts.h"
@@ -179,8 +180,9 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_authentication = section(QStringLiteral("settingsSectionAuthentication"), m_authenticationForm, m_authenticationFooter);
     m_downloads = section(QStringLiteral("settingsSectionDownloads"), m_downloadsForm, m_downloadsFooter);
     m_behavior = section(QStringLiteral("settingsSectionBehavior"), m_behaviorForm, m_behaviorFooter);
+    m_advanced = section(QStringLiteral("settingsSectionAdvanced"), m_advancedForm, m_advancedFooter);
     m_restore = section(QStringLiteral("settingsSectionRestore"), m_restoreForm, m_restoreFooter);
-    for (QGroupBox *box : {m_general, m_authentication, m_downloads, m_behavior, m_restore})
+    for (QGroupBox *box : {m_general, m_authentication, m_downloads, m_behavior, m_advanced, m_restore})
         column->addWidget(box);
     column->addStretch();
 
@@ -227,6 +229,11 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_behaviorForm->addRow(m_checkForToolUpdates);
     addLabelled(m_behaviorForm, m_toolUpdateChannel);
 
+    // Advanced
+    m_advancedOptions =
+        new AdvancedOptionsForm(AdvancedOptionsForm::Scope::defaults, m_settings.advancedDefaults(), m_advanced);
+    m_advancedForm->addRow(m_advancedOptions);
+
     // Restore
     m_restoreDefaults = button(QStringLiteral("restoreDefaultsButton"), m_restore);
     m_restoreForm->addRow(row(m_restore, {m_restoreDefaults}, true));
@@ -234,7 +241,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     // Each section ends with its footer.
     for (auto [form, footer] : {std::pair{m_generalForm, m_generalFooter}, std::pair{m_authenticationForm, m_authenticationFooter},
                                 std::pair{m_downloadsForm, m_downloadsFooter}, std::pair{m_behaviorForm, m_behaviorFooter},
-                                std::pair{m_restoreForm, m_restoreFooter}})
+                                std::pair{m_advancedForm, m_advancedFooter}, std::pair{m_restoreForm, m_restoreFooter}})
         form->addRow(footer);
 
     connect(m_language, &QComboBox::activated, this, &SettingsView::languageChosen);
@@ -286,6 +293,10 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
             m_settings.setToolUpdateChannel(*channel);
     });
     connect(m_watchClipboard, &QCheckBox::toggled, &m_settings, &AppSettings::setWatchClipboard);
+    connect(m_advancedOptions, &AdvancedOptionsForm::optionsEdited, this, [this](const AdvancedOptions &options) {
+        m_settings.setAdvancedDefaults(options);
+        updateCookieSources();
+    });
     connect(m_restoreDefaults, &QPushButton::clicked, this, &SettingsView::restoreDefaults);
 
     retranslate();
@@ -378,6 +389,7 @@ void SettingsView::load()
         const QSignalBlocker blocker(box);
         box->setChecked(on);
     }
+    m_advancedOptions->setOptions(m_settings.advancedDefaults());
     updateConcurrency();
     updateCookieClear();
 }
@@ -393,6 +405,21 @@ void SettingsView::updateConcurrency()
 void SettingsView::updateCookieClear()
 {
     m_clearCookieFile->setVisible(!m_settings.cookieFilePath().isEmpty());
+    updateCookieSources();
+}
+
+// A cookies file or a browser's cookies, never both: each waits while the
+// other is set (both set, from an older settings file, can still be undone).
+void SettingsView::updateCookieSources()
+{
+    const bool fileSet = !m_settings.cookieFilePath().isEmpty();
+    const bool browserSet = m_settings.advancedDefaults().browserCookies.has_value();
+    m_advancedOptions->setCookiesFileInUse(fileSet);
+    m_cookieFile->setEnabled(fileSet || !browserSet);
+    m_chooseCookieFile->setEnabled(fileSet || !browserSet);
+    m_cookieFile->setToolTip(browserSet && !fileSet
+                                 ? tr("Choose None under Cookies from browser to use a cookies file instead.")
+                                 : QString());
 }
 
 void SettingsView::chooseDirectory()
@@ -492,11 +519,14 @@ void SettingsView::retranslate()
     m_authentication->setTitle(tr("Authentication"));
     m_downloads->setTitle(tr("Downloads"));
     m_behavior->setTitle(tr("Behavior"));
+    m_advanced->setTitle(tr("Advanced"));
     m_generalFooter->setText(tr("New downloads are saved to this folder."));
     m_authenticationFooter->setText(
         tr("Optional Netscape-format cookies.txt for sites that require login. Cookie contents stay in the selected file."));
     m_downloadsFooter->setText(tr("Defaults apply to new downloads. Range 1–4; default 2."));
     m_behaviorFooter->setText(tr("Keep failed tasks retains entries after a download fails so you can inspect the error."));
+    m_advancedFooter->setText(tr("Defaults for new downloads; \"More options\" on the preview card changes them for "
+                                 "one download."));
     m_restoreFooter->setText(tr("Restores every setting above to its default value."));
 
     setLabel(m_generalForm, m_language, tr("Language"));

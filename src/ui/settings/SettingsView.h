@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+class AdvancedOptionsForm;
 class QCheckBox;
 class QComboBox;
 class QFormLayout;
@@ -64,6 +65,7 @@ private:
     void fillPickers();
     void updateConcurrency();
     void updateCookieClear();
+    void updateCookieSources();
     void chooseDirectory();
     void checkOutputFolder(const QString &folder, bool storeWhenUsable);
     void showFolderProblem();
@@ -85,16 +87,19 @@ private:
     QGroupBox *m_authentication;
     QGroupBox *m_downloads;
     QGroupBox *m_behavior;
+    QGroupBox *m_advanced;
     QGroupBox *m_restore;
     QLabel *m_generalFooter;
     QLabel *m_authenticationFooter;
     QLabel *m_downloadsFooter;
     QLabel *m_behaviorFooter;
+    QLabel *m_advancedFooter;
     QLabel *m_restoreFooter;
     QFormLayout *m_generalForm;
     QFormLayout *m_authenticationForm;
     QFormLayout *m_downloadsForm;
     QFormLayout *m_behaviorForm;
+    QFormLayout *m_advancedForm;
     QFormLayout *m_restoreForm;
 
     QComboBox *m_language;
@@ -118,5 +123,6 @@ private:
     QCheckBox *m_checkForToolUpdates;
     QComboBox *m_toolUpdateChannel;
     QCheckBox *m_watchClipboard;
+    AdvancedOptionsForm *m_advancedOptions;
     QPushButton *m_restoreDefaults;
 };

@@ -47,13 +47,14 @@ namespace {
 const QStringList kUntranslatable{
     "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
     "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Enter", "ID", "GitHub",
-    "SHA-256"};
+    "SHA-256", "SponsorBlock", "Firefox", "Chromium", "Chrome", "Brave", "Edge", "Opera", "Vivaldi", "KB/s", "MB/s"};
 
 // Widgets that show data (titles, paths, versions, names), not fixed text.
 const QStringList kDataWidgets{"historyTitle",     "diagnosticsApplicationId", "diagnosticsSystem", "toolName",
                                "toolPath",         "toolVersion",              "aboutToolName",     "aboutToolVersion",
                                "thumbnailView",    "historyFailureReason",     "lookInCombo",
-                               "fileNameEdit",     "outputDirectoryProblem",   "diagnosticsUserToolsFolder"};
+                               "fileNameEdit",     "outputDirectoryProblem",   "diagnosticsUserToolsFolder",
+                               "outputTemplatePreview"};
 
 bool showsData(const QWidget *widget, const QWidget *root)
 {
