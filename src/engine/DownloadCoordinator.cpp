@@ -81,7 +81,8 @@ DownloadCoordinator::DownloadCoordinator(HistoryStore &historyStore, AppSettings
     , m_notifier(notifier)
     , m_queue(std::make_unique<DownloadQueue>())
     , m_client(std::make_unique<YTDLPClient>(settings))
-    , m_stallMonitor(std::make_unique<StallMonitor>([this] { return outputFolder(); }, timing.stallCheckInterval,
+    , m_stallMonitor(std::make_unique<StallMonitor>([this](const DownloadJob &job) { return outputFolder(job); },
+                                                    timing.stallCheckInterval,
                                                     timing.stallTimeout))
 {
     // The start handler only schedules: pump() must never be re-entered.
@@ -109,9 +110,11 @@ DownloadCoordinator::~DownloadCoordinator()
     }
 }
 
-QString DownloadCoordinator::outputFolder() const
+QString DownloadCoordinator::outputFolder(const DownloadJob &job) const
 {
-    return m_settings.defaultOutputDirectory();
+    // A run keeps to the folder it started in; a job restored after a restart
+    // goes back to it, where its partial files are.
+    return job.outputDirectory().isEmpty() ? m_settings.defaultOutputDirectory() : job.outputDirectory();
 }
 
 void DownloadCoordinator::addURLs(const QString &text)
@@ -147,7 +150,8 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         return;
     }
 
-    const QString folder = outputFolder();
+    const QString folder = outputFolder(*job);
+    job->setOutputDirectory(folder);
     if (Directories::ensureDirectory(folder)) {
         markFailed(*job, DownloadErrorCategory::permissionDenied,
                    QStringLiteral("Cannot create output directory: ") + folder);
@@ -177,7 +181,7 @@ void DownloadCoordinator::onAnalyzed(const DownloadJobPtr &job, const AnalyzeRes
         return;
     }
     job->setMetadata(result.metadata());
-    startDownload(job, outputFolder());
+    startDownload(job, outputFolder(*job));
 }
 
 void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &folder)
@@ -256,6 +260,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
             job.setFragmentIndex(*progress->fragmentIndex);
         if (progress->fragmentCount)
             job.setFragmentCount(*progress->fragmentCount);
+        job.noteDownloadTarget(progress->filename);
         job.setProgress(progress->percent);
         job.setSpeed(progress->speed);
         job.setEta(progress->eta);
@@ -293,7 +298,7 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
     m_runs.remove(job->id());
     job->setFinishedAt(QDateTime::currentDateTime());
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
-        OutputFiles::resolveFinalOutputPath(*job, outputFolder());
+        OutputFiles::resolveFinalOutputPath(*job, outputFolder(*job));
 
     m_historyStore.add(JobRecord::of(*job));
     notifyFinished(*job);

@@ -86,7 +86,7 @@ private:
     void onProcessEnded(const DownloadJobPtr &job, const struct ProcessRunResult &result);
     void finish(const DownloadJobPtr &job);
     void notifyFinished(const DownloadJob &job);
-    QString outputFolder() const;
+    QString outputFolder(const DownloadJob &job) const;
 
     HistoryStore &m_historyStore;
     AppSettings &m_settings;
