@@ -55,6 +55,20 @@ bool createSchema(QSqlDatabase &database)
     return true;
 }
 
+// The persisted download queue (QueueStore): its rows and the rows set
+// aside because they could not be read. Made in files of every version,
+// old and new alike.
+bool createQueueTables(QSqlDatabase &database)
+{
+    return run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue ("
+                                        " jobId TEXT NOT NULL PRIMARY KEY,"
+                                        " position INTEGER NOT NULL,"
+                                        " payload TEXT NOT NULL)"))
+           && run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue_set_aside ("
+                                           " jobId, position, payload,"
+                                           " setAsideAt INTEGER NOT NULL)"));
+}
+
 qsizetype tableCount(QSqlDatabase &database)
 {
     const QVariant count = singleValue(
@@ -92,10 +106,11 @@ bool createOrConfirm(QSqlDatabase &database)
 {
     const qsizetype tables = tableCount(database);
     if (tables == 0)
-        return createSchema(database);
+        return createSchema(database) && createQueueTables(database);
     return tables > 0 && holdsOurSchema(database)
            && run(database, QStringLiteral("UPDATE meta SET value = value"
-                                           " WHERE key = 'schemaVersion'"));
+                                           " WHERE key = 'schemaVersion'"))
+           && createQueueTables(database);
 }
 
 // Switching a new file to write-ahead logging needs the file to itself for a
