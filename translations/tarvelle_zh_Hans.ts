@@ -201,82 +201,82 @@
 <context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="41"/>
+        <location filename="../src/cli/CliArguments.cpp" line="53"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值无效：&apos;%2&apos;（应为 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="59"/>
+        <location filename="../src/cli/CliArguments.cpp" line="71"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>显示链接的标题、上传者、时长、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="60"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 输出元数据记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="68"/>
+        <location filename="../src/cli/CliArguments.cpp" line="77"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一个 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="76"/>
+        <location filename="../src/cli/CliArguments.cpp" line="85"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="79"/>
+        <location filename="../src/cli/CliArguments.cpp" line="88"/>
         <source>download the audio in this format</source>
         <translation>以此格式下载音频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="81"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>download video up to this height</source>
         <translation>下载不超过此高度的视频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="82"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>subtitles to fetch</source>
         <translation>要获取的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="83"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕语言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="94"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次运行的输出文件夹（不修改设置）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="87"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="109"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="103"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="113"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
@@ -286,87 +286,87 @@
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="130"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="132"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="139"/>
+        <location filename="../src/cli/CliArguments.cpp" line="138"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="140"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="141"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="145"/>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="226"/>
+        <location filename="../src/cli/CliArguments.cpp" line="219"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="243"/>
+        <location filename="../src/cli/CliArguments.cpp" line="236"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="246"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="182"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -610,12 +610,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="315"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="320"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="317"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="322"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -726,62 +726,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="62"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="64"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="90"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="92"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="100"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="113"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="120"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="139"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="141"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="156"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="158"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -1156,6 +1156,93 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>QueueNoticeBar</name>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="24"/>
+        <source>The download queue can&apos;t be saved (the data folder is read-only or its database is in use), so these downloads won&apos;t be kept after Tarvelle quits.</source>
+        <translation>无法保存下载队列（数据文件夹为只读，或其数据库正被占用），因此 Tarvelle 退出后这些下载不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="27"/>
+        <source>Another Tarvelle window keeps the download queue, so the downloads in this window won&apos;t be kept after it quits.</source>
+        <translation>另一个 Tarvelle 窗口正在保存下载队列，因此此窗口中的下载在它退出后不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="30"/>
+        <source>The download queue can&apos;t be saved right now; Tarvelle keeps trying. Until it succeeds, recent changes won&apos;t be kept.</source>
+        <translation>暂时无法保存下载队列，Tarvelle 会继续尝试。在成功之前，最近的更改不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="56"/>
+        <source>Clear Them</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="59"/>
+        <source>Dismiss</source>
+        <translation>关闭提示</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="87"/>
+        <source>Restored %n download(s) from the last session.</source>
+        <translation>
+            <numerusform>已恢复上次会话中的 %n 个下载。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="89"/>
+        <source>%n saved download(s) could not be read and were set aside.</source>
+        <translation>
+            <numerusform>有 %n 个已保存的下载无法读取，已被搁置。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoveJobQuestion</name>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
+        <source>Remove Download?</source>
+        <translation>移除下载？</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="30"/>
+        <source>%n partial file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>有 %n 个未完成的文件无法删除。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="55"/>
+        <source>This download left %n partial file(s) (%1).</source>
+        <translation>
+            <numerusform>此下载留下了 %n 个未完成的文件（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="56"/>
+        <source>This download left %n partial file(s) (%1) in %2.</source>
+        <translation>
+            <numerusform>此下载在 %2 中留下了 %n 个未完成的文件（%1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="60"/>
+        <source>Delete them too? Finished files and other downloads&apos; files are never touched.</source>
+        <translation>是否一并删除？已完成的文件和其他下载的文件绝不会被改动。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="66"/>
+        <source>Remove and Delete Files</source>
+        <translation>移除并删除文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="68"/>
+        <source>Remove Only</source>
+        <translation>仅移除</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="367"/>
@@ -1303,24 +1390,41 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ShutdownController</name>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="99"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="120"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="140"/>
         <source>Quit Tarvelle?</source>
         <translation>要退出 Tarvelle 吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="100"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="121"/>
         <source>Downloads are still running or waiting. Quitting stops them.</source>
         <translation>仍有下载正在进行或等待中。退出将停止这些下载。</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="104"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="125"/>
         <source>Stop Downloads and Quit</source>
         <translation>停止下载并退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="106"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="127"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="150"/>
         <source>Keep Downloading</source>
         <translation>继续下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="141"/>
+        <source>Downloads are still running or waiting. Tarvelle can keep them and continue them the next time it starts.</source>
+        <translation>仍有下载正在进行或等待中。Tarvelle 可以保留它们，并在下次启动时继续。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="146"/>
+        <source>Keep for Next Time</source>
+        <translation>保留到下次</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="148"/>
+        <source>Stop and Forget</source>
+        <translation>停止并放弃</translation>
     </message>
 </context>
 <context>

@@ -201,82 +201,82 @@
 <context>
     <name>CliArguments</name>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="41"/>
+        <location filename="../src/cli/CliArguments.cpp" line="53"/>
         <source>Invalid value for %1: &apos;%2&apos; (expected %3)</source>
         <translation>%1 的值無效：&apos;%2&apos;（應為 %3）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="59"/>
+        <location filename="../src/cli/CliArguments.cpp" line="71"/>
         <source>Show a link&apos;s title, uploader, duration, formats and subtitles.</source>
         <translation>顯示連結的標題、上傳者、時長、格式和字幕。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="60"/>
+        <location filename="../src/cli/CliArguments.cpp" line="72"/>
         <source>print the metadata record as JSON</source>
         <translation>以 JSON 輸出中繼資料記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="68"/>
+        <location filename="../src/cli/CliArguments.cpp" line="77"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一個 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="76"/>
+        <location filename="../src/cli/CliArguments.cpp" line="85"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下載連結；未指定的選項使用已儲存的預設值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="79"/>
+        <location filename="../src/cli/CliArguments.cpp" line="88"/>
         <source>download the audio in this format</source>
         <translation>以此格式下載音訊</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="81"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>download video up to this height</source>
         <translation>下載不超過此高度的影片</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="82"/>
+        <location filename="../src/cli/CliArguments.cpp" line="91"/>
         <source>subtitles to fetch</source>
         <translation>要取得的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="83"/>
+        <location filename="../src/cli/CliArguments.cpp" line="92"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕語言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="85"/>
+        <location filename="../src/cli/CliArguments.cpp" line="94"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次執行的輸出資料夾（不修改設定）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="87"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>從 UTF-8 文字檔讀取連結，每行一個（- 表示讀取標準輸入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="98"/>
+        <location filename="../src/cli/CliArguments.cpp" line="109"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="103"/>
+        <location filename="../src/cli/CliArguments.cpp" line="112"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <location filename="../src/cli/CliArguments.cpp" line="115"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="113"/>
+        <location filename="../src/cli/CliArguments.cpp" line="117"/>
         <source>language codes such as en or en,de</source>
         <translation>語言代碼，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="117"/>
+        <location filename="../src/cli/CliArguments.cpp" line="119"/>
         <source>a folder</source>
         <translation>一個資料夾</translation>
     </message>
@@ -286,87 +286,87 @@
         <translation>一個檔案或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="130"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 與 --quality 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="132"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一個 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="139"/>
+        <location filename="../src/cli/CliArguments.cpp" line="138"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已結束的下載，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="141"/>
+        <location filename="../src/cli/CliArguments.cpp" line="140"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 輸出記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="142"/>
+        <location filename="../src/cli/CliArguments.cpp" line="141"/>
         <source>only failed downloads</source>
         <translation>僅失敗的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="142"/>
         <source>only completed downloads</source>
         <translation>僅已完成的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="145"/>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>僅標題或連結包含 TEXT 的記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="153"/>
+        <location filename="../src/cli/CliArguments.cpp" line="149"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="153"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 與 --success 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <location filename="../src/cli/CliArguments.cpp" line="164"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>檢查隨附的工具並輸出報告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="175"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="208"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="226"/>
+        <location filename="../src/cli/CliArguments.cpp" line="219"/>
         <source>No command given</source>
         <translation>未指定指令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="243"/>
+        <location filename="../src/cli/CliArguments.cpp" line="236"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受引數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="245"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>Unknown option: %1</source>
         <translation>未知選項：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="246"/>
+        <location filename="../src/cli/CliArguments.cpp" line="239"/>
         <source>Unknown command: %1</source>
         <translation>未知指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="182"/>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -610,12 +610,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="315"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="320"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="317"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="322"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -726,62 +726,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 影片 · 最佳音質</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="62"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="64"/>
         <source>No downloads yet</source>
         <translation>尚無下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="90"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="92"/>
         <source>Add Media</source>
         <translation>新增媒體</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="100"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
         <source>Link</source>
         <translation>連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>輸入媒體 URL，然後按 Enter 鍵或「分析」</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>貼上影片或播放清單連結，然後按 Enter 鍵</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="113"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="115"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Download All</source>
         <translation>全部下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="118"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="120"/>
         <source>Batch…</source>
         <translation>批次…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="139"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="141"/>
         <source>Analysis error</source>
         <translation>分析錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="156"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="158"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -1156,6 +1156,93 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>QueueNoticeBar</name>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="24"/>
+        <source>The download queue can&apos;t be saved (the data folder is read-only or its database is in use), so these downloads won&apos;t be kept after Tarvelle quits.</source>
+        <translation>無法儲存下載佇列（存放資料的資料夾為唯讀，或其資料庫正被佔用），因此 Tarvelle 結束後這些下載不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="27"/>
+        <source>Another Tarvelle window keeps the download queue, so the downloads in this window won&apos;t be kept after it quits.</source>
+        <translation>另一個 Tarvelle 視窗正在保存下載佇列，因此此視窗中的下載在它結束後不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="30"/>
+        <source>The download queue can&apos;t be saved right now; Tarvelle keeps trying. Until it succeeds, recent changes won&apos;t be kept.</source>
+        <translation>暫時無法儲存下載佇列，Tarvelle 會繼續嘗試。在成功之前，最近的變更不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="56"/>
+        <source>Clear Them</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="59"/>
+        <source>Dismiss</source>
+        <translation>關閉提示</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="87"/>
+        <source>Restored %n download(s) from the last session.</source>
+        <translation>
+            <numerusform>已恢復上次工作階段中的 %n 個下載。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="89"/>
+        <source>%n saved download(s) could not be read and were set aside.</source>
+        <translation>
+            <numerusform>有 %n 個已儲存的下載無法讀取，已被擱置。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoveJobQuestion</name>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
+        <source>Remove Download?</source>
+        <translation>移除下載？</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="30"/>
+        <source>%n partial file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>有 %n 個未完成的檔案無法刪除。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="55"/>
+        <source>This download left %n partial file(s) (%1).</source>
+        <translation>
+            <numerusform>此下載留下了 %n 個未完成的檔案（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="56"/>
+        <source>This download left %n partial file(s) (%1) in %2.</source>
+        <translation>
+            <numerusform>此下載在 %2 中留下了 %n 個未完成的檔案（%1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="60"/>
+        <source>Delete them too? Finished files and other downloads&apos; files are never touched.</source>
+        <translation>是否一併刪除？已完成的檔案和其他下載的檔案絕不會被更動。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="66"/>
+        <source>Remove and Delete Files</source>
+        <translation>移除並刪除檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="68"/>
+        <source>Remove Only</source>
+        <translation>僅移除</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="367"/>
@@ -1303,24 +1390,41 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ShutdownController</name>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="99"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="120"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="140"/>
         <source>Quit Tarvelle?</source>
         <translation>要結束 Tarvelle 嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="100"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="121"/>
         <source>Downloads are still running or waiting. Quitting stops them.</source>
         <translation>仍有下載正在進行或等待中。結束將停止這些下載。</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="104"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="125"/>
         <source>Stop Downloads and Quit</source>
         <translation>停止下載並結束</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="106"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="127"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="150"/>
         <source>Keep Downloading</source>
         <translation>繼續下載</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="141"/>
+        <source>Downloads are still running or waiting. Tarvelle can keep them and continue them the next time it starts.</source>
+        <translation>仍有下載正在進行或等待中。Tarvelle 可以保留它們，並在下次啟動時繼續。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="146"/>
+        <source>Keep for Next Time</source>
+        <translation>保留到下次</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="148"/>
+        <source>Stop and Forget</source>
+        <translation>停止並放棄</translation>
     </message>
 </context>
 <context>
