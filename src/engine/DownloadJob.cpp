@@ -36,18 +36,18 @@ bool isLineBreak(QChar c)
 DownloadJob::DownloadJob(QString url, MediaKind mediaType, VideoQuality videoQuality,
                          AudioFormat audioFormat, SubtitleMode subtitleMode, QString subtitleLang,
                          QObject *parent)
-    : DownloadJob(QUuid::createUuid(), std::move(url), mediaType, videoQuality, audioFormat, subtitleMode,
-                  std::move(subtitleLang), parent)
+    : DownloadJob(QUuid::createUuid(), QDateTime::currentDateTime(), std::move(url), mediaType, videoQuality,
+                  audioFormat, subtitleMode, std::move(subtitleLang), parent)
 {
 }
 
-DownloadJob::DownloadJob(QUuid id, QString url, MediaKind mediaType, VideoQuality videoQuality,
-                         AudioFormat audioFormat, SubtitleMode subtitleMode, QString subtitleLang,
-                         QObject *parent)
+DownloadJob::DownloadJob(QUuid id, QDateTime createdAt, QString url, MediaKind mediaType,
+                         VideoQuality videoQuality, AudioFormat audioFormat, SubtitleMode subtitleMode,
+                         QString subtitleLang, QObject *parent)
     : QObject(parent)
     , m_id(id)
     , m_url(std::move(url))
-    , m_createdAt(QDateTime::currentDateTime())
+    , m_createdAt(std::move(createdAt))
     , m_mediaType(mediaType)
     , m_videoQuality(videoQuality)
     , m_audioFormat(audioFormat)

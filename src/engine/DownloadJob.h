@@ -76,9 +76,10 @@ public:
     // texts, createdAt now.
     DownloadJob(QString url, MediaKind mediaType, VideoQuality videoQuality, AudioFormat audioFormat,
                 SubtitleMode subtitleMode, QString subtitleLang, QObject *parent = nullptr);
-    // A job of an earlier start of the application, under its old id.
-    DownloadJob(QUuid id, QString url, MediaKind mediaType, VideoQuality videoQuality, AudioFormat audioFormat,
-                SubtitleMode subtitleMode, QString subtitleLang, QObject *parent = nullptr);
+    // A job of an earlier start of the application, under its old id and
+    // with its old creation time.
+    DownloadJob(QUuid id, QDateTime createdAt, QString url, MediaKind mediaType, VideoQuality videoQuality,
+                AudioFormat audioFormat, SubtitleMode subtitleMode, QString subtitleLang, QObject *parent = nullptr);
     ~DownloadJob() override;
 
     static DownloadJobPtr create(QString url, MediaKind mediaType, VideoQuality videoQuality,

@@ -23,11 +23,14 @@ QStringList textsOf(const QJsonValue &value)
     return texts;
 }
 
+// Left in UTC: the same moment, and converting every restored row to local
+// time was a good part of the cost of reading it. Whoever shows a time
+// converts it.
 std::optional<QDateTime> timeOf(const QJsonValue &value)
 {
     if (!value.isDouble())
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(qint64(value.toDouble()), Qt::UTC).toLocalTime();
+    return QDateTime::fromMSecsSinceEpoch(qint64(value.toDouble()), Qt::UTC);
 }
 
 MediaMetadata slim(MediaMetadata metadata)
@@ -97,7 +100,7 @@ QueuedJobRow QueueEntry::toRow(qint64 position) const
     if (!logLines.isEmpty())
         object.insert(QStringLiteral("logLines"), textArray(logLines));
     return QueuedJobRow{0, id.toString(QUuid::WithoutBraces), position,
-                        QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact))};
+                        QJsonDocument(object).toJson(QJsonDocument::Compact)};
 }
 
 std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
@@ -106,7 +109,7 @@ std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
     if (id.isNull())
         return std::nullopt;
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(row.payload.toUtf8(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(row.payload, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonObject object = document.object();
@@ -126,7 +129,12 @@ std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
     const QJsonValue lang = object.value(QLatin1String("subtitleLang"));
     entry.subtitleLang = lang.isString() ? lang.toString() : QStringLiteral("en");
     entry.metadata = MediaMetadata::fromJson(object.value(QLatin1String("metadata")).toObject());
-    entry.createdAt = timeOf(object.value(QLatin1String("createdAt"))).value_or(QDateTime::currentDateTime());
+    // Not value_or(now): reading the local clock for every row costs more than
+    // the rest of the row.
+    if (std::optional<QDateTime> createdAt = timeOf(object.value(QLatin1String("createdAt"))))
+        entry.createdAt = std::move(*createdAt);
+    else
+        entry.createdAt = QDateTime::currentDateTimeUtc();
     entry.finishedAt = timeOf(object.value(QLatin1String("finishedAt")));
     entry.outputDirectory = text("outputDirectory");
     entry.downloadTargets = textsOf(object.value(QLatin1String("downloadTargets")));
@@ -138,10 +146,9 @@ std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
 
 DownloadJobPtr QueueEntry::makeJob() const
 {
-    auto job = std::make_shared<DownloadJob>(id, url, mediaType, videoQuality, audioFormat, subtitleMode,
-                                             subtitleLang);
+    auto job = std::make_shared<DownloadJob>(id, createdAt, url, mediaType, videoQuality, audioFormat,
+                                             subtitleMode, subtitleLang);
     job->setMetadata(metadata);
-    job->setCreatedAt(createdAt);
     job->setFinishedAt(finishedAt);
     job->setDownloadTargets(downloadTargets);
     if (status == DownloadStatus::failed) {

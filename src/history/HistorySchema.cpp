@@ -63,7 +63,9 @@ bool createQueueTables(QSqlDatabase &database)
     return run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue ("
                                         " jobId TEXT NOT NULL PRIMARY KEY,"
                                         " position INTEGER NOT NULL,"
-                                        " payload TEXT NOT NULL)"))
+                                        " payload BLOB NOT NULL)"))
+           // Read in this order without sorting every payload first.
+           && run(database, QStringLiteral("CREATE INDEX IF NOT EXISTS queue_in_order ON queue (position)"))
            && run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue_set_aside ("
                                            " jobId, position, payload,"
                                            " setAsideAt INTEGER NOT NULL)"));

@@ -81,7 +81,7 @@ std::optional<QList<QueuedJobRow>> QueueStore::load() const
         // Whatever a damaged row holds is read as text or a number; the
         // engine tells a row it cannot use.
         rows.append(QueuedJobRow{query.value(0).toLongLong(), query.value(1).toString(),
-                                 query.value(2).toLongLong(), query.value(3).toString()});
+                                 query.value(2).toLongLong(), query.value(3).toByteArray()});
     }
     return rows;
 }
@@ -95,7 +95,8 @@ bool QueueStore::write(const QList<QueuedJobRow> &rows, const QStringList &remov
         for (const QueuedJobRow &row : rows) {
             upsert.bindValue(0, row.jobId);
             upsert.bindValue(1, row.position);
-            upsert.bindValue(2, row.payload.isNull() ? QStringLiteral("") : row.payload);
+            // Bound as bytes: a BLOB, never converted between encodings.
+            upsert.bindValue(2, row.payload.isNull() ? QByteArray("") : row.payload);
             if (!upsert.exec())
                 return false;
         }

@@ -37,7 +37,7 @@ QueueEntry throughARow(const QueueEntry &entry)
     const QueuedJobRow row = entry.toRow(7);
     EXPECT_EQ(row.position, 7);
     std::optional<QueueEntry> back = QueueEntry::fromRow(row);
-    EXPECT_TRUE(back.has_value()) << row.payload.toStdString();
+    EXPECT_TRUE(back.has_value()) << row.payload.constData();
     return back.value_or(QueueEntry{});
 }
 
@@ -125,7 +125,7 @@ struct DamagedRow
 {
     const char *name;
     QString jobId;
-    QString payload;
+    QByteArray payload;
 };
 
 void PrintTo(const DamagedRow &row, std::ostream *out)
@@ -154,12 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedRow{"noLink", kId, R"({"status": "queued"})"},
                       DamagedRow{"linkNoText", kId, R"({"url": 12})"},
                       DamagedRow{"emptyLink", kId, R"({"url": ""})"},
-                      DamagedRow{"binaryNoise", kId, QString::fromLatin1("\x01\x02\xff{\x7f")}),
+                      DamagedRow{"binaryNoise", kId, QByteArray("\x01\x02\xff{\x7f")}),
     [](const ::testing::TestParamInfo<DamagedRow> &info) { return std::string(info.param.name); });
 
 TEST(QueueEntry, TextsItDoesNotKnowReadAsTheirDefaults)
 {
-    const QString payload = R"({"url": "https://a.test/1", "status": "paused", "mediaType": "Audio",
+    const QByteArray payload = R"({"url": "https://a.test/1", "status": "paused", "mediaType": "Audio",
         "videoQuality": "1080p", "audioFormat": "flac", "subtitleMode": "all", "subtitleLang": 3,
         "createdAt": "yesterday", "metadata": {"title": "no id"}, "errorCategory": "gremlins",
         "downloadTargets": ["/out/a.mp4", 5, null], "logLines": "not a list"})";

@@ -12,7 +12,7 @@
 
 namespace {
 
-QueuedJobRow row(const QString &jobId, qint64 position, const QString &payload)
+QueuedJobRow row(const QString &jobId, qint64 position, const QByteArray &payload)
 {
     return QueuedJobRow{0, jobId, position, payload};
 }
@@ -138,6 +138,46 @@ TEST(QueueStore, ATableMadeInAnOlderFileKeepsItsRecords)
     const auto store = QueueStore::open(path);
     ASSERT_TRUE(store);
     EXPECT_EQ(store->load(), QList<QueuedJobRow>());
+}
+
+TEST(QueueStore, PayloadsKeptAsTextInAnOlderTableReadAsTheirBytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    HistoryTest::seedDatabase(path);
+    const QString title = QStringLiteral("{\"title\": \"Caf\u00e9 \u6771\u4eac \U0001F3B5\"}");
+    {
+        // The queue table as it was first made: payload declared TEXT, its
+        // rows bound as text, and no index on the position.
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older-file"));
+        database.setDatabaseName(path);
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        ASSERT_TRUE(query.exec(QStringLiteral("DROP TABLE queue")));
+        ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE queue (jobId TEXT NOT NULL PRIMARY KEY,"
+                                              " position INTEGER NOT NULL, payload TEXT NOT NULL)")));
+        ASSERT_TRUE(query.prepare(QStringLiteral("INSERT INTO queue (jobId, position, payload) VALUES (?, ?, ?)")));
+        query.addBindValue(QStringLiteral("old"));
+        query.addBindValue(2);
+        query.addBindValue(title);
+        ASSERT_TRUE(query.exec());
+        ASSERT_TRUE(query.exec(QStringLiteral("SELECT typeof(payload) FROM queue")) && query.next());
+        ASSERT_EQ(query.value(0).toString(), "text");
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older-file"));
+
+    PersistenceController persistence(path);
+    ASSERT_TRUE(persistence.isPersistent());
+    const auto store = QueueStore::open(path);
+    ASSERT_TRUE(store);
+    // A row written now goes into the old table beside the text one.
+    ASSERT_TRUE(store->write({row("new", 1, title.toUtf8())}, {}));
+    const auto rows = store->load();
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_EQ(jobIds(*rows), (QStringList{"new", "old"}));
+    EXPECT_EQ(rows->at(0).payload, title.toUtf8());
+    EXPECT_EQ(rows->at(1).payload, title.toUtf8());
 }
 
 } // namespace

@@ -115,7 +115,7 @@ TEST_F(QueueNoticeTest, TellsOfRowsSetAside)
     {
         const auto store = QueueStore::open(app.persistence->databasePath());
         ASSERT_TRUE(store);
-        ASSERT_TRUE(store->write({QueuedJobRow{0, QStringLiteral("broken"), 99, QStringLiteral("{")}}, {}));
+        ASSERT_TRUE(store->write({QueuedJobRow{0, QStringLiteral("broken"), 99, QByteArray("{")}}, {}));
     }
     app.relaunch();
     app.holdQueue();
