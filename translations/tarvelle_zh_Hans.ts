@@ -291,12 +291,12 @@
 <context>
     <name>BackgroundUpdateCheck</name>
     <message>
-        <location filename="../src/app/main.cpp" line="105"/>
+        <location filename="../src/app/main.cpp" line="110"/>
         <source>A newer yt-dlp is available</source>
         <translation>有更新的 yt-dlp 可用</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="106"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>yt-dlp %1 can be installed from Diagnostics.</source>
         <translation>可在“诊断”中安装 yt-dlp %1。</translation>
     </message>
@@ -1051,12 +1051,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>已用新名称保存：保留来自另一个链接的同名文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="488"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="491"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -1527,62 +1527,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="63"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="91"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="125"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="148"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="165"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -2086,6 +2086,93 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>QueueNoticeBar</name>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="24"/>
+        <source>The download queue can&apos;t be saved (the data folder is read-only or its database is in use), so these downloads won&apos;t be kept after Tarvelle quits.</source>
+        <translation>无法保存下载队列（数据文件夹为只读，或其数据库正被占用），因此 Tarvelle 退出后这些下载不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="27"/>
+        <source>Another Tarvelle window keeps the download queue, so the downloads in this window won&apos;t be kept after it quits.</source>
+        <translation>另一个 Tarvelle 窗口正在保存下载队列，因此此窗口中的下载在它退出后不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="30"/>
+        <source>The download queue can&apos;t be saved right now; Tarvelle keeps trying. Until it succeeds, recent changes won&apos;t be kept.</source>
+        <translation>暂时无法保存下载队列，Tarvelle 会继续尝试。在成功之前，最近的更改不会保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="56"/>
+        <source>Clear Them</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="59"/>
+        <source>Dismiss</source>
+        <translation>关闭提示</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="87"/>
+        <source>Restored %n download(s) from the last session.</source>
+        <translation>
+            <numerusform>已恢复上次会话中的 %n 个下载。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="89"/>
+        <source>%n saved download(s) could not be read and were set aside.</source>
+        <translation>
+            <numerusform>有 %n 个已保存的下载无法读取，已被搁置。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoveJobQuestion</name>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
+        <source>Remove Download?</source>
+        <translation>移除下载？</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="30"/>
+        <source>%n partial file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>有 %n 个未完成的文件无法删除。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="55"/>
+        <source>This download left %n partial file(s) (%1).</source>
+        <translation>
+            <numerusform>此下载留下了 %n 个未完成的文件（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="56"/>
+        <source>This download left %n partial file(s) (%1) in %2.</source>
+        <translation>
+            <numerusform>此下载在 %2 中留下了 %n 个未完成的文件（%1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="60"/>
+        <source>Delete them too? Finished files and other downloads&apos; files are never touched.</source>
+        <translation>是否一并删除？已完成的文件和其他下载的文件绝不会被改动。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="66"/>
+        <source>Remove and Delete Files</source>
+        <translation>移除并删除文件</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="68"/>
+        <source>Remove Only</source>
+        <translation>仅移除</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
@@ -2311,24 +2398,41 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ShutdownController</name>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="99"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="120"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="140"/>
         <source>Quit Tarvelle?</source>
         <translation>要退出 Tarvelle 吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="100"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="121"/>
         <source>Downloads are still running or waiting. Quitting stops them.</source>
         <translation>仍有下载正在进行或等待中。退出将停止这些下载。</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="104"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="125"/>
         <source>Stop Downloads and Quit</source>
         <translation>停止下载并退出</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="106"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="127"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="150"/>
         <source>Keep Downloading</source>
         <translation>继续下载</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="141"/>
+        <source>Downloads are still running or waiting. Tarvelle can keep them and continue them the next time it starts.</source>
+        <translation>仍有下载正在进行或等待中。Tarvelle 可以保留它们，并在下次启动时继续。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="146"/>
+        <source>Keep for Next Time</source>
+        <translation>保留到下次</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="148"/>
+        <source>Stop and Forget</source>
+        <translation>停止并放弃</translation>
     </message>
 </context>
 <context>

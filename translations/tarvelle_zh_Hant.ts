@@ -291,12 +291,12 @@
 <context>
     <name>BackgroundUpdateCheck</name>
     <message>
-        <location filename="../src/app/main.cpp" line="105"/>
+        <location filename="../src/app/main.cpp" line="110"/>
         <source>A newer yt-dlp is available</source>
         <translation>有更新的 yt-dlp 可用</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="106"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>yt-dlp %1 can be installed from Diagnostics.</source>
         <translation>可在「診斷」中安裝 yt-dlp %1。</translation>
     </message>
@@ -1051,12 +1051,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>已用新名稱儲存：保留來自另一個連結的同名檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="488"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="491"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -1527,62 +1527,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 影片 · 最佳音質</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="63"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
         <source>No downloads yet</source>
         <translation>尚無下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="91"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
         <source>Add Media</source>
         <translation>新增媒體</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="101"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
         <source>Link</source>
         <translation>連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="102"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>輸入媒體 URL，然後按 Enter 鍵或「分析」</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>貼上影片或播放清單連結，然後按 Enter 鍵</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="117"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
         <source>Download All</source>
         <translation>全部下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Batch…</source>
         <translation>批次…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="125"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="148"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
         <source>Analysis error</source>
         <translation>分析錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="165"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -2086,6 +2086,93 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>QueueNoticeBar</name>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="24"/>
+        <source>The download queue can&apos;t be saved (the data folder is read-only or its database is in use), so these downloads won&apos;t be kept after Tarvelle quits.</source>
+        <translation>無法儲存下載佇列（存放資料的資料夾為唯讀，或其資料庫正被佔用），因此 Tarvelle 結束後這些下載不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="27"/>
+        <source>Another Tarvelle window keeps the download queue, so the downloads in this window won&apos;t be kept after it quits.</source>
+        <translation>另一個 Tarvelle 視窗正在保存下載佇列，因此此視窗中的下載在它結束後不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="30"/>
+        <source>The download queue can&apos;t be saved right now; Tarvelle keeps trying. Until it succeeds, recent changes won&apos;t be kept.</source>
+        <translation>暫時無法儲存下載佇列，Tarvelle 會繼續嘗試。在成功之前，最近的變更不會保留。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="56"/>
+        <source>Clear Them</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="59"/>
+        <source>Dismiss</source>
+        <translation>關閉提示</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="87"/>
+        <source>Restored %n download(s) from the last session.</source>
+        <translation>
+            <numerusform>已恢復上次工作階段中的 %n 個下載。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/QueueNoticeBar.cpp" line="89"/>
+        <source>%n saved download(s) could not be read and were set aside.</source>
+        <translation>
+            <numerusform>有 %n 個已儲存的下載無法讀取，已被擱置。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemoveJobQuestion</name>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
+        <source>Remove Download?</source>
+        <translation>移除下載？</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="30"/>
+        <source>%n partial file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>有 %n 個未完成的檔案無法刪除。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="55"/>
+        <source>This download left %n partial file(s) (%1).</source>
+        <translation>
+            <numerusform>此下載留下了 %n 個未完成的檔案（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="56"/>
+        <source>This download left %n partial file(s) (%1) in %2.</source>
+        <translation>
+            <numerusform>此下載在 %2 中留下了 %n 個未完成的檔案（%1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="60"/>
+        <source>Delete them too? Finished files and other downloads&apos; files are never touched.</source>
+        <translation>是否一併刪除？已完成的檔案和其他下載的檔案絕不會被更動。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="66"/>
+        <source>Remove and Delete Files</source>
+        <translation>移除並刪除檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="68"/>
+        <source>Remove Only</source>
+        <translation>僅移除</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
@@ -2311,24 +2398,41 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ShutdownController</name>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="99"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="120"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="140"/>
         <source>Quit Tarvelle?</source>
         <translation>要結束 Tarvelle 嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="100"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="121"/>
         <source>Downloads are still running or waiting. Quitting stops them.</source>
         <translation>仍有下載正在進行或等待中。結束將停止這些下載。</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="104"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="125"/>
         <source>Stop Downloads and Quit</source>
         <translation>停止下載並結束</translation>
     </message>
     <message>
-        <location filename="../src/ui/shell/ShutdownController.cpp" line="106"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="127"/>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="150"/>
         <source>Keep Downloading</source>
         <translation>繼續下載</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="141"/>
+        <source>Downloads are still running or waiting. Tarvelle can keep them and continue them the next time it starts.</source>
+        <translation>仍有下載正在進行或等待中。Tarvelle 可以保留它們，並在下次啟動時繼續。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="146"/>
+        <source>Keep for Next Time</source>
+        <translation>保留到下次</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/ShutdownController.cpp" line="148"/>
+        <source>Stop and Forget</source>
+        <translation>停止並放棄</translation>
     </message>
 </context>
 <context>

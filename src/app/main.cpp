@@ -6,6 +6,7 @@
 #include "app/LaunchArguments.h"
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/QueuePersistence.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "services/ApplicationBus.h"
@@ -66,10 +67,14 @@ int main(int argc, char **argv)
     Language::install(application, Language::localeFor(settings.selectedAppLanguage()));
     DesktopNotifier notifier(NotificationService::shared());
     DownloadCoordinator coordinator(history, settings, &notifier);
+    // The queue of the last session comes back as soon as it is read.
+    QueuePersistence queuePersistence(coordinator.queue(), PersistenceController::shared().databasePath());
     AppState state(coordinator, history, settings);
+    state.setQueuePersistence(&queuePersistence);
     NotificationService::shared().requestAuthorization();
 
     ShutdownController shutdown(coordinator);
+    shutdown.keepQueueWith(&queuePersistence);
     shutdown.stopOnTerminationSignals();
     MainWindow window(state, shutdown, ThumbnailLoader::shared());
     QObject::connect(&shutdown, &ShutdownController::quitApproved, &application, [&] {

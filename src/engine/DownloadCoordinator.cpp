@@ -120,7 +120,8 @@ DownloadCoordinator::DownloadCoordinator(HistoryStore &historyStore, AppSettings
     , m_notifier(notifier)
     , m_queue(std::make_unique<DownloadQueue>())
     , m_client(std::make_unique<YTDLPClient>(settings))
-    , m_stallMonitor(std::make_unique<StallMonitor>([this] { return outputFolder(); }, timing.stallCheckInterval,
+    , m_stallMonitor(std::make_unique<StallMonitor>([this](const DownloadJob &job) { return outputFolder(job); },
+                                                    timing.stallCheckInterval,
                                                     timing.stallTimeout))
 {
     // The start handler only schedules: pump() must never be re-entered.
@@ -149,9 +150,11 @@ DownloadCoordinator::~DownloadCoordinator()
     }
 }
 
-QString DownloadCoordinator::outputFolder() const
+QString DownloadCoordinator::outputFolder(const DownloadJob &job) const
 {
-    return m_settings.defaultOutputDirectory();
+    // A run keeps to the folder it started in; a job restored after a restart
+    // goes back to it, where its partial files are.
+    return job.outputDirectory().isEmpty() ? m_settings.defaultOutputDirectory() : job.outputDirectory();
 }
 
 void DownloadCoordinator::addURLs(const QString &text)
@@ -194,7 +197,8 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         return;
     }
 
-    const QString folder = outputFolder();
+    const QString folder = outputFolder(*job);
+    job->setOutputDirectory(folder);
     if (const auto error = Directories::ensureDirectory(folder)) {
         markFailed(*job, DownloadErrorCategory::permissionDenied, FailureSummary::outputFolder(folder),
                    error->description);
@@ -358,6 +362,7 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
             job.setFragmentIndex(*progress->fragmentIndex);
         if (progress->fragmentCount)
             job.setFragmentCount(*progress->fragmentCount);
+        job.noteDownloadTarget(progress->filename);
         job.setProgress(progress->percent);
         job.setSpeed(progress->speed);
         job.setEta(progress->eta);
@@ -462,7 +467,7 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
     job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
-        OutputFiles::resolveFinalOutputPath(*job, outputFolder());
+        OutputFiles::resolveFinalOutputPath(*job, outputFolder(*job));
 
     m_historyStore.add(JobRecord::of(*job));
     notifyFinished(*job);

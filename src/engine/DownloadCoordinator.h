@@ -104,7 +104,7 @@ private:
     bool madeByThisLink(const DownloadJob &job) const;
     void finish(const DownloadJobPtr &job);
     void notifyFinished(const DownloadJob &job);
-    QString outputFolder() const;
+    QString outputFolder(const DownloadJob &job) const;
 
     HistoryStore &m_historyStore;
     AppSettings &m_settings;

@@ -38,10 +38,18 @@ bool isLineBreak(QChar c)
 DownloadJob::DownloadJob(QString url, MediaKind mediaType, VideoQuality videoQuality,
                          AudioFormat audioFormat, SubtitleMode subtitleMode, QString subtitleLang,
                          QObject *parent)
+    : DownloadJob(QUuid::createUuid(), QDateTime::currentDateTime(), std::move(url), mediaType, videoQuality,
+                  audioFormat, subtitleMode, std::move(subtitleLang), parent)
+{
+}
+
+DownloadJob::DownloadJob(QUuid id, QDateTime createdAt, QString url, MediaKind mediaType,
+                         VideoQuality videoQuality, AudioFormat audioFormat, SubtitleMode subtitleMode,
+                         QString subtitleLang, QObject *parent)
     : QObject(parent)
-    , m_id(QUuid::createUuid())
+    , m_id(id)
     , m_url(std::move(url))
-    , m_createdAt(QDateTime::currentDateTime())
+    , m_createdAt(std::move(createdAt))
     , m_mediaType(mediaType)
     , m_videoQuality(videoQuality)
     , m_audioFormat(audioFormat)
@@ -260,6 +268,7 @@ void DownloadJob::resetForRetry()
     m_lastActivityAt.reset();
     m_lastCheckedFileSize = 0;
     m_startedAt.reset();
+    m_outputDirectory.clear();
 
     setOutputPath(QString());
     setOutputFilename(QString());
@@ -268,6 +277,16 @@ void DownloadJob::resetForRetry()
     setErrorReason(QString());
     setNote(QString());
     setLogLines(QStringList());
+}
+
+void DownloadJob::noteDownloadTarget(const QString &path)
+{
+    // Called for every progress line: the common case, the same file as the
+    // last line, costs one comparison.
+    if (path.isEmpty() || (!m_downloadTargets.isEmpty() && m_downloadTargets.constLast() == path)
+        || m_downloadTargets.contains(path))
+        return;
+    m_downloadTargets.append(path);
 }
 
 WeakJobRef DownloadJob::weakRef()

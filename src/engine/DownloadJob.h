@@ -25,8 +25,9 @@ using DownloadJobPtr = std::shared_ptr<DownloadJob>;
 
 // One link on its way through the engine, from queued to finished. Shared by
 // the queue, the coordinator and the interface through DownloadJobPtr
-// (std::shared_ptr; make jobs with DownloadJob::create). Jobs live in memory
-// only and are never written to disk.
+// (std::shared_ptr; make jobs with DownloadJob::create). The application
+// keeps its unfinished jobs across restarts (QueuePersistence); a job itself
+// knows nothing of that.
 //
 // Threads: a job belongs to the GUI thread. Every field is read and written
 // there only; background code reaches a job through a WeakJobRef that it hands
@@ -81,6 +82,10 @@ public:
     // texts, createdAt now.
     DownloadJob(QString url, MediaKind mediaType, VideoQuality videoQuality, AudioFormat audioFormat,
                 SubtitleMode subtitleMode, QString subtitleLang, QObject *parent = nullptr);
+    // A job of an earlier start of the application, under its old id and
+    // with its old creation time.
+    DownloadJob(QUuid id, QDateTime createdAt, QString url, MediaKind mediaType, VideoQuality videoQuality,
+                AudioFormat audioFormat, SubtitleMode subtitleMode, QString subtitleLang, QObject *parent = nullptr);
     ~DownloadJob() override;
 
     static DownloadJobPtr create(QString url, MediaKind mediaType, VideoQuality videoQuality,
@@ -179,6 +184,17 @@ public:
     // written by the job's own run. Dropped when a run ends.
     const std::shared_ptr<const SavedInfo> &savedInfo() const { return m_savedInfo; }
     void setSavedInfo(std::shared_ptr<const SavedInfo> info) { m_savedInfo = std::move(info); }
+    // The folder the job's run writes into, fixed when the run starts so that
+    // the run (and a run continuing it after a restart) keeps to one folder
+    // whatever the setting says meanwhile; "" before the first start and
+    // after a reset for retry.
+    QString outputDirectory() const { return m_outputDirectory; }
+    void setOutputDirectory(const QString &folder) { m_outputDirectory = folder; }
+    // Every file yt-dlp reported downloading into for this job, in every run,
+    // oldest first: what its partial files are named after.
+    const QStringList &downloadTargets() const { return m_downloadTargets; }
+    void setDownloadTargets(const QStringList &paths) { m_downloadTargets = paths; }
+    void noteDownloadTarget(const QString &path);
 
     // Adds one output line: line-break characters (LF, CR, VT, FF, U+0085,
     // U+2028, U+2029) are removed from both ends, spaces and tabs kept; an empty
@@ -190,8 +206,9 @@ public:
     // byte and fragment counters, speed, eta, stage, stalled, retry), bookkeeping
     // (lastActivityAt, lastCheckedFileSize, startedAt) and result (output path
     // and name, error category, summary and reason, note, log) return to their initial
-    // values. id, url, metadata, the five options, createdAt, finishedAt and
-    // runner (cleared by the coordinator when a run ends) are left as they are.
+    // values, and so does outputDirectory. id, url, metadata, the five options,
+    // createdAt, finishedAt, downloadTargets and runner (cleared by the
+    // coordinator when a run ends) are left as they are.
     void resetForRetry();
 
     // A weak reference to this job; empty when no DownloadJobPtr owns it.
@@ -267,6 +284,8 @@ private:
     qint64 m_lastCheckedFileSize = 0;
     std::optional<QDateTime> m_startedAt;
     std::shared_ptr<const SavedInfo> m_savedInfo;
+    QString m_outputDirectory;
+    QStringList m_downloadTargets;
 };
 
 // A weak, optional reference to a job: what a running process's line callback

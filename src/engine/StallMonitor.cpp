@@ -37,7 +37,7 @@ void StallMonitor::check(DownloadJob &job, const QDateTime &now)
         unwatch(job);
         return;
     }
-    const std::optional<qint64> size = OutputFiles::currentOutputSize(job, m_outputFolder());
+    const std::optional<qint64> size = OutputFiles::currentOutputSize(job, m_outputFolder(job));
     if (size && *size > job.lastCheckedFileSize()) {
         job.setLastCheckedFileSize(*size);
         job.setLastActivityAt(now);

@@ -19,7 +19,8 @@ class StallMonitor : public QObject
     Q_OBJECT
 
 public:
-    using FolderProvider = std::function<QString()>;
+    // The folder a job writes into.
+    using FolderProvider = std::function<QString(const DownloadJob &job)>;
 
     StallMonitor(FolderProvider outputFolder, std::chrono::milliseconds interval, std::chrono::milliseconds timeout,
                  QObject *parent = nullptr);

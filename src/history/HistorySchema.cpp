@@ -56,6 +56,22 @@ bool createFirstVersion(QSqlDatabase &database)
                        [&](const QString &statement) { return run(database, statement); });
 }
 
+// The persisted download queue (QueueStore): its rows and the rows set
+// aside because they could not be read. Made in files of every version,
+// old and new alike.
+bool createQueueTables(QSqlDatabase &database)
+{
+    return run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue ("
+                                        " jobId TEXT NOT NULL PRIMARY KEY,"
+                                        " position INTEGER NOT NULL,"
+                                        " payload BLOB NOT NULL)"))
+           // Read in this order without sorting every payload first.
+           && run(database, QStringLiteral("CREATE INDEX IF NOT EXISTS queue_in_order ON queue (position)"))
+           && run(database, QStringLiteral("CREATE TABLE IF NOT EXISTS queue_set_aside ("
+                                           " jobId, position, payload,"
+                                           " setAsideAt INTEGER NOT NULL)"));
+}
+
 qsizetype tableCount(QSqlDatabase &database)
 {
     const QVariant count = singleValue(
@@ -134,10 +150,11 @@ bool createOrMigrate(QSqlDatabase &database)
 {
     const qsizetype tables = tableCount(database);
     if (tables == 0)
-        return createFirstVersion(database) && migrate(database);
+        return createFirstVersion(database) && migrate(database) && createQueueTables(database);
     return tables > 0 && holdsOurSchema(database) && migrate(database)
            && run(database, QStringLiteral("UPDATE meta SET value = value"
-                                           " WHERE key = 'schemaVersion'"));
+                                           " WHERE key = 'schemaVersion'"))
+           && createQueueTables(database);
 }
 
 // Switching a new file to write-ahead logging needs the file to itself for a

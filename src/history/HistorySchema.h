@@ -14,6 +14,10 @@ class QSqlDatabase;
 //   history(storeId TEXT PRIMARY KEY, the record fields)
 //   index history_newest_first(finishedAt, startedAt), read backwards for the
 //   newest-first list.
+//   queue(jobId TEXT PRIMARY KEY, position INTEGER, payload BLOB), its index
+//   queue_in_order(position), and queue_set_aside(jobId, position, payload,
+//   setAsideAt): the persisted download queue (QueueStore), made in every
+//   file that lacks them.
 //
 // Times are INTEGER milliseconds since the epoch (UTC); absent optionals NULL.
 //

@@ -75,6 +75,8 @@ PersistenceController::PersistenceController(const QString &databasePath)
 {
     std::optional<QSqlDatabase> database = openFile(databasePath);
     m_persistent = database.has_value();
+    if (m_persistent)
+        m_databasePath = QFileInfo(databasePath).absoluteFilePath();
     if (!database)
         database = openPrepared(QStringLiteral(":memory:"));
     // Without even a database in memory (no SQLite driver) the context fails

@@ -39,8 +39,12 @@ public:
 
     // False when the history fell back to memory.
     bool isPersistent() const { return m_persistent; }
+    // The file in use, ready for the queue's own connection (QueueStore);
+    // "" when the history fell back to memory.
+    QString databasePath() const { return m_databasePath; }
 
 private:
     bool m_persistent = false;
+    QString m_databasePath;
     std::unique_ptr<HistoryContext> m_context;
 };

@@ -5,6 +5,7 @@
 class AppSettings;
 class DownloadCoordinator;
 class HistoryStore;
+class QueuePersistence;
 
 // The window's sections, in sidebar order.
 enum class SidebarSelection { downloads, history, settings, diagnostics };
@@ -25,6 +26,10 @@ public:
     DownloadCoordinator &coordinator() const { return m_coordinator; }
     HistoryStore &historyStore() const { return m_historyStore; }
     AppSettings &settings() const { return m_settings; }
+    // What keeps the queue across restarts; null where nothing does (tests
+    // of single screens).
+    QueuePersistence *queuePersistence() const { return m_queuePersistence; }
+    void setQueuePersistence(QueuePersistence *persistence) { m_queuePersistence = persistence; }
 
     // Every start opens on downloads; the section is never stored.
     SidebarSelection selectedTab() const { return m_selectedTab; }
@@ -42,6 +47,7 @@ private:
     DownloadCoordinator &m_coordinator;
     HistoryStore &m_historyStore;
     AppSettings &m_settings;
+    QueuePersistence *m_queuePersistence = nullptr;
     SidebarSelection m_selectedTab = SidebarSelection::downloads;
     bool m_legalAccepted = false;
 };

@@ -109,7 +109,7 @@ TEST(OutputFiles, CurrentSizeIsTheLargestMatchingFile)
 TEST(StallMonitor, FlagsSilenceLongerThanTheTimeout)
 {
     OutputFolder folder;
-    StallMonitor monitor([&] { return folder.path(); }, 5s, 120s);
+    StallMonitor monitor([&](const DownloadJob &) { return folder.path(); }, 5s, 120s);
     const QDateTime now = QDateTime::currentDateTime();
 
     struct Case
@@ -135,7 +135,7 @@ TEST(StallMonitor, FlagsSilenceLongerThanTheTimeout)
 TEST(StallMonitor, GrowingPartialFileIsActivity)
 {
     OutputFolder folder;
-    StallMonitor monitor([&] { return folder.path(); }, 5s, 120s);
+    StallMonitor monitor([&](const DownloadJob &) { return folder.path(); }, 5s, 120s);
     auto job = jobWithId("abc123");
     job->setStalled(true);
     folder.file("Clip [abc123].mp4.part", 4096);
@@ -153,7 +153,7 @@ TEST(StallMonitor, GrowingPartialFileIsActivity)
 TEST(StallMonitor, EveryRunningJobIsWatchedOnItsOwn)
 {
     OutputFolder folder;
-    StallMonitor monitor([&] { return folder.path(); }, 20ms, 120s);
+    StallMonitor monitor([&](const DownloadJob &) { return folder.path(); }, 20ms, 120s);
     auto first = jobWithId("first");
     auto second = jobWithId("second");
     monitor.watch(first);

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 
 namespace {
@@ -205,6 +207,8 @@ bool LocalMediaServer::start(const Options &options)
     QStringList arguments{QStringLiteral(TARVELLE_SOURCE_DIR "/tests/support/media_server.py"), m_media.path()};
     if (options.throttleBytesPerSecond > 0)
         arguments << QStringLiteral("--throttle") << QString::number(options.throttleBytesPerSecond);
+    if (m_requestLog.isValid())
+        arguments << QStringLiteral("--request-log") << m_requestLog.filePath(QStringLiteral("requests.jsonl"));
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.start(QStringLiteral("python3"), arguments);
     if (!m_server.waitForStarted(kStartTimeoutMs)) {
@@ -225,4 +229,21 @@ bool LocalMediaServer::start(const Options &options)
     }
     m_port = port;
     return true;
+}
+
+QList<LocalMediaServer::ServedRequest> LocalMediaServer::servedRequests() const
+{
+    QList<ServedRequest> requests;
+    QFile log(m_requestLog.filePath(QStringLiteral("requests.jsonl")));
+    if (!log.open(QIODevice::ReadOnly))
+        return requests;
+    while (!log.atEnd()) {
+        const QJsonObject line = QJsonDocument::fromJson(log.readLine()).object();
+        if (line.isEmpty())
+            continue;
+        requests.append(ServedRequest{line.value("path").toString(), qint64(line.value("first").toDouble()),
+                                      qint64(line.value("last").toDouble()), qint64(line.value("sent").toDouble()),
+                                      qint64(line.value("started").toDouble() * 1000)});
+    }
+    return requests;
 }

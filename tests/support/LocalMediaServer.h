@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -68,11 +69,26 @@ public:
     // serve them; its path. yt-dlp describes it in megabytes.
     QString addMasterPlaylist(int variants);
 
+    // One answered GET of a file: the path, the byte range asked for, the
+    // body bytes written before it ended (finished or cut off), and when it
+    // came in (milliseconds since the epoch).
+    struct ServedRequest
+    {
+        QString path;
+        qint64 first = 0;
+        qint64 last = 0;
+        qint64 sent = 0;
+        qint64 startedAt = 0;
+    };
+    // Every one so far, in the order they ended.
+    QList<ServedRequest> servedRequests() const;
+
 private:
     bool makeMedia();
     bool start(const Options &options);
 
     QTemporaryDir m_media;
+    QTemporaryDir m_requestLog;
     QProcess m_server;
     int m_port = 0;
     QString m_error;

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
 """A small HTTP server for end-to-end tests, on 127.0.0.1 only.
 
-usage: media_server.py FOLDER [--throttle BYTES_PER_SECOND]
+usage: media_server.py FOLDER [--throttle BYTES_PER_SECOND] [--request-log FILE]
 
 Prints the port it listens on as the first line of standard output, then
 serves until standard input is closed (its parent went away) or it is killed.
+
+With --request-log, every GET of a file appends one JSON line to FILE when
+its answer ends (finished or cut off): {"path", "first", "last" (the byte
+range asked for), "sent" (body bytes written), "started" (seconds since the
+epoch)}.
 
 Routes:
   /<file>          a file of FOLDER, with single-range requests (206/416), HEAD,
@@ -180,15 +185,21 @@ class Handler(BaseHTTPRequestHandler):
         self.end_headers()
         if not send_body:
             return
-        with open(target, "rb") as source:
-            source.seek(start)
-            left = end - start + 1
-            while left > 0:
-                data = source.read(min(CHUNK, left))
-                if not data:
-                    break
-                self.write_throttled(data)
-                left -= len(data)
+        started = time.time()
+        sent = 0
+        try:
+            with open(target, "rb") as source:
+                source.seek(start)
+                left = end - start + 1
+                while left > 0:
+                    data = source.read(min(CHUNK, left))
+                    if not data:
+                        break
+                    self.write_throttled(data)
+                    sent += len(data)
+                    left -= len(data)
+        finally:
+            self.server.record_request(path, start, end, sent, started)
 
     def send_unsatisfiable(self, size):
         self.send_response(416)
@@ -215,6 +226,15 @@ class Server(ThreadingHTTPServer):
         with self.token_lock:
             self.token += 1
             return self.token
+    request_log = None
+    request_log_lock = threading.Lock()
+
+    def record_request(self, path, first, last, sent, started):
+        if not self.request_log:
+            return
+        line = json.dumps({"path": path, "first": first, "last": last, "sent": sent, "started": started})
+        with self.request_log_lock, open(self.request_log, "a", encoding="utf-8") as log:
+            log.write(line + "\n")
 
     def handle_error(self, request, client_address):
         # A client that hangs up early (a cancelled download, a probe that
@@ -228,11 +248,13 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("folder")
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second; 0 for no limit")
+    parser.add_argument("--request-log", help="file that every answered GET of a file is appended to")
     args = parser.parse_args()
 
     server = Server(("127.0.0.1", 0), Handler)
     server.folder = args.folder
     server.throttle = args.throttle
+    server.request_log = args.request_log
     print(server.server_address[1], flush=True)
 
     def watch_parent():

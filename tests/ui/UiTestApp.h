@@ -2,6 +2,7 @@
 
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/QueuePersistence.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
@@ -44,6 +45,7 @@ public:
     {
         state.reset();
         shutdown.reset();
+        queuePersistence.reset();
         coordinator.reset();
         history.reset();
         persistence.reset();
@@ -53,8 +55,24 @@ public:
         settings = std::make_unique<AppSettings>(m_settingsPath);
         settings->setDefaultOutputDirectory(m_outputDir);
         coordinator = std::make_unique<DownloadCoordinator>(*history, *settings, nullptr);
+        if (m_keepsQueue)
+            queuePersistence = std::make_unique<QueuePersistence>(coordinator->queue(), persistence->databasePath());
         state = std::make_unique<AppState>(*coordinator, *history, *settings);
+        state->setQueuePersistence(queuePersistence.get());
         shutdown = std::make_unique<ShutdownController>(*coordinator);
+        shutdown->keepQueueWith(queuePersistence.get());
+    }
+
+    // From now on (this start included) the queue is kept across relaunches,
+    // as main() keeps it. The last start's jobs come back once restored().
+    void keepQueue()
+    {
+        m_keepsQueue = true;
+        relaunch();
+    }
+    bool waitRestored() const
+    {
+        return TestSupport::waitUntil([this] { return queuePersistence && queuePersistence->hasRestored(); });
     }
 
     // Jobs stay queued: nothing starts a tool.
@@ -68,6 +86,7 @@ public:
     std::unique_ptr<PersistenceController> persistence;
     std::unique_ptr<HistoryStore> history;
     std::unique_ptr<DownloadCoordinator> coordinator;
+    std::unique_ptr<QueuePersistence> queuePersistence;
     std::unique_ptr<AppState> state;
     std::unique_ptr<ShutdownController> shutdown;
 
@@ -77,4 +96,5 @@ private:
     AppConfiguration::ScopedResourcesDirectory m_scope;
     QString m_settingsPath;
     QString m_outputDir;
+    bool m_keepsQueue = false;
 };

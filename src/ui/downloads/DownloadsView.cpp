@@ -9,6 +9,8 @@
 #include "settings/AppState.h"
 #include "ui/downloads/BatchDownloadSheet.h"
 #include "ui/downloads/PreviewCard.h"
+#include "ui/downloads/QueueNoticeBar.h"
+#include "ui/downloads/RemoveJobQuestion.h"
 #include "ui/jobs/JobListModel.h"
 #include "ui/jobs/JobListView.h"
 #include "ui/widgets/Fonts.h"
@@ -165,6 +167,8 @@ DownloadsView::DownloadsView(AppState &state, ThumbnailLoader &thumbnails, QWidg
     auto *jobsHeading = headline(tr("Downloads"), this);
     jobsHeading->setContentsMargins(16, 8, 16, 4);
     layout->addWidget(jobsHeading);
+    if (QueuePersistence *persistence = state.queuePersistence())
+        layout->addWidget(new QueueNoticeBar(*persistence, state.coordinator(), this));
     m_jobsStack = new QStackedWidget(this);
     m_jobsStack->addWidget(emptyPlaceholder(this));
     m_model = new JobListModel(state.coordinator().queue(), this);
@@ -351,7 +355,7 @@ void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)
             job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath(), OpenFailureMessage::Action::reveal));
         break;
     case JobRowAction::remove:
-        coordinator.queue().remove(job);
+        RemoveJobQuestion::removeJob(job, coordinator.queue(), this);
         break;
     case JobRowAction::copyLink:
         ClipboardService::shared().writeString(job->url());

@@ -2,6 +2,7 @@
 
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/QueuePersistence.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,6 +43,11 @@ ShutdownController::ShutdownController(DownloadCoordinator &coordinator, QObject
     });
 }
 
+void ShutdownController::keepQueueWith(QueuePersistence *persistence)
+{
+    m_queuePersistence = persistence;
+}
+
 ShutdownController::~ShutdownController()
 {
     if (!m_signalNotifier)
@@ -73,6 +79,8 @@ void ShutdownController::terminationSignalled()
     }
     if (m_stopping)
         finish();
+    else if (keepsQueue())
+        keepAndQuit();
     else
         stop();
 }
@@ -88,6 +96,11 @@ bool ShutdownController::hasUnfinishedJobs() const
     return false;
 }
 
+bool ShutdownController::keepsQueue() const
+{
+    return m_queuePersistence && m_queuePersistence->isKept();
+}
+
 void ShutdownController::requestQuit(QWidget *window)
 {
     if (m_stopping || (m_question && m_question->isVisible()))
@@ -96,6 +109,14 @@ void ShutdownController::requestQuit(QWidget *window)
         stop();
         return;
     }
+    if (keepsQueue())
+        askWhetherToKeep(window);
+    else
+        askWhetherToStop(window);
+}
+
+void ShutdownController::askWhetherToStop(QWidget *window)
+{
     auto *question = new QMessageBox(QMessageBox::Warning, tr("Quit Tarvelle?"),
                                      tr("Downloads are still running or waiting. Quitting stops them."),
                                      QMessageBox::NoButton, window);
@@ -112,6 +133,42 @@ void ShutdownController::requestQuit(QWidget *window)
     });
     m_question = question;
     question->open();
+}
+
+void ShutdownController::askWhetherToKeep(QWidget *window)
+{
+    auto *question = new QMessageBox(QMessageBox::Question, tr("Quit Tarvelle?"),
+                                     tr("Downloads are still running or waiting. Tarvelle can keep them and "
+                                        "continue them the next time it starts."),
+                                     QMessageBox::NoButton, window);
+    question->setObjectName(QStringLiteral("quitConfirmation"));
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    auto *keepForLater = question->addButton(tr("Keep for Next Time"), QMessageBox::AcceptRole);
+    keepForLater->setObjectName(QStringLiteral("quitKeepButton"));
+    auto *forget = question->addButton(tr("Stop and Forget"), QMessageBox::DestructiveRole);
+    forget->setObjectName(QStringLiteral("quitConfirmButton"));
+    auto *cancel = question->addButton(tr("Keep Downloading"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("quitCancelButton"));
+    question->setDefaultButton(keepForLater);
+    connect(question, &QMessageBox::buttonClicked, this,
+            [this, keepForLater, forget](QAbstractButton *button) {
+                if (button == keepForLater)
+                    keepAndQuit();
+                else if (button == forget)
+                    stop();
+            });
+    m_question = question;
+    question->open();
+}
+
+void ShutdownController::keepAndQuit()
+{
+    // Nothing is cancelled: a cancel would end each run as "cancelled", in
+    // the history and in the queue. The coordinator stops the processes when
+    // it goes, and the next start runs the jobs again where they stopped.
+    m_stopping = true;
+    m_queuePersistence->keepAsItIs();
+    finish();
 }
 
 void ShutdownController::stop()
