@@ -19,6 +19,7 @@
 #include "history/DownloadHistory.h"
 #include "history/HistoryStore.h"
 #include "process/ProcessRunner.h"
+#include "process/WhenFinished.h"
 #include "settings/AppSettings.h"
 
 #include <QCoreApplication>
@@ -283,10 +284,9 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
         }
         inbox->post(std::move(output));
     };
-    runner
-        ->run(command->executable, command->arguments, command->environment, command->outputDirectory,
-              std::move(onLine))
-        .then(this, [this, job](ProcessRunResult result) { onProcessEnded(job, result); });
+    whenFinished(runner->run(command->executable, command->arguments, command->environment,
+                             command->outputDirectory, std::move(onLine)),
+                 this, [this, job](const ProcessRunResult &result) { onProcessEnded(job, result); });
 }
 
 void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<OutputLine> &lines)

@@ -2,6 +2,7 @@
 
 #include "diagnostics/EngineDiagnostics.h"
 #include "process/ProgramOutput.h"
+#include "process/WhenFinished.h"
 #include "settings/AppConfiguration.h"
 #include "tools/FileDigest.h"
 #include "tools/ToolResolver.h"
@@ -193,13 +194,14 @@ void ToolUpdater::compareVersions(const QString &tag)
     m_result.latestVersion = versionOfTag(tag);
     setStep(UpdateStep::comparingVersions);
     const QString tool = m_result.tool;
-    QtConcurrent::run([setup = m_setup, tool]() -> std::optional<QString> {
+    const auto currentVersion = QtConcurrent::run([setup = m_setup, tool]() -> std::optional<QString> {
         const ActiveTool active = ToolResolver::resolve(setup.resourcesDirectory, setup.userToolsDirectory).tool(tool);
         if (!active.path)
             return std::nullopt;
         const ProgramOutput::Result result = ProgramOutput::run(*active.path, {QStringLiteral("--version")}, kTryTimeLimit);
         return versionFromOutput(tool, result.standardOutput);
-    }).then(this, [this](const std::optional<QString> &current) {
+    });
+    whenFinished(currentVersion, this, [this](const std::optional<QString> &current) {
         if (m_cancelled->load())
             return end();
         m_result.currentVersion = current;
@@ -425,8 +427,8 @@ void ToolUpdater::verifyAndInstall()
         }
         const auto &[step, work] = steps[index];
         setStep(step);
-        QtConcurrent::run(work).then(this, [this, step = step, index, verified, runFrom = next.lock()](
-                                               const std::optional<QString> &failure) {
+        whenFinished(QtConcurrent::run(work), this, [this, step = step, index, verified, runFrom = next.lock()](
+                                                        const std::optional<QString> &failure) {
             // Once installed, the update stands: a cancel that came during
             // that step was too late.
             if (m_cancelled->load() && !verified->installed)

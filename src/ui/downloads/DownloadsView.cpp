@@ -3,6 +3,7 @@
 #include "analysis/YTDLPClient.h"
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "process/WhenFinished.h"
 #include "services/ClipboardService.h"
 #include "services/FileService.h"
 #include "settings/AppSettings.h"
@@ -252,20 +253,18 @@ void DownloadsView::analyze()
     textEdited();
 
     m_cancel = AnalysisCancelToken();
-    m_state.coordinator()
-        .client()
-        .analyze(*url, m_cancel, YTDLPClient::KeepInfo::yes)
-        .then(this, [this](const AnalyzeResult &result) {
-            m_analyzing = false;
-            m_busy->hide();
-            m_urlField->setEnabled(true);
-            textEdited();
-            if (result.hasMetadata())
-                showPreview(result.metadata(), result.savedInfo());
-            else
-                showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
-            emit analysisFinished();
-        });
+    whenFinished(m_state.coordinator().client().analyze(*url, m_cancel, YTDLPClient::KeepInfo::yes), this,
+                 [this](const AnalyzeResult &result) {
+                     m_analyzing = false;
+                     m_busy->hide();
+                     m_urlField->setEnabled(true);
+                     textEdited();
+                     if (result.hasMetadata())
+                         showPreview(result.metadata(), result.savedInfo());
+                     else
+                         showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
+                     emit analysisFinished();
+                 });
 }
 
 void DownloadsView::downloadAll()
