@@ -41,17 +41,40 @@ int JobRowLayout::buttonHeight() const
     return QFontMetrics(buttonFont).height() + 10;
 }
 
+std::optional<qreal> JobRowLayout::latinAdvance(const QString &text) const
+{
+    if (!m_latinAdvances || m_latinAdvancesFont != titleFont) {
+        const QFontMetricsF metrics(titleFont);
+        std::array<qreal, 256> advances;
+        for (int code = 0; code < 256; ++code)
+            advances[code] = metrics.horizontalAdvance(QChar(code));
+        m_latinAdvances = advances;
+        m_latinAdvancesFont = titleFont;
+    }
+    qreal sum = 0;
+    for (const QChar c : text) {
+        // Control characters break or join lines: shaped instead.
+        if (c.unicode() >= 0x100 || c.unicode() < 0x20)
+            return std::nullopt;
+        sum += (*m_latinAdvances)[c.unicode()];
+    }
+    return sum;
+}
+
 int JobRowLayout::titleLines(const QString &title, int width) const
 {
-    const QFontMetrics metrics(titleFont);
-    // Shaping a title costs more than the rest of a row's layout, and a
-    // thousand new rows are laid out at once. A Latin-1 title too short to
-    // reach the width even were every letter the font's widest fits on one
-    // line without it.
-    const bool latin1 = std::all_of(title.cbegin(), title.cend(), [](QChar c) { return c.unicode() < 0x100; });
-    if (latin1 && title.size() * qsizetype(metrics.maxWidth()) <= width)
-        return 1;
-    return metrics.horizontalAdvance(title) > width ? 2 : 1;
+    // Shaping a title costs more than the rest of a row's layout, and a kept
+    // queue of ten thousand rows is laid out at once. A Latin-1 title's width
+    // is the sum of its letters' advances up to kerning and ligatures, which
+    // move it by far less than the margin kept here; only a title within
+    // the margin of the width is shaped.
+    if (const std::optional<qreal> estimate = latinAdvance(title)) {
+        if (*estimate <= width * 0.9)
+            return 1;
+        if (*estimate >= width * 1.1)
+            return 2;
+    }
+    return QFontMetrics(titleFont).horizontalAdvance(title) > width ? 2 : 1;
 }
 
 int JobRowLayout::logHeight(const QStringList &lines, int width) const

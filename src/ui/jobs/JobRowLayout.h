@@ -8,6 +8,9 @@
 #include <QRect>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 // Where each part of a job row goes, for painting, measuring, placing the
 // log viewer and finding the button under the mouse. The row's clickable
 // targets are its action buttons, in order, then the "Show Log" button of a
@@ -71,9 +74,14 @@ private:
     int buttonWidth(const QString &text) const;
     int badgeTextWidth(const QString &text) const;
     int titleLines(const QString &title, int width) const;
+    // The title's width summed from a table of Latin-1 advances; nothing
+    // for other text.
+    std::optional<qreal> latinAdvance(const QString &text) const;
     int logHeight(const QStringList &lines, int width) const;
     int buttonHeight() const;
 
     mutable QHash<QString, int> m_buttonWidths;
     mutable QHash<QString, int> m_badgeTextWidths;
+    mutable std::optional<std::array<qreal, 256>> m_latinAdvances;
+    mutable QFont m_latinAdvancesFont;
 };
