@@ -334,13 +334,13 @@ TEST_P(QualitySummaryTest, NamesWhatWillBeFetched)
 INSTANTIATE_TEST_SUITE_P(
     Choices, QualitySummaryTest,
     ::testing::Values(
-        SummaryCase{{MediaKind::video, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"},
+        SummaryCase{{MediaKind::video, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en", {}},
                     "1080p video · best audio"},
-        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en"}, "Best audio"},
-        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en"}, "MP3 audio"},
-        SummaryCase{{MediaKind::video, VideoQuality::p720, AudioFormat::best, SubtitleMode::original, "en,de"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, "en", {}}, "Best audio"},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::mp3, SubtitleMode::none, "en", {}}, "MP3 audio"},
+        SummaryCase{{MediaKind::video, VideoQuality::p720, AudioFormat::best, SubtitleMode::original, "en,de", {}},
                     "720p video · best audio · Subtitles: en,de"},
-        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::automatic, ""},
+        SummaryCase{{MediaKind::audio, VideoQuality::p1080, AudioFormat::best, SubtitleMode::automatic, "", {}},
                     "Best audio · Auto subtitles: all languages"}));
 
 // A page with 2,500 renditions (yt-dlp describes it in about 2 MB on one
