@@ -48,7 +48,7 @@ std::optional<int> JobListAccessibility::percentOf(const JobRowContent &content)
 
 void JobListAccessibility::rowsChanged(int first, int last)
 {
-    if (m_entries.isEmpty() || !QAccessible::isActive())
+    if (m_entries.isEmpty())
         return;
     const JobListModel *model = m_view.jobModel();
     for (int at = first; at <= last; ++at) {
@@ -63,6 +63,7 @@ void JobListAccessibility::announce(Entry &entry, int row)
 {
     auto *rowInterface = static_cast<AccessibleJobRow *>(QAccessible::accessibleInterface(entry.row));
     const JobRowContent &content = m_view.jobModel()->contentAt(row);
+    const bool heard = QAccessible::isActive();
 
     // Parts the row no longer shows go away first, then new ones appear.
     const QList<JobRowPart> shown = jobRowParts(m_view, row);
@@ -70,10 +71,18 @@ void JobListAccessibility::announce(Entry &entry, int row)
         if (shown.contains(gone))
             continue;
         if (const QAccessible::Id id = entry.parts.take(gone.key())) {
-            QAccessibleEvent destroyed(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
-            QAccessible::updateAccessibility(&destroyed);
+            if (heard) {
+                QAccessibleEvent destroyed(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
+                QAccessible::updateAccessibility(&destroyed);
+            }
             QAccessible::deleteAccessibleInterface(id);
         }
+    }
+    if (!heard) {
+        entry.shown = shown;
+        entry.badge = content.badge.text;
+        entry.percent = percentOf(content);
+        return;
     }
     for (const JobRowPart &added : shown) {
         if (entry.shown.contains(added))
@@ -108,7 +117,7 @@ void JobListAccessibility::rowsAboutToBeRemoved(int first, int last)
         if (!job)
             continue;
         if (auto entry = m_entries.find(job->id()); entry != m_entries.end()) {
-            if (entry->row != 0) {
+            if (entry->row != 0 && QAccessible::isActive()) {
                 QAccessibleEvent destroyed(QAccessible::accessibleInterface(entry->row), QAccessible::ObjectDestroyed);
                 QAccessible::updateAccessibility(&destroyed);
             }
