@@ -63,7 +63,6 @@ void JobListAccessibility::announce(Entry &entry, int row)
 {
     auto *rowInterface = static_cast<AccessibleJobRow *>(QAccessible::accessibleInterface(entry.row));
     const JobRowContent &content = m_view.jobModel()->contentAt(row);
-    const bool heard = QAccessible::isActive();
 
     // Parts the row no longer shows go away first, then new ones appear.
     const QList<JobRowPart> shown = jobRowParts(m_view, row);
@@ -71,18 +70,10 @@ void JobListAccessibility::announce(Entry &entry, int row)
         if (shown.contains(gone))
             continue;
         if (const QAccessible::Id id = entry.parts.take(gone.key())) {
-            if (heard) {
-                QAccessibleEvent destroyed(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
-                QAccessible::updateAccessibility(&destroyed);
-            }
+            QAccessibleEvent destroyed(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
+            QAccessible::updateAccessibility(&destroyed);
             QAccessible::deleteAccessibleInterface(id);
         }
-    }
-    if (!heard) {
-        entry.shown = shown;
-        entry.badge = content.badge.text;
-        entry.percent = percentOf(content);
-        return;
     }
     for (const JobRowPart &added : shown) {
         if (entry.shown.contains(added))
@@ -117,7 +108,7 @@ void JobListAccessibility::rowsAboutToBeRemoved(int first, int last)
         if (!job)
             continue;
         if (auto entry = m_entries.find(job->id()); entry != m_entries.end()) {
-            if (entry->row != 0 && QAccessible::isActive()) {
+            if (entry->row != 0) {
                 QAccessibleEvent destroyed(QAccessible::accessibleInterface(entry->row), QAccessible::ObjectDestroyed);
                 QAccessible::updateAccessibility(&destroyed);
             }
@@ -140,7 +131,8 @@ void JobListAccessibility::drop(Entry &entry)
 
 void JobListAccessibility::focusMoved(int row, int target)
 {
-    if (!QAccessible::isActive() || !m_view.hasFocus())
+    const DownloadJobPtr job = m_view.jobModel() ? m_view.jobModel()->jobAt(row) : nullptr;
+    if (!m_view.hasFocus() || !job || (!QAccessible::isActive() && !m_entries.contains(job->id())))
         return;
     auto *rowInterface = static_cast<AccessibleJobRow *>(this->row(row));
     if (!rowInterface)

@@ -10,10 +10,11 @@ class JobListView;
 
 // Keeps the accessible rows and parts of a job list and tells assistive
 // technology what changed. Rows and parts get their interfaces only once a
-// screen reader asks for them, and only those are announced: a list of
+// screen reader asks for them, and only those rows are announced: a list of
 // thousands of jobs costs nothing until it is read, and changes arrive no
 // more often than the model reports them (about 30 times a second), a
-// progress bar only when its whole percentage moves.
+// progress bar only when its whole percentage moves. Nothing is sent while
+// no row has been asked for.
 class JobListAccessibility
 {
 public:

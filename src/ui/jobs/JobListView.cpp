@@ -289,6 +289,14 @@ bool JobListView::focusNextPrevChild(bool next)
     return QListView::focusNextPrevChild(next);
 }
 
+void JobListView::focusInEvent(QFocusEvent *event)
+{
+    QListView::focusInEvent(event);
+    // The keyboard always has a row to stand on, drawn with its frame.
+    if (!currentIndex().isValid() && m_model && m_model->rowCount() > 0)
+        setCurrentIndex(m_model->index(0));
+}
+
 void JobListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QListView::currentChanged(current, previous);
