@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 
 // The window's job rows as a screen reader reads them: over AT-SPI, on a
 // real accessibility bus (at-spi-bus-launcher and at-spi2-registryd from
@@ -55,6 +56,18 @@ QDBusArgument &operator<<(QDBusArgument &argument, const Node &node)
 Q_DECLARE_METATYPE(Node)
 
 namespace {
+
+// The accessibility bus's object events, as a screen reader receives them.
+class ObjectEvents : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QDBusMessage> received;
+
+public slots:
+    void record(const QDBusMessage &message) { received.append(message); }
+};
 
 // A process of the test's, ended when the test ends.
 struct Daemon
@@ -231,6 +244,26 @@ TEST(AccessibilityBus, AScreenReaderFindsAJobRowsProgressAndStatusOverAtSpi)
     }, 1);
     EXPECT_TRUE(remove.has_value());
 
+    // A reader that listens to object events hears the bar move.
+    ObjectEvents events;
+    ASSERT_TRUE(bus.connect(QString(), QString(), QStringLiteral("org.a11y.atspi.Event.Object"),
+                            QStringLiteral("PropertyChange"), &events, SLOT(record(QDBusMessage))));
+    QDBusMessage listen = QDBusMessage::createMethodCall(kRegistry, QStringLiteral("/org/a11y/atspi/registry"),
+                                                         QStringLiteral("org.a11y.atspi.Registry"),
+                                                         QStringLiteral("RegisterEvent"));
+    listen << QStringLiteral("object:") << QStringList() << QString();
+    const QDBusMessage registered = bus.call(listen, QDBus::Block, 5000);
+    ASSERT_NE(registered.type(), QDBusMessage::ErrorMessage) << registered.errorMessage().toStdString();
+    const auto barMoved = [&] {
+        for (const QDBusMessage &event : std::as_const(events.received)) {
+            if (event.path() == bar->path.path() && event.arguments().value(0).toString() == QStringLiteral("accessible-value"))
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(TestSupport::waitUntil(barMoved, std::chrono::seconds(60))) << events.received.size() << " events";
 }
 
 } // namespace
+
+#include "AccessibilityBusTest.moc"

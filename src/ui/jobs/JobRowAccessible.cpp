@@ -91,6 +91,8 @@ QAccessibleInterface *AccessibleJobRow::parent() const
 
 QAccessibleInterface *AccessibleJobRow::child(int index) const
 {
+    if (!isValid())
+        return nullptr;
     const QList<JobRowPart> parts = jobRowParts(*m_view, row());
     if (index < 0 || index >= parts.size())
         return nullptr;
@@ -112,6 +114,8 @@ int AccessibleJobRow::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *AccessibleJobRow::childAt(int x, int y) const
 {
+    if (!isValid())
+        return nullptr;
     for (int i = 0; i < childCount(); ++i) {
         QAccessibleInterface *part = child(i);
         if (part && part->rect().contains(x, y))
