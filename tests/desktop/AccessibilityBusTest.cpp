@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
 
 // The window's job rows as a screen reader reads them: over AT-SPI, on a
 // real accessibility bus (at-spi-bus-launcher and at-spi2-registryd from
