@@ -12,6 +12,8 @@ packages=(
   libssl-dev libarchive-dev gpgv
   # tests and benchmarks (gnupg signs the test releases of the updater tests)
   googletest libgtest-dev libgmock-dev libbenchmark-dev dbus xvfb gnupg
+  # the accessibility bus and registry, to read the window as screen readers do
+  at-spi2-core
   # xvfb-run needs xauth (only recommended by xvfb)
   xauth
   # fuzzing: clang with libFuzzer and the sanitizer runtimes

@@ -1722,7 +1722,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobListView</name>
     <message>
-        <location filename="../src/ui/jobs/JobListView.cpp" line="25"/>
+        <location filename="../src/ui/jobs/JobListView.cpp" line="29"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -1781,6 +1781,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/jobs/JobRowLayout.cpp" line="20"/>
         <source>Show Log</source>
         <translation>顯示紀錄</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="224"/>
+        <source>Progress</source>
+        <translation>進度</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "ui/jobs/JobListView.h"
 
+#include "ui/jobs/JobListAccessibility.h"
+#include "ui/jobs/JobListAccessible.h"
 #include "ui/jobs/JobListModel.h"
 #include "ui/jobs/JobRowDelegate.h"
 #include "ui/widgets/ThumbnailLoader.h"
@@ -18,8 +20,10 @@ constexpr int kSweepMs = 1400;
 } // namespace
 
 JobListView::JobListView(ThumbnailLoader &thumbnails, QWidget *parent)
-    : QListView(parent), m_delegate(new JobRowDelegate(thumbnails, this))
+    : QListView(parent), m_delegate(new JobRowDelegate(thumbnails, this)),
+      m_accessibility(std::make_unique<JobListAccessibility>(*this))
 {
+    AccessibleJobList::install();
     setItemDelegate(m_delegate);
     setObjectName(QStringLiteral("jobList"));
     setAccessibleName(tr("Downloads"));
@@ -46,6 +50,8 @@ JobListView::JobListView(ThumbnailLoader &thumbnails, QWidget *parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, &m_sweepTimer, qOverload<>(&QTimer::start));
 }
 
+JobListView::~JobListView() = default;
+
 void JobListView::setJobModel(JobListModel *model)
 {
     m_model = model;
@@ -55,7 +61,8 @@ void JobListView::setJobModel(JobListModel *model)
     connect(model, &JobListModel::changesReported, &m_sweepTimer, qOverload<>(&QTimer::start));
     connect(model, &QAbstractItemModel::rowsInserted, &m_sweepTimer, qOverload<>(&QTimer::start));
     m_sweepTimer.start();
-    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] {
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
+        m_accessibility->rowsAboutToBeRemoved(first, last);
         m_hovered = {};
         m_pressed = {};
         m_delegate->setHovered({});
@@ -282,6 +289,14 @@ bool JobListView::focusNextPrevChild(bool next)
     return QListView::focusNextPrevChild(next);
 }
 
+void JobListView::focusInEvent(QFocusEvent *event)
+{
+    QListView::focusInEvent(event);
+    // The keyboard always has a row to stand on, drawn with its frame.
+    if (!currentIndex().isValid() && m_model && m_model->rowCount() > 0)
+        setCurrentIndex(m_model->index(0));
+}
+
 void JobListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QListView::currentChanged(current, previous);
@@ -293,6 +308,7 @@ void JobListView::currentChanged(const QModelIndex &current, const QModelIndex &
 void JobListView::dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles)
 {
     QListView::dataChanged(topLeft, bottomRight, roles);
+    m_accessibility->rowsChanged(topLeft.row(), bottomRight.row());
     // A row that stops offering its log (a failed job retried, verbose logs
     // switched off) closes it.
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
@@ -331,6 +347,7 @@ void JobListView::setFocusedTarget(int target)
     m_focusedTarget = target;
     m_delegate->setFocused({QPersistentModelIndex(currentIndex()), target});
     updateRow(currentIndex());
+    m_accessibility->focusMoved(currentIndex().row(), target);
 }
 
 void JobListView::toggleLog(const QModelIndex &index)

@@ -7,6 +7,9 @@
 #include <QListView>
 #include <QTimer>
 
+#include <memory>
+
+class JobListAccessibility;
 class JobListModel;
 class JobRowDelegate;
 class QMenu;
@@ -18,16 +21,20 @@ class ThumbnailLoader;
 // Space or Return presses the one that has the focus. A right click (or the
 // menu key) opens the row's menu with every action at once. "Show Log" is
 // handled here; every other action is reported through actionTriggered.
+// Screen readers see each row's badge, progress bar and buttons, and press
+// the buttons through the same path as the mouse.
 class JobListView : public QListView
 {
     Q_OBJECT
 
 public:
     explicit JobListView(ThumbnailLoader &thumbnails, QWidget *parent = nullptr);
+    ~JobListView() override;
 
     void setJobModel(JobListModel *model);
     JobListModel *jobModel() const { return m_model; }
     JobRowDelegate *rowDelegate() const { return m_delegate; }
+    JobListAccessibility &accessibility() const { return *m_accessibility; }
 
     // Lays out every row; a list scrolled to its end stays there, and jobs
     // just added come into view.
@@ -55,6 +62,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void dataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) override;
@@ -76,6 +84,7 @@ private:
     void keepPainting();
 
     JobRowDelegate *m_delegate;
+    std::unique_ptr<JobListAccessibility> m_accessibility;
     JobListModel *m_model = nullptr;
     Hit m_hovered;
     Hit m_pressed;

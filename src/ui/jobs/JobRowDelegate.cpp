@@ -103,6 +103,15 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
                           separator);
     }
 
+    if (option.state & QStyle::State_HasFocus) {
+        // The keyboard's place in the list is always visible, whatever the
+        // style draws for focus.
+        QPen frame(palette.color(QPalette::Highlight), 2);
+        painter->setPen(frame);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(card.adjusted(1, 1, -1, -1), 6, 6);
+    }
+
     paintThumbnail(*painter, g.thumbnail, content.thumbnailUrl, palette);
 
     painter->setPen(text);
