@@ -168,7 +168,7 @@ protected:
             QCoreApplication::sendEvent(view.viewport(), &event);
         } else {
             view.setCurrentIndex(model.index(row));
-            QContextMenuEvent event(reason, QPoint());
+            QContextMenuEvent event(reason, QPoint(), view.mapToGlobal(QPoint()));
             QCoreApplication::sendEvent(&view, &event);
         }
         return view.findChild<QMenu *>(QStringLiteral("jobRowMenu"));
