@@ -111,7 +111,12 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     if (!tools.shippedDirectory)
         return std::nullopt;
 
-    QStringList arguments{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress"};
+    // A job fetches one item: --no-playlist leaves a page that is a list
+    // anyway (a multi-video page) to the playlist path, where
+    // --playlist-items stops after its first entry (with a normal exit,
+    // unlike --max-downloads, which ends with status 101).
+    QStringList arguments{"--no-warnings",    "--no-color", "--no-playlist", "--playlist-items", "1",
+                          "--newline", "--progress"};
     // ffmpeg and ffprobe always ship, whichever yt-dlp runs.
     arguments << "--ffmpeg-location" << *tools.shippedDirectory;
     const AdvancedOptions &advanced = job.advancedOptions();

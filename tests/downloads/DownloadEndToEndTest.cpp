@@ -83,6 +83,19 @@ TEST_F(DownloadEndToEnd, VideoAtAHeightBoundArrivesAsMp4WithProgress)
     expectRecordedAndAnnounced(job, "completed", "Download complete");
 }
 
+TEST_F(DownloadEndToEnd, PageListingSeveralVideosGivesOneJobAndOneFile)
+{
+    start();
+    const auto job = download(LocalMediaServer::kPlaylistPath);
+    ASSERT_TRUE(fixture->waitForEnd(job, 60s));
+    EXPECT_EQ(job->status(), DownloadStatus::completed) << job->logLines().join('\n').toStdString();
+    EXPECT_EQ(fixture->coordinator->queue().jobs().size(), 1);
+    const QStringList files = QDir(fixture->outputFolder()).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 1) << files.join(", ").toStdString();
+    EXPECT_EQ(QFileInfo(job->outputPath()).fileName(), files.first());
+    EXPECT_EQ(fixture->history().size(), 1);
+}
+
 TEST_F(DownloadEndToEnd, AudioIsConvertedToMp3)
 {
     start();

@@ -109,7 +109,7 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
         const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, c.quality, c.audio, c.subtitles, c.lang);
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
         ASSERT_TRUE(command) << c.name;
-        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress",
+        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
                              "--ffmpeg-location", tools()};
         expected += c.middle;
         expected += QStringList{"-o",
@@ -231,7 +231,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
         ASSERT_TRUE(command) << c.name;
 
-        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress",
+        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
                              "--ffmpeg-location", tools()};
         expected += c.connection;
         if (c.kind == MediaKind::video)

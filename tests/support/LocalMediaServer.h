@@ -37,6 +37,8 @@ public:
     static inline const QString kPagePath = QStringLiteral("/page");
     static inline const QString kPageTitle = QStringLiteral("Tarvelle Test Clip");
     static inline const QString kExpiringPagePath = QStringLiteral("/expiring-page");
+    // A page holding three videos, which yt-dlp lists as a playlist.
+    static inline const QString kPlaylistPath = QStringLiteral("/playlist");
     static inline const QString kDescribedPath = QStringLiteral("/described");
     static inline const QString kDescribedTitle = QStringLiteral("Tarvelle Described Clip");
 

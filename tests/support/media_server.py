@@ -20,6 +20,9 @@ Routes:
                    do: title, description, uploader, date, thumbnail
                    (/thumbnail.jpg) and two chapters, "Opening" (0-1 s) and
                    "Ending" (1-2 s)
+  /playlist        an HTML page titled "Playlist Page" holding several <video>
+                   elements (a multi-video page yt-dlp lists as a playlist);
+                   count= sets how many (3 unless told), each /video.mp4?n=N
   /404             always 404
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
@@ -87,6 +90,14 @@ class Handler(BaseHTTPRequestHandler):
                     f"<title>{html.escape(title)}</title></head>\n"
                     f"<body><h1>{html.escape(title)}</h1>\n"
                     f"<video controls src=\"{html.escape(src)}\"></video>\n</body></html>\n")
+            self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
+        elif path == "/playlist":
+            count = int(urllib.parse.parse_qs(parsed.query).get("count", ["3"])[0])
+            videos = "".join(f"<video controls src=\"{DEFAULT_SRC}?n={n}\"></video>\n"
+                             for n in range(1, count + 1))
+            page = ("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+                    "<title>Playlist Page</title></head>\n"
+                    f"<body><h1>Playlist Page</h1>\n{videos}</body></html>\n")
             self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
         elif path.startswith("/expiring/"):
             token = urllib.parse.parse_qs(parsed.query).get("token", [""])[0]
