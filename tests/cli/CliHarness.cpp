@@ -1,6 +1,9 @@
 #include "cli/CliHarness.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
 #include <QJsonDocument>
 
 QString cliPath()
@@ -23,6 +26,18 @@ QString CliUser::settingsFile() const
 QString CliUser::defaultOutputDirectory() const
 {
     return m_home.filePath(QStringLiteral("Downloads/Korvanth"));
+}
+
+bool CliUser::acceptNoticeForWindow() const
+{
+    QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+    QFile settings(settingsFile());
+    return settings.open(QIODevice::WriteOnly)
+        && settings.write(QJsonDocument(QJsonObject{{"legalAccepted", true},
+                                                    {"defaultOutputDirectory", home() + "/out"},
+                                                    {"downloadCompleteNotification", false}})
+                              .toJson())
+        > 0;
 }
 
 QProcessEnvironment CliUser::environment() const

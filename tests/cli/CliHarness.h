@@ -42,6 +42,10 @@ public:
     QString settingsFile() const;
     // The default output folder of this user.
     QString defaultOutputDirectory() const;
+    // Settings for a window started as this user: the legal notice accepted,
+    // downloads into <home>/out, no notifications. False when they could not
+    // be written.
+    bool acceptNoticeForWindow() const;
 
     CliResult run(const QStringList &arguments, const QByteArray &input = {},
                   std::chrono::milliseconds timeout = std::chrono::seconds(120)) const;

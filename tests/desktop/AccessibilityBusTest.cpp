@@ -8,10 +8,6 @@
 #include <QDBusInterface>
 #include <QDBusMetaType>
 #include <QDBusReply>
-#include <QDir>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -139,17 +135,6 @@ private:
     QDBusConnection m_bus;
 };
 
-void acceptTheNotice(const CliUser &user)
-{
-    QDir().mkpath(QFileInfo(user.settingsFile()).absolutePath());
-    QFile settings(user.settingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(QJsonDocument(QJsonObject{{"legalAccepted", true},
-                                             {"defaultOutputDirectory", user.home() + "/out"},
-                                             {"downloadCompleteNotification", false}})
-                       .toJson());
-}
-
 TEST(AccessibilityBus, AScreenReaderFindsAJobRowsProgressAndStatusOverAtSpi)
 {
     ASSERT_FALSE(PrivateSessionBus::address().isEmpty());
@@ -182,7 +167,7 @@ TEST(AccessibilityBus, AScreenReaderFindsAJobRowsProgressAndStatusOverAtSpi)
     ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
     CliUser user;
     ASSERT_TRUE(user.isValid());
-    acceptTheNotice(user);
+    ASSERT_TRUE(user.acceptNoticeForWindow());
     user.setVariable(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     user.setVariable(QStringLiteral("DISPLAY"), displayName);
     user.setVariable(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));

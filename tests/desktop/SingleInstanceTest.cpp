@@ -5,10 +5,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 
@@ -27,17 +24,6 @@ bool windowOnTheBus()
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(AppConfiguration::appId()).value();
 }
 
-void acceptTheNotice(const CliUser &user)
-{
-    QDir().mkpath(QFileInfo(user.settingsFile()).absolutePath());
-    QFile settings(user.settingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(QJsonDocument(QJsonObject{{"legalAccepted", true},
-                                             {"defaultOutputDirectory", user.home() + "/out"},
-                                             {"downloadCompleteNotification", false}})
-                       .toJson());
-}
-
 QSet<QString> recordedLinks(const CliUser &user)
 {
     QSet<QString> links;
@@ -51,7 +37,7 @@ TEST(SingleInstance, LaterStartsAndTheCommandLineHandTheirLinksToTheOneWindow)
     ASSERT_FALSE(PrivateSessionBus::address().isEmpty());
     CliUser user;
     ASSERT_TRUE(user.isValid());
-    acceptTheNotice(user);
+    ASSERT_TRUE(user.acceptNoticeForWindow());
 
     // Two windows started at once: one keeps the name, the other hands its
     // link over and ends.

@@ -23,7 +23,7 @@ QAccessibleInterface *JobListAccessibility::row(int row)
         const JobRowContent &content = model->contentAt(row);
         entry.shown = jobRowParts(m_view, row);
         entry.badge = content.badge.text;
-        entry.percent = percentOf(content);
+        entry.percent = AccessibleJobRowPart::percentOf(content);
     }
     return QAccessible::accessibleInterface(entry.row);
 }
@@ -38,12 +38,6 @@ AccessibleJobRowPart *JobListAccessibility::part(AccessibleJobRow *row, const Jo
     if (id == 0)
         id = QAccessible::registerAccessibleInterface(new AccessibleJobRowPart(row, part));
     return static_cast<AccessibleJobRowPart *>(QAccessible::accessibleInterface(id));
-}
-
-std::optional<int> JobListAccessibility::percentOf(const JobRowContent &content)
-{
-    const auto share = AccessibleJobRowPart::progressOf(content);
-    return share ? std::optional<int>(qRound(*share * 100)) : std::nullopt;
 }
 
 void JobListAccessibility::rowsChanged(int first, int last)
@@ -91,7 +85,7 @@ void JobListAccessibility::announce(Entry &entry, int row)
         QAccessible::updateAccessibility(&rowNamed);
     }
 
-    const std::optional<int> percent = percentOf(content);
+    const std::optional<int> percent = AccessibleJobRowPart::percentOf(content);
     if (percent != entry.percent && content.showsProgress) {
         entry.percent = percent;
         AccessibleJobRowPart *bar = part(rowInterface, {JobRowPart::Kind::progress, std::nullopt});
@@ -139,11 +133,11 @@ void JobListAccessibility::focusMoved(int row, int target)
         return;
     QAccessibleInterface *focused = rowInterface;
     if (target >= 0) {
-        // Buttons follow the badge and, while the job runs, the progress bar.
-        const QList<JobRowPart> parts = jobRowParts(m_view, row);
-        const int before = m_view.jobModel()->contentAt(row).showsProgress ? 2 : 1;
-        if (before + target < parts.size())
-            focused = part(rowInterface, parts.at(before + target));
+        // The row's targets are its buttons, in the order they are listed.
+        QList<JobRowPart> buttons = jobRowParts(m_view, row);
+        buttons.removeIf([](const JobRowPart &shown) { return shown.kind != JobRowPart::Kind::button; });
+        if (target < buttons.size())
+            focused = part(rowInterface, buttons.at(target));
     }
     QAccessibleEvent event(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);

@@ -43,7 +43,6 @@ private:
     };
     void announce(Entry &entry, int row);
     void drop(Entry &entry);
-    static std::optional<int> percentOf(const JobRowContent &content);
 
     JobListView &m_view;
     QHash<QUuid, Entry> m_entries;

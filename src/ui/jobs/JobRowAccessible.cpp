@@ -116,8 +116,8 @@ QAccessibleInterface *AccessibleJobRow::childAt(int x, int y) const
 {
     if (!isValid())
         return nullptr;
-    for (int i = 0; i < childCount(); ++i) {
-        QAccessibleInterface *part = child(i);
+    for (const JobRowPart &shown : jobRowParts(*m_view, row())) {
+        QAccessibleInterface *part = m_view->accessibility().part(const_cast<AccessibleJobRow *>(this), shown);
         if (part && part->rect().contains(x, y))
             return part;
     }
@@ -213,6 +213,12 @@ std::optional<double> AccessibleJobRowPart::progressOf(const JobRowContent &cont
     return qBound(0.0, *content.progress, 1.0);
 }
 
+std::optional<int> AccessibleJobRowPart::percentOf(const JobRowContent &content)
+{
+    const auto share = progressOf(content);
+    return share ? std::optional<int>(qRound(*share * 100)) : std::nullopt;
+}
+
 QString AccessibleJobRowPart::text(QAccessible::Text t) const
 {
     const JobRowContent *shown = content();
@@ -229,8 +235,8 @@ QString AccessibleJobRowPart::text(QAccessible::Text t) const
         if (t == QAccessible::Description)
             return JobRowPart::kProgressIdentifier;
         if (t == QAccessible::Value) {
-            const auto share = progressOf(*shown);
-            return share ? QLocale().toString(qRound(*share * 100)) + QLatin1Char('%') : QString();
+            const auto percent = percentOf(*shown);
+            return percent ? QLocale().toString(*percent) + QLatin1Char('%') : QString();
         }
         return {};
     case JobRowPart::Kind::button:

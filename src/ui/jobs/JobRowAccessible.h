@@ -111,6 +111,8 @@ public:
 
     // The progress bar's value as announced: nothing while indeterminate.
     static std::optional<double> progressOf(const JobRowContent &content);
+    // The same as a whole percentage, as the value's text reads it.
+    static std::optional<int> percentOf(const JobRowContent &content);
 
 private:
     // The index of this button among the row's painted targets; -1: gone.

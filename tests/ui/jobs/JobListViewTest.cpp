@@ -1,8 +1,5 @@
-#include "engine/DownloadQueue.h"
 #include "support/TestSupport.h"
-#include "ui/jobs/JobListModel.h"
-#include "ui/jobs/JobListView.h"
-#include "ui/widgets/ThumbnailLoader.h"
+#include "ui/jobs/ShownJobList.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -15,29 +12,9 @@
 
 namespace {
 
-class JobListViewTest : public ::testing::Test
+class JobListViewTest : public ShownJobList
 {
 protected:
-    void SetUp() override
-    {
-        queue.setMaxConcurrent(0);
-        view.setJobModel(&model);
-        view.resize(900, 500);
-        view.show();
-        view.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    }
-
-    DownloadJobPtr addJob(DownloadStatus status)
-    {
-        auto job = DownloadJob::create(QStringLiteral("https://example.com/%1").arg(queue.jobs().size()),
-                                       MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none,
-                                       QStringLiteral("en"));
-        job->setStatus(status);
-        queue.add(job);
-        return job;
-    }
-
     QStringList targetTexts(int row) const
     {
         QStringList texts;
@@ -63,11 +40,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return view.findChild<QPlainTextEdit *>(QStringLiteral("jobLogText"));
     }
-
-    DownloadQueue queue;
-    JobListModel model{queue};
-    ThumbnailLoader thumbnails;
-    JobListView view{thumbnails};
 };
 
 TEST_F(JobListViewTest, ClickingARowButtonReportsItsAction)

@@ -1,7 +1,4 @@
-#include "engine/DownloadQueue.h"
-#include "ui/jobs/JobListModel.h"
-#include "ui/jobs/JobListView.h"
-#include "ui/widgets/ThumbnailLoader.h"
+#include "ui/jobs/ShownJobList.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -15,29 +12,9 @@
 // covers what a reader receives.)
 namespace {
 
-class JobRowKeyboardAccessibilityTest : public ::testing::Test
+class JobRowKeyboardAccessibilityTest : public ShownJobList
 {
 protected:
-    void SetUp() override
-    {
-        queue.setMaxConcurrent(0);
-        view.setJobModel(&model);
-        view.resize(900, 500);
-        view.show();
-        view.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    }
-
-    DownloadJobPtr addJob(DownloadStatus status)
-    {
-        auto job = DownloadJob::create(QStringLiteral("https://example.com/%1").arg(queue.jobs().size()),
-                                       MediaKind::video, VideoQuality::p1080, AudioFormat::best, SubtitleMode::none,
-                                       QStringLiteral("en"));
-        job->setStatus(status);
-        queue.add(job);
-        return job;
-    }
-
     QAccessibleInterface *row(int at) { return QAccessible::queryAccessibleInterface(&view)->child(at); }
 
     QAccessibleInterface *part(int at, QAccessible::Role role, const QString &name)
@@ -49,11 +26,6 @@ protected:
         }
         return nullptr;
     }
-
-    DownloadQueue queue;
-    JobListModel model{queue};
-    ThumbnailLoader thumbnails;
-    JobListView view{thumbnails};
 };
 
 TEST_F(JobRowKeyboardAccessibilityTest, TheKeyboardFocusMovesThroughRowsAndButtonsAndScreenReadersSeeIt)
