@@ -14,7 +14,8 @@ namespace AdvancedArguments {
 // cookies file when one is set (never both); then the proxy.
 QStringList connection(const AdvancedOptions &options, const QString &cookieFilePath);
 
-// How fast it fetches: the speed limit, concurrent fragments.
+// How fast it fetches: the speed limit, concurrent fragments; and whether
+// it skips what the download archive holds.
 QStringList transfer(const AdvancedOptions &options);
 
 // What it makes of the download: embedded parts, SponsorBlock, the time

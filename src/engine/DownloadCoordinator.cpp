@@ -34,6 +34,8 @@ namespace {
 // How a run ended when yt-dlp found the file already there.
 const char *const kAlreadyDownloadedNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Already downloaded: the file from an earlier download of this link is kept.");
+const char *const kInArchiveNote = QT_TRANSLATE_NOOP(
+    "DownloadCoordinator", "Skipped: the download archive shows it was downloaded before.");
 const char *const kNewNameNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Saved under a new name: a file of the same name from another link is kept.");
 
@@ -101,6 +103,7 @@ struct DownloadCoordinator::Run
     qsizetype loggedLines = 0;
     bool downloaded = false;
     bool foundExisting = false;
+    bool inArchive = false;
 
     // Each second chance is taken once per run.
     bool renamed = false;
@@ -225,6 +228,7 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     run->loggedLines = 0;
     run->downloaded = false;
     run->foundExisting = false;
+    run->inArchive = false;
     DownloadCommandBuilder::RunInputs inputs;
     inputs.fileName = fileName;
     // A description still fresh (from a preview, or from the first process
@@ -302,6 +306,8 @@ void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<Outp
             run->downloaded = run->downloaded || *downloaded;
             run->foundExisting = run->foundExisting || !*downloaded;
         }
+        if (run && RunMarkers::inArchive(line.text))
+            run->inArchive = true;
         // The page is extracted once the description is there, or once the
         // download shows itself (when no description could be written).
         if (job->status() == DownloadStatus::analyzing && (line.savedInfo || !line.event.isNone()))
@@ -406,6 +412,10 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
                                   ? DownloadErrorCategory::toolMissing
                                   : DownloadErrorClassifier::classify(result.code, output, QString(), false);
         markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
+    } else if (run && run->inArchive && !run->downloaded) {
+        // Downloaded before with the archive kept: nothing was fetched.
+        job->setStatus(DownloadStatus::completed);
+        job->setNote(QString::fromLatin1(kInArchiveNote));
     } else if (run && run->foundExisting && !run->downloaded && !job->outputPath().isEmpty()) {
         // yt-dlp downloaded nothing: the file it wanted was there already.
         if (!settleExistingFile(job, *run))
@@ -466,7 +476,8 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
         QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
     job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
-    if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
+    if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty()
+        && job->note() != QLatin1String(kInArchiveNote))
         OutputFiles::resolveFinalOutputPath(*job, outputFolder(*job));
 
     m_historyStore.add(JobRecord::of(*job));

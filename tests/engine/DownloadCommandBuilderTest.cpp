@@ -277,10 +277,10 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommandWithAdvancedOptions)
     const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", options);
     ASSERT_TRUE(command);
     EXPECT_EQ(command->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies-from-browser", "chrome:Work",
+              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies-from-browser", "chrome:Work",
                            "--proxy", "socks5h://gate.example:9050", "--user-agent", "UA x", kUrl}));
     EXPECT_EQ(DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", AdvancedOptions{})->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c.txt", kUrl}));
+              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c.txt", kUrl}));
 }
 
 TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
@@ -367,9 +367,9 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommand)
         QStringList expected;
     };
     const QList<Case> cases{
-        {"", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
-        {" \n", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
-        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c/cookies.txt", kUrl}},
+        {"", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {" \n", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c/cookies.txt", kUrl}},
     };
     for (const Case &c : cases) {
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, c.cookies);
