@@ -130,6 +130,36 @@ TEST_F(YTDLPClientRealToolTest, PageWithATitleAndAVideo)
     EXPECT_FALSE(result.metadata().formats.isEmpty());
 }
 
+TEST_F(YTDLPClientRealToolTest, ListsAFeedOfAThousandEntriesFlat)
+{
+    const QString url = m_server.url(LocalMediaServer::kFeedPath + QStringLiteral("?count=1000"));
+    const AnalyzeResult result = analyze(url);
+    ASSERT_TRUE(result.hasList()) << describe(result);
+    const MediaList &list = result.list();
+    EXPECT_EQ(list.title, LocalMediaServer::kFeedTitle);
+    ASSERT_EQ(list.entries.size(), 1000);
+    const MediaListEntry &last = list.entries.last();
+    EXPECT_EQ(last.index, 1000);
+    EXPECT_EQ(last.title, QStringLiteral("Entry 1000"));
+    EXPECT_EQ(last.durationString(), QStringLiteral("0:02"));
+    EXPECT_EQ(last.url, m_server.url(LocalMediaServer::kPagePath + QStringLiteral("?title=Entry%201000")));
+    EXPECT_FALSE(last.fetchFromList);
+}
+
+TEST_F(YTDLPClientRealToolTest, APageOfSeveralVideosIsAListWhoseEntriesAreFetchedThroughIt)
+{
+    const QString url = m_server.url(LocalMediaServer::kPlaylistPath);
+    const AnalyzeResult whole = analyze(url);
+    ASSERT_TRUE(whole.hasList()) << describe(whole);
+    EXPECT_EQ(whole.list().title, QStringLiteral("Playlist Page"));
+    ASSERT_EQ(whole.list().entries.size(), 3);
+    for (const MediaListEntry &entry : whole.list().entries) {
+        EXPECT_TRUE(entry.fetchFromList);
+        EXPECT_EQ(entry.url, url);
+        EXPECT_EQ(entry.title, QStringLiteral("Playlist Page (%1)").arg(entry.index));
+    }
+}
+
 TEST_F(YTDLPClientRealToolTest, HlsStream)
 {
     const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kHlsPath));
@@ -231,6 +261,12 @@ TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheT
     QFile path(QDir(toolsPath()).filePath("path"));
     ASSERT_TRUE(path.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(path.readAll()).startsWith(toolsPath() + ":"));
+    arguments.close();
+
+    // The video a link opens inside a list, without the list.
+    ASSERT_TRUE(waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::no, YTDLPClient::Scope::linkedItem)));
+    ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(arguments.readAll()).startsWith("-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n"));
 }
 
 TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)
