@@ -13,6 +13,11 @@ ListEntriesModel::ListEntriesModel(QList<MediaListEntry> entries, QObject *paren
 {
 }
 
+bool ListEntriesModel::isEntry(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && !index.parent().isValid() && index.row() < m_entries.size();
+}
+
 int ListEntriesModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_entries.size());
@@ -20,7 +25,7 @@ int ListEntriesModel::rowCount(const QModelIndex &parent) const
 
 QVariant ListEntriesModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isEntry(index))
         return {};
     const MediaListEntry &entry = m_entries.at(index.row());
     switch (role) {
@@ -43,8 +48,7 @@ QVariant ListEntriesModel::data(const QModelIndex &index, int role) const
 
 bool ListEntriesModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::CheckStateRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (role != Qt::CheckStateRole || !isEntry(index))
         return false;
     const bool checked = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
     const size_t row = size_t(index.row());
@@ -59,7 +63,7 @@ bool ListEntriesModel::setData(const QModelIndex &index, const QVariant &value, 
 
 Qt::ItemFlags ListEntriesModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isEntry(index))
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
 }

@@ -40,6 +40,7 @@ signals:
     void checkedCountChanged(int count);
 
 private:
+    bool isEntry(const QModelIndex &index) const;
     void replaceChecks(std::vector<bool> checks);
 
     const QList<MediaListEntry> m_entries;
