@@ -1,3 +1,4 @@
+#include "support/CountingYtDlp.h"
 #include "support/LocalMediaServer.h"
 #include "ui/UiTestApp.h"
 #include "ui/downloads/DownloadsView.h"
@@ -52,7 +53,9 @@ QList<int> oneTo(int count)
 class ListPreviewWindow
 {
 public:
-    ListPreviewWindow()
+    // `resources`: the tools the window runs (the build tree's by default).
+    explicit ListPreviewWindow(std::optional<QString> resources = UiTestApp::shippedResources())
+        : app(std::move(resources))
     {
         app.state->setLegalAccepted(true);
         view.resize(1000, 1600);
@@ -167,6 +170,29 @@ TEST(ListPreviewCard, ALinkToOneEntryOffersThatVideoAlone)
     list.linkedEntry.reset();
     ListPreviewCard whole(list, DownloadChoices(), thumbnails);
     EXPECT_EQ(whole.findChild<QPushButton *>(QStringLiteral("listOnlyThisVideo")), nullptr);
+}
+
+// A link to one video of a list: the card says which entry it opens, and
+// "Only This Video" analyses the link again for that video alone.
+TEST(ListPreviewCardWindow, OnlyThisVideoAnalysesTheLinkAgainWithoutItsList)
+{
+    CountingYtDlp tools;
+    ASSERT_TRUE(tools.isValid());
+    ListPreviewWindow window(tools.resourcesDirectory());
+    ASSERT_TRUE(window.server.isReady()) << window.server.errorString().toStdString();
+    // The feed's second entry is the feed's own link.
+    const QString path = LocalMediaServer::kFeedPath + QStringLiteral("?count=3&linked=2");
+    ASSERT_NE(window.analyze(path), nullptr);
+    EXPECT_EQ(window.find<QLabel>("listLinkedEntryNote")->text(), QStringLiteral("This link opens entry 2 of the list."));
+
+    QSignalSpy finished(&window.view, &DownloadsView::analysisFinished);
+    window.find<QPushButton>("listOnlyThisVideo")->click();
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return finished.count() > 0; }, std::chrono::seconds(60)));
+    const QList<QStringList> runs = tools.runs();
+    ASSERT_EQ(runs.size(), 2);
+    EXPECT_TRUE(runs[0].contains(QStringLiteral("--yes-playlist")));
+    EXPECT_TRUE(runs[1].contains(QStringLiteral("--no-playlist")));
+    EXPECT_EQ(runs[1].last(), window.server.url(path));
 }
 
 // The feed's card: every entry checked at first; the range field, Select
