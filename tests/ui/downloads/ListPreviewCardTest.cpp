@@ -5,6 +5,7 @@
 #include "ui/downloads/ListEntriesModel.h"
 #include "ui/downloads/ListPreviewCard.h"
 #include "ui/widgets/SegmentedPicker.h"
+#include "ui/widgets/ThumbnailLoader.h"
 #include "ui/widgets/WrappedLabel.h"
 
 #include <QAbstractItemModelTester>
@@ -170,6 +171,41 @@ TEST(ListPreviewCard, ALinkToOneEntryOffersThatVideoAlone)
     list.linkedEntry.reset();
     ListPreviewCard whole(list, DownloadChoices(), thumbnails);
     EXPECT_EQ(whole.findChild<QPushButton *>(QStringLiteral("listOnlyThisVideo")), nullptr);
+}
+
+// Of a thousand entries, only the rows in sight ask for their thumbnails;
+// scrolling to the end asks for the last ones.
+TEST(ListPreviewCard, OnlyRowsInSightLoadTheirThumbnails)
+{
+    LocalMediaServer server;
+    ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
+    ThumbnailLoader thumbnails;
+    MediaList list;
+    list.title = QStringLiteral("Many");
+    list.entries = entries(1000);
+    const auto thumbnailOf = [&](int row) { return QUrl(server.url(QStringLiteral("/thumbnail.jpg?n=%1").arg(row))); };
+    for (int row = 0; row < list.entries.size(); ++row)
+        list.entries[row].thumbnail = thumbnailOf(row).toString();
+    ListPreviewCard card(list, DownloadChoices(), thumbnails);
+    card.resize(800, 900);
+    card.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&card));
+    auto *view = card.findChild<QListView *>(QStringLiteral("listEntries"));
+    view->viewport()->repaint();
+
+    const auto asked = [&](int row) { return thumbnails.state(thumbnailOf(row)) != ThumbnailLoader::State::none; };
+    EXPECT_TRUE(asked(0));
+    int askedRows = 0;
+    for (int row = 0; row < list.entries.size(); ++row)
+        askedRows += asked(row) ? 1 : 0;
+    EXPECT_GT(askedRows, 0);
+    EXPECT_LT(askedRows, 20);
+    EXPECT_FALSE(asked(999));
+    ASSERT_TRUE(TestSupport::waitUntil([&] { return thumbnails.state(thumbnailOf(0)) == ThumbnailLoader::State::ready; }));
+
+    view->scrollToBottom();
+    view->viewport()->repaint();
+    EXPECT_TRUE(asked(999));
 }
 
 // A link to one video of a list: the card says which entry it opens, and
