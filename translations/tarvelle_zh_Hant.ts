@@ -1962,65 +1962,69 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ListPreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="61"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="63"/>
         <source>List preview</source>
         <translation>清單預覽</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="79"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="81"/>
         <source>%n entries</source>
         <translation>
             <numerusform>%n 個項目</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="89"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="91"/>
         <source>This link opens entry %1 of the list.</source>
         <translation>此連結開啟的是該清單的第 %1 個項目。</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="92"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="94"/>
         <source>Only This Video</source>
         <translation>僅此影片</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="102"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="104"/>
         <source>Select All</source>
         <translation>全選</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="103"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="105"/>
         <source>Select None</source>
         <translation>全不選</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="106"/>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="124"/>
-        <source>Entries</source>
-        <translation>項目</translation>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="108"/>
+        <source>Entries to download</source>
+        <translation>要下載的項目</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="107"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="109"/>
         <source>Numbers and ranges of the entries to download, such as 1-10, 15</source>
         <translation>要下載的項目編號與範圍，例如 1-10, 15</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="108"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="110"/>
         <source>Entries, such as 1-10, 15</source>
         <translation>項目，例如 1-10, 15</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="115"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="117"/>
         <source>Entries error</source>
         <translation>項目錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="143"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="126"/>
+        <source>List entries</source>
+        <translation>清單項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="145"/>
         <source>Skip entries already downloaded</source>
         <translation>略過已下載的項目</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="214"/>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="216"/>
         <source>Download %n selected</source>
         <translation>
             <numerusform>下載所選的 %n 項</numerusform>

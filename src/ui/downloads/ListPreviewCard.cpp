@@ -105,7 +105,7 @@ ListPreviewCard::ListPreviewCard(const MediaList &list, const DownloadChoices &c
     auto *none = button(tr("Select None"), "listSelectNone", this);
     m_range = new QLineEdit(this);
     m_range->setObjectName(QStringLiteral("listRange"));
-    m_range->setAccessibleName(tr("Entries"));
+    m_range->setAccessibleName(tr("Entries to download"));
     m_range->setAccessibleDescription(tr("Numbers and ranges of the entries to download, such as 1-10, 15"));
     m_range->setPlaceholderText(tr("Entries, such as 1-10, 15"));
     m_range->setClearButtonEnabled(true);
@@ -123,7 +123,7 @@ ListPreviewCard::ListPreviewCard(const MediaList &list, const DownloadChoices &c
     m_model = new ListEntriesModel(list.entries, this);
     m_view = new QListView(this);
     m_view->setObjectName(QStringLiteral("listEntries"));
-    m_view->setAccessibleName(tr("Entries"));
+    m_view->setAccessibleName(tr("List entries"));
     m_view->setModel(m_model);
     m_view->setItemDelegate(new ListEntryDelegate(thumbnails, m_view));
     // One measure for every row: thousands of entries lay out at once.
