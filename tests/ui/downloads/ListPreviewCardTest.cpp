@@ -151,26 +151,19 @@ TEST(ListEntriesModel, ChecksThousandsOfEntriesAtOnce)
     EXPECT_EQ(changed.count(), 0);
 }
 
-// A link that names one video of a list offers that video alone.
-TEST(ListPreviewCard, ALinkToOneEntryOffersThatVideoAlone)
+// The list's title from outside is shown as it is, never as markup; a link
+// to the list itself offers no single video.
+TEST(ListPreviewCard, ShowsTheTitleAsTypedAndNoSingleVideoForALinkToTheList)
 {
     ThumbnailLoader thumbnails;
     MediaList list;
     list.title = QStringLiteral("<b>Mix</b>");
     list.entries = entries(4);
-    list.linkedEntry = 3;
     ListPreviewCard card(list, DownloadChoices(), thumbnails);
     card.show();
     EXPECT_EQ(card.findChild<WrappedLabel *>(QStringLiteral("listTitle"))->text(), QStringLiteral("<b>Mix</b>"));
-    EXPECT_EQ(card.findChild<QLabel *>(QStringLiteral("listLinkedEntryNote"))->text(),
-              QStringLiteral("This link opens entry 3 of the list."));
-    QSignalSpy only(&card, &ListPreviewCard::onlyLinkedEntryRequested);
-    card.findChild<QPushButton *>(QStringLiteral("listOnlyThisVideo"))->click();
-    EXPECT_EQ(only.count(), 1);
-
-    list.linkedEntry.reset();
-    ListPreviewCard whole(list, DownloadChoices(), thumbnails);
-    EXPECT_EQ(whole.findChild<QPushButton *>(QStringLiteral("listOnlyThisVideo")), nullptr);
+    EXPECT_EQ(card.findChild<QLabel *>(QStringLiteral("listEntryCount"))->textFormat(), Qt::PlainText);
+    EXPECT_EQ(card.findChild<QPushButton *>(QStringLiteral("listOnlyThisVideo")), nullptr);
 }
 
 // Of a thousand entries, only the rows in sight ask for their thumbnails;
