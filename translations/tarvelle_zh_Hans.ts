@@ -231,45 +231,63 @@
 <context>
     <name>AnalyzeCommand</name>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <source>Title: %1</source>
         <translation>标题：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>Uploader: %1</source>
         <translation>上传者：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>unknown</source>
         <translation>未知</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
         <source>Duration: %1</source>
         <translation>时长：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="112"/>
         <source>Link: %1</source>
         <translation>链接：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="93"/>
         <source>Formats: %1</source>
         <translation>格式：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="101"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
         <source>Subtitles: %1</source>
         <translation>字幕：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="103"/>
         <source>Automatic captions: %1</source>
         <translation>自动字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="110"/>
+        <source>List: %1</source>
+        <translation>列表：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="113"/>
+        <source>Entries: %1</source>
+        <translation>条目：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="120"/>
+        <source>The link itself is entry %1 of this list.</source>
+        <translation>此链接本身是该列表的第 %1 个条目。</translation>
     </message>
 </context>
 <context>
@@ -1041,22 +1059,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="35"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下载过：保留此链接先前下载的文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="37"/>
+        <source>Skipped: the download archive shows it was downloaded before.</source>
+        <translation>已跳过：下载记录显示它此前已下载过。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="39"/>
         <source>Saved under a new name: a file of the same name from another link is kept.</source>
         <translation>已用新名称保存：保留来自另一个链接的同名文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="504"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="507"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -1174,7 +1197,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>发生未知错误。</translation>
     </message>
     <message>
-        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="21"/>
         <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
         <translation>yt-dlp 给出的此链接描述大于 256 MiB，超出了 Tarvelle 读取的上限。</translation>
     </message>
@@ -1508,6 +1531,75 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>The medium is %1 long; the range must lie within it.</source>
         <translation>该媒体长 %1；范围必须在其之内。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="15"/>
+        <source>Type the entries to download, such as 1-10, 15.</source>
+        <translation>请输入要下载的条目，例如 1-10, 15。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="21"/>
+        <source>“%1” is not an entry number or a range such as 3-7.</source>
+        <translation>“%1”不是条目编号，也不是 3-7 这样的范围。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="26"/>
+        <source>Entries are numbered from 1.</source>
+        <translation>条目从 1 开始编号。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/analysis/ListItemRange.cpp" line="30"/>
+        <source>This list has %n entries; there is no entry %1.</source>
+        <translation>
+            <numerusform>此列表有 %n 个条目，没有第 %1 个条目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="33"/>
+        <source>The range %1 runs backwards: write the lower number first.</source>
+        <translation>范围 %1 是倒序的：请先写较小的数字。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadOptionPickers</name>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="35"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="65"/>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="40"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="66"/>
+        <source>Quality</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="46"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="67"/>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="52"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="70"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="57"/>
+        <source>Subtitle language</source>
+        <translation>字幕语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="71"/>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="128"/>
+        <source>None offered by this link</source>
+        <translation>此链接未提供</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -1527,62 +1619,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="68"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="96"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="106"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="107"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="108"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="126"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="130"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="153"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="170"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -1651,62 +1743,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="43"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="48"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="202"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="45"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="46"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%1 of %2</source>
         <translation>共 %2 项，显示 %1 项</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No matches</source>
         <translation>无匹配结果</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No download matches the filter and search.</source>
         <translation>没有下载记录符合筛选和搜索条件。</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="191"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="192"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="194"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="195"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
     </message>
@@ -1783,7 +1875,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>显示日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="224"/>
+        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="234"/>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
@@ -1868,6 +1960,78 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>ListPreviewCard</name>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="63"/>
+        <source>List preview</source>
+        <translation>列表预览</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="81"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 个条目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="91"/>
+        <source>This link opens entry %1 of the list.</source>
+        <translation>此链接打开的是该列表的第 %1 个条目。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="94"/>
+        <source>Only This Video</source>
+        <translation>仅此视频</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="104"/>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="105"/>
+        <source>Select None</source>
+        <translation>全不选</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="108"/>
+        <source>Entries to download</source>
+        <translation>要下载的条目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="109"/>
+        <source>Numbers and ranges of the entries to download, such as 1-10, 15</source>
+        <translation>要下载的条目编号和范围，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="110"/>
+        <source>Entries, such as 1-10, 15</source>
+        <translation>条目，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="117"/>
+        <source>Entries error</source>
+        <translation>条目错误</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="126"/>
+        <source>List entries</source>
+        <translation>列表条目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="145"/>
+        <source>Skip entries already downloaded</source>
+        <translation>跳过已下载的条目</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="216"/>
+        <source>Download %n selected</source>
+        <translation>
+            <numerusform>下载所选的 %n 项</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
@@ -1939,56 +2103,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="57"/>
         <source>Preview</source>
         <translation>预览</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
-        <source>Type</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
-        <source>Quality</source>
-        <translation>画质</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
-        <source>Format</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
-        <source>Subtitles</source>
-        <translation>字幕</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
-        <source>Subtitle language</source>
-        <translation>字幕语言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="104"/>
         <source>More options</source>
         <translation>更多选项</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
-        <source>None offered by this link</source>
-        <translation>此链接未提供</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
@@ -2785,77 +2910,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdater</name>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="62"/>
         <source>the release server could not be reached (%1).</source>
         <translation>无法连接发布服务器（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="70"/>
         <source>%1 answered %2 %3.</source>
         <translation>%1 返回了 %2 %3。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="184"/>
         <source>the release server named no release tag.</source>
         <translation>发布服务器未给出发布标签。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="233"/>
         <source>could not create %1.</source>
         <translation>无法创建 %1。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="237"/>
         <source>could not create a work folder in %1: %2</source>
         <translation>无法在 %1 中创建工作文件夹：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="261"/>
         <source>could not create %1: %2</source>
         <translation>无法创建 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="293"/>
         <source>%1 could not be downloaded: %2</source>
         <translation>无法下载 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="296"/>
         <source>it is larger than any release of it.</source>
         <translation>它比任何发布版本都大。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="307"/>
         <source>the transfer broke off (%1).</source>
         <translation>传输中断（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="341"/>
         <source>the release key is missing: the installation has no resources folder.</source>
         <translation>缺少发布密钥：安装中没有资源文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="356"/>
         <source>%1 does not list %2.</source>
         <translation>%1 未列出 %2。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="359"/>
         <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
         <translation>下载的 %1 与 %2 中的摘要不符：文件已损坏或被更改。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
         <source>the new %1 did not answer --version (%2).</source>
         <translation>新的 %1 未响应 --version（%2）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="389"/>
         <source>no output</source>
         <translation>无输出</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="394"/>
         <source>the new file cannot be read.</source>
         <translation>无法读取新文件。</translation>
     </message>

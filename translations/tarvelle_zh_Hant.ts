@@ -231,45 +231,63 @@
 <context>
     <name>AnalyzeCommand</name>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <source>Title: %1</source>
         <translation>標題：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>Uploader: %1</source>
         <translation>上傳者：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>unknown</source>
         <translation>未知</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
         <source>Duration: %1</source>
         <translation>長度：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="112"/>
         <source>Link: %1</source>
         <translation>連結：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="93"/>
         <source>Formats: %1</source>
         <translation>格式：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="101"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
         <source>Subtitles: %1</source>
         <translation>字幕：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="103"/>
         <source>Automatic captions: %1</source>
         <translation>自動字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="110"/>
+        <source>List: %1</source>
+        <translation>清單：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="113"/>
+        <source>Entries: %1</source>
+        <translation>項目：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="120"/>
+        <source>The link itself is entry %1 of this list.</source>
+        <translation>此連結本身是該清單的第 %1 個項目。</translation>
     </message>
 </context>
 <context>
@@ -1041,22 +1059,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="35"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下載過：保留此連結先前下載的檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="37"/>
+        <source>Skipped: the download archive shows it was downloaded before.</source>
+        <translation>已略過：下載記錄顯示它先前已下載過。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="39"/>
         <source>Saved under a new name: a file of the same name from another link is kept.</source>
         <translation>已用新名稱儲存：保留來自另一個連結的同名檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="504"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="507"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -1174,7 +1197,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>發生未知錯誤。</translation>
     </message>
     <message>
-        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="21"/>
         <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
         <translation>yt-dlp 提供的此連結描述大於 256 MiB，超出了 Tarvelle 讀取的上限。</translation>
     </message>
@@ -1508,6 +1531,75 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>The medium is %1 long; the range must lie within it.</source>
         <translation>該媒體長 %1；範圍必須在其之內。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="15"/>
+        <source>Type the entries to download, such as 1-10, 15.</source>
+        <translation>請輸入要下載的項目，例如 1-10, 15。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="21"/>
+        <source>“%1” is not an entry number or a range such as 3-7.</source>
+        <translation>「%1」不是項目編號，也不是 3-7 這樣的範圍。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="26"/>
+        <source>Entries are numbered from 1.</source>
+        <translation>項目從 1 開始編號。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/analysis/ListItemRange.cpp" line="30"/>
+        <source>This list has %n entries; there is no entry %1.</source>
+        <translation>
+            <numerusform>此清單有 %n 個項目，沒有第 %1 個項目。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="33"/>
+        <source>The range %1 runs backwards: write the lower number first.</source>
+        <translation>範圍 %1 是倒序的：請先寫較小的數字。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadOptionPickers</name>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="35"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="65"/>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="40"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="66"/>
+        <source>Quality</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="46"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="67"/>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="52"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="70"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="57"/>
+        <source>Subtitle language</source>
+        <translation>字幕語言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="71"/>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="128"/>
+        <source>None offered by this link</source>
+        <translation>此連結未提供</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -1527,62 +1619,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 影片 · 最佳音質</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="68"/>
         <source>No downloads yet</source>
         <translation>尚無下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="96"/>
         <source>Add Media</source>
         <translation>新增媒體</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="106"/>
         <source>Link</source>
         <translation>連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="107"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>輸入媒體 URL，然後按 Enter 鍵或「分析」</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="108"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>貼上影片或播放清單連結，然後按 Enter 鍵</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="126"/>
         <source>Download All</source>
         <translation>全部下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Batch…</source>
         <translation>批次…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="130"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="153"/>
         <source>Analysis error</source>
         <translation>分析錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="170"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -1651,62 +1743,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失敗</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="43"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="48"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="202"/>
         <source>Clear History</source>
         <translation>清除紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="45"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下載紀錄嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="46"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>這將永久刪除所有紀錄，且無法復原。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 項</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%1 of %2</source>
         <translation>共 %2 項，顯示 %1 項</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No matches</source>
         <translation>沒有相符的結果</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No download matches the filter and search.</source>
         <translation>沒有下載紀錄符合篩選與搜尋條件。</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="191"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="192"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="194"/>
         <source>Search title</source>
         <translation>搜尋標題</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="195"/>
         <source>Filter</source>
         <translation>篩選</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>No Download History</source>
         <translation>沒有下載紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成與失敗的下載會顯示在這裡。</translation>
     </message>
@@ -1783,7 +1875,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>顯示紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="224"/>
+        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="234"/>
         <source>Progress</source>
         <translation>進度</translation>
     </message>
@@ -1868,6 +1960,78 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>ListPreviewCard</name>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="63"/>
+        <source>List preview</source>
+        <translation>清單預覽</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="81"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 個項目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="91"/>
+        <source>This link opens entry %1 of the list.</source>
+        <translation>此連結開啟的是該清單的第 %1 個項目。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="94"/>
+        <source>Only This Video</source>
+        <translation>僅此影片</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="104"/>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="105"/>
+        <source>Select None</source>
+        <translation>全不選</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="108"/>
+        <source>Entries to download</source>
+        <translation>要下載的項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="109"/>
+        <source>Numbers and ranges of the entries to download, such as 1-10, 15</source>
+        <translation>要下載的項目編號與範圍，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="110"/>
+        <source>Entries, such as 1-10, 15</source>
+        <translation>項目，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="117"/>
+        <source>Entries error</source>
+        <translation>項目錯誤</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="126"/>
+        <source>List entries</source>
+        <translation>清單項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="145"/>
+        <source>Skip entries already downloaded</source>
+        <translation>略過已下載的項目</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="216"/>
+        <source>Download %n selected</source>
+        <translation>
+            <numerusform>下載所選的 %n 項</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
@@ -1939,56 +2103,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="57"/>
         <source>Preview</source>
         <translation>預覽</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
-        <source>Type</source>
-        <translation>類型</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
-        <source>Quality</source>
-        <translation>畫質</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
-        <source>Format</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
-        <source>Subtitles</source>
-        <translation>字幕</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
-        <source>Subtitle language</source>
-        <translation>字幕語言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="104"/>
         <source>More options</source>
         <translation>更多選項</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
-        <source>None offered by this link</source>
-        <translation>此連結未提供</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
         <source>Download</source>
         <translation>下載</translation>
     </message>
@@ -2785,77 +2910,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdater</name>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="62"/>
         <source>the release server could not be reached (%1).</source>
         <translation>無法連線發佈伺服器（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="70"/>
         <source>%1 answered %2 %3.</source>
         <translation>%1 回應了 %2 %3。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="184"/>
         <source>the release server named no release tag.</source>
         <translation>發佈伺服器未提供發佈標籤。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="233"/>
         <source>could not create %1.</source>
         <translation>無法建立 %1。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="237"/>
         <source>could not create a work folder in %1: %2</source>
         <translation>無法在 %1 中建立工作資料夾：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="261"/>
         <source>could not create %1: %2</source>
         <translation>無法建立 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="293"/>
         <source>%1 could not be downloaded: %2</source>
         <translation>無法下載 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="296"/>
         <source>it is larger than any release of it.</source>
         <translation>它比任何發佈版本都大。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="307"/>
         <source>the transfer broke off (%1).</source>
         <translation>傳輸中斷（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="341"/>
         <source>the release key is missing: the installation has no resources folder.</source>
         <translation>缺少發佈金鑰：安裝中沒有資源資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="356"/>
         <source>%1 does not list %2.</source>
         <translation>%1 未列出 %2。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="359"/>
         <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
         <translation>下載的 %1 與 %2 中的摘要不符：檔案已損毀或被更改。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
         <source>the new %1 did not answer --version (%2).</source>
         <translation>新的 %1 未回應 --version（%2）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="389"/>
         <source>no output</source>
         <translation>無輸出</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="394"/>
         <source>the new file cannot be read.</source>
         <translation>無法讀取新檔案。</translation>
     </message>

@@ -27,7 +27,9 @@ Routes:
                    count= items (3 unless told), item N titled "Entry N", linking
                    to /page?title=Entry%20N, with a duration (itunes:duration
                    0:02) and a thumbnail (itunes:image /thumbnail.jpg): a list
-                   whose entries have pages of their own, listed flat
+                   whose entries have pages of their own, listed flat;
+                   linked=N makes item N link to the feed's own address, as a
+                   video opened inside a playlist is named by the list's link
   /404             always 404
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
@@ -105,8 +107,11 @@ class Handler(BaseHTTPRequestHandler):
                     f"<body><h1>Playlist Page</h1>\n{videos}</body></html>\n")
             self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
         elif path == "/feed":
-            count = int(urllib.parse.parse_qs(parsed.query).get("count", ["3"])[0])
-            self.send_bytes(200, self.feed(count).encode("utf-8"), "application/rss+xml; charset=utf-8", send_body)
+            query = urllib.parse.parse_qs(parsed.query)
+            count = int(query.get("count", ["3"])[0])
+            linked = int(query.get("linked", ["0"])[0])
+            self.send_bytes(200, self.feed(count, linked).encode("utf-8"), "application/rss+xml; charset=utf-8",
+                            send_body)
         elif path.startswith("/expiring/"):
             token = urllib.parse.parse_qs(parsed.query).get("token", [""])[0]
             if token != str(self.server.token):
@@ -116,12 +121,16 @@ class Handler(BaseHTTPRequestHandler):
         else:
             self.send_file(path, send_body)
 
-    def feed(self, count):
+    def feed(self, count, linked=0):
         base = "http://" + self.headers.get("Host", "127.0.0.1")
+
+        def link(n):
+            return base + (self.path if n == linked else f"/page?title=Entry%20{n}")
+
         items = "".join(
             "<item>"
             f"<title>Entry {n}</title>"
-            f"<link>{html.escape(base)}/page?title=Entry%20{n}</link>"
+            f"<link>{html.escape(link(n))}</link>"
             "<itunes:duration>0:02</itunes:duration>"
             f"<itunes:image href=\"{html.escape(base)}/thumbnail.jpg\"/>"
             "</item>\n"
