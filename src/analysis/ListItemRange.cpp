@@ -27,7 +27,8 @@ Checked<QList<int>> parse(const QString &text, int count)
         const int beyond = first > count ? first : last;
         if (beyond > count)
             return Checked<QList<int>>::refused(
-                OptionText::tr("This list has %n entries; there is no entry %1.", nullptr, count).arg(beyond));
+                count == 0 ? OptionText::tr("This list has no entries.")
+                           : OptionText::tr("There is no entry %1: the list ends at entry %2.").arg(beyond).arg(count));
         if (last < first)
             return Checked<QList<int>>::refused(
                 OptionText::tr("The range %1 runs backwards: write the lower number first.").arg(item));

@@ -48,7 +48,8 @@ struct AdvancedOptions
     QStringList extraArguments;  // ExtraArguments::parse()
     // Keep a record of what was downloaded (AppConfiguration::
     // downloadArchivePath()) and skip what it already holds, so that a list
-    // downloaded again later fetches only its new entries.
+    // downloaded again later fetches only its new entries. A list's choice,
+    // never a stored default.
     bool skipDownloaded = false;
 
     bool operator==(const AdvancedOptions &) const = default;

@@ -23,7 +23,6 @@ const QString kOutputTemplateKey = QStringLiteral("outputTemplate");
 const QString kSplitChaptersKey = QStringLiteral("splitChapters");
 const QString kConcurrentFragmentsKey = QStringLiteral("concurrentFragments");
 const QString kExtraArgumentsKey = QStringLiteral("extraArguments");
-const QString kSkipDownloadedKey = QStringLiteral("skipDownloaded");
 
 // A checked value, or the option's default when the check refuses it.
 template <typename T>
@@ -52,7 +51,7 @@ const QStringList &AppSettings::advancedKeys()
                                   kEmbedMetadataKey,      kEmbedThumbnailKey,  kEmbedChaptersKey,
                                   kEmbedSubtitlesKey,     kSponsorBlockMarkKey, kSponsorBlockRemoveKey,
                                   kOutputTemplateKey,     kSplitChaptersKey,   kConcurrentFragmentsKey,
-                                  kExtraArgumentsKey,     kSkipDownloadedKey};
+                                  kExtraArgumentsKey};
     return keys;
 }
 
@@ -76,7 +75,6 @@ AdvancedOptions AppSettings::advancedDefaults() const
         options.concurrentFragments =
             orDefault(AdvancedOptions::parseConcurrentFragments(QString::number(fragments.toDouble())), 1);
     options.extraArguments = storedWords(m_store.value(kExtraArgumentsKey));
-    options.skipDownloaded = boolean(kSkipDownloadedKey, false);
     return options;
 }
 
@@ -109,6 +107,4 @@ void AppSettings::setAdvancedDefaults(const AdvancedOptions &options)
         m_store.setValue(kConcurrentFragmentsKey, options.concurrentFragments);
     if (options.extraArguments != stored.extraArguments)
         m_store.setValue(kExtraArgumentsKey, QJsonArray::fromStringList(options.extraArguments));
-    if (options.skipDownloaded != stored.skipDownloaded)
-        m_store.setValue(kSkipDownloadedKey, options.skipDownloaded);
 }

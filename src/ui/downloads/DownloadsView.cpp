@@ -303,12 +303,7 @@ void DownloadsView::downloadEntries(const MediaList &list, const QList<int> &ind
     queue.pump();
     // Whether to pass over what was downloaded before is remembered for the
     // next list.
-    AppSettings &settings = m_state.settings();
-    AdvancedOptions stored = settings.advancedDefaults();
-    if (stored.skipDownloaded != choices.advanced.skipDownloaded) {
-        stored.skipDownloaded = choices.advanced.skipDownloaded;
-        settings.setAdvancedDefaults(stored);
-    }
+    m_state.settings().setSkipDownloadedEntries(choices.advanced.skipDownloaded);
     resetInput();
 }
 
@@ -352,10 +347,14 @@ void DownloadsView::showListPreview(const std::optional<MediaList> &list)
     if (!list)
         return;
     DownloadChoices choices = m_choices;
-    choices.advanced.skipDownloaded = m_state.settings().advancedDefaults().skipDownloaded;
+    choices.advanced.skipDownloaded = m_state.settings().skipDownloadedEntries();
     m_listPreview = new ListPreviewCard(*list, choices, m_thumbnails, this);
     connect(m_listPreview, &ListPreviewCard::choicesChanged, this,
-            [this](const DownloadChoices &choices) { m_choices = choices; });
+            [this](const DownloadChoices &choices) {
+                m_choices = choices;
+                // A list's choice: a single video is always fetched.
+                m_choices.advanced.skipDownloaded = false;
+            });
     connect(m_listPreview, &ListPreviewCard::downloadRequested, this, &DownloadsView::downloadEntries);
     connect(m_listPreview, &ListPreviewCard::onlyLinkedEntryRequested, this,
             [this] { analyzeLink(m_analyzedURL, YTDLPClient::Scope::linkedItem); });

@@ -29,6 +29,12 @@ QLabel *plainLabel(const QString &text, const QFont &font, const char *name, QWi
     return label;
 }
 
+// The source language has no plural forms of its own without a translation.
+QString entryCount(int count)
+{
+    return count == 1 ? ListPreviewCard::tr("1 entry") : ListPreviewCard::tr("%n entries", nullptr, count);
+}
+
 QPushButton *button(const QString &text, const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
@@ -78,7 +84,7 @@ ListPreviewCard::ListPreviewCard(const MediaList &list, const DownloadChoices &c
         setForeground(uploader, SemanticColor::secondary);
         facts->addWidget(uploader);
     }
-    auto *count = plainLabel(tr("%n entries", nullptr, int(list.entries.size())), Fonts::subheadline(),
+    auto *count = plainLabel(entryCount(int(list.entries.size())), Fonts::subheadline(),
                              "listEntryCount", this);
     setForeground(count, SemanticColor::secondary);
     facts->addWidget(count);

@@ -248,7 +248,7 @@ TEST(ListPreviewCardWindow, AFeedsChosenEntriesAreQueuedInListOrder)
         QList<int> checked;
         QString error;
     };
-    const QString beyond = QStringLiteral("This list has 5 entries; there is no entry 7.");
+    const QString beyond = QStringLiteral("There is no entry 7: the list ends at entry 5.");
     const QList<Case> cases{
         {"a range", [&] { window.typeRange(QStringLiteral("2-3")); }, {2, 3}, {}},
         {"a number beyond the list", [&] { window.typeRange(QStringLiteral("7")); }, {2, 3}, beyond},
@@ -299,7 +299,8 @@ TEST(ListPreviewCardWindow, AFeedsChosenEntriesAreQueuedInListOrder)
     // downloaded before is kept for the next list.
     EXPECT_TRUE(window.view.findChild<QLineEdit *>(QStringLiteral("urlInput"))->text().isEmpty());
     EXPECT_EQ(window.view.listPreviewCard(), nullptr);
-    EXPECT_TRUE(window.app.settings->advancedDefaults().skipDownloaded);
+    EXPECT_TRUE(window.app.settings->skipDownloadedEntries());
+    EXPECT_FALSE(window.app.settings->advancedDefaults().skipDownloaded) << "single videos are not skipped";
 }
 
 // With the real tools: two entries of a page of three videos, each fetched
