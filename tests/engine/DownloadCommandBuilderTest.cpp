@@ -202,7 +202,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         {"split by chapters", with([](auto &o) { o.splitChapters = true; }), MediaKind::audio, AudioFormat::mp3,
          SubtitleMode::none, "", {}, {"--split-chapters"}},
         {"only what the archive does not hold", with([](auto &o) { o.skipDownloaded = true; }), MediaKind::video,
-         AudioFormat::best, SubtitleMode::none, "", {"--download-archive", AppConfiguration::downloadArchivePath()}},
+         AudioFormat::best, SubtitleMode::none, "", {"--download-archive", AppConfiguration::downloadArchivePath(), "--break-on-existing"}},
         {"extra arguments", with([](auto &o) { o.extraArguments = {"--no-mtime", "--user-agent", "UA x"}; }),
          MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
          {"--no-mtime", "--user-agent", "UA x"}},

@@ -107,9 +107,9 @@ TEST_P(HistoryUpgradeTest, EveryRecordIsKept)
             EXPECT_EQ(record.subtitleModeRaw, fromOneTwo ? std::optional<QString>("original") : std::nullopt);
             EXPECT_EQ(record.subtitleLang, fromOneTwo ? std::optional<QString>("en") : std::nullopt);
             EXPECT_EQ(record.note, fromOneTwo ? std::optional<QString>(note) : std::nullopt);
-            EXPECT_FALSE(record.listTitle.has_value()) << record.title;
-            EXPECT_FALSE(record.listIndex.has_value()) << record.title;
-            EXPECT_FALSE(record.fetchedFromList) << record.title;
+            EXPECT_FALSE(record.listTitle.has_value()) << record.title.toStdString();
+            EXPECT_FALSE(record.listIndex.has_value()) << record.title.toStdString();
+            EXPECT_FALSE(record.fetchedFromList) << record.title.toStdString();
         }
 
         DownloadHistory fresh = HistoryTest::record(QStringLiteral("new"), 10'000, 10'000);
