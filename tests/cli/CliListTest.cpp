@@ -1,4 +1,5 @@
 #include "cli/AnalyzeCommand.h"
+#include "cli/CliArguments.h"
 #include "cli/CliHarness.h"
 #include "analysis/MediaList.h"
 #include "support/LocalMediaServer.h"
@@ -253,5 +254,46 @@ TEST(CliListText, TheLinkedEntryIsNamed)
         EXPECT_EQ(json.value("linkedEntry").toInt(), c.named ? 2 : 0);
         EXPECT_EQ(json.contains("linkedEntry"), c.named);
         EXPECT_EQ(json.value("entries").toArray().size(), 2);
+    }
+}
+
+// The list options as the command line reads them; --new-only keeps to its
+// list, and a run without --playlist is the download of its links as before.
+TEST(CliListArguments, AreReadIntoTheRequest)
+{
+    struct Case
+    {
+        QStringList arguments;
+        bool playlist;
+        std::optional<QString> items;
+        bool newOnly;
+    };
+    const QString link = QStringLiteral("https://media.example/list");
+    const QList<Case> cases{
+        {{"--playlist", link}, true, std::nullopt, false},
+        {{"--playlist", "--items", "1-5,7", "--new-only", link}, true, QString("1-5,7"), true},
+        {{"--items=3-", "--playlist", link}, true, QString("3-"), false},
+        {{link}, false, std::nullopt, false},
+    };
+    for (const Case &c : cases) {
+        const std::string name = c.arguments.join(' ').toStdString();
+        const CliParseResult parsed = CliArguments::parse(QStringList{"download"} + c.arguments);
+        ASSERT_TRUE(parsed.command) << name << ": " << parsed.error.toStdString();
+        const auto *request = std::get_if<DownloadRequest>(&*parsed.command);
+        ASSERT_TRUE(request) << name;
+        EXPECT_EQ(request->playlist, c.playlist) << name;
+        EXPECT_EQ(request->items, c.items) << name;
+        EXPECT_EQ(request->newOnly, c.newOnly) << name;
+        EXPECT_EQ(request->urls, QStringList{link}) << name;
+    }
+
+    for (const bool alone : {true, false}) {
+        const QStringList arguments = alone ? QStringList{"analyze", "--no-playlist", link} : QStringList{"analyze", link};
+        const CliParseResult parsed = CliArguments::parse(arguments);
+        ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+        const auto *request = std::get_if<AnalyzeRequest>(&*parsed.command);
+        ASSERT_TRUE(request);
+        EXPECT_EQ(request->linkedItemOnly, alone);
+        EXPECT_EQ(request->url, link);
     }
 }
