@@ -164,7 +164,8 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
     bool ended = false;
     int exitCode = ExitCode::failure;
     const YTDLPClient client(settings);
-    client.analyze(request.url, cancel).then(&loop, [&](const AnalyzeResult &result) {
+    const YTDLPClient::Scope scope = request.linkedItemOnly ? YTDLPClient::Scope::linkedItem : YTDLPClient::Scope::list;
+    client.analyze(request.url, cancel, YTDLPClient::KeepInfo::no, scope).then(&loop, [&](const AnalyzeResult &result) {
         if (interrupted) {
             exitCode = ExitCode::interrupted;
         } else if (result.hasMetadata()) {

@@ -23,7 +23,8 @@ QStringList transfer(const AdvancedOptions &options)
     if (options.concurrentFragments > 1)
         arguments << QStringLiteral("-N") << QString::number(options.concurrentFragments);
     if (options.skipDownloaded)
-        arguments << QStringLiteral("--download-archive") << AppConfiguration::downloadArchivePath();
+        arguments << QStringLiteral("--download-archive") << AppConfiguration::downloadArchivePath()
+                  << QStringLiteral("--break-on-existing");
     return arguments;
 }
 

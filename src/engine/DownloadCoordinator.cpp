@@ -3,6 +3,7 @@
 #include "analysis/DescriptionFile.h"
 #include "analysis/SavedInfo.h"
 #include "analysis/YTDLPClient.h"
+#include "engine/AdvancedArguments.h"
 #include "engine/Directories.h"
 #include "engine/DownloadCommandBuilder.h"
 #include "engine/DownloadErrorClassifier.h"
@@ -103,7 +104,6 @@ struct DownloadCoordinator::Run
     qsizetype loggedLines = 0;
     bool downloaded = false;
     bool foundExisting = false;
-    bool inArchive = false;
 
     // Each second chance is taken once per run.
     bool renamed = false;
@@ -228,7 +228,6 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     run->loggedLines = 0;
     run->downloaded = false;
     run->foundExisting = false;
-    run->inArchive = false;
     DownloadCommandBuilder::RunInputs inputs;
     inputs.fileName = fileName;
     // A description still fresh (from a preview, or from the first process
@@ -306,8 +305,6 @@ void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<Outp
             run->downloaded = run->downloaded || *downloaded;
             run->foundExisting = run->foundExisting || !*downloaded;
         }
-        if (run && RunMarkers::inArchive(line.text))
-            run->inArchive = true;
         // The page is extracted once the description is there, or once the
         // download shows itself (when no description could be written).
         if (job->status() == DownloadStatus::analyzing && (line.savedInfo || !line.event.isNone()))
@@ -406,16 +403,16 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
         job->setSavedInfo(nullptr);
         startDownload(job, run->fileName);
         return;
+    } else if (result.code == AdvancedArguments::kArchiveHoldsItExitCode && job->advancedOptions().skipDownloaded) {
+        // Downloaded before with the archive kept: nothing was fetched.
+        job->setStatus(DownloadStatus::completed);
+        job->setNote(QString::fromLatin1(kInArchiveNote));
     } else if (result.code != 0) {
         const bool printedNothing = output.isEmpty();
         const auto category = DownloadErrorClassifier::isFailedLaunch(result.code, printedNothing)
                                   ? DownloadErrorCategory::toolMissing
                                   : DownloadErrorClassifier::classify(result.code, output, QString(), false);
         markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
-    } else if (run && run->inArchive && !run->downloaded) {
-        // Downloaded before with the archive kept: nothing was fetched.
-        job->setStatus(DownloadStatus::completed);
-        job->setNote(QString::fromLatin1(kInArchiveNote));
     } else if (run && run->foundExisting && !run->downloaded && !job->outputPath().isEmpty()) {
         // yt-dlp downloaded nothing: the file it wanted was there already.
         if (!settleExistingFile(job, *run))

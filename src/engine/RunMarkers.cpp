@@ -40,11 +40,4 @@ std::optional<bool> downloaded(const QString &line)
     return *value == QLatin1String("True");
 }
 
-bool inArchive(const QString &line)
-{
-    const QStringView text = QStringView(line).trimmed();
-    return text.startsWith(QLatin1String("[download] "))
-           && text.endsWith(QLatin1String(" has already been recorded in the archive"));
-}
-
 } // namespace RunMarkers

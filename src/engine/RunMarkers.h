@@ -16,9 +16,4 @@ std::optional<QString> infoFile(const QString &line);
 // yt-dlp found it already there and downloaded nothing.
 std::optional<bool> downloaded(const QString &line);
 
-// Whether the line is yt-dlp's word that its download archive holds the
-// link, so it fetched nothing ("[download] <id>: <title> has already been
-// recorded in the archive").
-bool inArchive(const QString &line);
-
 } // namespace RunMarkers

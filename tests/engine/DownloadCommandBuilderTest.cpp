@@ -201,6 +201,8 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
          SubtitleMode::none, "", {}, {"--download-sections", "*90-165"}},
         {"split by chapters", with([](auto &o) { o.splitChapters = true; }), MediaKind::audio, AudioFormat::mp3,
          SubtitleMode::none, "", {}, {"--split-chapters"}},
+        {"only what the archive does not hold", with([](auto &o) { o.skipDownloaded = true; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::none, "", {"--download-archive", AppConfiguration::downloadArchivePath(), "--break-on-existing"}},
         {"extra arguments", with([](auto &o) { o.extraArguments = {"--no-mtime", "--user-agent", "UA x"}; }),
          MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
          {"--no-mtime", "--user-agent", "UA x"}},
@@ -261,6 +263,37 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
                                 kUrl};
         EXPECT_TRUE(command->arguments == expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                     << "\nwant: " << text(expected).toStdString();
+    }
+    // One archive for every download, in the user's data folder.
+    EXPECT_TRUE(AppConfiguration::downloadArchivePath().endsWith("/tarvelle/download-archive.txt"));
+}
+
+// A job fetches one item: its own link's first, or, for an entry that lives
+// on its list's page, that list's item of the entry's number.
+TEST_F(DownloadCommandBuilderTest, AListEntryFetchesItsItem)
+{
+    struct Case
+    {
+        const char *name;
+        std::optional<ListPlacement> placement;
+        QStringList start;
+    };
+    const QList<Case> cases{
+        {"a link of its own", std::nullopt, {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+        {"an entry with its own page", ListPlacement{"Feed", 4, false},
+         {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+        {"an entry on the list's page", ListPlacement{"Playlist Page", 12, true},
+         {"--no-warnings", "--no-color", "--yes-playlist", "--playlist-items", "12"}},
+    };
+    for (const Case &c : cases) {
+        const DownloadJobPtr job = DownloadJob::create(kUrl, MediaKind::video, VideoQuality::p720, AudioFormat::best,
+                                                       SubtitleMode::none, "en");
+        job->setListPlacement(c.placement);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, "");
+        ASSERT_TRUE(command) << c.name;
+        EXPECT_EQ(command->arguments.mid(0, 5), c.start) << c.name << ": " << text(command->arguments).toStdString();
+        EXPECT_EQ(command->arguments.count("--playlist-items"), 1) << c.name;
+        EXPECT_EQ(command->arguments.constLast(), kUrl) << c.name;
     }
 }
 
