@@ -209,10 +209,10 @@ TEST_F(CliList, RefusedChoicesExitWithTwo)
     };
     const QList<Case> cases{
         {{"--items", "0", page}, "--items: Entries are numbered from 1."},
-        {{"--items", "5-3", page}, "--items: This list has 3 entries; there is no entry 5."},
+        {{"--items", "5-3", page}, "--items: There is no entry 5: the list ends at entry 3."},
         {{"--items", "3-2", page}, "--items: The range 3-2 runs backwards: write the lower number first."},
         {{"--items", "x", page}, "--items: “x” is not an entry number or a range such as 3-7."},
-        {{"--items", "2,4", page}, "--items: This list has 3 entries; there is no entry 4."},
+        {{"--items", "2,4", page}, "--items: There is no entry 4: the list ends at entry 3."},
         {{s_server->url(LocalMediaServer::kVideoPath)},
          "This link is a single video, not a list: leave out --playlist to download it."},
     };

@@ -536,11 +536,13 @@ TEST(DownloadCoordinator, TheArchiveStopIsASkipOnlyWithTheArchive)
         FakeTools tools("printf x > 'Clip [abc123].mp4'; exit 101");
         CoordinatorFixture f(tools.resourcesDirectory());
         f.settings->setKeepFailedTasks(true);
+        // A list's choice, set on its jobs (never a stored default).
+        const auto job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
+                                             VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, QString());
         AdvancedOptions advanced;
         advanced.skipDownloaded = skipDownloaded;
-        f.settings->setAdvancedDefaults(advanced);
-        f.coordinator->addURLs("https://media.test/v");
-        const auto job = f.jobAt(0);
+        job->setAdvancedOptions(advanced);
+        f.coordinator->queue().add(job);
         ASSERT_TRUE(f.waitForEnd(job)) << skipDownloaded;
         ASSERT_EQ(f.history().size(), 1) << skipDownloaded;
         if (skipDownloaded) {
