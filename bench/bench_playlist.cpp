@@ -57,6 +57,8 @@ bool spinUntil(Done done, qint64 limitMs)
         if (timer.elapsed() > limitMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        // Outside an event loop nothing else deletes what was let go.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
 }
@@ -102,21 +104,23 @@ struct Window
         spinUntil([this] { return coordinator->runningCount() == 0; }, 10000);
     }
 
+    // A card that goes is hidden at once and deleted later.
     QWidget *shownCard() const
     {
-        auto *card = view->findChild<QWidget *>(QStringLiteral("listPreviewCard"));
-        return card && card->isVisible() ? card : nullptr;
+        const QList<QWidget *> cards = view->findChildren<QWidget *>(QStringLiteral("listPreviewCard"));
+        const auto shown = std::find_if(cards.begin(), cards.end(), [](QWidget *card) { return card->isVisible(); });
+        return shown == cards.end() ? nullptr : *shown;
     }
 
     // Seconds from Analyze to a new list card on screen.
     double analyze(const QString &url)
     {
-        QWidget *before = shownCard();
         view->findChild<QLineEdit *>(QStringLiteral("urlInput"))->setText(url);
         QElapsedTimer timer;
         timer.start();
         view->findChild<QPushButton *>(QStringLiteral("analyzeButton"))->click();
-        const bool shown = spinUntil([&] { return shownCard() && shownCard() != before; }, 600000);
+        // Analyze hides the card shown before.
+        const bool shown = spinUntil([&] { return shownCard() != nullptr; }, 120000);
         const double seconds = timer.nsecsElapsed() / 1e9;
         if (!shown)
             std::fprintf(stderr, "the list card never showed\n");
