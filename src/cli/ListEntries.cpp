@@ -15,7 +15,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("DownloadCommand", text);
+    return QCoreApplication::translate("ListEntries", text);
 }
 
 void say(const QString &sentence)
