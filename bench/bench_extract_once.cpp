@@ -166,7 +166,7 @@ double downloadAfterPreview(const QString &url, bool handOver, QTemporaryDir &di
     DownloadCoordinator coordinator(history, settings, nullptr);
 
     const auto preview = waitFor(coordinator.client().analyze(url, {}, YTDLPClient::KeepInfo::yes), 600s);
-    if (!preview || !*preview)
+    if (!preview || !preview->hasMetadata())
         return -1;
     QElapsedTimer clock;
     clock.start();

@@ -231,45 +231,63 @@
 <context>
     <name>AnalyzeCommand</name>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <source>Title: %1</source>
         <translation>标题：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>Uploader: %1</source>
         <translation>上传者：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>unknown</source>
         <translation>未知</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
         <source>Duration: %1</source>
         <translation>时长：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="112"/>
         <source>Link: %1</source>
         <translation>链接：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="93"/>
         <source>Formats: %1</source>
         <translation>格式：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="101"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
         <source>Subtitles: %1</source>
         <translation>字幕：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="103"/>
         <source>Automatic captions: %1</source>
         <translation>自动字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="110"/>
+        <source>List: %1</source>
+        <translation>列表：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="113"/>
+        <source>Entries: %1</source>
+        <translation>条目：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="120"/>
+        <source>The link itself is entry %1 of this list.</source>
+        <translation>此链接本身是该列表的第 %1 个条目。</translation>
     </message>
 </context>
 <context>
@@ -426,192 +444,227 @@
         <translation>以 JSON 输出元数据记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="78"/>
+        <location filename="../src/cli/CliArguments.cpp" line="75"/>
+        <source>for a video opened inside a list, describe that video alone</source>
+        <translation>对于在列表中打开的视频，只描述该视频</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="80"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一个 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="86"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下载链接；未指定的选项使用已保存的默认值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="89"/>
+        <location filename="../src/cli/CliArguments.cpp" line="93"/>
         <source>download the audio in this format</source>
         <translation>以此格式下载音频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="91"/>
+        <location filename="../src/cli/CliArguments.cpp" line="95"/>
         <source>download video up to this height</source>
         <translation>下载不超过此高度的视频</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="92"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>subtitles to fetch</source>
         <translation>要获取的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="93"/>
+        <location filename="../src/cli/CliArguments.cpp" line="97"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕语言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="95"/>
+        <location filename="../src/cli/CliArguments.cpp" line="99"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次运行的输出文件夹（不修改设置）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="97"/>
+        <location filename="../src/cli/CliArguments.cpp" line="101"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>从 UTF-8 文本文件读取链接，每行一个（- 表示读取标准输入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="99"/>
+        <location filename="../src/cli/CliArguments.cpp" line="103"/>
         <source>queue the links in the running Tarvelle window, with its default options</source>
         <translation>将链接加入正在运行的 Tarvelle 窗口的队列，使用其默认选项</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="112"/>
+        <location filename="../src/cli/CliArguments.cpp" line="104"/>
+        <source>download the entries of the list the one link opens</source>
+        <translation>下载该链接打开的列表中的条目</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="106"/>
+        <source>with --playlist: only these entries, e.g. 1-5,7</source>
+        <translation>配合 --playlist：只下载这些条目，例如 1-5,7</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <source>with --playlist: skip entries the download archive shows as downloaded before</source>
+        <translation>配合 --playlist：跳过下载存档中记录为已下载的条目</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="115"/>
+        <location filename="../src/cli/CliArguments.cpp" line="124"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="118"/>
+        <location filename="../src/cli/CliArguments.cpp" line="127"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="120"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>language codes such as en or en,de</source>
         <translation>语言代码，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="122"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>a folder</source>
         <translation>一个文件夹</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="124"/>
+        <location filename="../src/cli/CliArguments.cpp" line="133"/>
         <source>a file or -</source>
         <translation>一个文件或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="133"/>
+        <location filename="../src/cli/CliArguments.cpp" line="135"/>
+        <source>entries such as 1-5,7</source>
+        <translation>条目，例如 1-5,7</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 与 --quality 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="151"/>
+        <source>--%1 applies to a list: add --playlist</source>
+        <translation>--%1 用于列表：请加上 --playlist</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="162"/>
         <source>--to-window uses the window&apos;s default options: leave out --%1</source>
         <translation>--to-window 使用窗口的默认选项：请去掉 --%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="147"/>
+        <location filename="../src/cli/CliArguments.cpp" line="166"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一个 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="154"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <source>--playlist takes exactly one URL and no --batch</source>
+        <translation>--playlist 只接受一个 URL，且不能与 --batch 同用</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已结束的下载，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="156"/>
+        <location filename="../src/cli/CliArguments.cpp" line="177"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 输出记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="178"/>
         <source>only failed downloads</source>
         <translation>仅失败的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="158"/>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
         <source>only completed downloads</source>
         <translation>仅已完成的下载</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="160"/>
+        <location filename="../src/cli/CliArguments.cpp" line="181"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>仅标题或链接包含 TEXT 的记录</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="165"/>
+        <location filename="../src/cli/CliArguments.cpp" line="186"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="169"/>
+        <location filename="../src/cli/CliArguments.cpp" line="190"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 与 --success 不能同时使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="180"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>检查随附的工具并输出报告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="184"/>
+        <location filename="../src/cli/CliArguments.cpp" line="205"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="192"/>
+        <location filename="../src/cli/CliArguments.cpp" line="213"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>检查签名和摘要后，将 yt-dlp（或 deno）的最新版本安装到您自己的工具文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="195"/>
+        <location filename="../src/cli/CliArguments.cpp" line="216"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="197"/>
+        <location filename="../src/cli/CliArguments.cpp" line="218"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的发布渠道（未指定时使用已保存的渠道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="204"/>
+        <location filename="../src/cli/CliArguments.cpp" line="225"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="210"/>
+        <location filename="../src/cli/CliArguments.cpp" line="231"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一个工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="213"/>
+        <location filename="../src/cli/CliArguments.cpp" line="234"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 和 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="217"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 仅适用于 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="228"/>
+        <location filename="../src/cli/CliArguments.cpp" line="249"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>恢复到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="229"/>
+        <location filename="../src/cli/CliArguments.cpp" line="250"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的来源、版本、yt-dlp 的时长以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="235"/>
+        <location filename="../src/cli/CliArguments.cpp" line="256"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 命令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="244"/>
+        <location filename="../src/cli/CliArguments.cpp" line="265"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -682,27 +735,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="277"/>
+        <location filename="../src/cli/CliArguments.cpp" line="298"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 显示该命令的选项。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="296"/>
+        <location filename="../src/cli/CliArguments.cpp" line="317"/>
         <source>No command given</source>
         <translation>未指定命令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="313"/>
+        <location filename="../src/cli/CliArguments.cpp" line="334"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受参数：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="315"/>
+        <location filename="../src/cli/CliArguments.cpp" line="336"/>
         <source>Unknown option: %1</source>
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="316"/>
+        <location filename="../src/cli/CliArguments.cpp" line="337"/>
         <source>Unknown command: %1</source>
         <translation>未知命令：%1</translation>
     </message>
@@ -1023,17 +1076,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCommand</name>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="76"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="88"/>
         <source>No links to download.</source>
         <translation>没有要下载的链接。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="82"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="94"/>
         <source>Cannot prepare the output folder setting for this run.</source>
         <translation>无法为本次运行准备输出文件夹设置。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="111"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="108"/>
+        <source>The list has no entries: nothing to download.</source>
+        <translation>列表中没有条目：没有可下载的内容。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DownloadCommand.cpp" line="136"/>
         <source>Interrupted: cancelling the downloads…</source>
         <translation>已中断：正在取消下载…</translation>
     </message>
@@ -1041,22 +1099,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下载过：保留此链接先前下载的文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="38"/>
+        <source>Skipped: the download archive shows it was downloaded before.</source>
+        <translation>已跳过：下载记录显示它此前已下载过。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="40"/>
         <source>Saved under a new name: a file of the same name from another link is kept.</source>
         <translation>已用新名称保存：保留来自另一个链接的同名文件。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="501"/>
         <source>Download complete</source>
         <translation>下载完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="504"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -1174,7 +1237,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>发生未知错误。</translation>
     </message>
     <message>
-        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="21"/>
         <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
         <translation>yt-dlp 给出的此链接描述大于 256 MiB，超出了 Tarvelle 读取的上限。</translation>
     </message>
@@ -1508,6 +1571,78 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>The medium is %1 long; the range must lie within it.</source>
         <translation>该媒体长 %1；范围必须在其之内。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="15"/>
+        <source>Type the entries to download, such as 1-10, 15.</source>
+        <translation>请输入要下载的条目，例如 1-10, 15。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="21"/>
+        <source>“%1” is not an entry number or a range such as 3-7.</source>
+        <translation>“%1”不是条目编号，也不是 3-7 这样的范围。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="26"/>
+        <source>Entries are numbered from 1.</source>
+        <translation>条目从 1 开始编号。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="30"/>
+        <source>This list has no entries.</source>
+        <translation>此列表没有条目。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="31"/>
+        <source>There is no entry %1: the list ends at entry %2.</source>
+        <translation>没有第 %1 个条目：列表到第 %2 个条目为止。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="34"/>
+        <source>The range %1 runs backwards: write the lower number first.</source>
+        <translation>范围 %1 是倒序的：请先写较小的数字。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadOptionPickers</name>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="35"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="65"/>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="40"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="66"/>
+        <source>Quality</source>
+        <translation>画质</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="46"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="67"/>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="52"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="70"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="57"/>
+        <source>Subtitle language</source>
+        <translation>字幕语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="71"/>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="128"/>
+        <source>None offered by this link</source>
+        <translation>此链接未提供</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -1527,62 +1662,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 视频 · 最佳音质</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="68"/>
         <source>No downloads yet</source>
         <translation>还没有下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="96"/>
         <source>Add Media</source>
         <translation>添加媒体</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="106"/>
         <source>Link</source>
         <translation>链接</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="107"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>输入媒体 URL，然后按回车键或“分析”</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="108"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>粘贴视频或播放列表链接，然后按回车键</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="126"/>
         <source>Download All</source>
         <translation>全部下载</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Batch…</source>
         <translation>批量…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="130"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="153"/>
         <source>Analysis error</source>
         <translation>分析出错</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="170"/>
         <source>Downloads</source>
         <translation>下载</translation>
     </message>
@@ -1590,9 +1725,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="99"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="102"/>
         <source>No download history.</source>
         <translation>没有下载历史记录。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPresentation</name>
+    <message>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="83"/>
+        <source>Entry %1 of “%2”</source>
+        <translation>“%2”的第 %1 个条目</translation>
     </message>
 </context>
 <context>
@@ -1651,62 +1794,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失败</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="43"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="48"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="202"/>
         <source>Clear History</source>
         <translation>清除历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="45"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下载历史记录吗？</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="46"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>这将永久删除所有历史记录，且无法撤销。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 项</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%1 of %2</source>
         <translation>共 %2 项，显示 %1 项</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No matches</source>
         <translation>无匹配结果</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No download matches the filter and search.</source>
         <translation>没有下载记录符合筛选和搜索条件。</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="191"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="192"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="194"/>
         <source>Search title</source>
         <translation>搜索标题</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="195"/>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>No Download History</source>
         <translation>没有下载历史记录</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成和失败的下载会显示在这里。</translation>
     </message>
@@ -1783,7 +1926,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>显示日志</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="224"/>
+        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="234"/>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
@@ -1868,6 +2011,91 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>ListEntries</name>
+    <message>
+        <location filename="../src/cli/ListEntries.cpp" line="72"/>
+        <source>This link is a single video, not a list: leave out --playlist to download it.</source>
+        <translation>此链接是单个视频，不是列表：去掉 --playlist 即可下载。</translation>
+    </message>
+</context>
+<context>
+    <name>ListPreviewCard</name>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="69"/>
+        <source>List preview</source>
+        <translation>列表预览</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="35"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 个条目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="35"/>
+        <source>1 entry</source>
+        <translation>1 个条目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="97"/>
+        <source>This link opens entry %1 of the list.</source>
+        <translation>此链接打开的是该列表的第 %1 个条目。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="100"/>
+        <source>Only This Video</source>
+        <translation>仅此视频</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="110"/>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="111"/>
+        <source>Select None</source>
+        <translation>全不选</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="114"/>
+        <source>Entries to download</source>
+        <translation>要下载的条目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="115"/>
+        <source>Numbers and ranges of the entries to download, such as 1-10, 15</source>
+        <translation>要下载的条目编号和范围，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="116"/>
+        <source>Entries, such as 1-10, 15</source>
+        <translation>条目，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="123"/>
+        <source>Entries error</source>
+        <translation>条目错误</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="132"/>
+        <source>List entries</source>
+        <translation>列表条目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="151"/>
+        <source>Skip entries already downloaded</source>
+        <translation>跳过已下载的条目</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="222"/>
+        <source>Download %n selected</source>
+        <translation>
+            <numerusform>下载所选的 %n 项</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
@@ -1939,56 +2167,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="57"/>
         <source>Preview</source>
         <translation>预览</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
-        <source>Type</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
-        <source>Quality</source>
-        <translation>画质</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
-        <source>Format</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
-        <source>Subtitles</source>
-        <translation>字幕</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
-        <source>Subtitle language</source>
-        <translation>字幕语言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
-        <source>Language</source>
-        <translation>语言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="104"/>
         <source>More options</source>
         <translation>更多选项</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
-        <source>None offered by this link</source>
-        <translation>此链接未提供</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
@@ -2785,77 +2974,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdater</name>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="62"/>
         <source>the release server could not be reached (%1).</source>
         <translation>无法连接发布服务器（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="70"/>
         <source>%1 answered %2 %3.</source>
         <translation>%1 返回了 %2 %3。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="184"/>
         <source>the release server named no release tag.</source>
         <translation>发布服务器未给出发布标签。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="233"/>
         <source>could not create %1.</source>
         <translation>无法创建 %1。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="237"/>
         <source>could not create a work folder in %1: %2</source>
         <translation>无法在 %1 中创建工作文件夹：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="261"/>
         <source>could not create %1: %2</source>
         <translation>无法创建 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="293"/>
         <source>%1 could not be downloaded: %2</source>
         <translation>无法下载 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="296"/>
         <source>it is larger than any release of it.</source>
         <translation>它比任何发布版本都大。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="307"/>
         <source>the transfer broke off (%1).</source>
         <translation>传输中断（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="341"/>
         <source>the release key is missing: the installation has no resources folder.</source>
         <translation>缺少发布密钥：安装中没有资源文件夹。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="356"/>
         <source>%1 does not list %2.</source>
         <translation>%1 未列出 %2。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="359"/>
         <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
         <translation>下载的 %1 与 %2 中的摘要不符：文件已损坏或被更改。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
         <source>the new %1 did not answer --version (%2).</source>
         <translation>新的 %1 未响应 --version（%2）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="389"/>
         <source>no output</source>
         <translation>无输出</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="394"/>
         <source>the new file cannot be read.</source>
         <translation>无法读取新文件。</translation>
     </message>

@@ -231,45 +231,63 @@
 <context>
     <name>AnalyzeCommand</name>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="88"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <source>Title: %1</source>
         <translation>標題：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>Uploader: %1</source>
         <translation>上傳者：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="89"/>
         <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="111"/>
         <source>unknown</source>
         <translation>未知</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="90"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
         <source>Duration: %1</source>
         <translation>長度：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="91"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="112"/>
         <source>Link: %1</source>
         <translation>連結：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="92"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="93"/>
         <source>Formats: %1</source>
         <translation>格式：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="101"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
         <source>Subtitles: %1</source>
         <translation>字幕：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/AnalyzeCommand.cpp" line="102"/>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="103"/>
         <source>Automatic captions: %1</source>
         <translation>自動字幕：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="110"/>
+        <source>List: %1</source>
+        <translation>清單：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="113"/>
+        <source>Entries: %1</source>
+        <translation>項目：%1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp" line="120"/>
+        <source>The link itself is entry %1 of this list.</source>
+        <translation>此連結本身是該清單的第 %1 個項目。</translation>
     </message>
 </context>
 <context>
@@ -426,192 +444,227 @@
         <translation>以 JSON 輸出中繼資料記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="78"/>
+        <location filename="../src/cli/CliArguments.cpp" line="75"/>
+        <source>for a video opened inside a list, describe that video alone</source>
+        <translation>對於在清單中開啟的影片，只描述該影片</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="80"/>
         <source>analyze needs exactly one URL</source>
         <translation>analyze 需要且只需要一個 URL</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="86"/>
+        <location filename="../src/cli/CliArguments.cpp" line="90"/>
         <source>Download links with the saved defaults for any option not given.</source>
         <translation>下載連結；未指定的選項使用已儲存的預設值。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="89"/>
+        <location filename="../src/cli/CliArguments.cpp" line="93"/>
         <source>download the audio in this format</source>
         <translation>以此格式下載音訊</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="91"/>
+        <location filename="../src/cli/CliArguments.cpp" line="95"/>
         <source>download video up to this height</source>
         <translation>下載不超過此高度的影片</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="92"/>
+        <location filename="../src/cli/CliArguments.cpp" line="96"/>
         <source>subtitles to fetch</source>
         <translation>要取得的字幕</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="93"/>
+        <location filename="../src/cli/CliArguments.cpp" line="97"/>
         <source>subtitle languages, e.g. en or en,de</source>
         <translation>字幕語言，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="95"/>
+        <location filename="../src/cli/CliArguments.cpp" line="99"/>
         <source>folder for this run (settings unchanged)</source>
         <translation>本次執行的輸出資料夾（不修改設定）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="97"/>
+        <location filename="../src/cli/CliArguments.cpp" line="101"/>
         <source>links from a UTF-8 text file, one per line (- reads standard input)</source>
         <translation>從 UTF-8 文字檔讀取連結，每行一個（- 表示讀取標準輸入）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="99"/>
+        <location filename="../src/cli/CliArguments.cpp" line="103"/>
         <source>queue the links in the running Tarvelle window, with its default options</source>
         <translation>將連結加入正在執行的 Tarvelle 視窗的佇列，使用其預設選項</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="112"/>
+        <location filename="../src/cli/CliArguments.cpp" line="104"/>
+        <source>download the entries of the list the one link opens</source>
+        <translation>下載該連結開啟的清單中的項目</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="106"/>
+        <source>with --playlist: only these entries, e.g. 1-5,7</source>
+        <translation>配合 --playlist：只下載這些項目，例如 1-5,7</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="108"/>
+        <source>with --playlist: skip entries the download archive shows as downloaded before</source>
+        <translation>配合 --playlist：略過下載封存中記錄為已下載的項目</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="121"/>
         <source>best, mp3 or m4a</source>
         <translation>best、mp3 或 m4a</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="115"/>
+        <location filename="../src/cli/CliArguments.cpp" line="124"/>
         <source>best, 2160, 1440, 1080, 720 or 480</source>
         <translation>best、2160、1440、1080、720 或 480</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="118"/>
+        <location filename="../src/cli/CliArguments.cpp" line="127"/>
         <source>none, original or auto</source>
         <translation>none、original 或 auto</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="120"/>
+        <location filename="../src/cli/CliArguments.cpp" line="129"/>
         <source>language codes such as en or en,de</source>
         <translation>語言代碼，例如 en 或 en,de</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="122"/>
+        <location filename="../src/cli/CliArguments.cpp" line="131"/>
         <source>a folder</source>
         <translation>一個資料夾</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="124"/>
+        <location filename="../src/cli/CliArguments.cpp" line="133"/>
         <source>a file or -</source>
         <translation>一個檔案或 -</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="133"/>
+        <location filename="../src/cli/CliArguments.cpp" line="135"/>
+        <source>entries such as 1-5,7</source>
+        <translation>項目，例如 1-5,7</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="144"/>
         <source>--audio and --quality exclude each other</source>
         <translation>--audio 與 --quality 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="143"/>
+        <location filename="../src/cli/CliArguments.cpp" line="151"/>
+        <source>--%1 applies to a list: add --playlist</source>
+        <translation>--%1 用於清單：請加上 --playlist</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="162"/>
         <source>--to-window uses the window&apos;s default options: leave out --%1</source>
         <translation>--to-window 使用視窗的預設選項：請移除 --%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="147"/>
+        <location filename="../src/cli/CliArguments.cpp" line="166"/>
         <source>download needs at least one URL or --batch</source>
         <translation>download 需要至少一個 URL 或 --batch</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="154"/>
+        <location filename="../src/cli/CliArguments.cpp" line="168"/>
+        <source>--playlist takes exactly one URL and no --batch</source>
+        <translation>--playlist 只接受一個 URL，且不能與 --batch 同用</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/CliArguments.cpp" line="175"/>
         <source>List finished downloads, newest first.</source>
         <translation>列出已結束的下載，最新的在前。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="156"/>
+        <location filename="../src/cli/CliArguments.cpp" line="177"/>
         <source>print the records as JSON</source>
         <translation>以 JSON 輸出記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="157"/>
+        <location filename="../src/cli/CliArguments.cpp" line="178"/>
         <source>only failed downloads</source>
         <translation>僅失敗的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="158"/>
+        <location filename="../src/cli/CliArguments.cpp" line="179"/>
         <source>only completed downloads</source>
         <translation>僅已完成的下載</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="160"/>
+        <location filename="../src/cli/CliArguments.cpp" line="181"/>
         <source>only records whose title or link contains TEXT</source>
         <translation>僅標題或連結包含 TEXT 的記錄</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="165"/>
+        <location filename="../src/cli/CliArguments.cpp" line="186"/>
         <source>history takes no arguments: %1</source>
         <translation>history 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="169"/>
+        <location filename="../src/cli/CliArguments.cpp" line="190"/>
         <source>--failed and --success exclude each other</source>
         <translation>--failed 與 --success 不能同時使用</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="180"/>
+        <location filename="../src/cli/CliArguments.cpp" line="201"/>
         <source>Check the shipped tools and print the report.</source>
         <translation>檢查隨附的工具並輸出報告。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="184"/>
+        <location filename="../src/cli/CliArguments.cpp" line="205"/>
         <source>diagnostics takes no arguments: %1</source>
         <translation>diagnostics 不接受參數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="192"/>
+        <location filename="../src/cli/CliArguments.cpp" line="213"/>
         <source>Install the latest release of yt-dlp (or deno) into your own tool folder, after checking its signature and digest.</source>
         <translation>檢查簽章與摘要後，將 yt-dlp（或 deno）的最新版本安裝到您自己的工具資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="195"/>
+        <location filename="../src/cli/CliArguments.cpp" line="216"/>
         <source>only tell whether a newer release exists</source>
         <translation>只告知是否有更新的版本</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="197"/>
+        <location filename="../src/cli/CliArguments.cpp" line="218"/>
         <source>yt-dlp&apos;s release stream (the saved one when not given)</source>
         <translation>yt-dlp 的發佈管道（未指定時使用已儲存的管道）</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="204"/>
+        <location filename="../src/cli/CliArguments.cpp" line="225"/>
         <source>stable or nightly</source>
         <translation>stable 或 nightly</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="210"/>
+        <location filename="../src/cli/CliArguments.cpp" line="231"/>
         <source>tools update takes one tool: %1</source>
         <translation>tools update 只接受一個工具：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="213"/>
+        <location filename="../src/cli/CliArguments.cpp" line="234"/>
         <source>Only yt-dlp and deno can be updated, not %1</source>
         <translation>只能更新 yt-dlp 與 deno，不能更新 %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="217"/>
+        <location filename="../src/cli/CliArguments.cpp" line="238"/>
         <source>--channel applies to yt-dlp only</source>
         <translation>--channel 僅適用於 yt-dlp</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="228"/>
+        <location filename="../src/cli/CliArguments.cpp" line="249"/>
         <source>Return to the tools in use before the last update.</source>
         <translation>回復到上次更新之前使用的工具。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="229"/>
+        <location filename="../src/cli/CliArguments.cpp" line="250"/>
         <source>List the tools in use: where each comes from, its version, yt-dlp&apos;s age and whether its digest matches.</source>
         <translation>列出正在使用的工具：各自的來源、版本、yt-dlp 的時長以及摘要是否一致。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="235"/>
+        <location filename="../src/cli/CliArguments.cpp" line="256"/>
         <source>Unknown tools command: %1</source>
         <translation>未知的 tools 指令：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="244"/>
+        <location filename="../src/cli/CliArguments.cpp" line="265"/>
         <source>Usage: tarvelle-cli COMMAND [OPTIONS]
 
 Commands:
@@ -682,27 +735,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="277"/>
+        <location filename="../src/cli/CliArguments.cpp" line="298"/>
         <source>&apos;tarvelle-cli COMMAND --help&apos; shows one command&apos;s options.</source>
         <translation>&apos;tarvelle-cli 命令 --help&apos; 顯示該命令的選項。</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="296"/>
+        <location filename="../src/cli/CliArguments.cpp" line="317"/>
         <source>No command given</source>
         <translation>未指定指令</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="313"/>
+        <location filename="../src/cli/CliArguments.cpp" line="334"/>
         <source>--version takes no arguments: %1</source>
         <translation>--version 不接受引數：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="315"/>
+        <location filename="../src/cli/CliArguments.cpp" line="336"/>
         <source>Unknown option: %1</source>
         <translation>未知選項：%1</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliArguments.cpp" line="316"/>
+        <location filename="../src/cli/CliArguments.cpp" line="337"/>
         <source>Unknown command: %1</source>
         <translation>未知指令：%1</translation>
     </message>
@@ -1023,17 +1076,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCommand</name>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="76"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="88"/>
         <source>No links to download.</source>
         <translation>沒有要下載的連結。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="82"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="94"/>
         <source>Cannot prepare the output folder setting for this run.</source>
         <translation>無法為本次執行準備輸出資料夾設定。</translation>
     </message>
     <message>
-        <location filename="../src/cli/DownloadCommand.cpp" line="111"/>
+        <location filename="../src/cli/DownloadCommand.cpp" line="108"/>
+        <source>The list has no entries: nothing to download.</source>
+        <translation>清單中沒有項目：沒有可下載的內容。</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/DownloadCommand.cpp" line="136"/>
         <source>Interrupted: cancelling the downloads…</source>
         <translation>已中斷：正在取消下載…</translation>
     </message>
@@ -1041,22 +1099,27 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="34"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下載過：保留此連結先前下載的檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="38"/>
+        <source>Skipped: the download archive shows it was downloaded before.</source>
+        <translation>已略過：下載記錄顯示它先前已下載過。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="40"/>
         <source>Saved under a new name: a file of the same name from another link is kept.</source>
         <translation>已用新名稱儲存：保留來自另一個連結的同名檔案。</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="493"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="501"/>
         <source>Download complete</source>
         <translation>下載完成</translation>
     </message>
     <message>
-        <location filename="../src/engine/DownloadCoordinator.cpp" line="496"/>
+        <location filename="../src/engine/DownloadCoordinator.cpp" line="504"/>
         <source>Download failed</source>
         <translation>下載失敗</translation>
     </message>
@@ -1174,7 +1237,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>發生未知錯誤。</translation>
     </message>
     <message>
-        <location filename="../src/analysis/YTDLPClient.cpp" line="20"/>
+        <location filename="../src/analysis/YTDLPClient.cpp" line="21"/>
         <source>The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.</source>
         <translation>yt-dlp 提供的此連結描述大於 256 MiB，超出了 Tarvelle 讀取的上限。</translation>
     </message>
@@ -1508,6 +1571,78 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <source>The medium is %1 long; the range must lie within it.</source>
         <translation>該媒體長 %1；範圍必須在其之內。</translation>
     </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="15"/>
+        <source>Type the entries to download, such as 1-10, 15.</source>
+        <translation>請輸入要下載的項目，例如 1-10, 15。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="21"/>
+        <source>“%1” is not an entry number or a range such as 3-7.</source>
+        <translation>「%1」不是項目編號，也不是 3-7 這樣的範圍。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="26"/>
+        <source>Entries are numbered from 1.</source>
+        <translation>項目從 1 開始編號。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="30"/>
+        <source>This list has no entries.</source>
+        <translation>此清單沒有項目。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="31"/>
+        <source>There is no entry %1: the list ends at entry %2.</source>
+        <translation>沒有第 %1 個項目：清單到第 %2 個項目為止。</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/ListItemRange.cpp" line="34"/>
+        <source>The range %1 runs backwards: write the lower number first.</source>
+        <translation>範圍 %1 是倒序的：請先寫較小的數字。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadOptionPickers</name>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="35"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="65"/>
+        <source>Type</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="40"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="66"/>
+        <source>Quality</source>
+        <translation>畫質</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="46"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="67"/>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="52"/>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="70"/>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="57"/>
+        <source>Subtitle language</source>
+        <translation>字幕語言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="71"/>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/DownloadOptionPickers.cpp" line="128"/>
+        <source>None offered by this link</source>
+        <translation>此連結未提供</translation>
+    </message>
 </context>
 <context>
     <name>DownloadsView</name>
@@ -1527,62 +1662,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 影片 · 最佳音質</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="65"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="68"/>
         <source>No downloads yet</source>
         <translation>尚無下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="93"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="96"/>
         <source>Add Media</source>
         <translation>新增媒體</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="103"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="106"/>
         <source>Link</source>
         <translation>連結</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="104"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="107"/>
         <source>Enter a media URL, then press Return or Analyze</source>
         <translation>輸入媒體 URL，然後按 Enter 鍵或「分析」</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="105"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="108"/>
         <source>Paste a video or playlist link, then press Return</source>
         <translation>貼上影片或播放清單連結，然後按 Enter 鍵</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="119"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="122"/>
         <source>Paste</source>
         <translation>貼上</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="121"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
         <source>Analyze</source>
         <translation>分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="123"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="126"/>
         <source>Download All</source>
         <translation>全部下載</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="124"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
         <source>Batch…</source>
         <translation>批次…</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="127"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="130"/>
         <source>Analyzing</source>
         <translation>正在分析</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="150"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="153"/>
         <source>Analysis error</source>
         <translation>分析錯誤</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/DownloadsView.cpp" line="167"/>
+        <location filename="../src/ui/downloads/DownloadsView.cpp" line="170"/>
         <source>Downloads</source>
         <translation>下載</translation>
     </message>
@@ -1590,9 +1725,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="99"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="102"/>
         <source>No download history.</source>
         <translation>沒有下載紀錄。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPresentation</name>
+    <message>
+        <location filename="../src/ui/history/HistoryPresentation.cpp" line="83"/>
+        <source>Entry %1 of “%2”</source>
+        <translation>「%2」的第 %1 個項目</translation>
     </message>
 </context>
 <context>
@@ -1651,62 +1794,62 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>失敗</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="43"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="200"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="48"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="202"/>
         <source>Clear History</source>
         <translation>清除紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="44"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="45"/>
         <source>Clear all download history?</source>
         <translation>要清除所有下載紀錄嗎？</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="46"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="47"/>
         <source>This permanently removes every history record. This action cannot be undone.</source>
         <translation>這將永久刪除所有紀錄，且無法復原。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%n item(s)</source>
         <translation>
             <numerusform>%n 項</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="156"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="157"/>
         <source>%1 of %2</source>
         <translation>共 %2 項，顯示 %1 項</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No matches</source>
         <translation>沒有相符的結果</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="160"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="161"/>
         <source>No download matches the filter and search.</source>
         <translation>沒有下載紀錄符合篩選與搜尋條件。</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="191"/>
-        <location filename="../src/ui/history/HistoryView.cpp" line="192"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="194"/>
         <source>Search title</source>
         <translation>搜尋標題</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="193"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="195"/>
         <source>Filter</source>
         <translation>篩選</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>No Download History</source>
         <translation>沒有下載紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/history/HistoryView.cpp" line="158"/>
+        <location filename="../src/ui/history/HistoryView.cpp" line="159"/>
         <source>Completed and failed downloads will appear here.</source>
         <translation>已完成與失敗的下載會顯示在這裡。</translation>
     </message>
@@ -1783,7 +1926,7 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>顯示紀錄</translation>
     </message>
     <message>
-        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="224"/>
+        <location filename="../src/ui/jobs/JobRowAccessible.cpp" line="234"/>
         <source>Progress</source>
         <translation>進度</translation>
     </message>
@@ -1868,6 +2011,91 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>ListEntries</name>
+    <message>
+        <location filename="../src/cli/ListEntries.cpp" line="72"/>
+        <source>This link is a single video, not a list: leave out --playlist to download it.</source>
+        <translation>此連結是單一影片，不是清單：去掉 --playlist 即可下載。</translation>
+    </message>
+</context>
+<context>
+    <name>ListPreviewCard</name>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="69"/>
+        <source>List preview</source>
+        <translation>清單預覽</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="35"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n 個項目</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="35"/>
+        <source>1 entry</source>
+        <translation>1 個項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="97"/>
+        <source>This link opens entry %1 of the list.</source>
+        <translation>此連結開啟的是該清單的第 %1 個項目。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="100"/>
+        <source>Only This Video</source>
+        <translation>僅此影片</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="110"/>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="111"/>
+        <source>Select None</source>
+        <translation>全不選</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="114"/>
+        <source>Entries to download</source>
+        <translation>要下載的項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="115"/>
+        <source>Numbers and ranges of the entries to download, such as 1-10, 15</source>
+        <translation>要下載的項目編號與範圍，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="116"/>
+        <source>Entries, such as 1-10, 15</source>
+        <translation>項目，例如 1-10, 15</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="123"/>
+        <source>Entries error</source>
+        <translation>項目錯誤</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="132"/>
+        <source>List entries</source>
+        <translation>清單項目</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="151"/>
+        <source>Skip entries already downloaded</source>
+        <translation>略過已下載的項目</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/ListPreviewCard.cpp" line="222"/>
+        <source>Download %n selected</source>
+        <translation>
+            <numerusform>下載所選的 %n 項</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../src/ui/shell/MainWindow.cpp" line="178"/>
@@ -1939,56 +2167,17 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>PreviewCard</name>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="69"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="57"/>
         <source>Preview</source>
         <translation>預覽</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="111"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="140"/>
-        <source>Type</source>
-        <translation>類型</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="116"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="141"/>
-        <source>Quality</source>
-        <translation>畫質</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="122"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="142"/>
-        <source>Format</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="128"/>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="145"/>
-        <source>Subtitles</source>
-        <translation>字幕</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="133"/>
-        <source>Subtitle language</source>
-        <translation>字幕語言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="146"/>
-        <source>Language</source>
-        <translation>語言</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="153"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="104"/>
         <source>More options</source>
         <translation>更多選項</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="243"/>
-        <source>None offered by this link</source>
-        <translation>此連結未提供</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/downloads/PreviewCard.cpp" line="183"/>
+        <location filename="../src/ui/downloads/PreviewCard.cpp" line="134"/>
         <source>Download</source>
         <translation>下載</translation>
     </message>
@@ -2785,77 +2974,77 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolUpdater</name>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="61"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="62"/>
         <source>the release server could not be reached (%1).</source>
         <translation>無法連線發佈伺服器（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="69"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="70"/>
         <source>%1 answered %2 %3.</source>
         <translation>%1 回應了 %2 %3。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="183"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="184"/>
         <source>the release server named no release tag.</source>
         <translation>發佈伺服器未提供發佈標籤。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="231"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="233"/>
         <source>could not create %1.</source>
         <translation>無法建立 %1。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="235"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="237"/>
         <source>could not create a work folder in %1: %2</source>
         <translation>無法在 %1 中建立工作資料夾：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="259"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="261"/>
         <source>could not create %1: %2</source>
         <translation>無法建立 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="291"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="293"/>
         <source>%1 could not be downloaded: %2</source>
         <translation>無法下載 %1：%2</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="294"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="296"/>
         <source>it is larger than any release of it.</source>
         <translation>它比任何發佈版本都大。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="305"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="307"/>
         <source>the transfer broke off (%1).</source>
         <translation>傳輸中斷（%1）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="339"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="341"/>
         <source>the release key is missing: the installation has no resources folder.</source>
         <translation>缺少發佈金鑰：安裝中沒有資源資料夾。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="354"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="356"/>
         <source>%1 does not list %2.</source>
         <translation>%1 未列出 %2。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="357"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="359"/>
         <source>the downloaded %1 does not match its digest in %2: it is damaged or was altered.</source>
         <translation>下載的 %1 與 %2 中的摘要不符：檔案已損毀或被更改。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="385"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
         <source>the new %1 did not answer --version (%2).</source>
         <translation>新的 %1 未回應 --version（%2）。</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="387"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="389"/>
         <source>no output</source>
         <translation>無輸出</translation>
     </message>
     <message>
-        <location filename="../src/updates/ToolUpdater.cpp" line="392"/>
+        <location filename="../src/updates/ToolUpdater.cpp" line="394"/>
         <source>the new file cannot be read.</source>
         <translation>無法讀取新檔案。</translation>
     </message>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MediaList.h"
 #include "analysis/MediaMetadata.h"
 #include "analysis/SavedInfo.h"
 #include "engine/DownloadErrorCategory.h"
@@ -9,7 +10,8 @@
 #include <memory>
 #include <variant>
 
-// What one analysis gives: the link's metadata, or why there is none.
+// What one analysis gives: the link's metadata, the entries of the list it
+// is, or why there is neither.
 class AnalyzeResult
 {
 public:
@@ -17,6 +19,10 @@ public:
     AnalyzeResult(MediaMetadata metadata, std::shared_ptr<const SavedInfo> savedInfo = nullptr)
         : m_value(std::move(metadata))
         , m_savedInfo(std::move(savedInfo))
+    {
+    }
+    AnalyzeResult(MediaList list)
+        : m_value(std::move(list))
     {
     }
     // `errorOutput` is what the tool printed on standard error, kept so a
@@ -30,15 +36,18 @@ public:
     }
 
     bool hasMetadata() const { return std::holds_alternative<MediaMetadata>(m_value); }
-    explicit operator bool() const { return hasMetadata(); }
+    bool hasList() const { return std::holds_alternative<MediaList>(m_value); }
+    bool isError() const { return std::holds_alternative<DownloadErrorCategory>(m_value); }
 
     // Only when hasMetadata().
     const MediaMetadata &metadata() const { return std::get<MediaMetadata>(m_value); }
-    // Null when not asked for, for a playlist (yt-dlp does not load a
+    // Only when hasList().
+    const MediaList &list() const { return std::get<MediaList>(m_value); }
+    // Null when not asked for, for a list (yt-dlp does not load a
     // playlist's entries back) or when the file could not be written.
     const std::shared_ptr<const SavedInfo> &savedInfo() const { return m_savedInfo; }
 
-    // Only when !hasMetadata().
+    // Only when isError().
     DownloadErrorCategory error() const { return std::get<DownloadErrorCategory>(m_value); }
     const QString &errorOutput() const { return m_errorOutput; }
     // The sentence for the user, in English: the category's user message
@@ -50,7 +59,7 @@ public:
     }
 
 private:
-    std::variant<MediaMetadata, DownloadErrorCategory> m_value;
+    std::variant<MediaMetadata, MediaList, DownloadErrorCategory> m_value;
     std::shared_ptr<const SavedInfo> m_savedInfo;
     QString m_errorOutput;
     const char *m_message = nullptr;

@@ -200,6 +200,11 @@ size_t qHash(const SubtitleTrack &t, size_t seed) noexcept
 
 std::optional<QString> MediaMetadata::durationString() const
 {
+    return clockText(duration);
+}
+
+std::optional<QString> clockText(std::optional<double> duration)
+{
     if (!duration || !(*duration > 0))
         return std::nullopt;
     // 2^63 is exactly representable; anything from there on (or infinity) does

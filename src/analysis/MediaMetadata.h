@@ -79,6 +79,10 @@ struct MediaMetadata
     static std::optional<MediaMetadata> fromJson(const QJsonObject &object);
 };
 
+// A duration in seconds as clock text, by the rule of
+// MediaMetadata::durationString().
+std::optional<QString> clockText(std::optional<double> duration);
+
 size_t qHash(const MediaFormat &format, size_t seed = 0) noexcept;
 size_t qHash(const SubtitleTrack &track, size_t seed = 0) noexcept;
 size_t qHash(const MediaMetadata &metadata, size_t seed = 0) noexcept;

@@ -1,5 +1,7 @@
 #include "analysis/MetadataParser.h"
 
+#include "analysis/JsonFields.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -9,90 +11,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace {
-
-// In the readers below a key that is absent, or whose value has another JSON
-// type (null included), counts as missing.
-
-std::optional<QString> text(const QJsonObject &object, QLatin1StringView key)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
-}
-
-// The first key of `keys` that holds text.
-std::optional<QString> firstText(const QJsonObject &object, std::initializer_list<QLatin1StringView> keys)
-{
-    for (QLatin1StringView key : keys) {
-        if (std::optional<QString> found = text(object, key))
-            return found;
-    }
-    return std::nullopt;
-}
-
-std::optional<QString> nonEmptyText(const QJsonObject &object, QLatin1StringView key)
-{
-    std::optional<QString> found = text(object, key);
-    if (found && found->isEmpty())
-        return std::nullopt;
-    return found;
-}
-
-std::optional<double> number(const QJsonObject &object, QLatin1StringView key)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble())
-        return std::nullopt;
-    return value.toDouble();
-}
-
-// A number that is a whole number within the signed 64-bit range (1080 and
-// 1080.0 qualify, 1080.5 and 1e19 do not).
-std::optional<qint64> integer(const QJsonObject &object, QLatin1StringView key)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble())
-        return std::nullopt;
-    // toInteger() answers its default for anything but such a number: two
-    // different defaults tell that case apart from a genuine value.
-    const qint64 a = value.toInteger(0);
-    const qint64 b = value.toInteger(1);
-    if (a != b)
-        return std::nullopt;
-    return a;
-}
-
-// True for a list whose elements are all objects (the empty list included).
-bool isListOfObjects(const QJsonArray &array)
-{
-    return std::all_of(array.begin(), array.end(), [](const QJsonValue &v) { return v.isObject(); });
-}
-
-// The value of `key` when it is a list of objects.
-std::optional<QJsonArray> objectList(const QJsonObject &object, QLatin1StringView key)
-{
-    const QJsonValue value = object.value(key);
-    if (!value.isArray())
-        return std::nullopt;
-    QJsonArray array = value.toArray();
-    if (!isListOfObjects(array))
-        return std::nullopt;
-    return array;
-}
-
-std::optional<QString> thumbnail(const QJsonObject &object)
-{
-    if (std::optional<QString> single = text(object, QLatin1StringView("thumbnail")))
-        return single;
-    const std::optional<QJsonArray> list = objectList(object, QLatin1StringView("thumbnails"));
-    if (!list || list->isEmpty())
-        return std::nullopt;
-    return text(list->first().toObject(), QLatin1StringView("url"));
-}
-
-} // namespace
+using namespace JsonFields;
 
 namespace MetadataParser {
 

@@ -1,6 +1,7 @@
 #include "analysis/YTDLPClient.h"
 
 #include "analysis/LineCollector.h"
+#include "analysis/MediaListParser.h"
 #include "analysis/MetadataParser.h"
 #include "engine/DownloadCommandBuilder.h"
 #include "engine/DownloadErrorClassifier.h"
@@ -21,7 +22,7 @@ const char *const kAnswerTooLarge = QT_TRANSLATE_NOOP(
     "DownloadErrorCategory", "The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.");
 
 AnalyzeResult resultOf(const ProcessRunResult &run, OutputCapture &answer, const QString &err,
-                       YTDLPClient::KeepInfo keep)
+                       const QString &url, YTDLPClient::KeepInfo keep)
 {
     // Checked first: the analysis itself stopped yt-dlp there.
     if (answer.exceeded())
@@ -40,8 +41,10 @@ AnalyzeResult resultOf(const ProcessRunResult &run, OutputCapture &answer, const
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return AnalyzeResult(DownloadErrorCategory::unknown, err);
     const QJsonObject object = document.object();
+    if (std::optional<MediaList> list = MediaListParser::parse(object, url))
+        return AnalyzeResult(std::move(*list));
     // yt-dlp drops a playlist's entries when it loads a saved answer, so a
-    // playlist is always fetched from its link.
+    // video wrapped as a list of one is always fetched from its link.
     const bool isPlaylist = object.contains(QLatin1String("entries"));
     return AnalyzeResult(MetadataParser::parse(object),
                          keep == YTDLPClient::KeepInfo::yes && !isPlaylist ? SavedInfo::write(out) : nullptr);
@@ -60,18 +63,21 @@ YTDLPClient::YTDLPClient(const AppSettings &settings, qsizetype maxAnswerBytes)
 {
 }
 
-QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel, KeepInfo keep) const
+QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, AnalysisCancelToken cancel, KeepInfo keep,
+                                            Scope scope) const
 {
-    return analyze(url, m_settings.advancedDefaults(), std::move(cancel), keep);
+    return analyze(url, m_settings.advancedDefaults(), std::move(cancel), keep, scope);
 }
 
 QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, const AdvancedOptions &options,
-                                            AnalysisCancelToken cancel, KeepInfo keep) const
+                                            AnalysisCancelToken cancel, KeepInfo keep, Scope scope) const
 {
     if (!DownloadCommandBuilder::validateURL(url))
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::invalidURL));
     const std::optional<ResolvedCommand> command =
-        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath(), options);
+        DownloadCommandBuilder::analyzeCommand(url, m_settings.cookieFilePath(), options,
+                                               scope == Scope::list ? DownloadCommandBuilder::ListReach::wholeList
+                                                                    : DownloadCommandBuilder::ListReach::linkedItem);
     if (!command)
         return QtFuture::makeReadyFuture(AnalyzeResult(DownloadErrorCategory::toolMissing));
 
@@ -90,7 +96,7 @@ QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, const AdvancedOp
         runner->run(command->executable, command->arguments, command->environment, std::nullopt, answer,
                     std::make_shared<LineAccumulator>([errors](const QString &line) { errors->add(line); }));
     // The continuation keeps the runner alive until the run has ended.
-    return run.then([runner, answer, errors, keep](const ProcessRunResult &result) {
-        return resultOf(result, *answer, errors->text(), keep);
+    return run.then([runner, answer, errors, url, keep](const ProcessRunResult &result) {
+        return resultOf(result, *answer, errors->text(), url, keep);
     });
 }

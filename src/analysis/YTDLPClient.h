@@ -12,7 +12,9 @@ struct AdvancedOptions;
 // Answers what media is behind one link: runs yt-dlp's metadata request
 // through a ProcessRunner, keeps its answer on standard output whole (one
 // JSON document, often a single line of megabytes) and parses it into a
-// MediaMetadata, or gives the error category of the failure. Holds no
+// MediaMetadata, or for a list (playlist, channel, page of several videos)
+// into a MediaList from one flat listing (no entry's page is read), or gives
+// the error category of the failure. Holds no
 // state besides the settings it reads; analyses are independent and may run
 // at the same time.
 class YTDLPClient
@@ -20,6 +22,9 @@ class YTDLPClient
 public:
     // Whether yt-dlp's answer is kept for a download (AnalyzeResult::savedInfo).
     enum class KeepInfo { no, yes };
+    // What to describe of a link that is both a video and a list (a video
+    // opened inside a playlist): the list, or that video alone.
+    enum class Scope { list, linkedItem };
 
     // yt-dlp's answer is read whole, however long its line, up to this size.
     static constexpr qsizetype kMaxAnswerBytes = qsizetype(256) * 1024 * 1024;
@@ -45,11 +50,12 @@ public:
     // The stored advanced defaults shape the request (their proxy, browser
     // cookies and extra arguments).
     QFuture<AnalyzeResult> analyze(const QString &url, AnalysisCancelToken cancel = {},
-                                   KeepInfo keep = KeepInfo::no) const;
+                                   KeepInfo keep = KeepInfo::no, Scope scope = Scope::list) const;
     // The same with the advanced options of one download in their place, so
     // that its analysis reads the site as its download will.
     QFuture<AnalyzeResult> analyze(const QString &url, const AdvancedOptions &options,
-                                   AnalysisCancelToken cancel = {}, KeepInfo keep = KeepInfo::no) const;
+                                   AnalysisCancelToken cancel = {}, KeepInfo keep = KeepInfo::no,
+                                   Scope scope = Scope::list) const;
 
 private:
     const AppSettings &m_settings;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -103,6 +104,50 @@ QString describe(const MediaMetadata &metadata)
     return text;
 }
 
+QString describe(const MediaList &list)
+{
+    QString text;
+    text += tr("List: %1").arg(Terminal::plain(list.title)) + QLatin1Char('\n');
+    text += tr("Uploader: %1").arg(Terminal::plain(list.uploader.value_or(tr("unknown")))) + QLatin1Char('\n');
+    text += tr("Link: %1").arg(Terminal::plain(list.webpageUrl)) + QLatin1Char('\n');
+    text += tr("Entries: %1").arg(list.entries.size()) + QLatin1Char('\n');
+    QList<QStringList> rows;
+    for (const MediaListEntry &entry : list.entries)
+        rows.append({QString::number(entry.index), Terminal::plain(entry.title),
+                     entry.durationString().value_or(QStringLiteral("-")), Terminal::plain(entry.url)});
+    text += table(rows);
+    if (list.linkedEntry)
+        text += tr("The link itself is entry %1 of this list.").arg(*list.linkedEntry) + QLatin1Char('\n');
+    return text;
+}
+
+QJsonObject toJson(const MediaList &list)
+{
+    QJsonArray entries;
+    for (const MediaListEntry &entry : list.entries) {
+        QJsonObject object{{QStringLiteral("index"), entry.index},
+                           {QStringLiteral("title"), entry.title},
+                           {QStringLiteral("url"), entry.url}};
+        if (entry.duration)
+            object.insert(QStringLiteral("duration"), *entry.duration);
+        if (entry.thumbnail)
+            object.insert(QStringLiteral("thumbnail"), *entry.thumbnail);
+        if (entry.fetchFromList)
+            object.insert(QStringLiteral("fetchFromList"), true);
+        entries.append(object);
+    }
+    QJsonObject object{{QStringLiteral("type"), QStringLiteral("list")},
+                       {QStringLiteral("id"), list.id},
+                       {QStringLiteral("title"), list.title},
+                       {QStringLiteral("webpageUrl"), list.webpageUrl},
+                       {QStringLiteral("entries"), entries}};
+    if (list.uploader)
+        object.insert(QStringLiteral("uploader"), *list.uploader);
+    if (list.linkedEntry)
+        object.insert(QStringLiteral("linkedEntry"), *list.linkedEntry);
+    return object;
+}
+
 int run(const AnalyzeRequest &request, const AppSettings &settings)
 {
     // The analysis runs yt-dlp in a process group of its own, out of reach of
@@ -119,13 +164,18 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
     bool ended = false;
     int exitCode = ExitCode::failure;
     const YTDLPClient client(settings);
-    client.analyze(request.url, cancel).then(&loop, [&](const AnalyzeResult &result) {
+    const YTDLPClient::Scope scope = request.linkedItemOnly ? YTDLPClient::Scope::linkedItem : YTDLPClient::Scope::list;
+    client.analyze(request.url, cancel, YTDLPClient::KeepInfo::no, scope).then(&loop, [&](const AnalyzeResult &result) {
         if (interrupted) {
             exitCode = ExitCode::interrupted;
-        } else if (result) {
+        } else if (result.hasMetadata()) {
             Terminal::out(request.json
                               ? QString::fromUtf8(QJsonDocument(result.metadata().toJson()).toJson())
                               : describe(result.metadata()));
+            exitCode = ExitCode::success;
+        } else if (result.hasList()) {
+            Terminal::out(request.json ? QString::fromUtf8(QJsonDocument(toJson(result.list())).toJson())
+                                       : describe(result.list()));
             exitCode = ExitCode::success;
         } else {
             const DownloadErrorCategory category = result.error();

@@ -68,15 +68,19 @@ std::optional<QString> nonEmpty(const QString &text)
 
 CliParseResult parseAnalyze(const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("analyze"), QStringLiteral("analyze [--json] URL"),
+    CommandOptions options(QStringLiteral("analyze"), QStringLiteral("analyze [--json] [--no-playlist] URL"),
                            CliText::tr("Show a link's title, uploader, duration, formats and subtitles."),
-                           {flag(QStringLiteral("json"), CliText::tr("print the metadata record as JSON"))});
+                           {flag(QStringLiteral("json"), CliText::tr("print the metadata record as JSON")),
+                            flag(QStringLiteral("no-playlist"),
+                                 CliText::tr("for a video opened inside a list, describe that video alone"))});
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
     const QStringList urls = options.positionalArguments();
     if (urls.size() != 1)
         return failure(CliText::tr("analyze needs exactly one URL"));
-    return CliParseResult{AnalyzeRequest{urls.first().trimmed(), options.isSet(QStringLiteral("json"))}, {}};
+    return CliParseResult{AnalyzeRequest{urls.first().trimmed(), options.isSet(QStringLiteral("json")),
+                                         options.isSet(QStringLiteral("no-playlist"))},
+                          {}};
 }
 
 CliParseResult parseDownload(const QStringList &arguments)
@@ -97,6 +101,11 @@ CliParseResult parseDownload(const QStringList &arguments)
                    CliText::tr("links from a UTF-8 text file, one per line (- reads standard input)")),
             flag(QStringLiteral("to-window"),
                  CliText::tr("queue the links in the running Tarvelle window, with its default options")),
+            flag(QStringLiteral("playlist"), CliText::tr("download the entries of the list the one link opens")),
+            valued(QStringLiteral("items"), QStringLiteral("RANGE"),
+                   CliText::tr("with --playlist: only these entries, e.g. 1-5,7")),
+            flag(QStringLiteral("new-only"),
+                 CliText::tr("with --playlist: skip entries the download archive shows as downloaded before")),
         } + AdvancedFlags::options());
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
@@ -123,6 +132,8 @@ CliParseResult parseDownload(const QStringList &arguments)
                                   request.outputDirectory));
     firstError(readValue<QString>(options, QStringLiteral("batch"), CliText::tr("a file or -"), nonEmpty,
                                   request.batch));
+    firstError(readValue<QString>(options, QStringLiteral("items"), CliText::tr("entries such as 1-5,7"), nonEmpty,
+                                  request.items));
     firstError(AdvancedFlags::read(options, request.advanced));
     if (!error.isEmpty())
         return failure(error);
@@ -132,10 +143,18 @@ CliParseResult parseDownload(const QStringList &arguments)
     if (request.audio && request.quality)
         return failure(CliText::tr("--audio and --quality exclude each other"));
     request.toWindow = options.isSet(QStringLiteral("to-window"));
+    request.playlist = options.isSet(QStringLiteral("playlist"));
+    request.newOnly = options.isSet(QStringLiteral("new-only"));
+    if (!request.playlist) {
+        for (const QString &name : {QStringLiteral("items"), QStringLiteral("new-only")}) {
+            if (options.isSet(name))
+                return failure(CliText::tr("--%1 applies to a list: add --playlist").arg(name));
+        }
+    }
     // The window queues with its own defaults: options given here would be lost.
     if (request.toWindow) {
         QStringList ownOptions{QStringLiteral("audio"), QStringLiteral("quality"), QStringLiteral("subs"),
-                               QStringLiteral("lang"), QStringLiteral("output")};
+                               QStringLiteral("lang"),  QStringLiteral("output"),  QStringLiteral("playlist")};
         for (const QCommandLineOption &advanced : AdvancedFlags::options())
             ownOptions << advanced.names().first();
         for (const QString &name : std::as_const(ownOptions)) {
@@ -145,6 +164,8 @@ CliParseResult parseDownload(const QStringList &arguments)
     }
     if (request.urls.isEmpty() && !request.batch)
         return failure(CliText::tr("download needs at least one URL or --batch"));
+    if (request.playlist && (request.urls.size() != 1 || request.batch))
+        return failure(CliText::tr("--playlist takes exactly one URL and no --batch"));
     return CliParseResult{request, {}};
 }
 

@@ -24,6 +24,7 @@ struct AnalyzeRequest
 {
     QString url;
     bool json = false;
+    bool linkedItemOnly = false; // a video opened inside a list: that video, not the list
 };
 
 // Advanced options given on the command line. Each one given replaces the
@@ -56,6 +57,12 @@ struct DownloadRequest
     std::optional<QString> outputDirectory;
     std::optional<QString> batch; // a file, or "-" for standard input
     bool toWindow = false;        // hand the links to the running window instead
+    // The one link is a list: download its entries (those of `items`, as
+    // ListItemRange reads them, or all), each skipped when the download
+    // archive holds it and `newOnly` is set.
+    bool playlist = false;
+    std::optional<QString> items;
+    bool newOnly = false;
     AdvancedOverrides advanced;
     QStringList urls;
 };

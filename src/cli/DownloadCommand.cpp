@@ -2,6 +2,7 @@
 
 #include "cli/BatchInput.h"
 #include "cli/ExitCode.h"
+#include "cli/ListEntries.h"
 #include "cli/ProgressRenderer.h"
 #include "cli/RunSettings.h"
 #include "cli/SignalWatcher.h"
@@ -36,19 +37,30 @@ std::variant<QStringList, QString> collectLinks(const DownloadRequest &request)
     return links;
 }
 
-QList<DownloadJobPtr> makeJobs(const QStringList &links, const DownloadRequest &request, const AppSettings &settings)
+// The request's options, the settings' defaults for those not given.
+ListJobs::Options jobOptions(const DownloadRequest &request, const AppSettings &settings)
 {
-    const MediaKind kind = request.audio     ? MediaKind::audio
-                           : request.quality ? MediaKind::video
-                                             : settings.defaultMediaType();
-    const AdvancedOptions advanced = request.advanced.over(settings.advancedDefaults());
+    ListJobs::Options options;
+    options.mediaType = request.audio     ? MediaKind::audio
+                        : request.quality ? MediaKind::video
+                                          : settings.defaultMediaType();
+    options.videoQuality = request.quality.value_or(settings.defaultVideoQuality());
+    options.audioFormat = request.audio.value_or(settings.defaultAudioFormat());
+    options.subtitleMode = request.subtitles.value_or(settings.defaultSubtitleMode());
+    options.subtitleLang = request.subtitleLang.value_or(settings.defaultSubtitleLang());
+    options.advanced = request.advanced.over(settings.advancedDefaults());
+    if (request.newOnly)
+        options.advanced.skipDownloaded = true;
+    return options;
+}
+
+QList<DownloadJobPtr> linkJobs(const QStringList &links, const ListJobs::Options &options)
+{
     QList<DownloadJobPtr> jobs;
     for (const QString &link : links) {
-        jobs.append(DownloadJob::create(link, kind, request.quality.value_or(settings.defaultVideoQuality()),
-                                        request.audio.value_or(settings.defaultAudioFormat()),
-                                        request.subtitles.value_or(settings.defaultSubtitleMode()),
-                                        request.subtitleLang.value_or(settings.defaultSubtitleLang())));
-        jobs.last()->setAdvancedOptions(advanced);
+        jobs.append(DownloadJob::create(link, options.mediaType, options.videoQuality, options.audioFormat,
+                                        options.subtitleMode, options.subtitleLang));
+        jobs.last()->setAdvancedOptions(options.advanced);
     }
     return jobs;
 }
@@ -85,8 +97,21 @@ int run(const DownloadRequest &request, AppSettings &userSettings, HistoryStore 
     AppSettings &settings = runSettings.settings();
 
     SignalWatcher watcher;
+    const ListJobs::Options options = jobOptions(request, settings);
+    QList<DownloadJobPtr> jobs;
+    if (request.playlist) {
+        auto chosen = ListEntries::jobs(request, options, settings, watcher);
+        if (const int *exitCode = std::get_if<int>(&chosen))
+            return *exitCode;
+        jobs = std::get<QList<DownloadJobPtr>>(std::move(chosen));
+        if (jobs.isEmpty()) {
+            Terminal::out(tr("The list has no entries: nothing to download.") + QLatin1Char('\n'));
+            return ExitCode::success;
+        }
+    } else {
+        jobs = linkJobs(urls, options);
+    }
     DownloadCoordinator coordinator(history, settings, nullptr);
-    const QList<DownloadJobPtr> jobs = makeJobs(urls, request, settings);
     ProgressRenderer renderer(jobs, Terminal::stdoutIsTerminal(), Terminal::stdoutColumns(), Terminal::out);
 
     QEventLoop loop;

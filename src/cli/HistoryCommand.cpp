@@ -78,6 +78,9 @@ QJsonObject toJson(const DownloadHistory &record)
         {QStringLiteral("subtitleModeRaw"), optional(record.subtitleModeRaw)},
         {QStringLiteral("subtitleLang"), optional(record.subtitleLang)},
         {QStringLiteral("note"), optional(record.note)},
+        {QStringLiteral("listTitle"), optional(record.listTitle)},
+        {QStringLiteral("listIndex"), record.listIndex ? QJsonValue(*record.listIndex) : QJsonValue()},
+        {QStringLiteral("fetchedFromList"), record.fetchedFromList},
     };
 }
 

@@ -1,6 +1,7 @@
 #include "engine/AdvancedArguments.h"
 
 #include "engine/DownloadCommandBuilder.h"
+#include "settings/AppConfiguration.h"
 
 namespace AdvancedArguments {
 
@@ -21,6 +22,9 @@ QStringList transfer(const AdvancedOptions &options)
         arguments << QStringLiteral("--limit-rate") << options.speedLimit->text();
     if (options.concurrentFragments > 1)
         arguments << QStringLiteral("-N") << QString::number(options.concurrentFragments);
+    if (options.skipDownloaded)
+        arguments << QStringLiteral("--download-archive") << AppConfiguration::downloadArchivePath()
+                  << QStringLiteral("--break-on-existing");
     return arguments;
 }
 

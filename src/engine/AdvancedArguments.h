@@ -14,8 +14,16 @@ namespace AdvancedArguments {
 // cookies file when one is set (never both); then the proxy.
 QStringList connection(const AdvancedOptions &options, const QString &cookieFilePath);
 
-// How fast it fetches: the speed limit, concurrent fragments.
+// How fast it fetches: the speed limit, concurrent fragments; and whether
+// it skips what the download archive holds.
 QStringList transfer(const AdvancedOptions &options);
+
+// How yt-dlp ends a run that skipped its item because the download archive
+// holds it. It says so only on the screen, which our --print templates
+// silence; --break-on-existing (part of transfer() with skipDownloaded)
+// makes it end with this status instead, which is its status for a download
+// it stopped on purpose.
+inline constexpr int kArchiveHoldsItExitCode = 101;
 
 // What it makes of the download: embedded parts, SponsorBlock, the time
 // range, split chapters, then the user's extra arguments. Embedding follows

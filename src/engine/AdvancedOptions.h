@@ -46,6 +46,11 @@ struct AdvancedOptions
     bool splitChapters = false;
     int concurrentFragments = 1; // 1 to kMaxConcurrentFragments; 1 is yt-dlp's own default
     QStringList extraArguments;  // ExtraArguments::parse()
+    // Keep a record of what was downloaded (AppConfiguration::
+    // downloadArchivePath()) and skip what it already holds, so that a list
+    // downloaded again later fetches only its new entries. A list's choice,
+    // never a stored default.
+    bool skipDownloaded = false;
 
     bool operator==(const AdvancedOptions &) const = default;
 

@@ -88,14 +88,15 @@ QHash<QString, QString> environment()
 }
 
 std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath,
-                                              const AdvancedOptions &options)
+                                              const AdvancedOptions &options, ListReach reach)
 {
     if (!validateURL(url))
         return std::nullopt;
     const ActiveTools tools = ToolResolver::resolve();
     if (!tools.shippedDirectory)
         return std::nullopt;
-    QStringList arguments{"-J", "--no-warnings", "--no-color", "--no-playlist"};
+    QStringList arguments{"-J", "--no-warnings", "--no-color", "--flat-playlist",
+                          reach == ListReach::wholeList ? "--yes-playlist" : "--no-playlist"};
     arguments += AdvancedArguments::connection(options, cookieFilePath);
     arguments += options.extraArguments;
     arguments << url;
@@ -114,9 +115,17 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     // A job fetches one item: --no-playlist leaves a page that is a list
     // anyway (a multi-video page) to the playlist path, where
     // --playlist-items stops after its first entry (with a normal exit,
-    // unlike --max-downloads, which ends with status 101).
-    QStringList arguments{"--no-warnings",    "--no-color", "--no-playlist", "--playlist-items", "1",
-                          "--newline", "--progress"};
+    // unlike --max-downloads, which ends with status 101). An entry that
+    // lives on its list's page is that list's item of its number.
+    const std::optional<ListPlacement> &placement = job.listPlacement();
+    const bool fromList = placement && placement->fetchFromList;
+    QStringList arguments{"--no-warnings",
+                          "--no-color",
+                          fromList ? "--yes-playlist" : "--no-playlist",
+                          "--playlist-items",
+                          fromList ? QString::number(placement->index) : QStringLiteral("1"),
+                          "--newline",
+                          "--progress"};
     // ffmpeg and ffprobe always ship, whichever yt-dlp runs.
     arguments << "--ffmpeg-location" << *tools.shippedDirectory;
     const AdvancedOptions &advanced = job.advancedOptions();

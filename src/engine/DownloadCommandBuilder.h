@@ -60,13 +60,19 @@ QStringList cookieArguments(const QString &path);
 // either. Every yt-dlp run gets it, so yt-dlp finds the active deno.
 QHash<QString, QString> environment();
 
+// What a metadata request describes of a link that is a list: all of it,
+// or, for a video opened inside a list, that video alone.
+enum class ListReach { wholeList, linkedItem };
+
 // The metadata request (-J) for one link; nothing for a link validateURL
 // refuses or without a tools directory. `cookieFilePath` is the stored
 // setting ("" for none). From `options`, what shapes how yt-dlp reads the
 // link, so that the analysis sees the site as the download will: browser
 // cookies (in place of the cookies file), the proxy, the extra arguments.
+// A list is always listed flat: its entries' pages are not read.
 std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString &cookieFilePath,
-                                              const AdvancedOptions &options = {});
+                                              const AdvancedOptions &options = {},
+                                              ListReach reach = ListReach::wholeList);
 
 // The download command of a job, writing into `outputDir`; nothing for a
 // link validateURL refuses or without a tools directory. `cookieFilePath` is

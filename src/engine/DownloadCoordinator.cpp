@@ -3,6 +3,7 @@
 #include "analysis/DescriptionFile.h"
 #include "analysis/SavedInfo.h"
 #include "analysis/YTDLPClient.h"
+#include "engine/AdvancedArguments.h"
 #include "engine/Directories.h"
 #include "engine/DownloadCommandBuilder.h"
 #include "engine/DownloadErrorClassifier.h"
@@ -34,6 +35,8 @@ namespace {
 // How a run ended when yt-dlp found the file already there.
 const char *const kAlreadyDownloadedNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Already downloaded: the file from an earlier download of this link is kept.");
+const char *const kInArchiveNote = QT_TRANSLATE_NOOP(
+    "DownloadCoordinator", "Skipped: the download archive shows it was downloaded before.");
 const char *const kNewNameNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Saved under a new name: a file of the same name from another link is kept.");
 
@@ -400,6 +403,10 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
         job->setSavedInfo(nullptr);
         startDownload(job, run->fileName);
         return;
+    } else if (result.code == AdvancedArguments::kArchiveHoldsItExitCode && job->advancedOptions().skipDownloaded) {
+        // Downloaded before with the archive kept: nothing was fetched.
+        job->setStatus(DownloadStatus::completed);
+        job->setNote(QString::fromLatin1(kInArchiveNote));
     } else if (result.code != 0) {
         const bool printedNothing = output.isEmpty();
         const auto category = DownloadErrorClassifier::isFailedLaunch(result.code, printedNothing)
@@ -466,7 +473,8 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
         QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
     job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
-    if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty())
+    if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty()
+        && job->note() != QLatin1String(kInArchiveNote))
         OutputFiles::resolveFinalOutputPath(*job, outputFolder(*job));
 
     m_historyStore.add(JobRecord::of(*job));

@@ -5,6 +5,7 @@
 #include "engine/DownloadErrorCategory.h"
 #include "engine/DownloadOptions.h"
 #include "engine/DownloadStatus.h"
+#include "engine/ListPlacement.h"
 #include "engine/ProgressEvent.h"
 #include "process/ProcessRunner.h"
 
@@ -171,6 +172,10 @@ public:
     // shows them.
     const AdvancedOptions &advancedOptions() const { return m_advancedOptions; }
     void setAdvancedOptions(const AdvancedOptions &options) { m_advancedOptions = options; }
+    // The job's place in the list it was chosen from; none for a link
+    // queued on its own. Set before it is queued, like the options.
+    const std::optional<ListPlacement> &listPlacement() const { return m_listPlacement; }
+    void setListPlacement(const std::optional<ListPlacement> &placement) { m_listPlacement = placement; }
 
     // Plain bookkeeping of the coordinator; no signal.
     std::optional<QDateTime> lastActivityAt() const { return m_lastActivityAt; }
@@ -279,6 +284,7 @@ private:
     QString m_subtitleLang;
     std::shared_ptr<ProcessRunner> m_runner;
     AdvancedOptions m_advancedOptions;
+    std::optional<ListPlacement> m_listPlacement;
 
     std::optional<QDateTime> m_lastActivityAt;
     qint64 m_lastCheckedFileSize = 0;

@@ -44,7 +44,19 @@ DownloadHistory of(const DownloadJob &job)
     record.subtitleModeRaw = SubtitleModes::rawValue(job.subtitleMode());
     record.subtitleLang = unlessEmpty(job.subtitleLang());
     record.note = unlessEmpty(job.note());
+    if (const std::optional<ListPlacement> &placement = job.listPlacement()) {
+        record.listTitle = placement->listTitle;
+        record.listIndex = placement->index;
+        record.fetchedFromList = placement->fetchFromList;
+    }
     return record;
+}
+
+std::optional<ListPlacement> listPlacement(const DownloadHistory &record)
+{
+    if (!record.listTitle || !record.listIndex || *record.listIndex < 1)
+        return std::nullopt;
+    return ListPlacement{*record.listTitle, *record.listIndex, record.fetchedFromList};
 }
 
 DownloadStatus status(const DownloadHistory &record)

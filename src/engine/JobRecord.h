@@ -2,6 +2,7 @@
 
 #include "engine/DownloadOptions.h"
 #include "engine/DownloadStatus.h"
+#include "engine/ListPlacement.h"
 #include "history/DownloadHistory.h"
 
 class DownloadJob;
@@ -31,5 +32,9 @@ std::optional<AudioFormat> audioFormat(const DownloadHistory &record);
 std::optional<SubtitleMode> subtitleMode(const DownloadHistory &record);
 // Empty when the job asked for subtitles without naming languages.
 std::optional<QString> subtitleLang(const DownloadHistory &record);
+
+// The list the record's entry was chosen from, so a retry fetches the same
+// entry; nothing for a link queued on its own.
+std::optional<ListPlacement> listPlacement(const DownloadHistory &record);
 
 } // namespace JobRecord

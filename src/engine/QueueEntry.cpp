@@ -69,6 +69,7 @@ QueueEntry QueueEntry::of(const DownloadJob &job)
     entry.errorSummary = job.errorSummary();
     if (job.status() == DownloadStatus::failed)
         entry.logLines = job.logLines();
+    entry.listPlacement = job.listPlacement();
     return entry;
 }
 
@@ -99,6 +100,8 @@ QueuedJobRow QueueEntry::toRow(qint64 position) const
         object.insert(QStringLiteral("errorSummary"), errorSummary);
     if (!logLines.isEmpty())
         object.insert(QStringLiteral("logLines"), textArray(logLines));
+    if (listPlacement)
+        object.insert(QStringLiteral("list"), listPlacement->toJson());
     return QueuedJobRow{0, id.toString(QUuid::WithoutBraces), position,
                         QJsonDocument(object).toJson(QJsonDocument::Compact)};
 }
@@ -141,6 +144,7 @@ std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
     entry.errorCategory = DownloadErrorCategories::fromRawValue(text("errorCategory"));
     entry.errorSummary = text("errorSummary");
     entry.logLines = textsOf(object.value(QLatin1String("logLines")));
+    entry.listPlacement = ListPlacement::fromJson(object.value(QLatin1String("list")).toObject());
     return entry;
 }
 
@@ -149,6 +153,7 @@ DownloadJobPtr QueueEntry::makeJob() const
     auto job = std::make_shared<DownloadJob>(id, createdAt, url, mediaType, videoQuality, audioFormat,
                                              subtitleMode, subtitleLang);
     job->setMetadata(metadata);
+    job->setListPlacement(listPlacement);
     job->setFinishedAt(finishedAt);
     job->setDownloadTargets(downloadTargets);
     if (status == DownloadStatus::failed) {

@@ -39,6 +39,7 @@ struct QueueEntry
     std::optional<DownloadErrorCategory> errorCategory;
     QString errorSummary;
     QStringList logLines; // a failed job's log; empty for the others
+    std::optional<ListPlacement> listPlacement;
 
     bool operator==(const QueueEntry &) const = default;
 
@@ -53,7 +54,7 @@ struct QueueEntry
     // "videoQuality", "audioFormat", "subtitleMode", "subtitleLang",
     // "createdAt", and when present "metadata", "finishedAt" (milliseconds
     // since the epoch), "outputDirectory", "downloadTargets",
-    // "errorCategory", "errorSummary", "logLines".
+    // "errorCategory", "errorSummary", "logLines", "list" (ListPlacement).
     QueuedJobRow toRow(qint64 position) const;
 
     // The entry of a stored row; nothing when the row cannot be a job (its

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The persisted record of one finished run of a job: seventeen fields kept
+// The persisted record of one finished run of a job: twenty fields kept
 // across restarts, plus the identity the history store gives the record when
 // it is added. Plain values only: the engine fills them from its job
 // (JobRecord) and reads the raw texts back. Optional fields are absent (never
@@ -37,6 +37,9 @@ struct DownloadHistory
     std::optional<QString> subtitleModeRaw; // SubtitleMode raw text; absent in records made before it was kept
     std::optional<QString> subtitleLang;    // the subtitle languages asked for; absent likewise
     std::optional<QString> note;            // how the run ended when that needs saying (English)
+    std::optional<QString> listTitle;       // the list the entry was chosen from; absent for a link of its own
+    std::optional<int> listIndex;           // the entry's place in that list, from 1
+    bool fetchedFromList = false;           // sourceURL is the list's link, of which the entry is item listIndex
 
     bool operator==(const DownloadHistory &other) const { return storeId == other.storeId; }
 };

@@ -12,7 +12,7 @@ namespace {
 const QString kColumns = QStringLiteral(
     "storeId, uuid, sourceURL, title, uploader, thumbnailURL, mediaTypeRaw, selectedQuality,"
     " startedAt, finishedAt, finalFilePath, finalStatusRaw, errorType, errorSummary,"
-    " errorReason, subtitleModeRaw, subtitleLang, note");
+    " errorReason, subtitleModeRaw, subtitleLang, note, listTitle, listIndex, fetchedFromList");
 
 // A null QString would be bound as NULL; the required columns refuse that, and
 // a change that can never be written would hold back every later save.
@@ -67,6 +67,10 @@ DownloadHistory recordFrom(const QSqlQuery &row)
     record.subtitleModeRaw = optionalText(row.value(15));
     record.subtitleLang = optionalText(row.value(16));
     record.note = optionalText(row.value(17));
+    record.listTitle = optionalText(row.value(18));
+    if (const QVariant index = row.value(19); !index.isNull())
+        record.listIndex = index.toInt();
+    record.fetchedFromList = row.value(20).toBool();
     return record;
 }
 
@@ -189,7 +193,7 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
         // OR REPLACE: a change that a commit wrote before reporting failure is
         // written again under the same identity instead of failing forever.
         if (!query->prepare(QStringLiteral("INSERT OR REPLACE INTO history (%1)"
-                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                 .arg(kColumns)))
             return false;
         m_insert = std::move(query);
@@ -213,5 +217,8 @@ bool HistoryContext::writeInsert(const DownloadHistory &record)
     query.bindValue(15, nullableText(record.subtitleModeRaw));
     query.bindValue(16, nullableText(record.subtitleLang));
     query.bindValue(17, nullableText(record.note));
+    query.bindValue(18, nullableText(record.listTitle));
+    query.bindValue(19, record.listIndex ? QVariant(*record.listIndex) : QVariant(QMetaType::fromType<int>()));
+    query.bindValue(20, record.fetchedFromList ? 1 : 0);
     return query.exec();
 }

@@ -187,6 +187,12 @@ const QList<Migration> &migrations()
           QStringLiteral("ALTER TABLE history ADD COLUMN subtitleLang TEXT")}},
         // How a run ended when that needs saying ("Already downloaded …").
         {QStringLiteral("1.2.0"), {QStringLiteral("ALTER TABLE history ADD COLUMN note TEXT")}},
+        // The list an entry was chosen from and its place there; older
+        // records were links of their own.
+        {QStringLiteral("1.3.0"),
+         {QStringLiteral("ALTER TABLE history ADD COLUMN listTitle TEXT"),
+          QStringLiteral("ALTER TABLE history ADD COLUMN listIndex INTEGER"),
+          QStringLiteral("ALTER TABLE history ADD COLUMN fetchedFromList INTEGER NOT NULL DEFAULT 0")}},
     };
     return steps;
 }

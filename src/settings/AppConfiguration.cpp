@@ -106,6 +106,12 @@ QString userToolsDirectory()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tarvelle/Tools");
 }
 
+QString downloadArchivePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/tarvelle/download-archive.txt");
+}
+
 ScopedResourcesDirectory::ScopedResourcesDirectory(std::optional<QString> directory)
 {
     std::lock_guard guard(overrideLock);

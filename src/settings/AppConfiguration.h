@@ -30,6 +30,11 @@ std::optional<QString> toolsDirectory();
 // <XDG data dir>/tarvelle/Tools. Not created here.
 QString userToolsDirectory();
 
+// The download archive yt-dlp keeps of what it downloaded with "skip what
+// was downloaded" on: <XDG data dir>/tarvelle/download-archive.txt, beside
+// the history. yt-dlp makes it at its first entry.
+QString downloadArchivePath();
+
 // Puts a different resources directory (or none) in place for the whole
 // process while it lives, and restores the previous one afterwards. Meant for
 // tests, which point the application at a fixture folder this way.

@@ -15,6 +15,7 @@ const QString AppSettings::kDefaultSubtitleModeKey = QStringLiteral("defaultSubt
 const QString AppSettings::kDefaultSubtitleLangKey = QStringLiteral("defaultSubtitleLang");
 const QString AppSettings::kDownloadCompleteNotificationKey = QStringLiteral("downloadCompleteNotification");
 const QString AppSettings::kKeepFailedTasksKey = QStringLiteral("keepFailedTasks");
+const QString AppSettings::kSkipDownloadedEntriesKey = QStringLiteral("skipDownloadedEntries");
 const QString AppSettings::kShowVerboseLogsKey = QStringLiteral("showVerboseLogs");
 const QString AppSettings::kWatchClipboardKey = QStringLiteral("watchClipboard");
 const QString AppSettings::kCookieFilePathKey = QStringLiteral("cookieFilePath");
@@ -190,6 +191,16 @@ void AppSettings::setKeepFailedTasks(bool on)
     m_store.setValue(kKeepFailedTasksKey, on);
 }
 
+bool AppSettings::skipDownloadedEntries() const
+{
+    return boolean(kSkipDownloadedEntriesKey, false);
+}
+
+void AppSettings::setSkipDownloadedEntries(bool on)
+{
+    m_store.setValue(kSkipDownloadedEntriesKey, on);
+}
+
 bool AppSettings::showVerboseLogs() const
 {
     return boolean(kShowVerboseLogsKey, false);
@@ -315,7 +326,7 @@ void AppSettings::restoreDefaults()
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
                     kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kWatchClipboardKey,
-                    kCheckForToolUpdatesKey, kToolUpdateChannelKey});
+                    kCheckForToolUpdatesKey, kToolUpdateChannelKey, kSkipDownloadedEntriesKey});
     m_store.remove(advancedKeys());
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())

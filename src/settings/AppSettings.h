@@ -43,6 +43,7 @@ public:
     static const QString kDefaultSubtitleLangKey;
     static const QString kDownloadCompleteNotificationKey;
     static const QString kKeepFailedTasksKey;
+    static const QString kSkipDownloadedEntriesKey;
     static const QString kShowVerboseLogsKey;
     static const QString kWatchClipboardKey;
     static const QString kCookieFilePathKey;
@@ -100,6 +101,10 @@ public:
     void setDownloadCompleteNotification(bool on);
     bool keepFailedTasks() const;
     void setKeepFailedTasks(bool on);
+    // What the list card's "Skip entries already downloaded" starts as: the
+    // choice made with the last list downloaded (false at first).
+    bool skipDownloadedEntries() const;
+    void setSkipDownloadedEntries(bool on);
     bool showVerboseLogs() const;
     void setShowVerboseLogs(bool on);
     // Offer to analyse a link the user copies while the window is open;
@@ -136,10 +141,11 @@ public:
     // own (advancedKeys()). Every stored value goes through its option's
     // check as it is read; one the check refuses (a hand-edited file) reads
     // as that option's default. Never a time range: that belongs to one
-    // download.
+    // download; nor skipping what the archive holds: that is a list's
+    // choice (skipDownloadedEntries()).
     AdvancedOptions advancedDefaults() const;
     // Writes the options that differ from the stored ones; the time range
-    // is ignored. The values must have passed their checks.
+    // and the archive choice are ignored. The values must have passed their checks.
     void setAdvancedDefaults(const AdvancedOptions &options);
     static const QStringList &advancedKeys();
 

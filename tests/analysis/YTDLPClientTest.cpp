@@ -29,12 +29,15 @@ QByteArray answerWithFormats(int formats)
     return answer + "]}";
 }
 
-// A category's raw text, or the metadata's title in quotes.
+// A category's raw text, the metadata's title in quotes, or a list's
+// title in quotes and its number of entries.
 std::string describe(const AnalyzeResult &result)
 {
-    const QString text = result ? QStringLiteral("metadata \"%1\"").arg(result.metadata().title)
-                                : DownloadErrorCategories::rawValue(result.error());
-    return text.toStdString();
+    if (result.hasMetadata())
+        return QStringLiteral("metadata \"%1\"").arg(result.metadata().title).toStdString();
+    if (result.hasList())
+        return QStringLiteral("list \"%1\" of %2").arg(result.list().title).arg(result.list().entries.size()).toStdString();
+    return DownloadErrorCategories::rawValue(result.error()).toStdString();
 }
 
 // Settings in a temporary folder, and a client that reads them.
@@ -74,7 +77,7 @@ protected:
         const QString path = m_server.addMasterPlaylist(2500);
         ASSERT_TRUE(m_server.errorString().isEmpty()) << m_server.errorString().toStdString();
         const AnalyzeResult result = analyze(m_server.url(path));
-        ASSERT_TRUE(result) << describe(result);
+        ASSERT_TRUE(result.hasMetadata()) << describe(result);
         EXPECT_EQ(result.metadata().formats.size(), 2500);
         EXPECT_EQ(result.metadata().webpageUrl, m_server.url(path));
     }
@@ -106,7 +109,7 @@ TEST_F(YTDLPClientRealToolTest, DirectMediaFile)
 {
     const QString url = m_server.url(LocalMediaServer::kVideoPath);
     const AnalyzeResult result = analyze(url);
-    ASSERT_TRUE(result) << describe(result);
+    ASSERT_TRUE(result.hasMetadata()) << describe(result);
     const MediaMetadata &metadata = result.metadata();
     EXPECT_EQ(metadata.title, QStringLiteral("video"));
     EXPECT_EQ(metadata.id, QStringLiteral("video"));
@@ -119,7 +122,7 @@ TEST_F(YTDLPClientRealToolTest, DirectMediaFile)
 TEST_F(YTDLPClientRealToolTest, PageWithATitleAndAVideo)
 {
     const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kPagePath));
-    ASSERT_TRUE(result) << describe(result);
+    ASSERT_TRUE(result.hasMetadata()) << describe(result);
     // yt-dlp numbers the media it finds on a page: "<title> (1)".
     EXPECT_TRUE(result.metadata().title.startsWith(LocalMediaServer::kPageTitle))
         << result.metadata().title.toStdString();
@@ -127,10 +130,40 @@ TEST_F(YTDLPClientRealToolTest, PageWithATitleAndAVideo)
     EXPECT_FALSE(result.metadata().formats.isEmpty());
 }
 
+TEST_F(YTDLPClientRealToolTest, ListsAFeedOfAThousandEntriesFlat)
+{
+    const QString url = m_server.url(LocalMediaServer::kFeedPath + QStringLiteral("?count=1000"));
+    const AnalyzeResult result = analyze(url);
+    ASSERT_TRUE(result.hasList()) << describe(result);
+    const MediaList &list = result.list();
+    EXPECT_EQ(list.title, LocalMediaServer::kFeedTitle);
+    ASSERT_EQ(list.entries.size(), 1000);
+    const MediaListEntry &last = list.entries.last();
+    EXPECT_EQ(last.index, 1000);
+    EXPECT_EQ(last.title, QStringLiteral("Entry 1000"));
+    EXPECT_EQ(last.durationString(), QStringLiteral("0:02"));
+    EXPECT_EQ(last.url, m_server.url(LocalMediaServer::kPagePath + QStringLiteral("?title=Entry%201000")));
+    EXPECT_FALSE(last.fetchFromList);
+}
+
+TEST_F(YTDLPClientRealToolTest, APageOfSeveralVideosIsAListWhoseEntriesAreFetchedThroughIt)
+{
+    const QString url = m_server.url(LocalMediaServer::kPlaylistPath);
+    const AnalyzeResult whole = analyze(url);
+    ASSERT_TRUE(whole.hasList()) << describe(whole);
+    EXPECT_EQ(whole.list().title, QStringLiteral("Playlist Page"));
+    ASSERT_EQ(whole.list().entries.size(), 3);
+    for (const MediaListEntry &entry : whole.list().entries) {
+        EXPECT_TRUE(entry.fetchFromList);
+        EXPECT_EQ(entry.url, url);
+        EXPECT_EQ(entry.title, QStringLiteral("Playlist Page (%1)").arg(entry.index));
+    }
+}
+
 TEST_F(YTDLPClientRealToolTest, HlsStream)
 {
     const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kHlsPath));
-    ASSERT_TRUE(result) << describe(result);
+    ASSERT_TRUE(result.hasMetadata()) << describe(result);
     EXPECT_EQ(result.metadata().id, QStringLiteral("index"));
     EXPECT_FALSE(result.metadata().formats.isEmpty());
 }
@@ -209,7 +242,7 @@ TEST_F(YTDLPClientFakeToolTest, AFailureKeepsWhatTheToolSaidOnStandardError)
 {
     fakeYtDlp("echo '{\"partial\": ' \necho 'ERROR: [generic] HTTP Error 404: Not Found' >&2\nexit 1\n");
     const auto result = analyze(kLink);
-    ASSERT_FALSE(result);
+    ASSERT_TRUE(result.isError());
     EXPECT_EQ(result.errorOutput(), "ERROR: [generic] HTTP Error 404: Not Found\n");
 }
 
@@ -219,15 +252,21 @@ TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheT
               "printf '%s\\n' \"$PATH\" > \"$(dirname \"$0\")/path\"\n"
               "echo '{\"title\": \"t\"}'\n");
     m_settings.setCookieFilePath(" /home/user/cookies.txt\n");
-    ASSERT_TRUE(analyze(kLink));
+    ASSERT_TRUE(analyze(kLink).hasMetadata());
 
     QFile arguments(QDir(toolsPath()).filePath("arguments"));
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(arguments.readAll()),
-              "-J\n--no-warnings\n--no-color\n--no-playlist\n--cookies\n/home/user/cookies.txt\n" + kLink + "\n");
+              "-J\n--no-warnings\n--no-color\n--flat-playlist\n--yes-playlist\n--cookies\n/home/user/cookies.txt\n" + kLink + "\n");
     QFile path(QDir(toolsPath()).filePath("path"));
     ASSERT_TRUE(path.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(path.readAll()).startsWith(toolsPath() + ":"));
+    arguments.close();
+
+    // The video a link opens inside a list, without the list.
+    ASSERT_TRUE(waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::no, YTDLPClient::Scope::linkedItem)));
+    ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(arguments.readAll()).startsWith("-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n"));
 }
 
 TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)
@@ -322,7 +361,7 @@ TEST_F(YTDLPClientFakeToolTest, AnAnswerOnOneLongLineIsReadWhole)
     ASSERT_GT(answer.size(), 2 * 1024 * 1024);
     fakeYtDlp("cat '" + answer.fileName().toUtf8() + "'\n");
     const AnalyzeResult result = analyze(kLink);
-    ASSERT_TRUE(result) << describe(result);
+    ASSERT_TRUE(result.hasMetadata()) << describe(result);
     EXPECT_EQ(result.metadata().formats.size(), 20000);
     EXPECT_EQ(result.metadata().formats.last().id, "hls-19999");
 }
@@ -335,7 +374,7 @@ TEST_F(YTDLPClientFakeToolTest, AnAnswerBeyondTheLimitStopsYtDlpWithASentenceOfI
     const YTDLPClient client(m_settings, 1024 * 1024);
     const std::optional<AnalyzeResult> result = waitFor(client.analyze(kLink), 30s);
     ASSERT_TRUE(result) << "yt-dlp was not stopped";
-    ASSERT_FALSE(*result);
+    ASSERT_TRUE(result->isError());
     EXPECT_EQ(result->error(), DownloadErrorCategory::unknown);
     EXPECT_STREQ(result->message(),
                  "The description yt-dlp gave of this link is larger than 256 MiB, more than Tarvelle reads.");
@@ -351,7 +390,7 @@ TEST_F(YTDLPClientFakeToolTest, AKeptAnswerIsAPrivateFileUntilItsLastHolderLetsG
     QString path;
     {
         const auto result = waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::yes));
-        ASSERT_TRUE(result && *result);
+        ASSERT_TRUE(result && result->hasMetadata());
         const std::shared_ptr<const SavedInfo> saved = result->savedInfo();
         ASSERT_NE(saved, nullptr);
         path = saved->path();
@@ -365,10 +404,11 @@ TEST_F(YTDLPClientFakeToolTest, AKeptAnswerIsAPrivateFileUntilItsLastHolderLetsG
     // reader thread is done, a moment after the result was delivered.
     EXPECT_TRUE(waitUntil([&] { return !QFileInfo::exists(path); }, 5s)) << "removed with its last holder";
 
-    // yt-dlp drops a playlist's entries when it loads saved info.
-    fakeYtDlp(R"(echo '{"title": "List", "entries": [{"id": "a", "title": "A"}]}')");
+    // yt-dlp drops a playlist's entries when it loads saved info: a video
+    // wrapped as a list of one is not saved.
+    fakeYtDlp(R"(echo '{"title": "List", "entries": [{"id": "a", "title": "A", "formats": []}]}')");
     const auto playlist = waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::yes));
-    ASSERT_TRUE(playlist && *playlist);
+    ASSERT_TRUE(playlist && playlist->hasMetadata());
     EXPECT_EQ(playlist->metadata().title, "A");
     EXPECT_EQ(playlist->savedInfo(), nullptr);
 }

@@ -111,6 +111,9 @@ TEST_F(CliHistory, JsonRecordsCarryTheFieldNames)
         {"subtitleModeRaw", "original"},
         {"subtitleLang", QJsonValue::Null},
         {"note", QJsonValue::Null},
+        {"listTitle", QJsonValue::Null},
+        {"listIndex", QJsonValue::Null},
+        {"fetchedFromList", false},
     };
     EXPECT_EQ(records.first().toObject(), expected);
 }

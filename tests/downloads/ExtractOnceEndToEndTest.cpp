@@ -52,7 +52,7 @@ protected:
     {
         const auto analysed = waitFor(
             fixture->coordinator->client().analyze(server->url(path), {}, YTDLPClient::KeepInfo::yes), 120s);
-        if (!analysed || !*analysed) {
+        if (!analysed || !analysed->hasMetadata()) {
             ADD_FAILURE() << "the preview's analysis failed";
             return nullptr;
         }

@@ -201,6 +201,8 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
          SubtitleMode::none, "", {}, {"--download-sections", "*90-165"}},
         {"split by chapters", with([](auto &o) { o.splitChapters = true; }), MediaKind::audio, AudioFormat::mp3,
          SubtitleMode::none, "", {}, {"--split-chapters"}},
+        {"only what the archive does not hold", with([](auto &o) { o.skipDownloaded = true; }), MediaKind::video,
+         AudioFormat::best, SubtitleMode::none, "", {"--download-archive", AppConfiguration::downloadArchivePath(), "--break-on-existing"}},
         {"extra arguments", with([](auto &o) { o.extraArguments = {"--no-mtime", "--user-agent", "UA x"}; }),
          MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
          {"--no-mtime", "--user-agent", "UA x"}},
@@ -262,6 +264,37 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         EXPECT_TRUE(command->arguments == expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                     << "\nwant: " << text(expected).toStdString();
     }
+    // One archive for every download, in the user's data folder.
+    EXPECT_TRUE(AppConfiguration::downloadArchivePath().endsWith("/tarvelle/download-archive.txt"));
+}
+
+// A job fetches one item: its own link's first, or, for an entry that lives
+// on its list's page, that list's item of the entry's number.
+TEST_F(DownloadCommandBuilderTest, AListEntryFetchesItsItem)
+{
+    struct Case
+    {
+        const char *name;
+        std::optional<ListPlacement> placement;
+        QStringList start;
+    };
+    const QList<Case> cases{
+        {"a link of its own", std::nullopt, {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+        {"an entry with its own page", ListPlacement{"Feed", 4, false},
+         {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+        {"an entry on the list's page", ListPlacement{"Playlist Page", 12, true},
+         {"--no-warnings", "--no-color", "--yes-playlist", "--playlist-items", "12"}},
+    };
+    for (const Case &c : cases) {
+        const DownloadJobPtr job = DownloadJob::create(kUrl, MediaKind::video, VideoQuality::p720, AudioFormat::best,
+                                                       SubtitleMode::none, "en");
+        job->setListPlacement(c.placement);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, "");
+        ASSERT_TRUE(command) << c.name;
+        EXPECT_EQ(command->arguments.mid(0, 5), c.start) << c.name << ": " << text(command->arguments).toStdString();
+        EXPECT_EQ(command->arguments.count("--playlist-items"), 1) << c.name;
+        EXPECT_EQ(command->arguments.constLast(), kUrl) << c.name;
+    }
 }
 
 // The analysis reads the site as the download will: the same cookies,
@@ -277,10 +310,10 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommandWithAdvancedOptions)
     const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", options);
     ASSERT_TRUE(command);
     EXPECT_EQ(command->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies-from-browser", "chrome:Work",
+              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies-from-browser", "chrome:Work",
                            "--proxy", "socks5h://gate.example:9050", "--user-agent", "UA x", kUrl}));
     EXPECT_EQ(DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", AdvancedOptions{})->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c.txt", kUrl}));
+              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c.txt", kUrl}));
 }
 
 TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
@@ -367,9 +400,9 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommand)
         QStringList expected;
     };
     const QList<Case> cases{
-        {"", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
-        {" \n", {"-J", "--no-warnings", "--no-color", "--no-playlist", kUrl}},
-        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--no-playlist", "--cookies", "/c/cookies.txt", kUrl}},
+        {"", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {" \n", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c/cookies.txt", kUrl}},
     };
     for (const Case &c : cases) {
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, c.cookies);

@@ -527,6 +527,38 @@ TEST(DownloadCoordinator, OutputIsResolvedWhenNoPathWasPrinted)
     }
 }
 
+// yt-dlp stopped at an item its download archive holds: a skip when the
+// job asked for the archive, a failure like any other status otherwise. A
+// skipped job names no file, not even one of the same name in the folder.
+TEST(DownloadCoordinator, TheArchiveStopIsASkipOnlyWithTheArchive)
+{
+    for (const bool skipDownloaded : {true, false}) {
+        FakeTools tools("printf x > 'Clip [abc123].mp4'; exit 101");
+        CoordinatorFixture f(tools.resourcesDirectory());
+        f.settings->setKeepFailedTasks(true);
+        // A list's choice, set on its jobs (never a stored default).
+        const auto job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
+                                             VideoQuality::p1080, AudioFormat::best, SubtitleMode::none, QString());
+        AdvancedOptions advanced;
+        advanced.skipDownloaded = skipDownloaded;
+        job->setAdvancedOptions(advanced);
+        f.coordinator->queue().add(job);
+        ASSERT_TRUE(f.waitForEnd(job)) << skipDownloaded;
+        ASSERT_EQ(f.history().size(), 1) << skipDownloaded;
+        if (skipDownloaded) {
+            EXPECT_EQ(job->status(), DownloadStatus::completed);
+            EXPECT_EQ(job->note(), "Skipped: the download archive shows it was downloaded before.");
+            EXPECT_TRUE(job->outputPath().isEmpty()) << job->outputPath().toStdString();
+            EXPECT_FALSE(f.history()[0].finalFilePath.has_value());
+        } else {
+            EXPECT_EQ(job->status(), DownloadStatus::failed);
+            EXPECT_TRUE(job->note().isEmpty());
+        }
+        EXPECT_EQ(f.history()[0].note, job->note().isEmpty() ? std::nullopt : std::optional(job->note()))
+            << skipDownloaded;
+    }
+}
+
 TEST(DownloadCoordinator, SilentDownloadsAreFlaggedAndRecover)
 {
     // Silent until "go", then a line every 50 ms (twenty times within the

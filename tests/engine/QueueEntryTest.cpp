@@ -157,6 +157,41 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedRow{"binaryNoise", kId, QByteArray("\x01\x02\xff{\x7f")}),
     [](const ::testing::TestParamInfo<DamagedRow> &info) { return std::string(info.param.name); });
 
+// A job chosen from a list keeps its place in it, and the item it fetches,
+// across a restart; a payload from before lists, or a damaged place, gives
+// a job of its own link.
+TEST(QueueEntry, APlaceInAListComesBack)
+{
+    const ListPlacement onThePage{QStringLiteral("Playlist Page"), 3, true};
+    const DownloadJobPtr job = makeJob();
+    job->setListPlacement(onThePage);
+    EXPECT_EQ(throughARow(QueueEntry::of(*job)).makeJob()->listPlacement(), onThePage);
+
+    struct Case
+    {
+        const char *name;
+        QByteArray list; // the "list" member, or nothing
+        std::optional<ListPlacement> placement;
+    };
+    const QList<Case> cases{
+        {"before lists", "", std::nullopt},
+        {"own page", R"(, "list": {"title": "Feed", "index": 12})", ListPlacement{"Feed", 12, false}},
+        {"item of the list", R"(, "list": {"title": "", "index": 1, "fetchFromList": true})",
+         ListPlacement{"", 1, true}},
+        {"no title", R"(, "list": {"index": 2, "fetchFromList": true})", std::nullopt},
+        {"index from 1", R"(, "list": {"title": "Feed", "index": 0})", std::nullopt},
+        {"whole index", R"(, "list": {"title": "Feed", "index": 2.5})", std::nullopt},
+        {"no object", R"(, "list": "Feed")", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const QByteArray payload = R"({"url": "https://a.test/1", "status": "queued")" + c.list + "}";
+        const std::optional<QueueEntry> entry = QueueEntry::fromRow(QueuedJobRow{1, kId, 1, payload});
+        ASSERT_TRUE(entry.has_value()) << c.name;
+        EXPECT_EQ(entry->listPlacement, c.placement) << c.name;
+        EXPECT_EQ(entry->makeJob()->listPlacement(), c.placement) << c.name;
+    }
+}
+
 TEST(QueueEntry, TextsItDoesNotKnowReadAsTheirDefaults)
 {
     const QByteArray payload = R"({"url": "https://a.test/1", "status": "paused", "mediaType": "Audio",

@@ -60,18 +60,36 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(HistorySchemaTest, AVersion100FileIsUpgradedWithEveryRecordKept)
+// A file some earlier version left, upgraded as it is opened.
+struct OldFile
+{
+    const char *version;
+    void (*write)(const QString &path);
+    QStringList titles; // newest first
+};
+
+void PrintTo(const OldFile &file, std::ostream *out)
+{
+    *out << file.version;
+}
+
+class HistoryUpgradeTest : public HistorySchemaTest, public ::testing::WithParamInterface<OldFile>
+{
+};
+
+TEST_P(HistoryUpgradeTest, EveryRecordIsKept)
 {
     const QString file = path("history.sqlite");
-    HistoryTest::writeVersion100Database(file);
+    GetParam().write(file);
+    const QString note = QStringLiteral("Already downloaded: the file from an earlier download of this link is kept.");
     {
         PersistenceController controller(file);
         ASSERT_TRUE(controller.isPersistent());
         HistoryStore store(controller.context());
         const QList<DownloadHistory> records = store.all();
-        ASSERT_EQ(HistoryTest::titles(records), (QStringList{"old failure", "old bare"}));
+        ASSERT_EQ(HistoryTest::titles(records), GetParam().titles);
 
-        const DownloadHistory &failure = records.at(0);
+        const DownloadHistory &failure = records.at(records.size() - 2);
         EXPECT_EQ(failure.sourceURL, QStringLiteral("https://media.example/gone"));
         EXPECT_EQ(failure.uploader, QStringLiteral("Channel"));
         EXPECT_EQ(failure.thumbnailURL, QStringLiteral("https://img.example/t.jpg"));
@@ -84,17 +102,24 @@ TEST_F(HistorySchemaTest, AVersion100FileIsUpgradedWithEveryRecordKept)
         EXPECT_EQ(failure.errorType, QStringLiteral("network"));
         EXPECT_EQ(failure.errorSummary, QStringLiteral("A network error occurred."));
         for (const DownloadHistory &record : records) {
+            const bool fromOneTwo = record.title == QLatin1String("old note");
             EXPECT_FALSE(record.errorReason.has_value());
-            EXPECT_FALSE(record.subtitleModeRaw.has_value());
-            EXPECT_FALSE(record.subtitleLang.has_value());
-            EXPECT_FALSE(record.note.has_value());
+            EXPECT_EQ(record.subtitleModeRaw, fromOneTwo ? std::optional<QString>("original") : std::nullopt);
+            EXPECT_EQ(record.subtitleLang, fromOneTwo ? std::optional<QString>("en") : std::nullopt);
+            EXPECT_EQ(record.note, fromOneTwo ? std::optional<QString>(note) : std::nullopt);
+            EXPECT_FALSE(record.listTitle.has_value()) << record.title.toStdString();
+            EXPECT_FALSE(record.listIndex.has_value()) << record.title.toStdString();
+            EXPECT_FALSE(record.fetchedFromList) << record.title.toStdString();
         }
 
-        DownloadHistory fresh = HistoryTest::record(QStringLiteral("new"), 100, 100);
+        DownloadHistory fresh = HistoryTest::record(QStringLiteral("new"), 10'000, 10'000);
         fresh.errorReason = QStringLiteral("HTTP Error 404: Not Found");
         fresh.subtitleModeRaw = QStringLiteral("original");
         fresh.subtitleLang = QStringLiteral("en");
-        fresh.note = QStringLiteral("Already downloaded: the file from an earlier download of this link is kept.");
+        fresh.note = note;
+        fresh.listTitle = QStringLiteral("Playlist Page");
+        fresh.listIndex = 3;
+        fresh.fetchedFromList = true;
         store.add(fresh);
     }
     EXPECT_EQ(layoutOf(file).version, HistorySchema::currentVersion());
@@ -102,13 +127,22 @@ TEST_F(HistorySchemaTest, AVersion100FileIsUpgradedWithEveryRecordKept)
     PersistenceController reopened(file);
     ASSERT_TRUE(reopened.isPersistent());
     const QList<DownloadHistory> records = HistoryStore(reopened.context()).all();
-    ASSERT_EQ(HistoryTest::titles(records), (QStringList{"new", "old failure", "old bare"}));
-    EXPECT_EQ(records.at(0).errorReason, QStringLiteral("HTTP Error 404: Not Found"));
-    EXPECT_EQ(records.at(0).subtitleModeRaw, QStringLiteral("original"));
-    EXPECT_EQ(records.at(0).subtitleLang, QStringLiteral("en"));
-    EXPECT_EQ(records.at(0).note,
-              QStringLiteral("Already downloaded: the file from an earlier download of this link is kept."));
+    ASSERT_EQ(HistoryTest::titles(records), QStringList{"new"} + GetParam().titles);
+    const DownloadHistory &fresh = records.at(0);
+    EXPECT_EQ(fresh.errorReason, QStringLiteral("HTTP Error 404: Not Found"));
+    EXPECT_EQ(fresh.subtitleModeRaw, QStringLiteral("original"));
+    EXPECT_EQ(fresh.subtitleLang, QStringLiteral("en"));
+    EXPECT_EQ(fresh.note, note);
+    EXPECT_EQ(fresh.listTitle, QStringLiteral("Playlist Page"));
+    EXPECT_EQ(fresh.listIndex, 3);
+    EXPECT_TRUE(fresh.fetchedFromList);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, HistoryUpgradeTest,
+    ::testing::Values(OldFile{"1_0_0", HistoryTest::writeVersion100Database, {"old failure", "old bare"}},
+                      OldFile{"1_2_0", HistoryTest::writeVersion120Database, {"old note", "old failure", "old bare"}}),
+    [](const ::testing::TestParamInfo<OldFile> &info) { return std::string(info.param.version); });
 
 TEST_F(HistorySchemaTest, ANewFileAndAnUpgradedOneHaveOneLayout)
 {
@@ -121,6 +155,7 @@ TEST_F(HistorySchemaTest, ANewFileAndAnUpgradedOneHaveOneLayout)
     EXPECT_EQ(upgraded.version, HistorySchema::currentVersion());
     EXPECT_TRUE(upgraded.columns.contains(QStringLiteral("errorReason TEXT 0")));
     EXPECT_TRUE(upgraded.columns.contains(QStringLiteral("note TEXT 0")));
+    EXPECT_TRUE(upgraded.columns.contains(QStringLiteral("fetchedFromList INTEGER 1")));
 }
 
 TEST(HistorySchema, EveryStepLeadsToAVersionOfItsOwn)

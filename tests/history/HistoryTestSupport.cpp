@@ -104,6 +104,22 @@ void writeVersion100Database(const QString &databasePath)
                            " NULL, 'video', 'p720', 1780000000000, NULL, NULL, 'cancelled', NULL, NULL)")});
 }
 
+void writeVersion120Database(const QString &databasePath)
+{
+    writeVersion100Database(databasePath);
+    runSql(databasePath,
+           {QStringLiteral("ALTER TABLE history ADD COLUMN errorReason TEXT"),
+            QStringLiteral("ALTER TABLE history ADD COLUMN subtitleModeRaw TEXT"),
+            QStringLiteral("ALTER TABLE history ADD COLUMN subtitleLang TEXT"),
+            QStringLiteral("ALTER TABLE history ADD COLUMN note TEXT"),
+            QStringLiteral("UPDATE meta SET value = '1.2.0' WHERE key = 'schemaVersion'"),
+            QStringLiteral("INSERT INTO history VALUES ('9e8d7c6b-5a4f-4e3d-8c2b-1a0f9e8d7c6b',"
+                           " 'd4c3b2a1-f0e9-4d8c-b7a6-958473625140', 'https://media.example/again', 'old note',"
+                           " NULL, NULL, 'video', 'p1080', 1780000100000, 1780000120000, '/videos/again.mp4',"
+                           " 'completed', NULL, NULL, NULL, 'original', 'en',"
+                           " 'Already downloaded: the file from an earlier download of this link is kept.')")});
+}
+
 void seedDatabase(const QString &databasePath)
 {
     PersistenceController controller(databasePath);

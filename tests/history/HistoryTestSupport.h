@@ -40,6 +40,10 @@ void runSql(const QString &databasePath, const QStringList &statements);
 // two records "old failure" (every optional field set) and "old bare" (none).
 void writeVersion100Database(const QString &databasePath);
 
+// The same file as version 1.2.0 left it after upgrading it, with a third
+// record "old note" (finished last) holding the fields 1.1.0 and 1.2.0 added.
+void writeVersion120Database(const QString &databasePath);
+
 // One of the helper tests of HistoryChildProcess, run in a process of its
 // own over `databasePath`. Killed when destroyed.
 class HelperProcess

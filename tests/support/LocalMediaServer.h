@@ -39,6 +39,11 @@ public:
     static inline const QString kExpiringPagePath = QStringLiteral("/expiring-page");
     // A page holding three videos, which yt-dlp lists as a playlist.
     static inline const QString kPlaylistPath = QStringLiteral("/playlist");
+    // An RSS feed of ?count= entries (3 unless told), entry N titled
+    // "Entry N" on a page of its own; ?linked=N makes entry N link to the
+    // feed's own address.
+    static inline const QString kFeedPath = QStringLiteral("/feed");
+    static inline const QString kFeedTitle = QStringLiteral("Tarvelle Test Feed");
     static inline const QString kDescribedPath = QStringLiteral("/described");
     static inline const QString kDescribedTitle = QStringLiteral("Tarvelle Described Clip");
 

@@ -23,6 +23,13 @@ Routes:
   /playlist        an HTML page titled "Playlist Page" holding several <video>
                    elements (a multi-video page yt-dlp lists as a playlist);
                    count= sets how many (3 unless told), each /video.mp4?n=N
+  /feed            an RSS feed titled "Tarvelle Test Feed" by "Tarvelle Tester" of
+                   count= items (3 unless told), item N titled "Entry N", linking
+                   to /page?title=Entry%20N, with a duration (itunes:duration
+                   0:02) and a thumbnail (itunes:image /thumbnail.jpg): a list
+                   whose entries have pages of their own, listed flat;
+                   linked=N makes item N link to the feed's own address, as a
+                   video opened inside a playlist is named by the list's link
   /404             always 404
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
@@ -99,6 +106,12 @@ class Handler(BaseHTTPRequestHandler):
                     "<title>Playlist Page</title></head>\n"
                     f"<body><h1>Playlist Page</h1>\n{videos}</body></html>\n")
             self.send_bytes(200, page.encode("utf-8"), "text/html; charset=utf-8", send_body)
+        elif path == "/feed":
+            query = urllib.parse.parse_qs(parsed.query)
+            count = int(query.get("count", ["3"])[0])
+            linked = int(query.get("linked", ["0"])[0])
+            self.send_bytes(200, self.feed(count, linked).encode("utf-8"), "application/rss+xml; charset=utf-8",
+                            send_body)
         elif path.startswith("/expiring/"):
             token = urllib.parse.parse_qs(parsed.query).get("token", [""])[0]
             if token != str(self.server.token):
@@ -107,6 +120,26 @@ class Handler(BaseHTTPRequestHandler):
                 self.send_file(path[len("/expiring"):], send_body)
         else:
             self.send_file(path, send_body)
+
+    def feed(self, count, linked=0):
+        base = "http://" + self.headers.get("Host", "127.0.0.1")
+
+        def link(n):
+            return base + (self.path if n == linked else f"/page?title=Entry%20{n}")
+
+        items = "".join(
+            "<item>"
+            f"<title>Entry {n}</title>"
+            f"<link>{html.escape(link(n))}</link>"
+            "<itunes:duration>0:02</itunes:duration>"
+            f"<itunes:image href=\"{html.escape(base)}/thumbnail.jpg\"/>"
+            "</item>\n"
+            for n in range(1, count + 1))
+        return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                "<rss version=\"2.0\" xmlns:itunes=\"http://www.itunes.com/dtds/podcast-1.0.dtd\">"
+                "<channel><title>Tarvelle Test Feed</title>"
+                "<itunes:author>Tarvelle Tester</itunes:author>\n"
+                f"{items}</channel></rss>\n")
 
     def described_page(self):
         base = "http://" + self.headers.get("Host", "127.0.0.1")

@@ -3,12 +3,14 @@
 #include "analysis/YTDLPClient.h"
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/ListJobs.h"
 #include "process/WhenFinished.h"
 #include "services/ClipboardService.h"
 #include "services/FileService.h"
 #include "settings/AppSettings.h"
 #include "settings/AppState.h"
 #include "ui/downloads/BatchDownloadSheet.h"
+#include "ui/downloads/ListPreviewCard.h"
 #include "ui/downloads/PreviewCard.h"
 #include "ui/downloads/QueueNoticeBar.h"
 #include "ui/downloads/RemoveJobQuestion.h"
@@ -242,10 +244,16 @@ void DownloadsView::textEdited()
 
 void DownloadsView::analyze()
 {
-    const auto url = firstURL(m_urlField->text());
-    if (!url || m_analyzing)
+    if (const auto url = firstURL(m_urlField->text()))
+        analyzeLink(*url, YTDLPClient::Scope::list);
+}
+
+void DownloadsView::analyzeLink(const QString &url, YTDLPClient::Scope scope)
+{
+    if (m_analyzing)
         return;
     m_analyzing = true;
+    m_analyzedURL = url;
     showAnalyzeError(std::nullopt);
     showPreview(std::nullopt);
     m_urlField->setEnabled(false);
@@ -253,7 +261,7 @@ void DownloadsView::analyze()
     textEdited();
 
     m_cancel = AnalysisCancelToken();
-    whenFinished(m_state.coordinator().client().analyze(*url, m_cancel, YTDLPClient::KeepInfo::yes), this,
+    whenFinished(m_state.coordinator().client().analyze(url, m_cancel, YTDLPClient::KeepInfo::yes, scope), this,
                  [this](const AnalyzeResult &result) {
                      m_analyzing = false;
                      m_busy->hide();
@@ -261,6 +269,8 @@ void DownloadsView::analyze()
                      textEdited();
                      if (result.hasMetadata())
                          showPreview(result.metadata(), result.savedInfo());
+                     else if (result.hasList())
+                         showListPreview(result.list());
                      else
                          showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
                      emit analysisFinished();
@@ -284,6 +294,19 @@ void DownloadsView::downloadOne(const MediaMetadata &record, const DownloadChoic
     resetInput();
 }
 
+void DownloadsView::downloadEntries(const MediaList &list, const QList<int> &indices, const DownloadChoices &choices)
+{
+    const ListJobs::Options options{choices.mediaType,   choices.videoQuality,  choices.audioFormat,
+                                    choices.subtitleMode, choices.subtitleLang, choices.advanced};
+    DownloadQueue &queue = m_state.coordinator().queue();
+    queue.append(ListJobs::create(list, indices, options));
+    queue.pump();
+    // Whether to pass over what was downloaded before is remembered for the
+    // next list.
+    m_state.settings().setSkipDownloadedEntries(choices.advanced.skipDownloaded);
+    resetInput();
+}
+
 void DownloadsView::resetInput()
 {
     showPreview(std::nullopt);
@@ -294,6 +317,7 @@ void DownloadsView::resetInput()
 void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std::shared_ptr<const SavedInfo> savedInfo)
 {
     m_previewInfo = std::move(savedInfo);
+    showListPreview(std::nullopt);
     if (m_preview) {
         m_preview->hide();
         m_preview->deleteLater();
@@ -311,6 +335,30 @@ void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std:
     });
     connect(m_preview, &PreviewCard::downloadRequested, this, &DownloadsView::downloadOne);
     m_inputLayout->addWidget(m_preview);
+}
+
+void DownloadsView::showListPreview(const std::optional<MediaList> &list)
+{
+    if (m_listPreview) {
+        m_listPreview->hide();
+        m_listPreview->deleteLater();
+        m_listPreview = nullptr;
+    }
+    if (!list)
+        return;
+    DownloadChoices choices = m_choices;
+    choices.advanced.skipDownloaded = m_state.settings().skipDownloadedEntries();
+    m_listPreview = new ListPreviewCard(*list, choices, m_thumbnails, this);
+    connect(m_listPreview, &ListPreviewCard::choicesChanged, this,
+            [this](const DownloadChoices &choices) {
+                m_choices = choices;
+                // A list's choice: a single video is always fetched.
+                m_choices.advanced.skipDownloaded = false;
+            });
+    connect(m_listPreview, &ListPreviewCard::downloadRequested, this, &DownloadsView::downloadEntries);
+    connect(m_listPreview, &ListPreviewCard::onlyLinkedEntryRequested, this,
+            [this] { analyzeLink(m_analyzedURL, YTDLPClient::Scope::linkedItem); });
+    m_inputLayout->addWidget(m_listPreview);
 }
 
 void DownloadsView::showAnalyzeError(const std::optional<QString> &message)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "analysis/AnalysisCancelToken.h"
+#include "analysis/MediaList.h"
 #include "analysis/MediaMetadata.h"
 #include "analysis/SavedInfo.h"
+#include "analysis/YTDLPClient.h"
 #include "engine/DownloadJob.h"
 #include "ui/downloads/DownloadChoices.h"
 #include "ui/jobs/JobRowContent.h"
@@ -16,6 +18,7 @@ class AppState;
 class BatchDownloadSheet;
 class JobListModel;
 class JobListView;
+class ListPreviewCard;
 class PreviewCard;
 class QLabel;
 class QLineEdit;
@@ -46,6 +49,7 @@ public:
     bool isAnalyzing() const { return m_analyzing; }
     JobListView *jobList() const { return m_jobList; }
     PreviewCard *previewCard() const { return m_preview; }
+    ListPreviewCard *listPreviewCard() const { return m_listPreview; }
 
 public slots:
     void analyze();
@@ -64,13 +68,17 @@ signals:
 
 private:
     void textEdited();
+    // `scope`: the whole list a link names, or only the video it opens.
+    void analyzeLink(const QString &url, YTDLPClient::Scope scope);
     void downloadAll();
     void downloadOne(const MediaMetadata &record, const DownloadChoices &choices);
+    void downloadEntries(const MediaList &list, const QList<int> &indices, const DownloadChoices &choices);
     void resetInput();
     // `savedInfo`: yt-dlp's answer behind the preview, handed to the job its
     // Download button makes so that the link is not extracted again.
     void showPreview(const std::optional<MediaMetadata> &record,
                      std::shared_ptr<const SavedInfo> savedInfo = nullptr);
+    void showListPreview(const std::optional<MediaList> &list);
     void showAnalyzeError(const std::optional<QString> &message);
     BatchDownloadSheet *openBatchSheet();
     void paste();
@@ -82,6 +90,7 @@ private:
     DownloadChoices m_choices;
     bool m_analyzing = false;
     AnalysisCancelToken m_cancel;
+    QString m_analyzedURL;
 
     QVBoxLayout *m_inputLayout;
     QLineEdit *m_urlField;
@@ -92,6 +101,7 @@ private:
     QLabel *m_errorText;
     PreviewCard *m_preview = nullptr;
     std::shared_ptr<const SavedInfo> m_previewInfo;
+    ListPreviewCard *m_listPreview = nullptr;
     QStackedWidget *m_jobsStack;
     JobListModel *m_model;
     JobListView *m_jobList;

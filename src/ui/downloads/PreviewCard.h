@@ -3,20 +3,19 @@
 #include "analysis/MediaMetadata.h"
 #include "ui/downloads/DownloadChoices.h"
 
-#include <QFrame>
+#include "ui/widgets/CardFrame.h"
 
 class AdvancedOptionsForm;
-class QComboBox;
+class DownloadOptionPickers;
 class QLabel;
 class QPushButton;
 class QWidget;
-class SegmentedPicker;
 class ThumbnailLoader;
 
 // The preview of an analysed link: thumbnail, title, uploader, duration and
 // host, the download options (with the subtitle languages the link offers
 // for the chosen kind of subtitles), and "Download".
-class PreviewCard : public QFrame
+class PreviewCard : public CardFrame
 {
     Q_OBJECT
 
@@ -35,24 +34,12 @@ signals:
     void choicesChanged(const DownloadChoices &choices);
     void downloadRequested(const MediaMetadata &record, const DownloadChoices &choices);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
-    QWidget *optionRow(const QString &name, QWidget *picker);
-    void fillLanguages();
     void choicesEdited();
 
     const MediaMetadata m_record;
     DownloadChoices m_choices;
-    SegmentedPicker *m_type;
-    QWidget *m_qualityRow;
-    QComboBox *m_quality;
-    QWidget *m_formatRow;
-    QComboBox *m_format;
-    SegmentedPicker *m_subtitles;
-    QWidget *m_languageRow;
-    QComboBox *m_language;
+    DownloadOptionPickers *m_pickers;
     QLabel *m_summary;
     AdvancedOptionsForm *m_moreOptions;
     QPushButton *m_download;

@@ -70,7 +70,8 @@ bool matches(const DownloadHistory &record, HistoryFilter filter, const QString 
         break;
     }
     return search.isEmpty() || record.title.contains(search, Qt::CaseInsensitive)
-        || record.sourceURL.contains(search, Qt::CaseInsensitive);
+        || record.sourceURL.contains(search, Qt::CaseInsensitive)
+        || (record.listTitle && record.listTitle->contains(search, Qt::CaseInsensitive));
 }
 
 QString subtitle(const DownloadHistory &record)
@@ -78,6 +79,10 @@ QString subtitle(const DownloadHistory &record)
     QStringList parts{MediaKinds::label(JobRecord::mediaKind(record))};
     if (const QString quality = qualityText(record); !quality.isEmpty())
         parts << quality;
+    if (record.listTitle && record.listIndex)
+        parts << QCoreApplication::translate("HistoryPresentation", "Entry %1 of “%2”")
+                     .arg(*record.listIndex)
+                     .arg(*record.listTitle);
     if (record.finalFilePath && !record.finalFilePath->isEmpty()) {
         if (const QString name = QFileInfo(*record.finalFilePath).fileName(); !name.isEmpty())
             parts << name;

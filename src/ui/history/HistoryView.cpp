@@ -2,6 +2,7 @@
 
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/JobRecord.h"
 #include "history/HistoryStore.h"
 #include "services/ClipboardService.h"
 #include "services/FileService.h"
@@ -180,9 +181,10 @@ void HistoryView::remove(const QUuid &storeId)
 void HistoryView::retry(const DownloadHistory &record)
 {
     const DownloadChoices choices = DownloadChoices::recordedIn(record, DownloadChoices::fromSettings(m_state.settings()));
-    m_state.coordinator().queue().add(DownloadJob::create(record.sourceURL, choices.mediaType, choices.videoQuality,
-                                                          choices.audioFormat, choices.subtitleMode,
-                                                          choices.subtitleLang));
+    const DownloadJobPtr job = DownloadJob::create(record.sourceURL, choices.mediaType, choices.videoQuality,
+                                                   choices.audioFormat, choices.subtitleMode, choices.subtitleLang);
+    job->setListPlacement(JobRecord::listPlacement(record));
+    m_state.coordinator().queue().add(job);
     m_state.setSelectedTab(SidebarSelection::downloads);
 }
 

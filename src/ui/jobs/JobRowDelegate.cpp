@@ -6,6 +6,7 @@
 #include "ui/widgets/Symbols.h"
 #include "ui/widgets/TextPainting.h"
 #include "ui/widgets/ThumbnailLoader.h"
+#include "ui/widgets/ThumbnailPainting.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -112,7 +113,9 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         painter->drawRoundedRect(card.adjusted(1, 1, -1, -1), 6, 6);
     }
 
-    paintThumbnail(*painter, g.thumbnail, content.thumbnailUrl, palette);
+    ThumbnailPainting::paint(*painter, g.thumbnail, 4,
+                             content.thumbnailUrl ? m_thumbnails.pixmap(*content.thumbnailUrl) : std::nullopt, palette,
+                             20);
 
     painter->setPen(text);
     TextPainting::drawWrapped(*painter, g.title, content.title, m_layout.titleFont, 2);
@@ -177,30 +180,6 @@ void JobRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option
         paintTarget(*painter, option, index, g.targets.at(i), i);
 
     painter->restore();
-}
-
-void JobRowDelegate::paintThumbnail(QPainter &painter, const QRect &rect, const std::optional<QUrl> &url,
-                                    const QPalette &palette) const
-{
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(rect), 4, 4);
-    painter.fillPath(clip, Colors::quaternaryFill(palette));
-    const std::optional<QPixmap> image = url ? m_thumbnails.pixmap(*url) : std::nullopt;
-    if (image && !image->isNull()) {
-        const QSize fitted = image->size().scaled(rect.size(), Qt::KeepAspectRatio);
-        QRect target(QPoint(0, 0), fitted);
-        target.moveCenter(rect.center());
-        painter.save();
-        painter.setClipPath(clip);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(target, *image);
-        painter.restore();
-        return;
-    }
-    const int size = 20;
-    const QRect icon(rect.center().x() - size / 2 + 1, rect.center().y() - size / 2 + 1, size, size);
-    painter.drawPixmap(icon, Symbols::tinted(QStringLiteral("photo"), Colors::secondaryText(palette), size,
-                                             painter.device()->devicePixelRatioF()));
 }
 
 void JobRowDelegate::paintBadge(QPainter &painter, const QRect &rect, const JobStatusInfo &badge,

@@ -49,8 +49,6 @@ public:
     void setSweepPhase(qreal phase) { m_sweepPhase = phase; }
 
 private:
-    void paintThumbnail(QPainter &painter, const QRect &rect, const std::optional<QUrl> &url,
-                        const QPalette &palette) const;
     void paintBadge(QPainter &painter, const QRect &rect, const JobStatusInfo &badge, const QPalette &palette) const;
     void paintProgress(QPainter &painter, const QRect &rect, const std::optional<double> &progress,
                        const QPalette &palette) const;

@@ -664,6 +664,21 @@ TEST(HistoryPresentation, ANoteEndsTheSubtitle)
                                 "this link is kept."));
 }
 
+TEST(HistoryPresentation, AListEntryNamesItsListAndIsFoundByIt)
+{
+    DownloadHistory record = makeRecord(QStringLiteral("Entry 3"), QStringLiteral("https://a.example/3"),
+                                        DownloadStatus::completed, 1);
+    record.mediaTypeRaw = QStringLiteral("audio");
+    record.selectedQuality = QStringLiteral("mp3");
+    record.finalFilePath = QStringLiteral("/m/e3.mp3");
+    record.listTitle = QStringLiteral("Morning Mix");
+    record.listIndex = 3;
+    EXPECT_EQ(HistoryPresentation::subtitle(record), QString::fromUtf8("Audio · MP3 · Entry 3 of “Morning Mix” · e3.mp3"));
+    EXPECT_TRUE(HistoryPresentation::matches(record, HistoryFilter::all, QStringLiteral("morning")));
+    record.listTitle.reset();
+    EXPECT_FALSE(HistoryPresentation::matches(record, HistoryFilter::all, QStringLiteral("morning")));
+}
+
 TEST(HistoryPresentation, RecordWithoutFinishShowsItsStartDate)
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);

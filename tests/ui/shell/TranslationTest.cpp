@@ -4,6 +4,7 @@
 #include "ui/UiTestApp.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
+#include "ui/downloads/ListPreviewCard.h"
 #include "ui/history/HistoryPresentation.h"
 #include "ui/history/HistoryView.h"
 #include "ui/jobs/JobRowContent.h"
@@ -31,6 +32,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -54,7 +56,7 @@ const QStringList kDataWidgets{"historyTitle",     "diagnosticsApplicationId", "
                                "toolPath",         "toolVersion",              "aboutToolName",     "aboutToolVersion",
                                "thumbnailView",    "historyFailureReason",     "lookInCombo",
                                "fileNameEdit",     "outputDirectoryProblem",   "diagnosticsUserToolsFolder",
-                               "outputTemplatePreview"};
+                               "outputTemplatePreview",    "listUploader"};
 
 bool showsData(const QWidget *widget, const QWidget *root)
 {
@@ -417,6 +419,26 @@ TEST_P(TranslationTest, FailureTextsSpeakTheLanguage)
     EXPECT_FALSE(readsAsEnglish(folder.chopped(QStringLiteral("/media/gone").size()))) << folder.toStdString();
     EXPECT_EQ(FailureSummary::translated(QStringLiteral("written by an older version")),
               QStringLiteral("written by an older version"));
+}
+
+// The card of an analysed list, with a link to one of its entries and a
+// range that cannot be chosen.
+TEST_P(TranslationTest, TheListCardSpeaksTheLanguage)
+{
+    LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
+    MediaList list;
+    list.title = QStringLiteral("合集");
+    list.uploader = QStringLiteral("Uploader Name");
+    for (int i = 1; i <= 3; ++i)
+        list.entries.append(MediaListEntry{i, QStringLiteral("第%1集").arg(i), 62.0, std::nullopt,
+                                           QStringLiteral("https://a.example/%1").arg(i), false});
+    list.linkedEntry = 2;
+    ListPreviewCard card(list, DownloadChoices(), app.thumbnails);
+    card.resize(900, 900);
+    card.show();
+    QTest::keyClicks(card.findChild<QLineEdit *>(QStringLiteral("listRange")), QStringLiteral("9"));
+    ASSERT_TRUE(card.findChild<QLabel *>(QStringLiteral("listRangeError"))->isVisible());
+    expectTranslated(&card, "list card");
 }
 
 // How a run ended, on a job row and a history row, and the analysis's own
