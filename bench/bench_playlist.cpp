@@ -8,20 +8,11 @@
 //     when the job list has painted its rows.
 //
 // usage: bench_playlist [--rounds N] [--entries N]
-#include "engine/DownloadCoordinator.h"
-#include "engine/DownloadQueue.h"
-#include "history/HistoryStore.h"
-#include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
-#include "settings/AppSettings.h"
-#include "settings/AppState.h"
 #include "support/LocalMediaServer.h"
 #include "support/TestSupport.h"
-#include "ui/downloads/DownloadsView.h"
-#include "ui/jobs/JobListView.h"
-#include "ui/widgets/ThumbnailLoader.h"
 
-#include "GuiProbes.h"
+#include "DownloadsScreen.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -34,7 +25,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <memory>
 
 using namespace TestSupport;
 
@@ -81,27 +71,12 @@ double bareListing(const QString &ytDlp, const QString &url)
     return seconds;
 }
 
-// The application's objects over a fresh history and settings, with the
-// downloads screen shown.
-struct Window
+// The downloads screen of bench_ui_joblist, with its list card.
+struct Window : Screen
 {
     explicit Window(const QTemporaryDir &dir)
-        : persistence(dir.filePath(QStringLiteral("history.sqlite"))), history(persistence.context()),
-          settings(dir.filePath(QStringLiteral("settings.json")))
+        : Screen(dir, QStringLiteral("playlist"))
     {
-        settings.setDefaultOutputDirectory(dir.filePath(QStringLiteral("out")));
-        coordinator = std::make_unique<DownloadCoordinator>(history, settings, nullptr);
-        state = std::make_unique<AppState>(*coordinator, history, settings);
-        view = std::make_unique<DownloadsView>(*state, thumbnails);
-        view->resize(1100, 800);
-        view->show();
-        QCoreApplication::processEvents();
-        view->jobList()->viewport()->installEventFilter(&meter);
-    }
-    ~Window()
-    {
-        coordinator->cancelAll();
-        spinUntil([this] { return coordinator->runningCount() == 0; }, 10000);
     }
 
     // A card that goes is hidden at once and deleted later.
@@ -126,15 +101,6 @@ struct Window
             std::fprintf(stderr, "the list card never showed\n");
         return seconds;
     }
-
-    PersistenceController persistence;
-    HistoryStore history;
-    AppSettings settings;
-    ThumbnailLoader thumbnails;
-    PaintMeter meter;
-    std::unique_ptr<DownloadCoordinator> coordinator;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<DownloadsView> view;
 };
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "ui/jobs/JobListView.h"
 #include "ui/widgets/ThumbnailLoader.h"
 
+#include "DownloadsScreen.h"
 #include "GuiProbes.h"
 
 #include <QApplication>
@@ -120,44 +121,6 @@ QString links(int count, const QString &host)
         lines << QStringLiteral("https://%1/watch?v=%2").arg(host).arg(i);
     return lines.join(QLatin1Char('\n'));
 }
-
-// The application's objects over a fresh history and settings, with the
-// downloads screen shown.
-struct Screen
-{
-    explicit Screen(const QTemporaryDir &dir, const QString &name)
-        : persistence(dir.filePath(name + QStringLiteral(".sqlite"))), history(persistence.context()),
-          settings(dir.filePath(name + QStringLiteral(".json")))
-    {
-        settings.setDefaultOutputDirectory(dir.filePath(QStringLiteral("out")));
-        settings.setKeepFailedTasks(true);
-        coordinator = std::make_unique<DownloadCoordinator>(history, settings, nullptr);
-        state = std::make_unique<AppState>(*coordinator, history, settings);
-        view = std::make_unique<DownloadsView>(*state, thumbnails);
-        view->resize(1100, 800);
-        view->show();
-        QCoreApplication::processEvents();
-        view->jobList()->viewport()->installEventFilter(&meter);
-    }
-    ~Screen()
-    {
-        coordinator->cancelAll();
-        QElapsedTimer timer;
-        timer.start();
-        while (coordinator->runningCount() > 0 && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    JobListView *list() const { return view->jobList(); }
-
-    PersistenceController persistence;
-    HistoryStore history;
-    AppSettings settings;
-    ThumbnailLoader thumbnails;
-    PaintMeter meter;
-    std::unique_ptr<DownloadCoordinator> coordinator;
-    std::unique_ptr<AppState> state;
-    std::unique_ptr<DownloadsView> view;
-};
 
 void batchSheetSection(const QTemporaryDir &dir)
 {

@@ -1,6 +1,7 @@
 #include "cli/CliHarness.h"
 #include "engine/DownloadErrorCategory.h"
 #include "support/LocalMediaServer.h"
+#include "support/LocalServerTest.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
@@ -12,23 +13,9 @@
 #include <gtest/gtest.h>
 
 // analyze against the local server with the shipped yt-dlp.
-class CliAnalyze : public ::testing::Test
+class CliAnalyze : public LocalServerTest
 {
 protected:
-    static void SetUpTestSuite() { s_server = new LocalMediaServer; }
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFileInfo(TestSupport::buildToolsDirectory() + "/yt-dlp").isExecutable())
-            << "run scripts/bootstrap-tools.sh on the build tree first";
-        ASSERT_TRUE(s_server->isReady()) << s_server->errorString().toStdString();
-    }
-
-    static inline LocalMediaServer *s_server = nullptr;
     CliUser m_user;
 };
 

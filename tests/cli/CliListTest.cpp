@@ -3,6 +3,7 @@
 #include "cli/CliHarness.h"
 #include "analysis/MediaList.h"
 #include "support/LocalMediaServer.h"
+#include "support/LocalServerTest.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -58,20 +59,14 @@ inline void PrintTo(const QString &text, std::ostream *out)
 // Lists against the local server (a page of several videos, an RSS feed)
 // with the shipped tools, and a history and a download archive of the test's
 // own user.
-class CliList : public ::testing::Test
+class CliList : public LocalServerTest
 {
 protected:
-    static void SetUpTestSuite() { s_server = new LocalMediaServer; }
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(QFileInfo(TestSupport::buildToolsDirectory() + "/yt-dlp").isExecutable())
-            << "run scripts/bootstrap-tools.sh on the build tree first";
-        ASSERT_TRUE(s_server->isReady()) << s_server->errorString().toStdString();
+        LocalServerTest::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(m_user.isValid());
         ASSERT_TRUE(m_output.isValid());
     }
@@ -85,7 +80,6 @@ protected:
         return m_user.run(QStringList{"download", "--quality", "480", "--output", m_output.path()} + arguments);
     }
 
-    static inline LocalMediaServer *s_server = nullptr;
     CliUser m_user;
     QTemporaryDir m_output;
 };

@@ -5,6 +5,7 @@
 #include "engine/OutputTemplate.h"
 #include "support/CoordinatorFixture.h"
 #include "support/LocalMediaServer.h"
+#include "support/LocalServerTest.h"
 #include "support/MediaProbe.h"
 #include "support/RecordingProxy.h"
 #include "support/TestSupport.h"
@@ -23,21 +24,14 @@ using namespace TestSupport;
 
 namespace {
 
-class DownloadOptionsEndToEnd : public ::testing::Test
+class DownloadOptionsEndToEnd : public LocalServerTest
 {
 protected:
-    static void SetUpTestSuite() { s_server = new LocalMediaServer; }
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-    }
-
     void SetUp() override
     {
-        ASSERT_TRUE(QFileInfo(buildToolsDirectory() + "/yt-dlp").isExecutable())
-            << "run scripts/bootstrap-tools.sh on the build tree first";
-        ASSERT_TRUE(s_server->isReady()) << s_server->errorString().toStdString();
+        LocalServerTest::SetUp();
+        if (HasFatalFailure())
+            return;
         fixture = std::make_unique<CoordinatorFixture>(QDir(buildToolsDirectory()).absoluteFilePath(".."));
     }
 
@@ -63,7 +57,6 @@ protected:
         return files;
     }
 
-    static inline LocalMediaServer *s_server = nullptr;
     std::unique_ptr<CoordinatorFixture> fixture;
 };
 
