@@ -1,7 +1,8 @@
 #include "process/ProcessRunner.h"
 
-#include "engine/DownloadErrorClassifier.h"
+#include "process/GroupKeeper.h"
 #include "process/LineAccumulator.h"
+#include "process/PrivateFolder.h"
 
 #include <QFile>
 #include <QProcessEnvironment>
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -65,11 +67,10 @@ struct LaunchSpec
     QByteArray executable;
     std::vector<QByteArray> arguments;
     std::vector<QByteArray> environment;
-    std::optional<QByteArray> workingDirectory;
 };
 
-[[noreturn]] void execChild(const LaunchSpec &spec, char *const argv[], char *const envp[], int outFd,
-                            int errFd, int reportFd, pid_t parent)
+[[noreturn]] void execChild(const LaunchSpec &spec, const QByteArray &folder, char *const argv[], char *const envp[],
+                            int inFd, int outFd, int errFd, int reportFd, pid_t parent)
 {
     ::setpgid(0, 0);
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -84,9 +85,12 @@ struct LaunchSpec
     ::sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
 
-    if (::dup2(outFd, STDOUT_FILENO) < 0 || ::dup2(errFd, STDERR_FILENO) < 0)
+    if (::dup2(inFd, STDIN_FILENO) < 0 || ::dup2(outFd, STDOUT_FILENO) < 0 || ::dup2(errFd, STDERR_FILENO) < 0)
         goto failed;
-    if (spec.workingDirectory && ::chdir(spec.workingDirectory->constData()) != 0)
+    // Whatever else this process has open (a library's descriptor without
+    // close-on-exec, say) stays here; the report pipe still closes on exec.
+    ::close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    if (::chdir(folder.constData()) != 0)
         goto failed;
     ::execve(spec.executable.constData(), argv, envp);
 
@@ -153,18 +157,29 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
     int outPipe[2] = {-1, -1};
     int errPipe[2] = {-1, -1};
     int reportPipe[2] = {-1, -1};
+    int nothing = -1;
     auto closeAll = [&] {
-        for (int *fd : {&outPipe[0], &outPipe[1], &errPipe[0], &errPipe[1], &reportPipe[0], &reportPipe[1]})
+        for (int *fd : {&outPipe[0], &outPipe[1], &errPipe[0], &errPipe[1], &reportPipe[0], &reportPipe[1], &nothing})
             closeFd(*fd);
     };
+    // As a shell reports it: 127 when there is no such program.
     auto failLaunch = [&](int error) {
         closeAll();
-        const auto category = DownloadErrorClassifier::classify(std::error_code(error, std::generic_category()));
-        deliver(ProcessRunResult::exited(category == DownloadErrorCategory::toolMissing ? 127 : 1));
+        deliver(ProcessRunResult::exited(error == ENOENT ? 127 : 1));
     };
 
+    // The tool runs in a folder of its own, empty and private, so that no
+    // file someone left in a folder it would otherwise start in (yt-dlp reads
+    // a "yt-dlp.conf" there) can change what it does.
+    const PrivateFolder folder;
+    if (!folder.isValid())
+        return failLaunch(EACCES);
     if (!makePipe(outPipe) || !makePipe(errPipe) || !makePipe(reportPipe))
         return failLaunch(errno);
+    nothing = awayFromStandardStreams(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    if (nothing < 0)
+        return failLaunch(errno);
+    const QByteArray folderPath = folder.path();
 
     std::vector<char *> argv;
     argv.push_back(const_cast<char *>(spec.executable.constData()));
@@ -189,7 +204,7 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
     const pid_t child = ::vfork();
     if (child == 0)
-        execChild(spec, argv.data(), envp.data(), outPipe[1], errPipe[1], reportPipe[1], parent);
+        execChild(spec, folderPath, argv.data(), envp.data(), nothing, outPipe[1], errPipe[1], reportPipe[1], parent);
     const int forkError = errno;
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (child < 0)
@@ -198,6 +213,7 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
     closeFd(outPipe[1]);
     closeFd(errPipe[1]);
     closeFd(reportPipe[1]);
+    closeFd(nothing);
 
     // The report pipe closes on a successful exec; otherwise it carries errno.
     int launchError = 0;
@@ -212,6 +228,7 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
     }
 
     const int pidFd = static_cast<int>(::syscall(SYS_pidfd_open, child, 0));
+    GroupKeeper::watch(child);
     {
         std::lock_guard guard(lock);
         pid = child;
@@ -321,6 +338,7 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
         // A cancelled run keeps its leader until the escalation is done, so
         // the SIGKILL still reaches grandchildren that ignored SIGTERM.
         if (exitSeen && !reaped && (!killDeadline || killSent)) {
+            GroupKeeper::forget(child);
             ::waitpid(child, nullptr, 0);
             reaped = true;
             reapedHere = true;
@@ -340,19 +358,17 @@ ProcessRunner::ProcessRunner()
 ProcessRunner::~ProcessRunner() = default;
 
 QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QStringList &arguments,
-                                             const QHash<QString, QString> &environment,
-                                             const std::optional<QString> &currentDirectory, LineHandler onLine)
+                                             const QHash<QString, QString> &environment, LineHandler onLine)
 {
     // Both accumulators share the handler, which must outlive every line.
     auto handler = std::make_shared<LineHandler>(std::move(onLine));
-    return run(executable, arguments, environment, currentDirectory,
+    return run(executable, arguments, environment,
                std::make_shared<LineAccumulator>([handler](const QString &line) { (*handler)(line, false); }),
                std::make_shared<LineAccumulator>([handler](const QString &line) { (*handler)(line, true); }));
 }
 
 QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QStringList &arguments,
                                              const QHash<QString, QString> &environment,
-                                             const std::optional<QString> &currentDirectory,
                                              std::shared_ptr<OutputSink> standardOutput,
                                              std::shared_ptr<OutputSink> standardError)
 {
@@ -383,8 +399,6 @@ QFuture<ProcessRunResult> ProcessRunner::run(const QString &executable, const QS
         merged.insert(it.key(), it.value());
     for (const QString &entry : merged.toStringList())
         spec.environment.push_back(entry.toUtf8());
-    if (currentDirectory)
-        spec.workingDirectory = QFile::encodeName(*currentDirectory);
 
     std::thread([run, spec = std::move(spec), out = std::move(standardOutput), err = std::move(standardError)] {
         run->io(spec, *out, *err);

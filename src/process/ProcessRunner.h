@@ -11,17 +11,18 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
 
-// Runs one child process: in its own process group, output delivered line by
-// line from a background thread, result delivered asynchronously. A runner
-// serves exactly one run.
+// Runs one child process: in its own process group and in a private, empty
+// working folder made for the run, with no standard input and no descriptor
+// of this process but its output pipes; output delivered line by line from a
+// background thread, result delivered asynchronously. A runner serves exactly
+// one run.
 //
 // Each run has one I/O thread that starts the child, reads both pipes, notices
 // the child's end and reaps it. The caller's thread never waits on the child.
 // The child is placed in a new process group before it executes the tool, so
-// everything it starts can be signalled with the group, and it is killed if
-// the application dies.
+// everything it starts can be signalled with the group; the group is killed
+// if the application dies, however it dies (GroupKeeper).
 class ProcessRunner
 {
 public:
@@ -37,19 +38,18 @@ public:
     ProcessRunner(const ProcessRunner &) = delete;
     ProcessRunner &operator=(const ProcessRunner &) = delete;
 
-    // `environment` is laid over the application's own. Standard input is
-    // inherited. The future always finishes with exactly one result. Each
-    // stream is cut into lines of at most LineAccumulator::kMaxLineBytes.
+    // `environment` is laid over the application's own. Paths among the
+    // arguments must be absolute: the child starts in a folder of its own.
+    // The future always finishes with exactly one result. Each stream is cut
+    // into lines of at most LineAccumulator::kMaxLineBytes.
     QFuture<ProcessRunResult> run(const QString &executable, const QStringList &arguments,
-                                  const QHash<QString, QString> &environment,
-                                  const std::optional<QString> &currentDirectory, LineHandler onLine);
+                                  const QHash<QString, QString> &environment, LineHandler onLine);
 
     // The same with each stream's bytes handed to a sink of the caller's as
     // they are read (a sink may keep a whole document instead of lines). The
     // run holds both sinks as long as it reads its pipes.
     QFuture<ProcessRunResult> run(const QString &executable, const QStringList &arguments,
                                   const QHash<QString, QString> &environment,
-                                  const std::optional<QString> &currentDirectory,
                                   std::shared_ptr<OutputSink> standardOutput,
                                   std::shared_ptr<OutputSink> standardError);
 

@@ -23,8 +23,8 @@ struct Result
     bool succeeded() const { return started && finished && exitCode == 0; }
 };
 
-// Runs `program` with `arguments` in a process group of its own, with no
-// standard input, and the application's environment and folder.
+// Runs `program` with `arguments` in a process group of its own, in a private
+// empty folder, with no standard input and the application's environment.
 Result run(const QString &program, const QStringList &arguments, std::chrono::milliseconds timeLimit);
 
 } // namespace ProgramOutput

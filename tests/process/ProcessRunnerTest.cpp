@@ -7,12 +7,17 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace TestSupport;
 
@@ -25,12 +30,11 @@ protected:
 
     // Runs a script to its end and returns the result with the lines it printed.
     ProcessRunResult runScript(const QByteArray &body, LineLog &log,
-                               const QHash<QString, QString> &environment = {},
-                               const std::optional<QString> &workingDirectory = std::nullopt)
+                               const QHash<QString, QString> &environment = {})
     {
         ProcessRunner runner;
         const QString script = writeScript(dir, QStringLiteral("child.sh"), body);
-        auto result = waitFor(runner.run(script, {}, environment, workingDirectory,
+        auto result = waitFor(runner.run(script, {}, environment,
                                          [&log](const QString &line, bool isError) { log.add(line, isError); }));
         EXPECT_TRUE(result.has_value()) << "the run never ended";
         return result.value_or(ProcessRunResult::exited(-1));
@@ -97,7 +101,7 @@ TEST_F(ProcessRunnerTest, ACaptureKeepsAWholeDocumentWhateverItsLineLength)
     auto errors = std::make_shared<LineLog>();
     ProcessRunner runner;
     const auto result = waitFor(runner.run(
-        script, {}, {}, std::nullopt, capture,
+        script, {}, {}, capture,
         std::make_shared<LineAccumulator>([errors](const QString &line) { errors->add(line, true); })));
     ASSERT_TRUE(result);
     EXPECT_EQ(*result, ProcessRunResult::exited(0));
@@ -116,7 +120,7 @@ TEST_F(ProcessRunnerTest, ACaptureBeyondItsLimitLetsTheCallerStopTheChild)
         if (const auto strong = weak.lock())
             strong->cancel();
     });
-    const auto result = waitFor(runner->run(script, {}, {}, std::nullopt, capture,
+    const auto result = waitFor(runner->run(script, {}, {}, capture,
                                             std::make_shared<LineAccumulator>([](const QString &) {})));
     ASSERT_TRUE(result) << "the endless child was not stopped";
     EXPECT_EQ(*result, ProcessRunResult::cancelled());
@@ -146,15 +150,53 @@ TEST_F(ProcessRunnerTest, ChildKilledBySignalReportsTheSignalNumber)
     EXPECT_TRUE(log.contains("before"));
 }
 
-TEST_F(ProcessRunnerTest, EnvironmentIsLaidOverTheApplicationsAndDirectoryIsSet)
+TEST_F(ProcessRunnerTest, EnvironmentIsLaidOverTheApplications)
 {
     qputenv("TARVELLE_INHERITED", "kept");
     LineLog log;
-    const auto result = runScript("echo \"$TARVELLE_EXTRA|$TARVELLE_INHERITED|$PATH\"; pwd", log,
-                                  {{"TARVELLE_EXTRA", "given"}, {"PATH", "/opt/first:/usr/bin:/bin"}},
-                                  dir.path());
+    const auto result = runScript("echo \"$TARVELLE_EXTRA|$TARVELLE_INHERITED|$PATH\"", log,
+                                  {{"TARVELLE_EXTRA", "given"}, {"PATH", "/opt/first:/usr/bin:/bin"}});
     EXPECT_EQ(result, ProcessRunResult::exited(0));
-    EXPECT_EQ(log.lines(), QStringList({"given|kept|/opt/first:/usr/bin:/bin", dir.path()}));
+    EXPECT_EQ(log.lines(), QStringList({"given|kept|/opt/first:/usr/bin:/bin"}));
+}
+
+// A tool gets nothing of ours but its output pipes: it starts in a folder
+// of its own that nobody could have put a file in (yt-dlp reads a
+// "yt-dlp.conf" from the folder it starts in), reads no input, and sees no
+// descriptor this process opened without close-on-exec.
+TEST_F(ProcessRunnerTest, TheChildStartsInAPrivateEmptyFolderWithNothingOfOursOpen)
+{
+    const QString ours = dir.filePath("ours-only");
+    ASSERT_TRUE(QFile(ours).open(QIODevice::WriteOnly));
+    // Without O_CLOEXEC, as a careless library would open it.
+    const int leaked = ::open(QFile::encodeName(ours).constData(), O_RDONLY);
+    ASSERT_GE(leaked, 3);
+    // This process's own input has a line waiting, which an inherited
+    // standard input would hand to the child.
+    int input[2];
+    ASSERT_EQ(::pipe(input), 0);
+    ASSERT_EQ(::write(input[1], "typed\n", 6), 6);
+    const int ownInput = ::dup(STDIN_FILENO);
+    ::dup2(input[0], STDIN_FILENO);
+    LineLog log;
+    const auto result = runScript("pwd; stat -c %a .; ls -A | wc -l\n"
+                                  "if read -r line; then echo input; else echo no-input; fi\n"
+                                  "ls -l /proc/$$/fd | grep -c ours-only; exit 0",
+                                  log);
+    ::dup2(ownInput, STDIN_FILENO);
+    for (int fd : {ownInput, input[0], input[1], leaked})
+        ::close(fd);
+    ASSERT_EQ(result, ProcessRunResult::exited(0)) << log.lines(true).join('\n').toStdString();
+    const QStringList lines = log.lines();
+    ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString();
+    const QString folder = lines[0];
+    EXPECT_NE(folder, QDir::currentPath());
+    EXPECT_TRUE(folder.startsWith(QDir::tempPath() + "/tarvelle-run-")) << folder.toStdString();
+    EXPECT_EQ(lines[1], "700");
+    EXPECT_EQ(lines[2].trimmed(), "0") << "the folder is empty";
+    EXPECT_EQ(lines[3], "no-input");
+    EXPECT_EQ(lines[4], "0") << "a descriptor of ours reached the child";
+    EXPECT_TRUE(waitUntil([&] { return !QFileInfo::exists(folder); }, 3s)) << "the folder outlives the run";
 }
 
 TEST_F(ProcessRunnerTest, ArgumentsAreHandedOverUnchanged)
@@ -163,7 +205,7 @@ TEST_F(ProcessRunnerTest, ArgumentsAreHandedOverUnchanged)
     LineLog log;
     const QString script = writeScript(dir, "args.sh", "for a in \"$@\"; do echo \"[$a]\"; done");
     const QStringList arguments = {"two words", "$HOME", "", "--flag=*", QString::fromUtf8("\xe4\xb8\xad")};
-    auto result = waitFor(runner.run(script, arguments, {}, std::nullopt,
+    auto result = waitFor(runner.run(script, arguments, {},
                                      [&log](const QString &line, bool e) { log.add(line, e); }));
     ASSERT_TRUE(result);
     QStringList expected;
@@ -196,7 +238,7 @@ TEST_F(ProcessRunnerTest, LaunchFailuresAreMappedThroughTheClassifier)
     for (const auto &[path, expectedCode] : cases) {
         ProcessRunner runner;
         LineLog log;
-        auto result = waitFor(runner.run(path, {}, {}, std::nullopt,
+        auto result = waitFor(runner.run(path, {}, {},
                                          [&log](const QString &l, bool e) { log.add(l, e); }));
         ASSERT_TRUE(result) << path.toStdString();
         EXPECT_EQ(*result, ProcessRunResult::exited(expectedCode)) << path.toStdString();
@@ -217,7 +259,7 @@ TEST_F(ProcessRunnerTest, CancelEndsTheWholeGroupEvenAGrandchildIgnoringSigterm)
                                        "while :; do sleep 0.05; done\n");
     ProcessRunner runner;
     LineLog log;
-    auto future = runner.run(script, {}, {}, std::nullopt, [&log](const QString &l, bool e) { log.add(l, e); });
+    auto future = runner.run(script, {}, {}, [&log](const QString &l, bool e) { log.add(l, e); });
     ASSERT_TRUE(waitUntil([&] {
         const QStringList lines = log.lines();
         return lines.contains("started")
@@ -250,7 +292,7 @@ TEST_F(ProcessRunnerTest, CancelBeforeRunNeverStartsTheChild)
     const QString script = writeScript(dir, "child.sh", "touch '" + flag.toUtf8() + "'");
     ProcessRunner runner;
     runner.cancel();
-    auto result = waitFor(runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {}), 2s);
+    auto result = waitFor(runner.run(script, {}, {}, [](const QString &, bool) {}), 2s);
     ASSERT_TRUE(result);
     EXPECT_EQ(*result, ProcessRunResult::cancelled());
     QThread::msleep(200);
@@ -262,7 +304,7 @@ TEST_F(ProcessRunnerTest, CancelDuringLaunchStillEndsTheChild)
     const QString marker = QStringLiteral("tarvelle-launching-%1").arg(QCoreApplication::applicationPid());
     const QString script = writeScript(dir, "child.sh", "exec sleep 30 " + marker.toUtf8());
     ProcessRunner runner;
-    auto future = runner.run(script, {marker}, {}, std::nullopt, [](const QString &, bool) {});
+    auto future = runner.run(script, {marker}, {}, [](const QString &, bool) {});
     runner.cancel(); // the I/O thread is very likely still starting the child
     auto result = waitFor(future, 5s);
     ASSERT_TRUE(result);
@@ -274,7 +316,7 @@ TEST_F(ProcessRunnerTest, CancelAfterTheEndChangesNothing)
 {
     const QString script = writeScript(dir, "child.sh", "echo done; exit 4");
     ProcessRunner runner;
-    auto future = runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {});
+    auto future = runner.run(script, {}, {}, [](const QString &, bool) {});
     auto result = waitFor(future);
     ASSERT_TRUE(result);
     runner.cancel();
@@ -289,7 +331,7 @@ TEST_F(ProcessRunnerTest, ResultArrivesEvenWhenTheRunnerIsGone)
     QFuture<ProcessRunResult> future;
     {
         ProcessRunner runner;
-        future = runner.run(script, {}, {}, std::nullopt, [log](const QString &l, bool e) { log->add(l, e); });
+        future = runner.run(script, {}, {}, [log](const QString &l, bool e) { log->add(l, e); });
     }
     auto result = waitFor(future);
     ASSERT_TRUE(result);
@@ -303,7 +345,7 @@ TEST_F(ProcessRunnerTest, OutputInThePipesIsDeliveredBeforeTheResult)
     const QString script = writeScript(dir, "child.sh", "seq 1 5000; printf 'final'");
     ProcessRunner runner;
     LineLog log;
-    auto future = runner.run(script, {}, {}, std::nullopt, [&log](const QString &l, bool e) { log.add(l, e); });
+    auto future = runner.run(script, {}, {}, [&log](const QString &l, bool e) { log.add(l, e); });
     auto seenAtResult = waitFor(future.then([&log](ProcessRunResult) { return log.lines(); }));
     ASSERT_TRUE(seenAtResult);
     ASSERT_EQ(seenAtResult->size(), 5001);
@@ -315,7 +357,7 @@ TEST_F(ProcessRunnerTest, NoZombiesAfterManyRuns)
     const QString script = writeScript(dir, "child.sh", "echo hi");
     for (int i = 0; i < 50; ++i) {
         ProcessRunner runner;
-        ASSERT_TRUE(waitFor(runner.run(script, {}, {}, std::nullopt, [](const QString &, bool) {})));
+        ASSERT_TRUE(waitFor(runner.run(script, {}, {}, [](const QString &, bool) {})));
     }
     EXPECT_TRUE(waitUntil([] { return zombieChildren().isEmpty(); }, 3s));
 }
