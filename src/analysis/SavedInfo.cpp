@@ -70,6 +70,13 @@ std::shared_ptr<const SavedInfo> SavedInfo::write(const QByteArray &document)
 
 std::shared_ptr<const SavedInfo> SavedInfo::adopt(const QString &path, std::chrono::steady_clock::time_point savedAt)
 {
+    // Dropping the holder deletes the file: only a file of our own folder
+    // is ever taken over.
+    const QString dir = folder();
+    const QFileInfo file(path);
+    if (dir.isEmpty() || !file.isAbsolute() || file.fileName().isEmpty()
+        || QDir::cleanPath(file.absolutePath()) != QDir::cleanPath(dir) || file.fileName() == QLatin1String(".."))
+        return nullptr;
     return std::shared_ptr<const SavedInfo>(new SavedInfo(path, savedAt));
 }
 

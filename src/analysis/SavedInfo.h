@@ -28,7 +28,8 @@ public:
     // Writes `document` into a new file in folder(); null when that fails.
     static std::shared_ptr<const SavedInfo> write(const QByteArray &document);
     // Takes over a file another program wrote into folder(), such as the one
-    // a download run writes with --write-info-json, made at `savedAt`.
+    // a download run writes with --write-info-json, made at `savedAt`; null
+    // for a path anywhere else.
     static std::shared_ptr<const SavedInfo>
     adopt(const QString &path, std::chrono::steady_clock::time_point savedAt = std::chrono::steady_clock::now());
     // A path in folder() no file has yet, for a file to be written there.

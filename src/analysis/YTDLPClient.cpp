@@ -93,7 +93,7 @@ QFuture<AnalyzeResult> YTDLPClient::analyze(const QString &url, const AdvancedOp
     // The sinks are shared with the run: it may still write to them after
     // the result was delivered.
     QFuture<ProcessRunResult> run =
-        runner->run(command->executable, command->arguments, command->environment, std::nullopt, answer,
+        runner->run(command->executable, command->arguments, command->environment, answer,
                     std::make_shared<LineAccumulator>([errors](const QString &line) { errors->add(line); }));
     // The continuation keeps the runner alive until the run has ended.
     return run.then([runner, answer, errors, url, keep](const ProcessRunResult &result) {

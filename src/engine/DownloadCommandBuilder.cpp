@@ -95,7 +95,7 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
     const ActiveTools tools = ToolResolver::resolve();
     if (!tools.shippedDirectory)
         return std::nullopt;
-    QStringList arguments{"-J", "--no-warnings", "--no-color", "--flat-playlist",
+    QStringList arguments{"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist",
                           reach == ListReach::wholeList ? "--yes-playlist" : "--no-playlist"};
     arguments += AdvancedArguments::connection(options, cookieFilePath);
     arguments += options.extraArguments;
@@ -119,7 +119,8 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     // lives on its list's page is that list's item of its number.
     const std::optional<ListPlacement> &placement = job.listPlacement();
     const bool fromList = placement && placement->fetchFromList;
-    QStringList arguments{"--no-warnings",
+    QStringList arguments{"--ignore-config",
+                          "--no-warnings",
                           "--no-color",
                           fromList ? "--yes-playlist" : "--no-playlist",
                           "--playlist-items",
@@ -140,17 +141,17 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
                          : !advanced.outputTemplate.isEmpty() ? advanced.outputTemplate
                                                               : kOutputTemplate;
     arguments << "-o" << QDir(literal(outputDir)).filePath(name);
-    arguments << "--progress-template" << kProgressTemplate;
+    arguments << "--progress-template" << inputs.markers.progressTemplate();
     // --print makes yt-dlp quiet; without this template the merge and
     // post-processing phases would print nothing at all.
     arguments << "--progress-template" << kPostprocessTemplate;
-    arguments << "--print" << kFilePathTemplate;
+    arguments << "--print" << inputs.markers.filePathTemplate();
     if (!inputs.infoTarget.isEmpty()) {
         // A playlist's own description would land in the output folder.
         arguments << "-o" << "infojson:" + literal(inputs.infoTarget) << "--write-info-json"
-                  << "--no-write-playlist-metafiles" << "--print" << kInfoFileTemplate;
+                  << "--no-write-playlist-metafiles" << "--print" << inputs.markers.infoFileTemplate();
     }
-    arguments << "--print" << kDownloadedTemplate;
+    arguments << "--print" << inputs.markers.downloadedTemplate();
     if (!inputs.savedInfo.isEmpty())
         arguments << "--load-info-json" << inputs.savedInfo;
     arguments << job.url();

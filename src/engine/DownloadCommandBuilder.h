@@ -2,6 +2,7 @@
 
 #include "engine/AdvancedOptions.h"
 #include "engine/ResolvedCommand.h"
+#include "engine/RunMarkers.h"
 
 #include <QHash>
 #include <QString>
@@ -18,18 +19,10 @@ class DownloadJob;
 // there is no command.
 namespace DownloadCommandBuilder {
 
-// Marker templates; the progress parser recognises the markers.
-inline const QString kProgressTemplate = QStringLiteral("download:__KVJSON__%(progress)j");
+// Merger and post-processor phases, as lines the progress parser reads.
 inline const QString kPostprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s");
-inline const QString kFilePathTemplate = QStringLiteral("after_move:__KV_FILEPATH__%(filepath)s");
 inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
-// Read by RunMarkers: where yt-dlp wrote the link's description (printed
-// once it is on disk, before the download), and whether the file was really
-// downloaded ("True") or found already there ("False", or "NA" when yt-dlp
-// did not even try).
-inline const QString kInfoFileTemplate = QStringLiteral("before_dl:__KV_INFOJSON__%(infojson_filename)s");
-inline const QString kDownloadedTemplate = QStringLiteral("after_move:__KV_DOWNLOADED__%(__real_download)s");
 
 // What one download run is given besides the job.
 struct RunInputs
@@ -44,6 +37,9 @@ struct RunInputs
     // The output file's name without its extension, instead of title and
     // id: for a run that must not take the name of a file already there.
     QString fileName;
+    // The markers of this run's lines for us (progress, final path, the
+    // description written, whether the file was downloaded).
+    RunMarkers markers;
 };
 
 // True exactly for an absolute http or https link (scheme in any case) with a
@@ -63,6 +59,10 @@ QHash<QString, QString> environment();
 // What a metadata request describes of a link that is a list: all of it,
 // or, for a video opened inside a list, that video alone.
 enum class ListReach { wholeList, linkedItem };
+
+// Every yt-dlp run starts with --ignore-config: no configuration file of
+// the user's, the system's or one left beside the tool or in a folder
+// changes what a run does or what it prints for us.
 
 // The metadata request (-J) for one link; nothing for a link validateURL
 // refuses or without a tools directory. `cookieFilePath` is the stored

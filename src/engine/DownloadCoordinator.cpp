@@ -1,6 +1,5 @@
 #include "engine/DownloadCoordinator.h"
 
-#include "analysis/DescriptionFile.h"
 #include "analysis/SavedInfo.h"
 #include "analysis/YTDLPClient.h"
 #include "engine/AdvancedArguments.h"
@@ -15,7 +14,7 @@
 #include "engine/LineInbox.h"
 #include "engine/OutputFiles.h"
 #include "engine/ProgressParser.h"
-#include "engine/RunMarkers.h"
+#include "engine/RunOutputReader.h"
 #include "engine/StallMonitor.h"
 #include "history/DownloadHistory.h"
 #include "history/HistoryStore.h"
@@ -32,6 +31,9 @@
 
 namespace {
 
+// What yt-dlp adds to the name it is given for a link's description.
+constexpr QLatin1String kInfoSuffix(".info.json");
+
 // How a run ended when yt-dlp found the file already there.
 const char *const kAlreadyDownloadedNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Already downloaded: the file from an earlier download of this link is kept.");
@@ -39,6 +41,18 @@ const char *const kInArchiveNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Skipped: the download archive shows it was downloaded before.");
 const char *const kNewNameNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Saved under a new name: a file of the same name from another link is kept.");
+
+// The names of the files a job wrote or was writing, as they can stand in
+// yt-dlp's error lines (with or without their folder).
+QStringList ownFileNames(const DownloadJob &job)
+{
+    QStringList names;
+    for (const QString &path : job.downloadTargets() + QStringList{job.outputPath()}) {
+        if (!path.isEmpty())
+            names << path << QFileInfo(path).fileName();
+    }
+    return names;
+}
 
 QString translated(const char *text)
 {
@@ -150,7 +164,7 @@ DownloadCoordinator::~DownloadCoordinator()
         if (run->inbox)
             run->inbox->close();
         if (!run->infoTarget.isEmpty())
-            QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
+            QFile::remove(run->infoTarget + kInfoSuffix);
     }
 }
 
@@ -272,23 +286,14 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     m_stallMonitor->watch(job);
 
     const auto inbox = run->inbox;
-    // One reader thread calls this, line after line: only the first
-    // description of a process is read (a playlist writes one per entry
-    // into the same file).
-    auto onLine = [inbox, described = false](const QString &line, bool) mutable {
-        OutputLine output{line, ProgressEvent::None{}, nullptr, std::nullopt};
-        if (const std::optional<QString> path = RunMarkers::infoFile(line)) {
-            if (!std::exchange(described, true)) {
-                output.savedInfo = SavedInfo::adopt(*path);
-                output.metadata = DescriptionFile::read(*path);
-            }
-        } else if (!RunMarkers::downloaded(line)) {
-            output.event = ProgressParser::parse(line);
-        }
-        inbox->post(std::move(output));
+    // One reader thread calls this, line after line.
+    auto onLine = [inbox, reader = RunOutputReader(inputs.markers, command->outputDirectory,
+                                                   inputs.infoTarget.isEmpty() ? QString()
+                                                                               : inputs.infoTarget + kInfoSuffix)](
+                      const QString &line, bool isStandardError) mutable {
+        inbox->post(reader.read(line, isStandardError));
     };
-    whenFinished(runner->run(command->executable, command->arguments, command->environment,
-                             command->outputDirectory, std::move(onLine)),
+    whenFinished(runner->run(command->executable, command->arguments, command->environment, std::move(onLine)),
                  this, [this, job](const ProcessRunResult &result) { onProcessEnded(job, result); });
 }
 
@@ -301,9 +306,9 @@ void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<Outp
             if (line.metadata)
                 job->setMetadata(line.metadata);
         }
-        if (const std::optional<bool> downloaded = RunMarkers::downloaded(line.text); downloaded && run) {
-            run->downloaded = run->downloaded || *downloaded;
-            run->foundExisting = run->foundExisting || !*downloaded;
+        if (line.downloaded && run) {
+            run->downloaded = run->downloaded || *line.downloaded;
+            run->foundExisting = run->foundExisting || !*line.downloaded;
         }
         // The page is extracted once the description is there, or once the
         // download shows itself (when no description could be written).
@@ -312,11 +317,6 @@ void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<Outp
         if (handleLine(*job, line.text, line.event) && run)
             ++run->loggedLines;
     }
-}
-
-bool DownloadCoordinator::handleLine(DownloadJob &job, const QString &line)
-{
-    return handleLine(job, line, ProgressParser::parse(line));
 }
 
 bool DownloadCoordinator::handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event)
@@ -411,7 +411,8 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
         const bool printedNothing = output.isEmpty();
         const auto category = DownloadErrorClassifier::isFailedLaunch(result.code, printedNothing)
                                   ? DownloadErrorCategory::toolMissing
-                                  : DownloadErrorClassifier::classify(result.code, output, QString(), false);
+                                  : DownloadErrorClassifier::classify(result.code, output, QString(), false,
+                                                                      ownFileNames(*job));
         markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
     } else if (run && run->foundExisting && !run->downloaded && !job->outputPath().isEmpty()) {
         // yt-dlp downloaded nothing: the file it wanted was there already.
@@ -470,7 +471,7 @@ void DownloadCoordinator::finish(const DownloadJobPtr &job)
     // A description written but never announced (the process was stopped
     // in between) goes too; an announced one goes with the job's hold on it.
     if (const auto run = m_runs.take(job->id()); run && !run->infoTarget.isEmpty())
-        QFile::remove(run->infoTarget + QStringLiteral(".info.json"));
+        QFile::remove(run->infoTarget + kInfoSuffix);
     job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty()

@@ -71,11 +71,10 @@ public:
     // Runs started and not yet ended (analysis or download process).
     int runningCount() const { return static_cast<int>(m_runs.size()); }
 
-    // One output line of a job's process, as the GUI thread applies it:
-    // logged, parsed, applied, counted as activity. True when the log kept
-    // the line (see DownloadJob::appendLog).
-    static bool handleLine(DownloadJob &job, const QString &line);
-    // The same for a line the reader thread has already parsed.
+    // One output line of a job's process, as the reader thread read it
+    // (RunOutputReader) and the GUI thread applies it: logged, applied,
+    // counted as activity. True when the log kept the line (see
+    // DownloadJob::appendLog).
     static bool handleLine(DownloadJob &job, const QString &line, const ProgressEvent &event);
     // One parsed event into one job; `now` stamps its activity.
     static void apply(const ProgressEvent &event, DownloadJob &job,

@@ -1,10 +1,11 @@
 #include "engine/DownloadErrorClassifier.h"
 
-#include "engine/ProgressParser.h"
+#include "engine/ReadableLogLine.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <initializer_list>
 
@@ -30,25 +31,39 @@ bool containsAll(const QString &text, std::initializer_list<const char *> needle
     return true;
 }
 
+// An absolute path where it stands as a word of its own (after the start,
+// a space, a quote or a bracket, so links keep their "//"), up to the ": "
+// or quote that ends it or the end of the line: yt-dlp names files that way
+// ("ERROR: Postprocessing: /out/<title>.f137.mp4: Invalid data ...",
+// "[Errno 28] No space left on device: '/out/<title>.part'").
+const QRegularExpression &absolutePath()
+{
+    static const QRegularExpression pattern(QStringLiteral(R"((^|[\s'"(\[])/(?:(?!: |['"]).)*)"));
+    return pattern;
+}
+
 // What the tools said about the run, without the titles and file names it
 // also carries: a title such as "Sign in to design" must not make a job
-// "Sign-in is required". The progress records and the final-path lines of
-// the download command are dropped whole, and the file an operating-system
-// error names ("[Errno 28] No space left on device: '/out/<title>.part'") is
-// cut off its line. Warning, error and plain lines stay.
-QString messageLines(const QString &stdoutText, const QString &stderrText)
+// "Sign-in is required".
+QString messageLines(const QString &stdoutText, const QString &stderrText, const QStringList &ownNames)
 {
+    // The file an operating-system error names, relative or not, is cut off
+    // its line ("[Errno 36] File name too long: '<title>.part'").
     static const QRegularExpression namedFile(QStringLiteral(R"((\[Errno -?\d+\] [^:]*): ['"].*)"));
 
     QStringList kept;
     for (const QString &text : {stdoutText, stderrText}) {
         for (const QString &line : text.split(QLatin1Char('\n'))) {
-            if (line.contains(ProgressParser::kJsonMarker) || line.contains(ProgressParser::kFilepathMarker))
+            if (ReadableLogLine::isRecordLine(line))
                 continue;
-            if (line.contains(QLatin1String("[Errno ")))
-                kept.append(QString(line).replace(namedFile, QStringLiteral("\\1")));
-            else
-                kept.append(line);
+            QString said = line;
+            // Longest first, so that a title inside a file name goes with it.
+            for (const QString &name : ownNames) {
+                if (!name.isEmpty())
+                    said.replace(name, QString(), Qt::CaseInsensitive);
+            }
+            said.replace(namedFile, QStringLiteral("\\1"));
+            kept.append(said.replace(absolutePath(), QStringLiteral("\\1")));
         }
     }
     return kept.join(QLatin1Char('\n'));
@@ -59,16 +74,21 @@ QString messageLines(const QString &stdoutText, const QString &stderrText)
 namespace DownloadErrorClassifier {
 
 DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QString &stderrText,
-                               bool wasCancelled)
+                               bool wasCancelled, const QStringList &ownNames)
 {
     Q_UNUSED(exitCode)
     if (wasCancelled)
         return Category::cancelled;
 
-    const QString text = messageLines(stdoutText, stderrText).toLower();
+    QStringList names = ownNames;
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    const QString text = messageLines(stdoutText, stderrText, names).toLower();
 
     // The order settles overlaps: "sign in to confirm" is a bot check before it
     // is a login, and HTTP 429/403 are not counted as network errors.
+    // A post-processing step is ffmpeg at work, whatever its file is called.
+    if (text.contains(QLatin1String("error: postprocessing:")))
+        return Category::ffmpegFailure;
     if (containsAny(text, {"is not a valid url", "invalid url"}))
         return Category::invalidURL;
     if (containsAny(text, {"unsupported url", "no supported formats"}))

@@ -3,6 +3,7 @@
 #include "engine/DownloadErrorCategory.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <system_error>
 
@@ -11,11 +12,13 @@
 namespace DownloadErrorClassifier {
 
 // Ordered substring rules over the lines of stdout and stderr, lower-cased:
-// what the tools said, not the titles and file names the progress records,
-// the final-path lines and an error's file name carry. The exit code does not
-// take part in the choice; callers decide whether to classify.
+// what the tools said, not the titles and file names they also carry. Left
+// out: the progress records of the log, every absolute path, and each of
+// `ownNames` (the job's title and the names of its files) wherever it stands.
+// The exit code does not take part in the choice; callers decide whether to
+// classify.
 DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QString &stderrText,
-                               bool wasCancelled);
+                               bool wasCancelled, const QStringList &ownNames = {});
 
 // Whether a run that printed nothing at all and ended with `exitCode` is a
 // program that could not be started: the process runner reports that as 127

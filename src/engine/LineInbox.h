@@ -14,7 +14,8 @@
 
 class SavedInfo;
 
-// One output line with what the progress parser made of it. Parsing is pure,
+// One output line with what the progress parser made of it; `text` is the
+// log's line for it (empty: nothing to log). Parsing is pure,
 // so it happens on the reader thread and the GUI thread only applies.
 struct OutputLine
 {
@@ -24,6 +25,9 @@ struct OutputLine
     // and what it says (nothing when it could not be read).
     std::shared_ptr<const SavedInfo> savedInfo;
     std::optional<MediaMetadata> metadata;
+    // For the line that tells: true when the file was downloaded in this
+    // run, false when yt-dlp found it already there.
+    std::optional<bool> downloaded;
 };
 
 // Hands the output lines of one running process to the GUI thread in

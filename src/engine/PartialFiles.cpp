@@ -1,5 +1,7 @@
 #include "engine/PartialFiles.h"
 
+#include "engine/FolderBounds.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,7 +85,9 @@ QStringList of(const DownloadJob &job, const QList<DownloadJobPtr> &queue)
     const QDateTime since = job.createdAt().addSecs(-1);
     QSet<QString> found;
     for (const QString &target : job.downloadTargets()) {
-        const QString path = absoluteTarget(target, job);
+        // Only inside the job's folder: whatever a tool's output said, no
+        // file elsewhere is ever offered for deletion.
+        const QString path = FolderBounds::inside(job.outputDirectory(), target);
         if (path.isEmpty() || claimedTargets.contains(path))
             continue;
         const QFileInfo targetInfo(path);

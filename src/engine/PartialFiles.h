@@ -17,8 +17,8 @@
 //   <stem>.temp.<ext>
 //       ffmpeg's working file while merging or remuxing.
 //
-// Each must be a regular file (not a link or folder) in the target's own
-// folder, changed at or after the job was created (a same-named file that was
+// A target outside the job's output folder has none. Each must be a regular
+// file (not a link or folder) in the target's own folder, changed at or after the job was created (a same-named file that was
 // there before is someone else's), and no other job in `queue` may claim it:
 // not as its output file, and not through a target of its own (two jobs of
 // one link into one folder share their partial files, so neither removes

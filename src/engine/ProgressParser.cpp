@@ -14,9 +14,6 @@
 
 namespace {
 
-using ProgressParser::kFilepathMarker;
-using ProgressParser::kJsonMarker;
-
 // 2^63: the first double that no longer fits a qint64.
 constexpr double kInt64Bound = 9223372036854775808.0;
 
@@ -66,21 +63,6 @@ std::optional<double> unitFactor(const QString &unit)
     for (qsizetype step = 0; step < power; ++step)
         factor *= binary ? 1024 : 1000;
     return factor;
-}
-
-// The JSON text after the last `marker`: from its "{" through the last "}".
-std::optional<QStringView> extractJSON(QLatin1String marker, const QString &line)
-{
-    const qsizetype at = line.lastIndexOf(marker);
-    if (at < 0)
-        return std::nullopt;
-    const QStringView rest = trimmed(QStringView(line).sliced(at + marker.size()));
-    if (rest.isEmpty() || rest.front() != u'{')
-        return std::nullopt;
-    const qsizetype close = rest.lastIndexOf(u'}');
-    if (close < 0)
-        return std::nullopt;
-    return rest.first(close + 1);
 }
 
 std::optional<qint64> intOrNil(const QJsonObject &object, QLatin1String key)
@@ -256,14 +238,18 @@ namespace ProgressParser {
 
 ProgressEvent parse(const QString &line)
 {
-    if (const qsizetype at = line.indexOf(kFilepathMarker); at >= 0) {
-        const QStringView path = trimmed(QStringView(line).sliced(at + kFilepathMarker.size()));
-        if (!path.isEmpty())
-            return ProgressEvent::Filepath{path.toString()};
-    }
-    if (const std::optional<QStringView> json = extractJSON(kJsonMarker, line))
-        return parseJSON(*json);
     return plainText(line);
+}
+
+ProgressEvent parseRecord(QStringView json)
+{
+    // From its "{" through the last "}": a line yt-dlp ran into the record
+    // still gives it.
+    const QStringView rest = trimmed(json);
+    const qsizetype close = rest.lastIndexOf(u'}');
+    if (rest.isEmpty() || rest.front() != u'{' || close < 0)
+        return ProgressEvent::None{};
+    return parseJSON(rest.first(close + 1));
 }
 
 std::optional<qint64> humanReadableToBytes(QStringView text)

@@ -7,20 +7,22 @@
 
 #include <optional>
 
-// Reads one line of yt-dlp download output. The download command makes yt-dlp
-// print "__KVJSON__" + its progress record as JSON for every update and
-// "__KV_FILEPATH__" + the final path once the file is in place; every other
-// line goes through a keyword fallback, which also reads yt-dlp's retry
-// reports. Pure functions, safe on any thread.
+// Reads yt-dlp's download output. The download command makes yt-dlp print
+// its progress records as JSON behind a marker of the run's (RunMarkers);
+// parseRecord reads such a record. Every other line goes through parse, a
+// keyword reading of yt-dlp's own text, which also reads its retry reports.
+// Pure functions, safe on any thread.
 namespace ProgressParser {
 
-inline constexpr QLatin1String kJsonMarker("__KVJSON__");
-inline constexpr QLatin1String kFilepathMarker("__KV_FILEPATH__");
-
-// One line without its line feed. Never fails: a line with nothing usable,
-// whatever its bytes, gives the none event; a JSON marker line whose JSON
-// cannot be read gives a progress event with the empty record.
+// One line of yt-dlp's own text without its line feed. Never fails: a line
+// with nothing usable, whatever its bytes, gives the none event. It never
+// gives a final path: only a marker of the run's says that.
 ProgressEvent parse(const QString &line);
+
+// One progress record (the text after its marker: JSON from its "{" through
+// the last "}"). Nothing for text without braces; a progress event with the
+// empty record for JSON that cannot be read.
+ProgressEvent parseRecord(QStringView json);
 
 // "120.50MiB" -> 126353408. Units with an i count in 1024s, the others in
 // 1000s, from kilo to yotta. Absent for "NA", "N/A", "?", text without a

@@ -1,14 +1,10 @@
 #include "engine/ReadableLogLine.h"
 
-#include "engine/ProgressParser.h"
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
 
 namespace {
-
-using ProgressParser::kJsonMarker;
 
 QString field(const QJsonObject &record, QLatin1String key)
 {
@@ -44,20 +40,23 @@ QString printedLine(const QJsonObject &record)
 
 namespace ReadableLogLine {
 
+QString recordLine(QStringView json)
+{
+    return kRecordLabel + json.toString();
+}
+
+bool isRecordLine(const QString &line)
+{
+    return line.startsWith(kRecordLabel);
+}
+
 QString of(const QString &line)
 {
-    const qsizetype marker = line.indexOf(kJsonMarker);
-    if (marker < 0)
+    if (!isRecordLine(line))
         return line;
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QStringView(line).sliced(marker + kJsonMarker.size()).toUtf8());
-    if (!document.isObject())
-        return line;
-    const QString printed = printedLine(document.object());
-    if (printed.isEmpty())
-        return line;
-    // Text before the marker (another line yt-dlp ran into it) stays.
-    return line.left(marker) + printed;
+    const QJsonDocument document = QJsonDocument::fromJson(QStringView(line).sliced(kRecordLabel.size()).toUtf8());
+    const QString printed = document.isObject() ? printedLine(document.object()) : QString();
+    return printed.isEmpty() ? line : printed;
 }
 
 } // namespace ReadableLogLine

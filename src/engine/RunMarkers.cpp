@@ -1,43 +1,85 @@
 #include "engine/RunMarkers.h"
 
+#include <QRandomGenerator>
+
+#include <array>
+
 namespace {
 
-constexpr QLatin1String kInfoFileMarker("__KV_INFOJSON__");
-constexpr QLatin1String kDownloadedMarker("__KV_DOWNLOADED__");
-
-// The rest of a line that starts with `marker`, without a carriage return
-// at its end.
-std::optional<QString> after(QLatin1String marker, const QString &line)
+struct KindName
 {
-    if (!line.startsWith(marker))
-        return std::nullopt;
-    QString rest = line.sliced(marker.size());
-    if (rest.endsWith(QLatin1Char('\r')))
-        rest.chop(1);
-    return rest;
-}
+    RunMarkers::Kind kind;
+    QLatin1String name;
+};
+
+constexpr std::array<KindName, 4> kKinds{{
+    {RunMarkers::Kind::progress, QLatin1String("JSON")},
+    {RunMarkers::Kind::filePath, QLatin1String("FILEPATH")},
+    {RunMarkers::Kind::infoFile, QLatin1String("INFOJSON")},
+    {RunMarkers::Kind::downloaded, QLatin1String("DOWNLOADED")},
+}};
+
+constexpr QLatin1String kPrefix("__KV_");
 
 } // namespace
 
-namespace RunMarkers {
-
-std::optional<QString> infoFile(const QString &line)
+RunMarkers::RunMarkers()
 {
-    std::optional<QString> path = after(kInfoFileMarker, line);
-    // "NA": yt-dlp wrote nothing (it was not asked to).
-    if (!path || path->isEmpty() || *path == QLatin1String("NA"))
-        return std::nullopt;
-    return path;
+    std::array<quint32, 4> words;
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    for (quint32 word : words)
+        m_token += QStringLiteral("%1").arg(word, 8, 16, QLatin1Char('0'));
 }
 
-std::optional<bool> downloaded(const QString &line)
+RunMarkers::RunMarkers(QString token)
+    : m_token(std::move(token))
 {
-    const std::optional<QString> value = after(kDownloadedMarker, line);
-    if (!value)
-        return std::nullopt;
-    // "False" when the downloader found the file complete, "NA" when yt-dlp
-    // saw it before starting one.
-    return *value == QLatin1String("True");
 }
 
-} // namespace RunMarkers
+QString RunMarkers::marker(Kind kind) const
+{
+    for (const KindName &entry : kKinds) {
+        if (entry.kind == kind)
+            return kPrefix + m_token + QLatin1Char('_') + entry.name + QLatin1String("__");
+    }
+    return {};
+}
+
+QString RunMarkers::progressTemplate() const
+{
+    return QStringLiteral("download:") + marker(Kind::progress) + QStringLiteral("%(progress)j");
+}
+
+QString RunMarkers::filePathTemplate() const
+{
+    return QStringLiteral("after_move:") + marker(Kind::filePath) + QStringLiteral("%(filepath)s");
+}
+
+QString RunMarkers::infoFileTemplate() const
+{
+    return QStringLiteral("before_dl:") + marker(Kind::infoFile) + QStringLiteral("%(infojson_filename)s");
+}
+
+QString RunMarkers::downloadedTemplate() const
+{
+    return QStringLiteral("after_move:") + marker(Kind::downloaded) + QStringLiteral("%(__real_download)s");
+}
+
+std::optional<RunMarkers::Marked> RunMarkers::read(const QString &line) const
+{
+    // "__KV_<token>_": one comparison rules out every line that is not ours.
+    const qsizetype head = kPrefix.size() + m_token.size() + 1;
+    if (line.size() < head || !line.startsWith(kPrefix) || QStringView(line).sliced(kPrefix.size(), m_token.size()) != m_token
+        || line.at(head - 1) != QLatin1Char('_'))
+        return std::nullopt;
+    const QStringView rest = QStringView(line).sliced(head);
+    for (const KindName &entry : kKinds) {
+        if (rest.startsWith(entry.name) && rest.sliced(entry.name.size()).startsWith(QLatin1String("__"))) {
+            QStringView value = rest.sliced(entry.name.size() + 2);
+            if (value.endsWith(QLatin1Char('\r')))
+                value.chop(1);
+            return Marked{entry.kind, value.toString()};
+        }
+    }
+    return std::nullopt;
+}

@@ -4,16 +4,42 @@
 
 #include <optional>
 
-// Reads the lines a download run prints for the coordinator beside its
-// progress (DownloadCommandBuilder::kInfoFileTemplate and
-// kDownloadedTemplate). Pure functions; any thread.
-namespace RunMarkers {
+// The lines a download run prints for us beside yt-dlp's own: progress
+// records, the final path, where the link's description went, and whether
+// the file was really downloaded. Each marker carries a token drawn afresh
+// for the run, so no title, page or server's reason phrase that lands in
+// yt-dlp's output can pass for one; and a marker counts only at the start of
+// a line of standard output (the caller keeps standard error out).
+class RunMarkers
+{
+public:
+    enum class Kind { progress, filePath, infoFile, downloaded };
 
-// The path of the description yt-dlp wrote to disk, from its line.
-std::optional<QString> infoFile(const QString &line);
+    struct Marked
+    {
+        Kind kind;
+        QString value; // the rest of the line, without a carriage return at its end
+    };
 
-// From its line: true when the file was downloaded in this run, false when
-// yt-dlp found it already there and downloaded nothing.
-std::optional<bool> downloaded(const QString &line);
+    // A token of 128 bits from the system's random source.
+    RunMarkers();
+    // A given token (hexadecimal digits), for tests.
+    explicit RunMarkers(QString token);
 
-} // namespace RunMarkers
+    const QString &token() const { return m_token; }
+
+    // The templates of the download command (--progress-template, --print).
+    QString progressTemplate() const;
+    QString filePathTemplate() const;
+    QString infoFileTemplate() const;
+    QString downloadedTemplate() const;
+
+    // The marker that starts `line`, if it is one of this run's.
+    std::optional<Marked> read(const QString &line) const;
+
+    // The marker of `kind` as printed (for tests and fake tools).
+    QString marker(Kind kind) const;
+
+private:
+    QString m_token;
+};

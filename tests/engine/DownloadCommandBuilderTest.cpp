@@ -10,6 +10,14 @@ namespace {
 
 const QString kUrl = QStringLiteral("https://media.example/watch?v=abc&list=x");
 const QString kOutput = QStringLiteral("/home/user/Downloads/Korvanth");
+const RunMarkers kMarkers(QStringLiteral("5eed"));
+
+// The inputs of a run whose markers carry kMarkers' token.
+DownloadCommandBuilder::RunInputs marked(DownloadCommandBuilder::RunInputs inputs = {})
+{
+    inputs.markers = kMarkers;
+    return inputs;
+}
 
 class DownloadCommandBuilderTest : public ::testing::Test
 {
@@ -107,21 +115,21 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
     };
     for (const Case &c : cases) {
         const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, c.quality, c.audio, c.subtitles, c.lang);
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies, marked());
         ASSERT_TRUE(command) << c.name;
-        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
+        QStringList expected{"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
                              "--ffmpeg-location", tools()};
         expected += c.middle;
         expected += QStringList{"-o",
                                 kOutput + "/%(title).180B [%(id)s].%(ext)s",
                                 "--progress-template",
-                                "download:__KVJSON__%(progress)j",
+                                kMarkers.progressTemplate(),
                                 "--progress-template",
                                 "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
                                 "--print",
-                                "after_move:__KV_FILEPATH__%(filepath)s",
+                                kMarkers.filePathTemplate(),
                                 "--print",
-                                "after_move:__KV_DOWNLOADED__%(__real_download)s",
+                                kMarkers.downloadedTemplate(),
                                 kUrl};
         EXPECT_EQ(command->arguments, expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                 << "\nwant: " << text(expected).toStdString();
@@ -230,10 +238,10 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
     for (const Case &c : cases) {
         const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, VideoQuality::p720, c.audio, c.subtitles, "en");
         job->setAdvancedOptions(c.options);
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies, marked());
         ASSERT_TRUE(command) << c.name;
 
-        QStringList expected{"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
+        QStringList expected{"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
                              "--ffmpeg-location", tools()};
         expected += c.connection;
         if (c.kind == MediaKind::video)
@@ -253,13 +261,13 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
                                 kOutput + "/" +
                                     (c.outputTemplate.isEmpty() ? "%(title).180B [%(id)s].%(ext)s" : c.outputTemplate),
                                 "--progress-template",
-                                "download:__KVJSON__%(progress)j",
+                                kMarkers.progressTemplate(),
                                 "--progress-template",
                                 "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
                                 "--print",
-                                "after_move:__KV_FILEPATH__%(filepath)s",
+                                kMarkers.filePathTemplate(),
                                 "--print",
-                                "after_move:__KV_DOWNLOADED__%(__real_download)s",
+                                kMarkers.downloadedTemplate(),
                                 kUrl};
         EXPECT_TRUE(command->arguments == expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                     << "\nwant: " << text(expected).toStdString();
@@ -279,19 +287,19 @@ TEST_F(DownloadCommandBuilderTest, AListEntryFetchesItsItem)
         QStringList start;
     };
     const QList<Case> cases{
-        {"a link of its own", std::nullopt, {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+        {"a link of its own", std::nullopt, {"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
         {"an entry with its own page", ListPlacement{"Feed", 4, false},
-         {"--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
+         {"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1"}},
         {"an entry on the list's page", ListPlacement{"Playlist Page", 12, true},
-         {"--no-warnings", "--no-color", "--yes-playlist", "--playlist-items", "12"}},
+         {"--ignore-config", "--no-warnings", "--no-color", "--yes-playlist", "--playlist-items", "12"}},
     };
     for (const Case &c : cases) {
         const DownloadJobPtr job = DownloadJob::create(kUrl, MediaKind::video, VideoQuality::p720, AudioFormat::best,
                                                        SubtitleMode::none, "en");
         job->setListPlacement(c.placement);
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, "");
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, "", marked());
         ASSERT_TRUE(command) << c.name;
-        EXPECT_EQ(command->arguments.mid(0, 5), c.start) << c.name << ": " << text(command->arguments).toStdString();
+        EXPECT_EQ(command->arguments.mid(0, 6), c.start) << c.name << ": " << text(command->arguments).toStdString();
         EXPECT_EQ(command->arguments.count("--playlist-items"), 1) << c.name;
         EXPECT_EQ(command->arguments.constLast(), kUrl) << c.name;
     }
@@ -310,17 +318,17 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommandWithAdvancedOptions)
     const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", options);
     ASSERT_TRUE(command);
     EXPECT_EQ(command->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies-from-browser", "chrome:Work",
+              (QStringList{"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies-from-browser", "chrome:Work",
                            "--proxy", "socks5h://gate.example:9050", "--user-agent", "UA x", kUrl}));
     EXPECT_EQ(DownloadCommandBuilder::analyzeCommand(kUrl, "/c.txt", AdvancedOptions{})->arguments,
-              (QStringList{"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c.txt", kUrl}));
+              (QStringList{"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c.txt", kUrl}));
 }
 
 TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
 {
     const DownloadJobPtr job =
         DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
-    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, "/data/out/", "");
+    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, "/data/out/", "", marked());
     ASSERT_TRUE(command);
     const qsizetype at = command->arguments.indexOf("-o");
     ASSERT_GE(at, 0);
@@ -332,7 +340,7 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
 {
     const DownloadJobPtr job =
         DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
-    const QString downloaded = "after_move:__KV_DOWNLOADED__%(__real_download)s";
+    const QString downloaded = kMarkers.downloadedTemplate();
     const QString template_ = "%(title).180B [%(id)s].%(ext)s";
     struct Case
     {
@@ -349,7 +357,7 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
          {{}, "/home/user/.cache/tarvelle/info/1234", {}},
          kOutput + "/" + template_,
          {"-o", "infojson:/home/user/.cache/tarvelle/info/1234", "--write-info-json", "--no-write-playlist-metafiles",
-          "--print", "before_dl:__KV_INFOJSON__%(infojson_filename)s", "--print", downloaded, kUrl}},
+          "--print", kMarkers.infoFileTemplate(), "--print", downloaded, kUrl}},
         {"description loaded",
          kOutput,
          {"/home/user/.cache/tarvelle/info/1234.info.json", {}, {}},
@@ -362,14 +370,14 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
          {{}, "/cache/50%/1234", "50%(x) [abc] (2)"},
          "/data/100%%(sure)/50%%(x) [abc] (2).%(ext)s",
          {"-o", "infojson:/cache/50%%/1234", "--write-info-json", "--no-write-playlist-metafiles", "--print",
-          "before_dl:__KV_INFOJSON__%(infojson_filename)s", "--print", downloaded, kUrl}},
+          kMarkers.infoFileTemplate(), "--print", downloaded, kUrl}},
     };
     for (const Case &c : cases) {
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", c.inputs);
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", marked(c.inputs));
         ASSERT_TRUE(command) << c.name;
         const QStringList &arguments = command->arguments;
         EXPECT_EQ(arguments.value(arguments.indexOf("-o") + 1), c.output) << c.name;
-        const qsizetype printed = arguments.indexOf("after_move:__KV_FILEPATH__%(filepath)s");
+        const qsizetype printed = arguments.indexOf(kMarkers.filePathTemplate());
         ASSERT_GE(printed, 0) << c.name;
         EXPECT_EQ(arguments.mid(printed + 1), c.tail) << c.name << "\n got: " << text(arguments.mid(printed + 1)).toStdString();
         EXPECT_EQ(command->outputDirectory, c.outputDir) << c.name;
@@ -400,9 +408,9 @@ TEST_F(DownloadCommandBuilderTest, AnalyzeCommand)
         QStringList expected;
     };
     const QList<Case> cases{
-        {"", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
-        {" \n", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
-        {"\t/c/cookies.txt  ", {"-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c/cookies.txt", kUrl}},
+        {"", {"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {" \n", {"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", kUrl}},
+        {"\t/c/cookies.txt  ", {"--ignore-config", "-J", "--no-warnings", "--no-color", "--flat-playlist", "--yes-playlist", "--cookies", "/c/cookies.txt", kUrl}},
     };
     for (const Case &c : cases) {
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::analyzeCommand(kUrl, c.cookies);

@@ -66,16 +66,15 @@ TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
     }
 }
 
-// A download's log as the download command makes yt-dlp print it: progress
-// records and the final path carry the title, and an error that names the
-// file it failed on carries it too.
-QString downloadLog(const QString &title, const QString &failure)
+// A download's log as the coordinator keeps it: progress records carry the
+// title, and an error that names the file it failed on carries it too.
+QString downloadLog(const QString &title, const QString &failure, const QString &folder = "/out/")
 {
-    const QString file = "/out/" + title + " [abc123].mp4";
+    const QString file = folder + title + " [abc123].mp4";
     return "[youtube] abc123: Downloading webpage\n"
-           "__KVJSON__{\"status\": \"downloading\", \"downloaded_bytes\": 1024, \"total_bytes\": 4096, "
+           "[progress] {\"status\": \"downloading\", \"downloaded_bytes\": 1024, \"total_bytes\": 4096, "
            "\"filename\": \""
-        + file + ".part\"}\n__KV_FILEPATH__" + file + "\n" + QString(failure).replace("<file>", file);
+        + file + ".part\"}\n" + QString(failure).replace("<file>", file);
 }
 
 TEST(DownloadErrorClassifier, TitlesAndFileNamesNeverDecideTheCategory)
@@ -118,6 +117,19 @@ TEST(DownloadErrorClassifier, TitlesAndFileNamesNeverDecideTheCategory)
                       1, QString(), downloadLog(title, "ERROR: Unable to rename file: [Errno 2] No such file or "
                                                        "directory: \"<file>.part\" -> '<file>'"),
                       false),
+                  Category::unknown)
+            << name;
+        // A failed post-processing step names its file without quotes.
+        EXPECT_EQ(DownloadErrorClassifier::classify(
+                      1, downloadLog(title, "ERROR: Postprocessing: <file>: Invalid data found when processing input"),
+                      QString(), false),
+                  Category::ffmpegFailure)
+            << name;
+        // A name without its folder is the job's own file, when the job says so.
+        const QString relative = title + " [abc123].mp4";
+        EXPECT_EQ(DownloadErrorClassifier::classify(
+                      1, downloadLog(title, "ERROR: unable to open for writing: <file>: Conversion failed", ""),
+                      QString(), false, {relative, relative + ".part"}),
                   Category::unknown)
             << name;
     }

@@ -234,10 +234,11 @@ TEST_F(QueuePersistenceTest, ProgressLinesNeverCauseAWrite)
     const int saves = session.saves;
 
     for (int i = 1; i <= 5000; ++i) {
-        DownloadCoordinator::handleLine(
-            *job, QStringLiteral(R"(__KVJSON__{"status": "downloading", "downloaded_bytes": %1, "total_bytes": 5000,)"
-                                 R"( "filename": "/out/Clip [abc].mp4"})")
-                      .arg(i));
+        const OutputLine line = readRunLine(
+            QStringLiteral(R"(__KVJSON__{"status": "downloading", "downloaded_bytes": %1, "total_bytes": 5000,)"
+                           R"( "filename": "/out/Clip [abc].mp4"})")
+                .arg(i));
+        DownloadCoordinator::handleLine(*job, line.text, line.event);
     }
     ASSERT_EQ(job->downloadedBytes(), 5000);
     waitUntil([] { return false; }, QueuePersistence::kBatchDelay * 4);

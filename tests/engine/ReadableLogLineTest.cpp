@@ -1,4 +1,5 @@
 #include "engine/ReadableLogLine.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QHash>
@@ -23,7 +24,7 @@ QString captured(const QString &key)
 struct ReadableCase
 {
     const char *name;
-    QString line;
+    QString line; // as yt-dlp printed it
     QString readable;
 };
 
@@ -44,16 +45,19 @@ TEST(ReadableLogLine, ProgressRecordsReadAsYtDlpPrintsThem)
         {"estimate only",
          R"(__KVJSON__{"_percent_str": "10.0%", "_total_bytes_str": "N/A", "_total_bytes_estimate_str": "10.00MiB"})",
          "[download] 10.0% of ~10.00MiB"},
-        // Nothing to say, or no record: the line as it is.
+        // Nothing to say, or no record: the log's line as it is.
         {"no texts", R"(__KVJSON__{"status": "downloading", "downloaded_bytes": 10})",
-         R"(__KVJSON__{"status": "downloading", "downloaded_bytes": 10})"},
-        {"broken record", R"(__KVJSON__{"_default_template": "50%")", R"(__KVJSON__{"_default_template": "50%")"},
-        {"final path", captured("direct-filepath"), captured("direct-filepath")},
+         R"([progress] {"status": "downloading", "downloaded_bytes": 10})"},
+        {"broken record", R"(__KVJSON__{"_default_template": "50%")", R"([progress] {"_default_template": "50%")"},
+        // Our own markers never reach the log.
+        {"final path", captured("direct-filepath"), ""},
         {"plain line", captured("plain-merger"), captured("plain-merger")},
         {"markup stays text", "<b>ERROR:</b> &amp;", "<b>ERROR:</b> &amp;"},
     };
-    for (const ReadableCase &c : cases)
-        EXPECT_EQ(ReadableLogLine::of(c.line), c.readable) << c.name;
+    for (const ReadableCase &c : cases) {
+        const QString logged = TestSupport::readRunLine(c.line, "/tmp").text;
+        EXPECT_EQ(ReadableLogLine::of(logged), c.readable) << c.name;
+    }
 }
 
 } // namespace

@@ -44,16 +44,24 @@ FakeTools::FakeTools(const QByteArray &downloadBody, const QByteArray &analysisP
     const QByteArray &metadata = kClipDescription;
     // As yt-dlp: -J prints the description; a download asked to write it
     // (-o infojson:<target> --write-info-json) writes <target>.info.json and
-    // says so before it downloads.
+    // says so before it downloads, into the folder of its -o.
     writeScript(m_dir, "Tools/yt-dlp",
-                logArgumentsTo(m_dir.filePath("runs")) + "info=; previous=\n"
+                logArgumentsTo(m_dir.filePath("runs")) + "info=; previous=; token=; out=\n"
                 "for a in \"$@\"; do\n"
-                "  if [ \"$previous\" = -o ]; then case \"$a\" in infojson:*) info=\"${a#infojson:}.info.json\";; esac; fi\n"
+                "  if [ \"$previous\" = -o ]; then case \"$a\" in infojson:*) info=\"${a#infojson:}.info.json\";;"
+                " *:*) ;; *) out=$(dirname -- \"$a\");; esac; fi\n"
+                "  case \"$a\" in download:__KV_*_JSON__*) token=${a#download:__KV_}; token=${token%%_JSON__*};; esac\n"
                 "  if [ \"$a\" = -J ]; then\n" + analysisPrelude + "\necho '" + metadata + "'; exit 0; fi\n"
                 "  previous=$a\n"
                 "done\n"
+                "[ -n \"$out\" ] && cd \"$out\"\n"
+                // The body's exit status passes the marking filter by descriptor 3.
+                "status=$( { { (\n"
                 "if [ -n \"$info\" ]; then\n" + analysisPrelude + "\necho '" + metadata + "' > \"$info\"\n"
-                "echo \"__KV_INFOJSON__$info\"\nfi\n" + downloadBody);
+                "echo \"__KV_INFOJSON__$info\"\nfi\n" + downloadBody + "\n"
+                "); echo $? >&3; } | sed -u \"s/^__KVJSON__/__KV_${token}_JSON__/;"
+                "s/^__KV_\\(FILEPATH\\|INFOJSON\\|DOWNLOADED\\)__/__KV_${token}_\\1__/\" >&4; } 3>&1 ) 4>&1\n"
+                "exit $status\n");
 }
 
 QList<QStringList> FakeTools::runs() const

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "engine/RunOutputReader.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -27,6 +29,26 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                         | QFile::ExeGroup);
     return path;
+}
+
+OutputLine readRunLine(const QString &line, const QString &outputFolder)
+{
+    static const RunMarkers markers(QStringLiteral("7e57"));
+    static const QList<std::pair<QLatin1String, RunMarkers::Kind>> shortNames{
+        {QLatin1String("__KVJSON__"), RunMarkers::Kind::progress},
+        {QLatin1String("__KV_FILEPATH__"), RunMarkers::Kind::filePath},
+        {QLatin1String("__KV_INFOJSON__"), RunMarkers::Kind::infoFile},
+        {QLatin1String("__KV_DOWNLOADED__"), RunMarkers::Kind::downloaded},
+    };
+    QString marked = line;
+    for (const auto &[name, kind] : shortNames) {
+        if (marked.startsWith(name)) {
+            marked.replace(0, name.size(), markers.marker(kind));
+            break;
+        }
+    }
+    RunOutputReader reader(markers, outputFolder, QString());
+    return reader.read(marked, false);
 }
 
 QString buildToolsDirectory()

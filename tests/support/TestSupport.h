@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/LineInbox.h"
+
 #include <QFuture>
 #include <QList>
 #include <QString>
@@ -29,6 +31,12 @@ QString buildToolsDirectory();
 // wrapping tools that tell what they were asked to do.
 QByteArray logArgumentsTo(const QString &log);
 QList<QStringList> readArgumentLog(const QString &log);
+
+// A line of a download run's standard output as the coordinator's reader
+// takes it, written with the markers' short names at its start
+// ("__KVJSON__", "__KV_FILEPATH__", "__KV_INFOJSON__", "__KV_DOWNLOADED__")
+// for a run's markers with their token; paths count inside `outputFolder`.
+OutputLine readRunLine(const QString &line, const QString &outputFolder = QStringLiteral("/out"));
 
 // A current yt-dlp build kept beside the repository
 // (../shared/tools/yt-dlp-2026.08.19), to check against besides Debian's;

@@ -31,6 +31,8 @@ Routes:
                    linked=N makes item N link to the feed's own address, as a
                    video opened inside a playlist is named by the list's link
   /404             always 404
+  /reason          404 with the reason phrase phrase= (a server's own words,
+                   which yt-dlp puts into its error line)
   /close-mid-body  announces a long body, sends part of it, closes the socket
   /stall-mid-body  announces a long body, sends part of it, then sends nothing
                    more (for two minutes) while keeping the connection open
@@ -81,6 +83,14 @@ class Handler(BaseHTTPRequestHandler):
         path = urllib.parse.unquote(parsed.path)
         if path == "/404":
             self.send_bytes(404, b"not found\n", "text/plain", send_body)
+        elif path == "/reason":
+            # A 404 whose reason phrase is the server's to choose: yt-dlp
+            # quotes it in its error line.
+            phrase = urllib.parse.parse_qs(parsed.query).get("phrase", ["Not Found"])[0]
+            self.send_response(404, phrase)
+            self.send_header("Content-Type", "text/plain")
+            self.send_header("Content-Length", "0")
+            self.end_headers()
         elif path == "/close-mid-body":
             self.close_mid_body(send_body)
         elif path == "/stall-mid-body":

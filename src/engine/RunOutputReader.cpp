@@ -1,0 +1,81 @@
+#include "engine/RunOutputReader.h"
+
+#include "analysis/DescriptionFile.h"
+#include "analysis/SavedInfo.h"
+#include "engine/FolderBounds.h"
+#include "engine/ProgressParser.h"
+#include "engine/ReadableLogLine.h"
+
+#include <QDir>
+
+RunOutputReader::RunOutputReader(RunMarkers markers, QString outputFolder, QString infoFile)
+    : m_markers(std::move(markers))
+    , m_outputFolder(std::move(outputFolder))
+    , m_infoFile(std::move(infoFile))
+{
+}
+
+OutputLine RunOutputReader::read(const QString &line, bool isStandardError)
+{
+    if (!isStandardError) {
+        if (const std::optional<RunMarkers::Marked> marked = m_markers.read(line))
+            return readMarked(*marked);
+    }
+    return OutputLine{line, ProgressParser::parse(line), nullptr, std::nullopt, std::nullopt};
+}
+
+OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
+{
+    OutputLine output{QString(), ProgressEvent::None{}, nullptr, std::nullopt, std::nullopt};
+    switch (marked.kind) {
+    case RunMarkers::Kind::progress: {
+        output.text = ReadableLogLine::recordLine(marked.value);
+        output.event = ProgressParser::parseRecord(marked.value);
+        const DownloadProgress *progress = output.event.progress();
+        if (progress && !progress->filename.isEmpty() && FolderBounds::inside(m_outputFolder, progress->filename).isEmpty()) {
+            // The record still shows how far the download got; its file is
+            // never taken for the job's.
+            if (!std::exchange(m_refusedTarget, true))
+                output.text = refused(marked.kind, progress->filename);
+            DownloadProgress kept = *progress;
+            kept.filename.clear();
+            output.event = kept;
+        }
+        break;
+    }
+    case RunMarkers::Kind::filePath:
+        if (marked.value.trimmed().isEmpty())
+            break;
+        if (const QString path = FolderBounds::inside(m_outputFolder, marked.value.trimmed()); !path.isEmpty())
+            output.event = ProgressEvent::Filepath{path};
+        else
+            output.text = refused(marked.kind, marked.value);
+        break;
+    case RunMarkers::Kind::infoFile: {
+        // "NA": yt-dlp wrote nothing (it was not asked to).
+        if (marked.value.isEmpty() || marked.value == QLatin1String("NA") || m_described)
+            break;
+        if (m_infoFile.isEmpty() || QDir::cleanPath(marked.value) != QDir::cleanPath(m_infoFile)) {
+            output.text = refused(marked.kind, marked.value);
+            break;
+        }
+        m_described = true;
+        output.savedInfo = SavedInfo::adopt(m_infoFile);
+        output.metadata = DescriptionFile::read(m_infoFile);
+        break;
+    }
+    case RunMarkers::Kind::downloaded:
+        // "False" when the downloader found the file complete, "NA" when
+        // yt-dlp saw it before starting one.
+        output.downloaded = marked.value == QLatin1String("True");
+        break;
+    }
+    return output;
+}
+
+QString RunOutputReader::refused(RunMarkers::Kind kind, const QString &path)
+{
+    const char *what = kind == RunMarkers::Kind::infoFile ? "a description file other than its own"
+                                                          : "a path outside the download folder";
+    return QStringLiteral("[Tarvelle] Ignored %1: %2").arg(QLatin1String(what), path);
+}
