@@ -10,6 +10,7 @@
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
 #include "engine/QueuePersistence.h"
+#include "engine/RunOutputReader.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 #include "settings/AppConfiguration.h"
@@ -28,6 +29,9 @@
 namespace {
 
 constexpr int kLines = 500'000;
+// The lines file's markers carry this token; the fake tool gives them the
+// run's own as it prints them.
+const RunMarkers kPlaceholder(QStringLiteral("0000"));
 
 double threadCpuSeconds()
 {
@@ -58,18 +62,21 @@ int main(int argc, char **argv)
 
     QByteArray lines;
     for (int i = 1; i <= kLines; ++i) {
-        lines += "__KVJSON__{\"status\": \"downloading\", \"downloaded_bytes\": " + QByteArray::number(i)
+        lines += kPlaceholder.marker(RunMarkers::Kind::progress).toUtf8()
+                 + "{\"status\": \"downloading\", \"downloaded_bytes\": " + QByteArray::number(i)
                  + ", \"total_bytes\": " + QByteArray::number(kLines)
                  + ", \"_speed_str\": \"2.10MiB/s\", \"_eta_str\": \"00:12\", \"filename\": \"Clip [abc123].mp4\"}\n";
     }
     writeFile(dir.filePath("lines.txt"), lines);
     // As yt-dlp, it writes the description where "-o infojson:<target>" says
-    // and announces it before the progress lines.
+    // and announces it before the progress lines, marked with the run's token.
     writeFile(dir.filePath("Tools/yt-dlp"),
               "#!/bin/sh\nprevious=\nfor a in \"$@\"; do\n"
               "  if [ \"$previous\" = -o ]; then case \"$a\" in infojson:*) info=\"${a#infojson:}.info.json\";; esac; fi\n"
+              "  case \"$a\" in download:__KV_*_JSON__*) token=${a#download:__KV_}; token=${token%%_JSON__*};; esac\n"
               "  previous=$a\ndone\n"
-              "echo '{\"id\": \"abc123\", \"title\": \"Clip\"}' > \"$info\"\necho \"__KV_INFOJSON__$info\"\ncat '"
+              "echo '{\"id\": \"abc123\", \"title\": \"Clip\"}' > \"$info\"\necho \"__KV_${token}_INFOJSON__$info\"\n"
+              "sed \"s/^__KV_" + kPlaceholder.token().toUtf8() + "_/__KV_${token}_/\" '"
                   + dir.filePath("lines.txt").toUtf8() + "'\n",
               true);
 
@@ -105,9 +112,13 @@ int main(int argc, char **argv)
     auto reference = DownloadJob::create("https://media.test/v", MediaKind::video, VideoQuality::best,
                                          AudioFormat::best, SubtitleMode::none, QString());
     reference->setStatus(DownloadStatus::downloading);
+    RunOutputReader referenceReader(kPlaceholder, dir.filePath("out"), QString());
     for (const QByteArray &line : lines.split('\n')) {
         if (!line.isEmpty())
-            DownloadCoordinator::handleLine(*reference, QString::fromUtf8(line));
+        {
+            const OutputLine read = referenceReader.read(QString::fromUtf8(line), false);
+            DownloadCoordinator::handleLine(*reference, read.text, read.event);
+        }
     }
     const bool same = job->downloadedBytes() == reference->downloadedBytes() && job->progress() == reference->progress()
                       && job->speed() == reference->speed() && job->eta() == reference->eta()

@@ -40,7 +40,7 @@ double runnerSeconds(const QString &input, qint64 &delivered)
     ProcessRunner runner;
     QElapsedTimer timer;
     timer.start();
-    auto future = runner.run("/bin/cat", {input}, {}, std::nullopt,
+    auto future = runner.run("/bin/cat", {input}, {},
                              [&count](const QString &, bool) { count.fetch_add(1, std::memory_order_relaxed); });
     future.waitForFinished();
     const double seconds = timer.nsecsElapsed() / 1e9;

@@ -1,8 +1,9 @@
-// Lines per second through ProgressParser::parse, by kind of line: the JSON
-// marker lines that carry progress during a download (shaped like those of
+// Lines per second through the reader of a run's output (RunOutputReader,
+// which hands yt-dlp's own text to ProgressParser::parse), by kind of line:
+// the JSON marker lines that carry progress during a download (shaped like those of
 // the shipped yt-dlp, ~700 characters), plain "[download]" percentage lines,
 // post-processor lines, and lines with nothing to read.
-#include "engine/ProgressParser.h"
+#include "engine/RunOutputReader.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -13,13 +14,15 @@
 namespace {
 
 constexpr int kLines = 200'000;
+const RunMarkers kMarkers;
 
 QString jsonLine(int i)
 {
     const qint64 total = 120'000'000 + i % 977;
     const qint64 done = total / kLines * i;
-    return QStringLiteral(
-               "__KVJSON__{\"status\": \"downloading\", \"downloaded_bytes\": %1, \"total_bytes\": %2, "
+    return kMarkers.marker(RunMarkers::Kind::progress)
+           + QStringLiteral(
+               "{\"status\": \"downloading\", \"downloaded_bytes\": %1, \"total_bytes\": %2, "
                "\"tmpfilename\": \"Some title [abc%3].f137.mp4.part\", \"filename\": \"Some title [abc%3].f137.mp4\", "
                "\"eta\": %4, \"speed\": 2202009.6, \"elapsed\": 12.5, \"ctx_id\": null, \"_eta_str\": \"00:%4\", "
                "\"_speed_str\": \"   2.10MiB/s\", \"_percent_str\": \" 45.3%\", \"_total_bytes_str\": \" 114.44MiB\", "
@@ -62,10 +65,11 @@ void measure(const char *kind, const std::function<QString(int)> &make)
     }
     for (int round = 1; round <= 3; ++round) {
         int progressEvents = 0;
+        RunOutputReader reader(kMarkers, QStringLiteral("/out"), QString());
         QElapsedTimer timer;
         timer.start();
         for (const QString &line : lines)
-            progressEvents += ProgressParser::parse(line).progress() != nullptr;
+            progressEvents += reader.read(line, false).event.progress() != nullptr;
         const double seconds = timer.nsecsElapsed() / 1e9;
         std::printf("%-22s round %d: %d lines (avg %lld chars) in %.3f s = %9.0f lines/s (%d progress events)\n",
                     kind, round, kLines, static_cast<long long>(characters / kLines), seconds, kLines / seconds,

@@ -80,19 +80,22 @@ while time.time() < end:
     lines = []
     for _ in range(200):
         done = (done + 4096) % total
-        lines.append('__KVJSON__{"status": "downloading", "downloaded_bytes": %d, "total_bytes": %d, '
+        lines.append(os.environ["BENCH_MARK"] + '{"status": "downloading", "downloaded_bytes": %d, "total_bytes": %d, '
                      '"filename": "f.mp4", "tmpfilename": "f.mp4.part", "eta": 12, "speed": 1048576.0, '
                      '"_eta_str": "00:12", "_speed_str": "1.00MiB/s", "_percent_str": "%.1f%%"}\n'
                      % (done, total, 100.0 * done / total))
     sys.stdout.write("".join(lines))
     sys.stdout.flush()
-print("__KV_FILEPATH__/nonexistent/f.mp4")
+print(os.environ["BENCH_MARK"].replace("_JSON__", "_FILEPATH__") + "/nonexistent/f.mp4")
 )");
     stream.close();
     QFile script(toolsDir + QStringLiteral("/yt-dlp"));
     script.open(QIODevice::WriteOnly);
     script.write(R"(#!/bin/sh
 for last; do :; done
+# The run's markers carry the token of its --progress-template.
+for a in "$@"; do case "$a" in download:__KV_*_JSON__*) token=${a#download:__KV_}; token=${token%%_JSON__*};; esac; done
+export BENCH_MARK="__KV_${token}_JSON__"
 case " $* " in
 *" -J "*)
     printf '{"id": "f", "title": "Fake clip %s", "webpage_url": "%s", "extractor": "generic", "duration": 61}\n' "$last" "$last"
@@ -105,11 +108,11 @@ i=1
 while [ $i -le 40 ]; do
     size=""
     [ $i -gt 20 ] && size='"total_bytes": 524288000, '
-    printf '__KVJSON__{"status": "downloading", "downloaded_bytes": %d, %s"_eta_str": "00:12", "_speed_str": "1.00MiB/s"}\n' $((i * 4096)) "$size"
+    printf '%s{"status": "downloading", "downloaded_bytes": %d, %s"_eta_str": "00:12", "_speed_str": "1.00MiB/s"}\n' "$BENCH_MARK" $((i * 4096)) "$size"
     [ $((i % 10)) -eq 0 ] && sleep 0.02
     i=$((i + 1))
 done
-echo "__KV_FILEPATH__/nonexistent/f.mp4"
+echo "__KV_${token}_FILEPATH__/nonexistent/f.mp4"
 )");
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
 }

@@ -61,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Updates, JobLogTextTest, ::testing::ValuesIn(kLogUpdate
 
 TEST(JobLogText, ProgressReadsAsYtDlpPrintsItAndCopyGivesTheRawLog)
 {
-    const QString first = QStringLiteral(R"(__KVJSON__{"status": "downloading", "downloaded_bytes": 1024, )"
+    const QString first = QStringLiteral(R"([progress] {"status": "downloading", "downloaded_bytes": 1024, )"
                                          R"("_default_template": "  1.4% of   71.39KiB at  Unknown B/s ETA Unknown"})");
-    const QString last = QStringLiteral(R"(__KVJSON__{"status": "finished", )"
+    const QString last = QStringLiteral(R"([progress] {"status": "finished", )"
                                         R"("_default_template": "100% of   71.39KiB in 00:00:00 at 20.02MiB/s"})");
     const QString merger = QStringLiteral("[Merger] postprocess started");
     JobLogText log;
