@@ -243,15 +243,16 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
     m_reply = m_network->get(requestFor(url));
     QNetworkReply *reply = m_reply;
     const QString name = QFileInfo(destination).fileName();
+    const QString folder = m_setup.userToolsDirectory;
     auto tooLarge = std::make_shared<bool>(false);
-    auto writeFailed = std::make_shared<bool>(false);
-    connect(reply, &QNetworkReply::readyRead, this, [reply, file, maxBytes, tooLarge, writeFailed] {
+    auto writeFailure = std::make_shared<std::optional<QString>>();
+    connect(reply, &QNetworkReply::readyRead, this, [reply, file, folder, maxBytes, tooLarge, writeFailure] {
         const QByteArray chunk = reply->readAll();
         if (file->size() + chunk.size() > maxBytes) {
             *tooLarge = true;
             reply->abort();
         } else if (file->write(chunk) != chunk.size()) {
-            *writeFailed = true;
+            *writeFailure = FileWrites::failure(*file, folder);
             reply->abort();
         }
     });
@@ -261,13 +262,15 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
             emit downloadProgress(received, total);
         });
     }
-    connect(reply, &QNetworkReply::finished, this, [this, reply, file, name, tooLarge, writeFailed, then] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, file, folder, name, tooLarge, writeFailure, then] {
         reply->deleteLater();
         if (m_cancelled->load())
             return end();
         const QByteArray rest = reply->readAll();
-        if (!*tooLarge && !*writeFailed)
-            *writeFailed = file->write(rest) != rest.size() || FileWrites::finish(*file, {}).has_value();
+        if (!*tooLarge && !*writeFailure) {
+            *writeFailure = file->write(rest) != rest.size() ? FileWrites::failure(*file, folder)
+                                                             : FileWrites::finish(*file, folder);
+        }
         file->close();
         const auto failWith = [&](const QString &why) {
             fail(UpdateStep::downloading,
@@ -275,8 +278,8 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
         };
         if (*tooLarge)
             return failWith(translated(QT_TRANSLATE_NOOP("ToolUpdater", "it is larger than any release of it.")));
-        if (*writeFailed)
-            return failWith(FileWrites::failure(*file, m_setup.userToolsDirectory));
+        if (*writeFailure)
+            return failWith(**writeFailure);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status == 0)
             return failWith(describeNetworkError(*reply));
