@@ -1723,6 +1723,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>FileWrites</name>
+    <message>
+        <location filename="../src/updates/FileWrites.cpp" line="25"/>
+        <source>There is not enough free space in %1 to write %2.</source>
+        <translation>%1 中沒有足夠的可用空間來寫入 %2。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/FileWrites.cpp" line="27"/>
+        <source>Could not write %1 in %2: %3</source>
+        <translation>無法在 %2 中寫入 %1：%3</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <location filename="../src/cli/HistoryCommand.cpp" line="102"/>
@@ -2322,6 +2335,14 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>ReleaseHost</name>
+    <message>
+        <location filename="../src/updates/ReleaseHost.cpp" line="43"/>
+        <source>the release server %1 (set by %2) does not use https, so nothing is fetched from it.</source>
+        <translation>發佈伺服器 %1（由 %2 設定）未使用 https，因此不會從中取得任何內容。</translation>
+    </message>
+</context>
+<context>
     <name>RemoveJobQuestion</name>
     <message>
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
@@ -2364,6 +2385,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="68"/>
         <source>Remove Only</source>
         <translation>僅移除</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsSetAsideBar</name>
+    <message>
+        <location filename="../src/ui/shell/SettingsSetAsideBar.cpp" line="28"/>
+        <source>Dismiss</source>
+        <translation>關閉提示</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/shell/SettingsSetAsideBar.cpp" line="50"/>
+        <source>Your settings file could not be read, so it was moved aside as %1. Settings that could still be read were kept; the others are back to their defaults.</source>
+        <translation>無法讀取您的設定檔，因此已將其移至 %1。仍可讀取的設定已保留，其餘設定已恢復為預設值。</translation>
     </message>
 </context>
 <context>
@@ -2787,11 +2821,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>ToolInstaller</name>
     <message>
-        <location filename="../src/updates/ToolInstaller.cpp" line="32"/>
-        <source>Could not write %1: %2</source>
-        <translation>無法寫入 %1：%2</translation>
-    </message>
-    <message>
         <location filename="../src/updates/ToolInstaller.cpp" line="88"/>
         <source>The digest %1 is not valid.</source>
         <translation>摘要 %1 無效。</translation>
@@ -3047,6 +3076,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/updates/ToolUpdater.cpp" line="394"/>
         <source>the new file cannot be read.</source>
         <translation>無法讀取新檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolVersion</name>
+    <message>
+        <location filename="../src/updates/ToolVersion.cpp" line="48"/>
+        <source>the new %1 says it is version %2, but its release is %3: an older release may have been served under a newer name.</source>
+        <translation>新的 %1 自稱版本為 %2，但其發佈版本為 %3：可能是舊版本被冒充為新版本提供。</translation>
+    </message>
+    <message>
+        <location filename="../src/updates/ToolVersion.cpp" line="48"/>
+        <source>the new %1 (%2) is not newer than the one in use (%3); updates only move forward.</source>
+        <translation>新的 %1（%2）並不比正在使用的版本（%3）新；更新只能向前。</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,10 @@ AppSettings::AppSettings(const QString &settingsFilePath, QObject *parent)
     : QObject(parent)
     , m_store(settingsFilePath)
 {
+    // The store may find the damage on any thread; the news arrives on ours.
+    m_store.setSetAsideHandler([this](const QString &) {
+        QMetaObject::invokeMethod(this, &AppSettings::settingsFileSetAside, Qt::QueuedConnection);
+    });
     const int stored = storedInteger(m_store.value(kMaxConcurrentDownloadsKey));
     if (stored == 0)
         return;

@@ -68,6 +68,9 @@ public:
     explicit AppSettings(const QString &settingsFilePath, QObject *parent = nullptr);
 
     QString settingsFilePath() const { return m_store.filePath(); }
+    // The settings file that was found damaged and moved aside in this
+    // session (what could still be read of it is kept); empty when none was.
+    QString setAsideSettingsFile() const { return m_store.setAsideFile(); }
 
     // Always within 1-4. Assigning clamps first, announces a change of the
     // kept value, and writes the value on every assignment.
@@ -167,6 +170,8 @@ public:
 
 signals:
     void maxConcurrentDownloadsChanged();
+    // A damaged settings file was just moved aside (setAsideSettingsFile()).
+    void settingsFileSetAside();
     // When the effective value changes, by its setter or restoreDefaults().
     void showVerboseLogsChanged();
     void watchClipboardChanged();

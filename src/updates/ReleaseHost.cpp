@@ -1,5 +1,7 @@
 #include "updates/ReleaseHost.h"
 
+#include <QCoreApplication>
+#include <QHostAddress>
 #include <QRegularExpression>
 
 namespace ReleaseHost {
@@ -25,6 +27,22 @@ QUrl baseAddress()
     if (!configured.isEmpty() && url.isValid() && !url.host().isEmpty())
         return url;
     return QUrl(QString::fromLatin1(kDefaultBaseAddress));
+}
+
+std::optional<QString> refusal()
+{
+    const QUrl base = baseAddress();
+    if (base.scheme() == QLatin1String("https"))
+        return std::nullopt;
+    const QString host = base.host();
+    const bool loopback = host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0
+                          || QHostAddress(host).isLoopback();
+    if (base.scheme() == QLatin1String("http") && loopback)
+        return std::nullopt;
+    return QCoreApplication::translate("ReleaseHost",
+                                       "the release server %1 (set by %2) does not use https, so nothing is "
+                                       "fetched from it.")
+        .arg(base.toDisplayString(), QString::fromLatin1(kBaseAddressVariable));
 }
 
 QUrl latestReleaseUrl(const QString &repository)

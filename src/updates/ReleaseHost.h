@@ -16,6 +16,10 @@ inline constexpr const char *kBaseAddressVariable = "TARVELLE_RELEASE_HOST";
 inline constexpr const char *kDefaultBaseAddress = "https://github.com";
 
 QUrl baseAddress();
+// Why the base address must not be used, if so: the tools run with the
+// user's rights, so they come over https only; plain http is let through for
+// a server on this machine (tests).
+std::optional<QString> refusal();
 QUrl latestReleaseUrl(const QString &repository);
 QUrl fileUrl(const QString &repository, const QString &tag, const QString &file);
 

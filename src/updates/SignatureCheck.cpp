@@ -2,6 +2,7 @@
 
 #include "process/ProgramOutput.h"
 #include "updates/ArmoredKey.h"
+#include "updates/FileWrites.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,9 +43,13 @@ std::optional<QString> verify(const QString &data, const QString &signature, con
     const QString keyring = QDir(workFolder).filePath(QStringLiteral("release-key.gpg"));
     QFile keyringFile(keyring);
     if (!QDir().mkpath(home) || !QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-        || !keyringFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || keyringFile.write(*key) != key->size())
+        || !keyringFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return QCoreApplication::translate("SignatureCheck", "Could not prepare the key for gpgv in %1.").arg(workFolder);
-    keyringFile.close();
+    // A keyring cut short by a full disk would read as a bad signature.
+    if (keyringFile.write(*key) != key->size())
+        return FileWrites::failure(keyringFile, workFolder);
+    if (const auto failure = FileWrites::finish(keyringFile, workFolder))
+        return failure;
 
     const QString gpgv = QStandardPaths::findExecutable(QStringLiteral("gpgv"));
     if (gpgv.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "tools/FileDigest.h"
 #include "tools/UserToolFolder.h"
+#include "updates/FileWrites.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,7 +30,7 @@ std::optional<QString> writeAtomically(const QString &path, const QByteArray &co
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
-        return translated(QT_TRANSLATE_NOOP("ToolInstaller", "Could not write %1: %2")).arg(path, file.errorString());
+        return FileWrites::failure(file, QFileInfo(path).absolutePath());
     return std::nullopt;
 }
 

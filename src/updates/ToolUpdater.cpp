@@ -8,10 +8,12 @@
 #include "tools/ToolResolver.h"
 #include "tools/UserToolFolder.h"
 #include "updates/DigestList.h"
+#include "updates/FileWrites.h"
 #include "updates/PythonRequirement.h"
 #include "updates/ReleaseHost.h"
 #include "updates/SignatureCheck.h"
 #include "updates/ToolInstaller.h"
+#include "updates/ToolVersion.h"
 #include "updates/ZipArchive.h"
 
 #include <QCoreApplication>
@@ -33,28 +35,6 @@ constexpr int kTransferTimeoutMs = 30000;
 QString translated(const char *text)
 {
     return QCoreApplication::translate("ToolUpdater", text);
-}
-
-// The version a tool's --version output names: yt-dlp prints it alone,
-// deno as "deno 2.5.6 (stable, ...)".
-std::optional<QString> versionFromOutput(const QString &tool, const QByteArray &output)
-{
-    const QString first = QString::fromUtf8(output).trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
-    if (first.isEmpty())
-        return std::nullopt;
-    if (tool == QLatin1String("deno")) {
-        const QStringList words = first.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (words.size() < 2 || words[0] != QLatin1String("deno"))
-            return std::nullopt;
-        return words[1];
-    }
-    return first;
-}
-
-// Release tags name versions: yt-dlp's "2026.08.19", deno's "v2.5.6".
-QString versionOfTag(const QString &tag)
-{
-    return tag.startsWith(QLatin1Char('v')) ? tag.mid(1) : tag;
 }
 
 QString describeNetworkError(QNetworkReply &reply)
@@ -145,9 +125,10 @@ void ToolUpdater::start(const QString &tool, ReleaseChannel channel, bool instal
     m_createdFolders.clear();
     QString whyNot;
     m_release = ToolRelease::of(tool, channel, m_setup.architecture, &whyNot);
-    if (!m_release) {
+    const std::optional<QString> refused = m_release ? ReleaseHost::refusal() : std::optional(whyNot);
+    if (refused) {
         // Reported once the caller got back from this call, like every ending.
-        QMetaObject::invokeMethod(this, [this, whyNot] { fail(UpdateStep::findingRelease, whyNot); },
+        QMetaObject::invokeMethod(this, [this, why = *refused] { fail(UpdateStep::findingRelease, why); },
                                   Qt::QueuedConnection);
         return;
     }
@@ -191,7 +172,7 @@ void ToolUpdater::findLatest()
 void ToolUpdater::compareVersions(const QString &tag)
 {
     m_tag = tag;
-    m_result.latestVersion = versionOfTag(tag);
+    m_result.latestVersion = ToolVersion::ofTag(tag);
     setStep(UpdateStep::comparingVersions);
     const QString tool = m_result.tool;
     const auto currentVersion = QtConcurrent::run([setup = m_setup, tool]() -> std::optional<QString> {
@@ -199,7 +180,7 @@ void ToolUpdater::compareVersions(const QString &tag)
         if (!active.path)
             return std::nullopt;
         const ProgramOutput::Result result = ProgramOutput::run(*active.path, {QStringLiteral("--version")}, kTryTimeLimit);
-        return versionFromOutput(tool, result.standardOutput);
+        return ToolVersion::fromOutput(tool, result.standardOutput);
     });
     whenFinished(currentVersion, this, [this](const std::optional<QString> &current) {
         if (m_cancelled->load())
@@ -262,15 +243,16 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
     m_reply = m_network->get(requestFor(url));
     QNetworkReply *reply = m_reply;
     const QString name = QFileInfo(destination).fileName();
+    const QString folder = m_setup.userToolsDirectory;
     auto tooLarge = std::make_shared<bool>(false);
-    auto writeFailed = std::make_shared<bool>(false);
-    connect(reply, &QNetworkReply::readyRead, this, [reply, file, maxBytes, tooLarge, writeFailed] {
+    auto writeFailure = std::make_shared<std::optional<QString>>();
+    connect(reply, &QNetworkReply::readyRead, this, [reply, file, folder, maxBytes, tooLarge, writeFailure] {
         const QByteArray chunk = reply->readAll();
         if (file->size() + chunk.size() > maxBytes) {
             *tooLarge = true;
             reply->abort();
         } else if (file->write(chunk) != chunk.size()) {
-            *writeFailed = true;
+            *writeFailure = FileWrites::failure(*file, folder);
             reply->abort();
         }
     });
@@ -280,13 +262,15 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
             emit downloadProgress(received, total);
         });
     }
-    connect(reply, &QNetworkReply::finished, this, [this, reply, file, name, tooLarge, writeFailed, then] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, file, folder, name, tooLarge, writeFailure, then] {
         reply->deleteLater();
         if (m_cancelled->load())
             return end();
         const QByteArray rest = reply->readAll();
-        if (!*tooLarge && !*writeFailed && file->write(rest) != rest.size())
-            *writeFailed = true;
+        if (!*tooLarge && !*writeFailure) {
+            *writeFailure = file->write(rest) != rest.size() ? FileWrites::failure(*file, folder)
+                                                             : FileWrites::finish(*file, folder);
+        }
         file->close();
         const auto failWith = [&](const QString &why) {
             fail(UpdateStep::downloading,
@@ -294,8 +278,8 @@ void ToolUpdater::fetch(const QUrl &url, const QString &destination, qint64 maxB
         };
         if (*tooLarge)
             return failWith(translated(QT_TRANSLATE_NOOP("ToolUpdater", "it is larger than any release of it.")));
-        if (*writeFailed)
-            return failWith(file->errorString());
+        if (*writeFailure)
+            return failWith(**writeFailure);
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status == 0)
             return failWith(describeNetworkError(*reply));
@@ -328,6 +312,8 @@ void ToolUpdater::verifyAndInstall()
     const QString sourceUrl = ReleaseHost::fileUrl(release.repository, m_tag, release.asset).toString();
     auto verified = std::make_shared<Verified>();
     const QString asset = staging->filePath(release.asset);
+    const QString tag = m_tag;
+    const std::optional<QString> current = m_result.currentVersion;
 
     // Each step runs on the pool; the next starts only after the one before
     // succeeded and no cancel came.
@@ -381,13 +367,15 @@ void ToolUpdater::verifyAndInstall()
                                                                    | QFile::ReadOther | QFile::ExeOther);
                       const ProgramOutput::Result result =
                           ProgramOutput::run(verified->program, {QStringLiteral("--version")}, kTryTimeLimit);
-                      const std::optional<QString> version = versionFromOutput(release.tool, result.standardOutput);
+                      const std::optional<QString> version = ToolVersion::fromOutput(release.tool, result.standardOutput);
                       if (!result.succeeded() || !version) {
                           const QString said = QString::fromUtf8(result.standardError).trimmed().section(QLatin1Char('\n'), -1);
                           return translated(QT_TRANSLATE_NOOP("ToolUpdater",
                                                               "the new %1 did not answer --version (%2)."))
                               .arg(release.tool, said.isEmpty() ? translated(QT_TRANSLATE_NOOP("ToolUpdater", "no output")) : said);
                       }
+                      if (const auto refused = ToolVersion::refusal(release.tool, *version, tag, current))
+                          return refused;
                       verified->version = *version;
                       const std::optional<QString> digest = FileDigest::sha256(verified->program);
                       if (!digest)

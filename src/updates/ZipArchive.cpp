@@ -1,7 +1,10 @@
 #include "updates/ZipArchive.h"
 
+#include "updates/FileWrites.h"
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -85,14 +88,20 @@ std::optional<QString> extract(const QString &archive, const QString &entry, con
                                qint64 maxBytes)
 {
     QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return translated(QT_TRANSLATE_NOOP("ZipArchive", "Could not create %1: %2")).arg(destination, out.errorString());
-    const auto failure = copyEntry(archive, entry, maxBytes, [&](const char *data, size_t size) {
-        return out.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
+    const QString folder = QFileInfo(destination).absolutePath();
+    std::optional<QString> writeFailure;
+    std::optional<QString> failure = copyEntry(archive, entry, maxBytes, [&](const char *data, size_t size) {
+        if (out.write(data, static_cast<qint64>(size)) != static_cast<qint64>(size))
+            writeFailure = FileWrites::failure(out, folder);
+        return !writeFailure;
     });
-    if (failure || !out.flush()) {
+    if (!failure)
+        failure = FileWrites::finish(out, folder);
+    if (failure) {
         out.remove();
-        return failure.value_or(out.errorString());
+        return writeFailure ? *writeFailure : *failure;
     }
     return std::nullopt;
 }

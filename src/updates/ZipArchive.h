@@ -13,8 +13,9 @@ namespace ZipArchive {
 // most `maxBytes` long; none otherwise (no such entry, too large, damaged).
 std::optional<QByteArray> read(const QString &archive, const QString &entry, qint64 maxBytes);
 
-// Writes that entry into the new file `destination`; none on success, else
-// why not in plain words.
+// Writes that entry to `destination` (created or emptied first); none on
+// success, else why not in plain words, a full disk named as such. A failed
+// extraction removes the destination.
 std::optional<QString> extract(const QString &archive, const QString &entry, const QString &destination,
                                qint64 maxBytes);
 

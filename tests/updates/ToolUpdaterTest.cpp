@@ -123,7 +123,13 @@ public:
     QByteArray publishYtDlp(const QString &tag, const QString &repository = kYtDlp,
                             const ReleaseSigningKey *signer = nullptr) const
     {
-        const QByteArray zipapp = TestReleases::ytDlpZipapp(tag);
+        return publishYtDlpZipapp(tag, TestReleases::ytDlpZipapp(tag), repository, signer);
+    }
+
+    // The same with a zipapp of the test's choosing, genuinely signed.
+    QByteArray publishYtDlpZipapp(const QString &tag, const QByteArray &zipapp, const QString &repository = kYtDlp,
+                                  const ReleaseSigningKey *signer = nullptr) const
+    {
         const QByteArray sums = TestReleases::digestLine("other file", "yt-dlp.exe")
                                 + TestReleases::digestLine(zipapp, "yt-dlp");
         server.put(repository, tag, "yt-dlp", zipapp);
@@ -289,6 +295,97 @@ TEST(ToolUpdater, EveryFailedStepSaysWhyAndChangesNothing)
         EXPECT_EQ(treeOf(f.scratchTemp()), QStringList()) << c.name;
         EXPECT_EQ(ToolResolver::resolve().tool("yt-dlp").source, ToolSource::shipped) << c.name;
     }
+}
+
+// A release page can be made to name any tag; what is installed is what the
+// new file says it is, and only when that is the tag and newer than the copy
+// in use.
+TEST(ToolUpdater, AGenuineFileIsRefusedUnlessItIsTheTaggedVersionAndNewer)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(UpdaterFixture &)> publish;
+        const char *tool;
+        QStringList reasonNames;
+    };
+    const QList<Case> cases = {
+        {"the release in use again under a later tag",
+         [](UpdaterFixture &f) {
+             const QByteArray zipapp = f.publishYtDlp("2026.09.01");
+             ASSERT_EQ(f.run("yt-dlp", true).kind, ToolUpdateResult::Kind::installed);
+             f.publishYtDlpZipapp("2099.01.01", zipapp);
+         },
+         "yt-dlp", {"2026.09.01", "2099.01.01"}},
+        {"a release older than the shipped one under a later tag",
+         [](UpdaterFixture &f) { f.publishYtDlpZipapp("2099.01.01", TestReleases::ytDlpZipapp("2020.01.01")); },
+         "yt-dlp", {"2020.01.01", "2099.01.01"}},
+        {"an older deno under a later tag",
+         [](UpdaterFixture &f) {
+             const auto release = ToolRelease::of("deno", ReleaseChannel::stable, EngineDiagnostics::architecture());
+             ASSERT_TRUE(release) << "deno publishes no build for this machine";
+             const QByteArray zip = TestReleases::denoZip("0.9.0");
+             f.server.put(kDeno, "v9.9.9", release->asset, zip);
+             f.server.put(kDeno, "v9.9.9", release->digestList, TestReleases::digestLine(zip, release->asset));
+             f.server.setLatest(kDeno, "v9.9.9");
+         },
+         "deno", {"0.9.0", "v9.9.9"}},
+    };
+    for (const Case &c : cases) {
+        UpdaterFixture f;
+        REQUIRE_FIXTURE(f);
+        c.publish(f);
+        if (::testing::Test::HasFatalFailure())
+            return;
+        const bool hadFolder = QFileInfo::exists(f.user.folder());
+        const QStringList before = treeOf(f.user.folder());
+        const std::optional<QString> inUse = ToolResolver::resolve().tool(c.tool).path;
+
+        const ToolUpdateResult result = f.run(c.tool, true);
+        EXPECT_EQ(result.kind, ToolUpdateResult::Kind::failed) << c.name << ": " << result.message().toStdString();
+        EXPECT_EQ(result.failedStep, UpdateStep::tryingNewFile) << c.name;
+        for (const QString &name : c.reasonNames)
+            EXPECT_TRUE(result.reason.contains(name)) << c.name << ": " << result.reason.toStdString();
+        EXPECT_TRUE(result.message().contains("Nothing was changed")) << c.name;
+        EXPECT_EQ(QFileInfo::exists(f.user.folder()), hadFolder) << c.name;
+        EXPECT_EQ(treeOf(f.user.folder()), before) << c.name << ": manifest and versions/ as they were";
+        EXPECT_EQ(ToolResolver::resolve().tool(c.tool).path, inUse) << c.name;
+    }
+}
+
+// Tools run with the user's rights: they come over https, or from this
+// machine (where the tests' server is).
+TEST(ToolUpdater, APlainHttpReleaseServerElsewhereIsRefused)
+{
+    UpdaterFixture f;
+    REQUIRE_FIXTURE(f);
+    f.publishYtDlp("2026.09.01");
+    const QString port = QString::number(QUrl(f.server.baseUrl()).port());
+    struct Case
+    {
+        QString address;
+        bool refused;
+    };
+    const QList<Case> cases = {
+        {"http://example.org", true},
+        {"http://127.0.0.1.example.org:" + port, true},
+        {"ftp://127.0.0.1:" + port, true},
+        {"http://localhost:" + port, false},
+        {"http://127.0.0.1:" + port, false},
+    };
+    for (const Case &c : cases) {
+        EnvironmentGuard host(ReleaseHost::kBaseAddressVariable, c.address.toUtf8());
+        const ToolUpdateResult result = f.run("yt-dlp", false);
+        if (c.refused) {
+            EXPECT_EQ(result.failedStep, UpdateStep::findingRelease) << c.address.toStdString();
+            EXPECT_TRUE(result.reason.contains("https")) << c.address.toStdString() << ": "
+                                                           << result.reason.toStdString();
+        } else {
+            EXPECT_EQ(result.kind, ToolUpdateResult::Kind::available)
+                << c.address.toStdString() << ": " << result.message().toStdString();
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(f.user.folder()));
 }
 
 TEST(ToolUpdater, WithoutAnInstallationThereIsNoKeyToTrust)

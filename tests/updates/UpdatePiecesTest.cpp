@@ -3,10 +3,13 @@
 #include "updates/PythonRequirement.h"
 #include "updates/ReleaseHost.h"
 #include "updates/ToolRelease.h"
+#include "updates/ZipArchive.h"
 
 #include "support/LocalReleaseServer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -91,4 +94,27 @@ TEST(PythonRequirement, ReadsTheInterpreterAndTheDeclaredMinimum)
     const auto refusal = PythonRequirement::check(zipapp.fileName(), "yt_dlp");
     ASSERT_TRUE(refusal);
     EXPECT_TRUE(refusal->contains("needs Python 3.99 or newer")) << refusal->toStdString();
+}
+
+// /dev/full fails every write with ENOSPC, as a full disk does: a small entry
+// when the buffer is flushed at close, a large one at the write itself. It is
+// reached through a link, which is what a failed extraction removes.
+TEST(ZipArchive, AnEntryWrittenToAFullDiskIsReportedAsNoSpace)
+{
+    QTemporaryDir dir;
+    const QString full = dir.filePath("full/deno");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("full"));
+    QFile zipapp(dir.filePath("yt-dlp"));
+    ASSERT_TRUE(zipapp.open(QIODevice::WriteOnly));
+    zipapp.write(TestReleases::ytDlpZipapp("2026.09.01", "3.9", 256 * 1024));
+    zipapp.close();
+    for (const char *entry : {"__main__.py", "yt_dlp/padding.bin"}) {
+        ASSERT_TRUE(QFile::link("/dev/full", full));
+        const auto failure = ZipArchive::extract(zipapp.fileName(), entry, full, 1024 * 1024);
+        ASSERT_TRUE(failure) << entry;
+        EXPECT_TRUE(failure->contains("not enough free space in " + dir.filePath("full")))
+            << entry << ": " << failure->toStdString();
+        EXPECT_FALSE(QFileInfo(full).isSymLink()) << "nothing half-written is left";
+        QFile::remove(full);
+    }
 }

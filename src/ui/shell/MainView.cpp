@@ -5,6 +5,7 @@
 #include "ui/history/HistoryView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/shell/ClipboardLinkBar.h"
+#include "ui/shell/SettingsSetAsideBar.h"
 #include "ui/shell/Sidebar.h"
 
 #include <QSplitter>
@@ -19,6 +20,7 @@ MainView::MainView(AppState &state, ThumbnailLoader &thumbnails, QWidget *parent
     layout->setSpacing(0);
     m_clipboardBar = new ClipboardLinkBar(this);
     layout->addWidget(m_clipboardBar);
+    layout->addWidget(new SettingsSetAsideBar(state.settings(), this));
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("mainSplitter"));

@@ -8,6 +8,8 @@
 #include "ui/shell/Sidebar.h"
 
 #include <QAction>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -101,6 +103,37 @@ TEST_F(MainWindowTest, ARelaunchAfterAcceptanceGoesStraightToDownloads)
     open();
     EXPECT_EQ(find("legalGate"), nullptr);
     EXPECT_NE(find<DownloadsView>("downloadsView"), nullptr);
+}
+
+// A settings file that no longer parses is set aside at start; the window
+// says where, once, and keeps what could still be read.
+TEST_F(MainWindowTest, ADamagedSettingsFileIsToldOnce)
+{
+    const auto damage = [&] {
+        QFile file(app.settingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(R"({"legalAccepted": true, "keepFailedTasks": fal)");
+    };
+    damage();
+    app.relaunch();
+    open();
+    EXPECT_EQ(find("legalGate"), nullptr) << "the acceptance was kept";
+    auto *notice = find<QLabel>("settingsSetAsideNotice");
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains(app.settingsPath() + ".bad-")) << notice->text().toStdString();
+    find<QPushButton>("dismissSettingsSetAsideButton")->click();
+    EXPECT_FALSE(notice->isVisible());
+
+    // Damaged again while the window is open: told when it is found.
+    damage();
+    EXPECT_TRUE(app.settings->legalAccepted());
+    EXPECT_TRUE(TestSupport::waitUntil([&] { return notice->isVisible(); }));
+
+    window.reset();
+    app.relaunch();
+    open();
+    EXPECT_FALSE(find<QLabel>("settingsSetAsideNotice")->isVisible()) << "the next start finds a good file";
 }
 
 TEST_F(MainWindowTest, SettingsCommandSelectsSettings)
