@@ -364,11 +364,6 @@
         <translation>文本文件 (*.txt *.text *.list);;所有文件 (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="168"/>
-        <source>The file is too large to import.</source>
-        <translation>文件太大，无法导入。</translation>
-    </message>
-    <message>
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="194"/>
         <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
         <translation>无法打开文件“%1”，因为它不是有效的 UTF-8 文本。</translation>
@@ -387,6 +382,19 @@
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="244"/>
         <source>Line %1 (duplicate)</source>
         <translation>第 %1 行（重复）</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFile</name>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="53"/>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="69"/>
+        <source>Larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
     </message>
 </context>
 <context>

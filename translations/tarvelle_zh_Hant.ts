@@ -364,11 +364,6 @@
         <translation>文字檔 (*.txt *.text *.list);;所有檔案 (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="168"/>
-        <source>The file is too large to import.</source>
-        <translation>檔案太大，無法匯入。</translation>
-    </message>
-    <message>
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="194"/>
         <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
         <translation>無法開啟檔案「%1」，因為它不是有效的 UTF-8 文字。</translation>
@@ -387,6 +382,19 @@
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="244"/>
         <source>Line %1 (duplicate)</source>
         <translation>第 %1 行（重複）</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFile</name>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="53"/>
+        <source>Not a regular file</source>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="69"/>
+        <source>Larger than %1 MiB</source>
+        <translation>大於 %1 MiB</translation>
     </message>
 </context>
 <context>
