@@ -23,7 +23,7 @@ inline const QString kProgressTemplate = QStringLiteral("download:__KVJSON__%(pr
 inline const QString kPostprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s");
 inline const QString kFilePathTemplate = QStringLiteral("after_move:__KV_FILEPATH__%(filepath)s");
-inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id).40B].%(ext)s");
 // Read by RunMarkers: where yt-dlp wrote the link's description (printed
 // once it is on disk, before the download), and whether the file was really
 // downloaded ("True") or found already there ("False", or "NA" when yt-dlp
