@@ -146,6 +146,22 @@ QString formatted(const QRegularExpressionMatch &field, const MediaMetadata &rec
     return value;
 }
 
+// What `text` holds besides its fields, "%%" written as "%".
+QString withoutFields(const QString &text)
+{
+    QString literal;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator fields = fieldPattern().globalMatch(text);
+    while (fields.hasNext()) {
+        const QRegularExpressionMatch field = fields.next();
+        literal += QStringView(text).mid(copied, field.capturedStart() - copied);
+        if (!field.hasCaptured(u"key"))
+            literal += QLatin1Char('%');
+        copied = field.capturedEnd();
+    }
+    return literal + text.mid(copied);
+}
+
 } // namespace
 
 QString defaultTemplate()
@@ -175,10 +191,14 @@ Checked<QString> check(const QString &text)
     if (!text.endsWith(QLatin1String(".%(ext)s")))
         return Checked<QString>::refused(
             OptionText::tr("End the template with .%(ext)s, so the file keeps its type."));
+    const QStringList folders = text.split(QLatin1Char('/'));
     if (text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1Char('~')))
         return Checked<QString>::refused(
             OptionText::tr("The template names a file inside the output folder: do not start it with / or ~."));
-    if (text.split(QLatin1Char('/')).contains(QLatin1String("..")))
+    // Fields may be empty, so a folder ".%(a)s." may be ".." too; the file
+    // name itself ends with its extension.
+    if (std::any_of(folders.begin(), folders.end() - 1,
+                    [](const QString &folder) { return withoutFields(folder) == QLatin1String(".."); }))
         return Checked<QString>::refused(
             OptionText::tr("The template names a file inside the output folder: \"..\" would leave it."));
     return text;

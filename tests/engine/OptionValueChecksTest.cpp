@@ -220,6 +220,11 @@ TEST(OptionValueChecks, OutputTemplate)
             {"~/%(title)s.%(ext)s", false, inside + "do not start it with / or ~."},
             {"../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
             {"a/../../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            // A field may be empty, leaving only the dots around it.
+            {"%(uploader)s../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            {".%(uploader)s.%(channel)s/%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            {"%(uploader)s.%(channel)s/.%(title)s.%(ext)s", true, "%(uploader)s.%(channel)s/.%(title)s.%(ext)s"},
+            {"%%../...%(id)s/%(title)s.%(ext)s", true, "%%../...%(id)s/%(title)s.%(ext)s"},
             {"%(title)s\n.%(ext)s", false, "A file name template cannot hold line breaks."},
         },
         OutputTemplate::check, [](const QString &text) { return text; });
