@@ -234,7 +234,7 @@ int main(int argc, char **argv)
                            return QStringList{"--no-warnings", "--no-color", "--no-playlist", "--newline", "--progress",
                                               "--ffmpeg-location", buildToolsDirectory(), "-f", kSelector,
                                               "--remux-video", "mp4", "-o",
-                                              folder + "/%(title).180B [%(id)s].%(ext)s", url};
+                                              folder + "/%(title).180B [%(id).40B].%(ext)s", url};
                        },
                        dir.filePath("home-bare")});
     compareWallTimes(contenders, urls, rounds, dir);

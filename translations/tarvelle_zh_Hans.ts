@@ -364,11 +364,6 @@
         <translation>文本文件 (*.txt *.text *.list);;所有文件 (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="168"/>
-        <source>The file is too large to import.</source>
-        <translation>文件太大，无法导入。</translation>
-    </message>
-    <message>
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="194"/>
         <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
         <translation>无法打开文件“%1”，因为它不是有效的 UTF-8 文本。</translation>
@@ -387,6 +382,19 @@
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="244"/>
         <source>Line %1 (duplicate)</source>
         <translation>第 %1 行（重复）</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFile</name>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="53"/>
+        <source>Not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="69"/>
+        <source>Larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -1265,52 +1273,52 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>浏览器配置文件名不能包含“::”或换行。</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="45"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="285"/>
         <source>Proxy</source>
         <translation>代理</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="46"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="286"/>
         <source>Speed limit</source>
         <translation>限速</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="48"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="287"/>
         <source>Concurrent fragments</source>
         <translation>同时下载的分片数</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="49"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="288"/>
         <source>Cookies file</source>
         <translation>Cookie 文件</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="51"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="289"/>
         <source>Cookies from browser</source>
         <translation>来自浏览器的 Cookie</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="53"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="290"/>
         <source>Embed</source>
         <translation>嵌入</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="54"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="294"/>
         <source>Mark segments</source>
         <translation>标记片段</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="56"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="295"/>
         <source>Remove segments</source>
         <translation>移除片段</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="57"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="296"/>
         <source>Time range</source>
         <translation>时间范围</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="59"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="297"/>
         <source>Also save one file per chapter</source>
         <translation>另外为每个章节保存一个文件</translation>
     </message>
@@ -1370,15 +1378,39 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 需要 %2 个值。</translation>
     </message>
     <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="20"/>
+        <source>Tarvelle does not pass on %1: it is not among the yt-dlp options known to be safe.</source>
+        <translation>Tarvelle 不会传递 %1：它不在已知安全的 yt-dlp 选项之列。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="27"/>
+        <source>%1 could write or remove files outside the output folder.</source>
+        <translation>%1 可能会在输出文件夹之外写入或删除文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="29"/>
+        <source>%1 would let yt-dlp read files on this computer.</source>
+        <translation>%1 会让 yt-dlp 读取这台电脑上的文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="31"/>
+        <source>%1 can turn off checks that keep yt-dlp safe.</source>
+        <translation>%1 可能会关闭保护 yt-dlp 安全的检查。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="81"/>
+        <source>%1 names a place outside the output folder: use a path inside it, without /, ~, $ or .. at the start or between folders.</source>
+        <translation>%1 指向输出文件夹之外的位置：请使用文件夹内的路径，开头和文件夹之间不要有 /、~、$ 或 ..。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="99"/>
+        <source>%1 &quot;%2&quot; would run code that yt-dlp has not checked.</source>
+        <translation>%1“%2”会运行 yt-dlp 未经检查的代码。</translation>
+    </message>
+    <message>
         <location filename="../src/engine/ExtraArguments.cpp" line="165"/>
         <source>&quot;--&quot; would make yt-dlp take every word after it for a link.</source>
         <translation>“--”会让 yt-dlp 把其后的每个词都当作链接。</translation>
-    </message>
-    <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="173"/>
-        <location filename="../src/engine/ExtraArguments.cpp" line="190"/>
-        <source>yt-dlp has no option %1.</source>
-        <translation>yt-dlp 没有 %1 选项。</translation>
     </message>
     <message>
         <location filename="../src/engine/ExtraArguments.cpp" line="178"/>

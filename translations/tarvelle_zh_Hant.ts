@@ -364,11 +364,6 @@
         <translation>文字檔 (*.txt *.text *.list);;所有檔案 (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="168"/>
-        <source>The file is too large to import.</source>
-        <translation>檔案太大，無法匯入。</translation>
-    </message>
-    <message>
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="194"/>
         <source>The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.</source>
         <translation>無法開啟檔案「%1」，因為它不是有效的 UTF-8 文字。</translation>
@@ -387,6 +382,19 @@
         <location filename="../src/ui/downloads/BatchDownloadSheet.cpp" line="244"/>
         <source>Line %1 (duplicate)</source>
         <translation>第 %1 行（重複）</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFile</name>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="53"/>
+        <source>Not a regular file</source>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message>
+        <location filename="../src/batch/BatchFile.cpp" line="69"/>
+        <source>Larger than %1 MiB</source>
+        <translation>大於 %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -1265,52 +1273,52 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>瀏覽器設定檔名稱不能包含「::」或換行。</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="45"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="285"/>
         <source>Proxy</source>
         <translation>代理伺服器</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="46"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="286"/>
         <source>Speed limit</source>
         <translation>限速</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="48"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="287"/>
         <source>Concurrent fragments</source>
         <translation>同時下載的片段數</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="49"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="288"/>
         <source>Cookies file</source>
         <translation>Cookie 檔案</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="51"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="289"/>
         <source>Cookies from browser</source>
         <translation>來自瀏覽器的 Cookie</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="53"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="290"/>
         <source>Embed</source>
         <translation>嵌入</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="54"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="294"/>
         <source>Mark segments</source>
         <translation>標記片段</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="56"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="295"/>
         <source>Remove segments</source>
         <translation>移除片段</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="57"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="296"/>
         <source>Time range</source>
         <translation>時間範圍</translation>
     </message>
     <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="59"/>
+        <location filename="../src/engine/ExtraArgumentRules.cpp" line="297"/>
         <source>Also save one file per chapter</source>
         <translation>另外為每個章節儲存一個檔案</translation>
     </message>
@@ -1370,15 +1378,39 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <translation>%1 需要 %2 個值。</translation>
     </message>
     <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="20"/>
+        <source>Tarvelle does not pass on %1: it is not among the yt-dlp options known to be safe.</source>
+        <translation>Tarvelle 不會傳遞 %1：它不在已知安全的 yt-dlp 選項之列。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="27"/>
+        <source>%1 could write or remove files outside the output folder.</source>
+        <translation>%1 可能會在輸出資料夾之外寫入或刪除檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="29"/>
+        <source>%1 would let yt-dlp read files on this computer.</source>
+        <translation>%1 會讓 yt-dlp 讀取這台電腦上的檔案。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="31"/>
+        <source>%1 can turn off checks that keep yt-dlp safe.</source>
+        <translation>%1 可能會關閉保護 yt-dlp 安全的檢查。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="81"/>
+        <source>%1 names a place outside the output folder: use a path inside it, without /, ~, $ or .. at the start or between folders.</source>
+        <translation>%1 指向輸出資料夾之外的位置：請使用資料夾內的路徑，開頭和資料夾之間不要有 /、~、$ 或 ..。</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/ExtraArguments.cpp" line="99"/>
+        <source>%1 &quot;%2&quot; would run code that yt-dlp has not checked.</source>
+        <translation>%1「%2」會執行 yt-dlp 未經檢查的程式碼。</translation>
+    </message>
+    <message>
         <location filename="../src/engine/ExtraArguments.cpp" line="165"/>
         <source>&quot;--&quot; would make yt-dlp take every word after it for a link.</source>
         <translation>「--」會讓 yt-dlp 把其後的每個字都當成連結。</translation>
-    </message>
-    <message>
-        <location filename="../src/engine/ExtraArguments.cpp" line="173"/>
-        <location filename="../src/engine/ExtraArguments.cpp" line="190"/>
-        <source>yt-dlp has no option %1.</source>
-        <translation>yt-dlp 沒有 %1 選項。</translation>
     </message>
     <message>
         <location filename="../src/engine/ExtraArguments.cpp" line="178"/>

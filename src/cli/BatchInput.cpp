@@ -1,5 +1,6 @@
 #include "cli/BatchInput.h"
 
+#include "batch/BatchFile.h"
 #include "cli/Terminal.h"
 
 #include <QCoreApplication>
@@ -30,14 +31,18 @@ std::variant<BatchParseResult, QString> parse(const QByteArray &bytes)
 
 std::variant<BatchParseResult, QString> read(const QString &source)
 {
-    QFile file;
-    const bool opened = source == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                                     : (file.setFileName(source), file.open(QIODevice::ReadOnly));
-    if (!opened)
-        return tr("Cannot read the batch file %1: %2").arg(Terminal::plain(source), file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return tr("Cannot read the batch file %1: %2").arg(Terminal::plain(source), file.errorString());
+    if (source != QLatin1String("-")) {
+        const std::variant<QByteArray, QString> bytes = BatchFile::read(source);
+        if (const QString *error = std::get_if<QString>(&bytes))
+            return tr("Cannot read the batch file %1: %2").arg(Terminal::plain(source), *error);
+        return parse(std::get<QByteArray>(bytes));
+    }
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return tr("Cannot read the batch file %1: %2").arg(Terminal::plain(source), input.errorString());
+    const QByteArray bytes = input.readAll();
+    if (input.error() != QFileDevice::NoError)
+        return tr("Cannot read the batch file %1: %2").arg(Terminal::plain(source), input.errorString());
     return parse(bytes);
 }
 

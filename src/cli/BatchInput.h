@@ -14,8 +14,9 @@ namespace BatchInput {
 // a translated error when the bytes are not UTF-8.
 std::variant<BatchParseResult, QString> parse(const QByteArray &bytes);
 
-// Reads `source` ("-" is standard input) whole, then parse(); a translated
-// error when it cannot be read or is not UTF-8.
+// Reads `source` ("-" is standard input, anything else a file read as
+// BatchFile reads it), then parse(); a translated error when it cannot be
+// read or is not UTF-8.
 std::variant<BatchParseResult, QString> read(const QString &source);
 
 // One line on stderr per invalid and per duplicate line, with its number.

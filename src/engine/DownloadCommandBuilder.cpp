@@ -2,6 +2,7 @@
 
 #include "engine/AdvancedArguments.h"
 #include "engine/DownloadJob.h"
+#include "engine/OutputTemplate.h"
 #include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
 #include "tools/ToolResolver.h"
@@ -64,6 +65,17 @@ QStringList subtitleArguments(const DownloadJob &job)
         return {"--write-auto-subs", "--sub-format", "srt", "--sub-langs", language};
     }
     return {};
+}
+
+// A folder's field that is "." or ".." (an uploader may call itself so)
+// would name no folder of its own, or one outside the output folder; yt-dlp
+// keeps both, so it is told to write "_" for them.
+QStringList dotFieldArguments(const QString &templateText)
+{
+    const QStringList fields = OutputTemplate::folderFieldNames(templateText);
+    if (fields.isEmpty())
+        return {};
+    return {"--replace-in-metadata", fields.join(QLatin1Char(',')), "^\\.{1,2}$", "_"};
 }
 
 } // namespace
@@ -141,6 +153,7 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
                          : !advanced.outputTemplate.isEmpty() ? advanced.outputTemplate
                                                               : kOutputTemplate;
     arguments << "-o" << QDir(literal(outputDir)).filePath(name);
+    arguments += dotFieldArguments(name);
     arguments << "--progress-template" << inputs.markers.progressTemplate();
     // --print makes yt-dlp quiet; without this template the merge and
     // post-processing phases would print nothing at all.

@@ -22,7 +22,7 @@ namespace DownloadCommandBuilder {
 // Merger and post-processor phases, as lines the progress parser reads.
 inline const QString kPostprocessTemplate =
     QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s");
-inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
+inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id).40B].%(ext)s");
 
 // What one download run is given besides the job.
 struct RunInputs

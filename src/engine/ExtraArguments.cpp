@@ -1,83 +1,34 @@
 #include "engine/ExtraArguments.h"
 
+#include "engine/ExtraArgumentRules.h"
 #include "engine/ShellWords.h"
 #include "engine/YtDlpOptions.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 namespace ExtraArguments {
 
 namespace {
 
-enum class Reason { runsPrograms, configuration, output, noDownload, replacesTool, otherLinks, progress, ownSetting };
+using ExtraArgumentRules::Reason;
+using ExtraArgumentRules::Rule;
 
-struct Refused
+QString reasonText(const Rule &rule, const QString &shown)
 {
-    Reason reason;
-    const char *setting = nullptr; // for ownSetting: the Tarvelle setting to use instead
-};
-
-// Keyed by any spelling of the option.
-const QHash<QString, Refused> &refusedOptions()
-{
-    static const QHash<QString, Refused> table = [] {
-        QHash<QString, Refused> t;
-        const auto add = [&t](Reason reason, std::initializer_list<const char *> names, const char *setting = nullptr) {
-            for (const char *name : names)
-                t.insert(QString::fromLatin1(name), {reason, setting});
-        };
-        add(Reason::runsPrograms,
-            {"--exec", "--exec-before-download", "--netrc-cmd", "--use-postprocessor", "--plugin-dirs", "--downloader",
-             "--downloader-args", "--ffmpeg-location", "--js-runtimes", "--remote-components", "--sponskrub",
-             "--sponskrub-location", "--sponskrub-args", "--sponskrub-cut", "--sponskrub-force"});
-        add(Reason::configuration, {"--config-locations", "--no-config-locations", "--ignore-config", "--alias"});
-        add(Reason::output, {"--output", "--paths", "--id"});
-        add(Reason::noDownload,
-            {"--simulate", "--skip-download", "--dump-json", "--dump-single-json", "--print-json", "--print",
-             "--get-url", "--get-title", "--get-id", "--get-thumbnail", "--get-description", "--get-duration",
-             "--get-filename", "--get-format", "--list-formats", "--list-subs", "--list-thumbnails",
-             "--list-extractors", "--extractor-descriptions", "--dump-user-agent", "--ap-list-mso",
-             "--list-impersonate-targets", "--help", "--version"});
-        add(Reason::replacesTool, {"--update", "--update-to"});
-        add(Reason::otherLinks, {"--batch-file", "--load-info-json", "--yes-playlist"});
-        add(Reason::progress, {"--no-progress", "--progress-template"});
-        add(Reason::ownSetting, {"--proxy"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Proxy"));
-        add(Reason::ownSetting, {"--limit-rate"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Speed limit"));
-        add(Reason::ownSetting, {"--concurrent-fragments"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Concurrent fragments"));
-        add(Reason::ownSetting, {"--cookies"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Cookies file"));
-        add(Reason::ownSetting, {"--cookies-from-browser"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Cookies from browser"));
-        add(Reason::ownSetting, {"--embed-metadata", "--embed-thumbnail", "--embed-chapters", "--embed-subs"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Embed"));
-        add(Reason::ownSetting, {"--sponsorblock-mark"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Mark segments"));
-        add(Reason::ownSetting, {"--sponsorblock-remove"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Remove segments"));
-        add(Reason::ownSetting, {"--download-sections"}, QT_TRANSLATE_NOOP("DownloadOptionCheck", "Time range"));
-        add(Reason::ownSetting, {"--split-chapters"},
-            QT_TRANSLATE_NOOP("DownloadOptionCheck", "Also save one file per chapter"));
-        return t;
-    }();
-    return table;
-}
-
-std::optional<Refused> refusedEntry(const YtDlpOptions::Option &option)
-{
-    for (const QString &name : option.names) {
-        if (const auto it = refusedOptions().constFind(name); it != refusedOptions().cend())
-            return *it;
-    }
-    return std::nullopt;
-}
-
-QString reasonText(const Refused &refused, const QString &shown)
-{
-    switch (refused.reason) {
+    switch (rule.reason) {
+    case Reason::notListed:
+        return OptionText::tr("Tarvelle does not pass on %1: it is not among the yt-dlp options known to be safe.")
+            .arg(shown);
     case Reason::runsPrograms:
         return OptionText::tr("%1 runs other programs or code, which Tarvelle does not pass on.").arg(shown);
     case Reason::configuration:
         return OptionText::tr("%1 changes where or how yt-dlp reads its configuration.").arg(shown);
+    case Reason::writesElsewhere:
+        return OptionText::tr("%1 could write or remove files outside the output folder.").arg(shown);
+    case Reason::localFiles:
+        return OptionText::tr("%1 would let yt-dlp read files on this computer.").arg(shown);
+    case Reason::safetyChecks:
+        return OptionText::tr("%1 can turn off checks that keep yt-dlp safe.").arg(shown);
     case Reason::output:
         return OptionText::tr("%1 decides where the file goes or what it is called: the output folder and the "
                               "file name template do that.")
@@ -92,14 +43,14 @@ QString reasonText(const Refused &refused, const QString &shown)
         return OptionText::tr("%1 would hide the progress Tarvelle follows.").arg(shown);
     case Reason::ownSetting:
         return OptionText::tr("%1 has a setting of its own: use \"%2\".")
-            .arg(shown, QCoreApplication::translate("DownloadOptionCheck", refused.setting));
+            .arg(shown, QCoreApplication::translate("DownloadOptionCheck", rule.setting));
     }
     return {};
 }
 
-// -o and -P with a type other than the main file's ("chapter:...",
-// "thumbnail:...", "temp:...") leave the main file where Tarvelle expects it.
-bool namesOtherFiles(const YtDlpOptions::Option &option, const QString &value)
+// The path of an -o or -P value naming other files than the main one
+// ("chapter:...", "thumbnail:...", "temp:..."); nullopt for the main file's.
+std::optional<QString> otherFilesPath(const YtDlpOptions::Option &option, const QString &value)
 {
     static const QString types = QStringLiteral(
         "chapter|subtitle|thumbnail|description|annotation|infojson|link|pl_video|pl_thumbnail|pl_description|"
@@ -108,11 +59,45 @@ bool namesOtherFiles(const YtDlpOptions::Option &option, const QString &value)
         QStringLiteral("^(?:%1)(?:,(?:%1))*:").arg(types), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression typedPath(
         QStringLiteral("^(?:temp|%1)(?:,(?:temp|%1))*:").arg(types), QRegularExpression::CaseInsensitiveOption);
-    if (option.names.contains(QLatin1String("--output")))
-        return typed.match(value).hasMatch();
-    if (option.names.contains(QLatin1String("--paths")))
-        return typedPath.match(value).hasMatch();
-    return false;
+    const QRegularExpression &pattern = option.name() == QLatin1String("--output") ? typed : typedPath;
+    const QRegularExpressionMatch match = pattern.match(value);
+    return match.hasMatch() ? std::optional<QString>(value.mid(match.capturedEnd())) : std::nullopt;
+}
+
+// yt-dlp expands ~ and $VARIABLES in these paths, and takes them from its
+// working folder, the output folder.
+bool staysInside(const QString &path)
+{
+    return !path.startsWith(QLatin1Char('/')) && !path.startsWith(QLatin1Char('~')) &&
+           !path.contains(QLatin1Char('$')) && !path.split(QLatin1Char('/')).contains(QLatin1String(".."));
+}
+
+QString insideFolderRefusal(const YtDlpOptions::Option &option, const QString &shown, const QString &value)
+{
+    const std::optional<QString> path = otherFilesPath(option, value);
+    if (!path)
+        return reasonText({ExtraArgumentRules::Kind::refused, Reason::output}, shown);
+    if (!staysInside(*path))
+        return OptionText::tr("%1 names a place outside the output folder: use a path inside it, without /, ~, $ "
+                              "or .. at the start or between folders.")
+            .arg(shown);
+    return {};
+}
+
+// yt-dlp's EJS code runs unchecked in dev mode ("youtube-ejs:dev=true"),
+// and any "dev" argument is meant for people working on an extractor.
+QString extractorArgumentsRefusal(const QString &shown, const QString &value)
+{
+    const qsizetype colon = value.indexOf(QLatin1Char(':'));
+    const QString extractor = value.left(colon).trimmed().toLower();
+    bool dev = false;
+    for (const QString &argument : value.mid(colon + 1).split(QLatin1Char(';'))) {
+        QString key = argument.section(QLatin1Char('='), 0, 0).trimmed().toLower();
+        dev = dev || key.replace(QLatin1Char('-'), QLatin1Char('_')) == QLatin1String("dev");
+    }
+    if (extractor == QLatin1String("youtube-ejs") || dev)
+        return OptionText::tr("%1 \"%2\" would run code that yt-dlp has not checked.").arg(shown, value);
+    return {};
 }
 
 // "--exe (--exec)" for an abbreviation, the spelling alone otherwise.
@@ -139,9 +124,16 @@ QString checkOption(const YtDlpOptions::Option &option, const QString &typed, co
                                      : OptionText::tr("%1 needs %2 values.").arg(shown).arg(option.arity);
         values.append(words.at(++index));
     }
-    if (const std::optional<Refused> refused = refusedEntry(option)) {
-        if (!(refused->reason == Reason::output && values.size() == 1 && namesOtherFiles(option, values.first())))
-            return reasonText(*refused, shown);
+    const Rule rule = ExtraArgumentRules::ruleFor(option);
+    switch (rule.kind) {
+    case ExtraArgumentRules::Kind::allowed:
+        return {};
+    case ExtraArgumentRules::Kind::insideFolder:
+        return insideFolderRefusal(option, shown, values.first());
+    case ExtraArgumentRules::Kind::extractorArguments:
+        return extractorArgumentsRefusal(shown, values.first());
+    case ExtraArgumentRules::Kind::refused:
+        return reasonText(rule, shown);
     }
     return {};
 }
@@ -170,7 +162,7 @@ QString refusal(const QStringList &words)
                 equals < 0 ? std::nullopt : std::optional<QString>(word.mid(equals + 1));
             const YtDlpOptions::LongMatch match = YtDlpOptions::matchLong(typed);
             if (!match.option && match.candidates.isEmpty())
-                return OptionText::tr("yt-dlp has no option %1.").arg(typed);
+                return reasonText({}, typed);
             if (!match.option) {
                 QStringList names;
                 for (const YtDlpOptions::Option *candidate : match.candidates)
@@ -187,7 +179,7 @@ QString refusal(const QStringList &words)
                 const QString typed = QStringLiteral("-") + word.at(at);
                 const YtDlpOptions::Option *option = YtDlpOptions::findShort(word.at(at));
                 if (!option)
-                    return OptionText::tr("yt-dlp has no option %1.").arg(typed);
+                    return reasonText({}, typed);
                 const std::optional<QString> rest =
                     option->arity > 0 && at + 1 < word.size() ? std::optional<QString>(word.mid(at + 1)) : std::nullopt;
                 if (QString error = checkOption(*option, typed, rest, words, index); !error.isEmpty())

@@ -6,26 +6,29 @@
 #include <QStringList>
 
 // Further yt-dlp arguments a user adds to every download (or to one). They
-// are read the way yt-dlp will read them (YtDlpOptions), and refused with a
-// sentence naming the first argument that:
-// - runs other programs or code (--exec, --netrc-cmd, --use-postprocessor
-//   Exec, --downloader, --ffmpeg-location, --js-runtimes, ...);
-// - changes where or how yt-dlp reads its configuration (--config-locations,
-//   --ignore-config, --alias, ...);
-// - takes over the file's place or name (-o without a type such as
-//   "chapter:", -P without one, --id), which the output folder and the file
-//   name template decide;
-// - keeps yt-dlp from downloading (--simulate, --print, --list-formats, ...),
-//   replaces the shipped yt-dlp (--update), fetches other links (--batch-file,
-//   --load-info-json, --yes-playlist) or hides the progress Tarvelle follows
-//   (--no-progress, --progress-template);
-// - has an option of its own in Tarvelle (--proxy, --limit-rate, --cookies,
-//   --cookies-from-browser, --embed-*, --sponsorblock-*, ...), so that two
-//   places never disagree (a cookies file and browser cookies never meet);
-// - is no yt-dlp option, is an ambiguous abbreviation, lacks its value, or
-//   is a bare word or "--", which yt-dlp would take for a link.
-// Abbreviations are read as yt-dlp reads them: "--exec-b" is
-// --exec-before-download and refused as such.
+// are read the way yt-dlp will read them (YtDlpOptions) and checked against
+// a list of options known to neither run code, nor read configuration, nor
+// write outside the job's folder. The first argument that may not be passed
+// is refused with a sentence naming it: every option the list does not know
+// (a newer yt-dlp's among them), and those it refuses because they
+// - run other programs or code (--exec, --downloader, --ffmpeg-location,
+//   --extractor-args youtube-ejs:..., ...);
+// - change where or how yt-dlp reads its configuration (--config-locations,
+//   --alias, --preset-alias, ...);
+// - could write or remove files outside the output folder (--print-to-file,
+//   --cache-dir, --postprocessor-args, --download-archive, ...), read local
+//   files (--enable-file-urls) or turn off yt-dlp's own checks
+//   (--compat-options);
+// - take over the main file's place or name (-o or -P without a type such
+//   as "chapter:", --id): the output folder and the template decide those.
+//   With a type, their path must stay inside the output folder;
+// - keep yt-dlp from downloading, replace the shipped yt-dlp, fetch other
+//   links or entries, or hide the progress Tarvelle follows;
+// - have a setting of their own in Tarvelle (--proxy, --cookies, --embed-*,
+//   ...), so that two places never disagree.
+// Words that are no option, ambiguous abbreviations, missing values and "--"
+// are refused too. Abbreviations are read as yt-dlp reads them: "--exec-b"
+// is --exec-before-download and refused as such.
 namespace ExtraArguments {
 
 // `text` split as a shell would (ShellWords) when every word may be passed.

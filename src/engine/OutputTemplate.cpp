@@ -85,21 +85,35 @@ std::optional<QString> knownField(const QString &name, const MediaMetadata &reco
     return std::nullopt;
 }
 
-// The value of one field key: the first of its alternatives ("a,b") the
-// analysis knows, else its default ("|text"), else <name>. Operators after
-// a field name (maths, dates, replacements) are not evaluated.
-QString fieldValue(const QString &key, const MediaMetadata &record, const QString &ext, bool &isNumber)
+// The field names of a key, one per alternative ("a,b"), before its
+// replacement ("&text") and default ("|text"): "a.b" for a field inside
+// another.
+QStringList namesOf(const QString &key)
 {
     static const QRegularExpression leadingName(QStringLiteral("^\\s*([A-Za-z_][\\w.]*)"));
+    QStringList names;
+    const QString fields = key.section(QLatin1Char('|'), 0, 0).section(QLatin1Char('&'), 0, 0);
+    for (const QString &alternative : fields.split(QLatin1Char(',')))
+        names.append(leadingName.match(alternative).captured(1));
+    return names;
+}
+
+// The value of one field key: the first of its alternatives the analysis
+// knows, else its default ("|text"), else <name>. Operators after a field
+// name (maths, dates, replacements) are not evaluated.
+QString fieldValue(const QString &key, const MediaMetadata &record, const QString &ext, bool inFolder,
+                   bool &isNumber)
+{
     const qsizetype bar = key.indexOf(QLatin1Char('|'));
-    const QString fields = (bar < 0 ? key : key.left(bar)).section(QLatin1Char('&'), 0, 0);
     QString firstName;
-    for (const QString &alternative : fields.split(QLatin1Char(','))) {
-        const QString name = leadingName.match(alternative).captured(1);
+    for (const QString &name : namesOf(key)) {
         if (firstName.isEmpty())
             firstName = name;
         if (const std::optional<QString> value = knownField(name, record, ext)) {
             isNumber = name == QLatin1String("duration");
+            // As the download command has yt-dlp write them (folderFieldNames).
+            if (inFolder && (*value == QLatin1String(".") || *value == QLatin1String("..")))
+                return QStringLiteral("_");
             return sanitized(*value);
         }
     }
@@ -109,10 +123,11 @@ QString fieldValue(const QString &key, const MediaMetadata &record, const QStrin
     return QLatin1Char('<') + (firstName.isEmpty() ? key : firstName) + QLatin1Char('>');
 }
 
-QString formatted(const QRegularExpressionMatch &field, const MediaMetadata &record, const QString &ext)
+QString formatted(const QRegularExpressionMatch &field, const MediaMetadata &record, const QString &ext,
+                  bool inFolder)
 {
     bool isNumber = false;
-    QString value = fieldValue(field.captured(u"key"), record, ext, isNumber);
+    QString value = fieldValue(field.captured(u"key"), record, ext, inFolder, isNumber);
     const QString flags = field.captured(u"flags");
     const QChar type = field.captured(u"type").at(0);
     if (!field.captured(u"precision").isEmpty()) {
@@ -129,6 +144,22 @@ QString formatted(const QRegularExpressionMatch &field, const MediaMetadata &rec
         value = flags.contains(QLatin1Char('-')) ? value + padding : padding + value;
     }
     return value;
+}
+
+// What `text` holds besides its fields, "%%" written as "%".
+QString withoutFields(const QString &text)
+{
+    QString literal;
+    qsizetype copied = 0;
+    QRegularExpressionMatchIterator fields = fieldPattern().globalMatch(text);
+    while (fields.hasNext()) {
+        const QRegularExpressionMatch field = fields.next();
+        literal += QStringView(text).mid(copied, field.capturedStart() - copied);
+        if (!field.hasCaptured(u"key"))
+            literal += QLatin1Char('%');
+        copied = field.capturedEnd();
+    }
+    return literal + text.mid(copied);
 }
 
 } // namespace
@@ -160,13 +191,35 @@ Checked<QString> check(const QString &text)
     if (!text.endsWith(QLatin1String(".%(ext)s")))
         return Checked<QString>::refused(
             OptionText::tr("End the template with .%(ext)s, so the file keeps its type."));
+    const QStringList folders = text.split(QLatin1Char('/'));
     if (text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1Char('~')))
         return Checked<QString>::refused(
             OptionText::tr("The template names a file inside the output folder: do not start it with / or ~."));
-    if (text.split(QLatin1Char('/')).contains(QLatin1String("..")))
+    // Fields may be empty, so a folder ".%(a)s." may be ".." too; the file
+    // name itself ends with its extension.
+    if (std::any_of(folders.begin(), folders.end() - 1,
+                    [](const QString &folder) { return withoutFields(folder) == QLatin1String(".."); }))
         return Checked<QString>::refused(
             OptionText::tr("The template names a file inside the output folder: \"..\" would leave it."));
     return text;
+}
+
+QStringList folderFieldNames(const QString &templateText)
+{
+    QStringList names;
+    const QString folders = templateText.left(std::max<qsizetype>(templateText.lastIndexOf(QLatin1Char('/')), 0));
+    QRegularExpressionMatchIterator fields = fieldPattern().globalMatch(folders);
+    while (fields.hasNext()) {
+        const QRegularExpressionMatch field = fields.next();
+        if (!field.hasCaptured(u"key"))
+            continue;
+        for (const QString &name : namesOf(field.captured(u"key"))) {
+            const QString topLevel = name.section(QLatin1Char('.'), 0, 0);
+            if (!topLevel.isEmpty() && !names.contains(topLevel))
+                names.append(topLevel);
+        }
+    }
+    return names;
 }
 
 QString preview(const QString &templateText, const MediaMetadata &record, const QString &ext)
@@ -182,7 +235,8 @@ QString preview(const QString &templateText, const MediaMetadata &record, const 
             continue;
         }
         result += QStringView(templateText).mid(copied, at - copied);
-        result += field.hasCaptured(u"key") ? formatted(field, record, ext) : QStringLiteral("%");
+        const bool inFolder = templateText.indexOf(QLatin1Char('/'), at) >= 0;
+        result += field.hasCaptured(u"key") ? formatted(field, record, ext, inFolder) : QStringLiteral("%");
         at = copied = field.capturedEnd();
     }
     result += QStringView(templateText).mid(copied);

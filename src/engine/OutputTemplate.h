@@ -5,13 +5,20 @@
 #include "engine/OptionCheck.h"
 
 #include <QString>
+#include <QStringList>
 
 // The file name template of a download: yt-dlp's output template, relative to
 // the output folder (fields such as %(title)s, subfolders allowed).
 namespace OutputTemplate {
 
-// Today's name: title (at most 180 bytes) and id.
+// Today's name: title (at most 180 bytes) and id (at most 40), leaving room
+// under the 255-byte limit of a file name for what yt-dlp adds to it while
+// downloading.
 QString defaultTemplate();
+
+// The default of earlier versions, which did not bound the id; a stored
+// copy of it stands for today's default.
+inline const QString kEarlierDefault = QStringLiteral("%(title).180B [%(id)s].%(ext)s");
 
 // `text` when yt-dlp can use it as the name of a file inside the output
 // folder: every % starts a field written as %(name) with a conversion (s, d,
@@ -20,12 +27,18 @@ QString defaultTemplate();
 // breaks. The empty text stands for the default template and passes.
 Checked<QString> check(const QString &text);
 
+// The fields `templateText` (checked) names in its folders, before the
+// last "/", those inside others by the field holding them ("formats" for
+// %(formats.0.id)s), each once.
+QStringList folderFieldNames(const QString &templateText);
+
 // The name `templateText` (checked) gives the analysed `record` with the
 // extension `ext`, as yt-dlp would write it: fields are filled from what the
 // analysis read (id, title, uploader, duration, extractor, webpage_url, ...),
 // with yt-dlp's replacements for characters a file name cannot hold, widths
-// and precisions applied (.180B cuts at 180 bytes). Fields the analysis did
-// not read show as <name>: yt-dlp fills them.
+// and precisions applied (.180B cuts at 180 bytes), and "." or ".." as a
+// folder's field "_". Fields the analysis did not read show as <name>:
+// yt-dlp fills them.
 QString preview(const QString &templateText, const MediaMetadata &record, const QString &ext);
 
 // The extension a download of `record` will have: mp4 for video, mp3 or m4a

@@ -70,6 +70,8 @@ AdvancedOptions AppSettings::advancedDefaults() const
     options.sponsorBlockRemove = orDefault(
         SponsorBlock::parse(text(kSponsorBlockRemoveKey, QString()), SponsorBlock::Use::remove), QStringList());
     options.outputTemplate = orDefault(OutputTemplate::check(text(kOutputTemplateKey, QString())), QString());
+    if (options.outputTemplate == OutputTemplate::kEarlierDefault)
+        options.outputTemplate.clear();
     options.splitChapters = boolean(kSplitChaptersKey, false);
     if (const QJsonValue fragments = m_store.value(kConcurrentFragmentsKey); fragments.isDouble())
         options.concurrentFragments =

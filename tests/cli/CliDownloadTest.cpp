@@ -15,6 +15,8 @@
 #include <csignal>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace TestSupport;
 
 namespace {
@@ -338,6 +340,16 @@ TEST_F(CliDownload, BatchesWithNothingToQueue)
         int exitCode;
         QString message;
     };
+    const QString fifo = m_user.home() + "/links.fifo";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Links up to the limit, then one byte more.
+    const QString large = m_user.home() + "/large.txt";
+    QFile largeFile(large);
+    ASSERT_TRUE(largeFile.open(QIODevice::WriteOnly));
+    const QByteArray line = server().url(LocalMediaServer::kVideoPath).toUtf8() + "\n";
+    while (largeFile.size() <= 16 * 1024 * 1024)
+        largeFile.write(line.repeated(4096));
+    largeFile.close();
     const QList<Case> cases{
         {"not UTF-8", "-", server().url(LocalMediaServer::kVideoPath).toUtf8() + "\nhttp://127.0.0.1/caf\xe9\n", 2,
          "The batch input is not valid UTF-8 text; nothing was queued.\n"},
@@ -345,6 +357,9 @@ TEST_F(CliDownload, BatchesWithNothingToQueue)
          "Cannot read the batch file " + m_user.home() + "/missing.txt: No such file or directory\n"},
         {"comments and invalid lines only", "-", "# nothing\n\nnot a link\n", 1,
          "Line 3: not a link, skipped: not a link\nNo links to download.\n"},
+        {"endless device", "/dev/zero", {}, 2, "Cannot read the batch file /dev/zero: Not a regular file\n"},
+        {"FIFO nobody writes to", fifo, {}, 2, "Cannot read the batch file " + fifo + ": Not a regular file\n"},
+        {"over 16 MiB", large, {}, 2, "Cannot read the batch file " + large + ": Larger than 16 MiB\n"},
     };
     for (const Case &c : cases) {
         const CliResult result = m_user.run({"download", "--output", m_output.path(), "--batch", c.source}, c.input);

@@ -222,8 +222,8 @@ TEST_F(DownloadOptionsEndToEnd, ProxySeesTheAnalysisAndTheDownload)
     EXPECT_GE(requests.count("GET " + link), 2) << requests.join('\n').toStdString();
 }
 
-// The file name template names the file (subfolders included), and extra
-// arguments reach yt-dlp.
+// The file name template names the file (subfolders included, always inside
+// the output folder), and extra arguments reach yt-dlp.
 TEST_F(DownloadOptionsEndToEnd, TemplateAndExtraArgumentsNameTheFile)
 {
     struct Case
@@ -238,6 +238,9 @@ TEST_F(DownloadOptionsEndToEnd, TemplateAndExtraArgumentsNameTheFile)
          "Tarvelle Described Clip - described.mp4"},
         {"%(extractor)s/%(id)s.%(ext)s", {}, LocalMediaServer::kVideoPath, "generic/video.mp4"},
         {"", {"--restrict-filenames"}, LocalMediaServer::kDescribedPath, "Tarvelle_Described_Clip [described].mp4"},
+        // An uploader may call itself "..": that is no way out of the folder.
+        {"%(uploader)s/%(title)s.%(ext)s", {}, LocalMediaServer::kDescribedPath + "?uploader=..",
+         "_/Tarvelle Described Clip.mp4"},
     };
     for (const Case &c : cases) {
         fixture = std::make_unique<CoordinatorFixture>(QDir(buildToolsDirectory()).absoluteFilePath(".."));

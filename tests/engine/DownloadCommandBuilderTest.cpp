@@ -121,7 +121,7 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
                              "--ffmpeg-location", tools()};
         expected += c.middle;
         expected += QStringList{"-o",
-                                kOutput + "/%(title).180B [%(id)s].%(ext)s",
+                                kOutput + "/%(title).180B [%(id).40B].%(ext)s",
                                 "--progress-template",
                                 kMarkers.progressTemplate(),
                                 "--progress-template",
@@ -155,6 +155,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         QStringList connection = {}; // after the ffmpeg location
         QStringList processing = {}; // after the format and subtitle arguments
         QString outputTemplate = {}; // empty: the default one
+        QStringList afterOutput = {}; // after the template
     };
     const auto with = [](auto change) {
         AdvancedOptions options;
@@ -215,7 +216,13 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
          MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {},
          {"--no-mtime", "--user-agent", "UA x"}},
         {"template", with([](auto &o) { o.outputTemplate = "%(uploader)s/%(title)s.%(ext)s"; }), MediaKind::video,
-         AudioFormat::best, SubtitleMode::none, "", {}, {}, "%(uploader)s/%(title)s.%(ext)s"},
+         AudioFormat::best, SubtitleMode::none, "", {}, {}, "%(uploader)s/%(title)s.%(ext)s",
+         {"--replace-in-metadata", "uploader", "^\\.{1,2}$", "_"}},
+        {"template with folders of several fields",
+         with([](auto &o) { o.outputTemplate = "%(channel,uploader|x)s/%(upload_date>%Y)s %(formats.0.id)s/%(title)s.%(ext)s"; }),
+         MediaKind::video, AudioFormat::best, SubtitleMode::none, "", {}, {},
+         "%(channel,uploader|x)s/%(upload_date>%Y)s %(formats.0.id)s/%(title)s.%(ext)s",
+         {"--replace-in-metadata", "channel,uploader,upload_date,formats", "^\\.{1,2}$", "_"}},
         {"all at once", with([](auto &o) {
              o.speedLimit = SpeedLimit{1, SpeedLimit::Unit::mebibytes};
              o.concurrentFragments = 8;
@@ -259,8 +266,9 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         expected += c.processing;
         expected += QStringList{"-o",
                                 kOutput + "/" +
-                                    (c.outputTemplate.isEmpty() ? "%(title).180B [%(id)s].%(ext)s" : c.outputTemplate),
-                                "--progress-template",
+                                    (c.outputTemplate.isEmpty() ? "%(title).180B [%(id).40B].%(ext)s" : c.outputTemplate)};
+        expected += c.afterOutput;
+        expected += QStringList{"--progress-template",
                                 kMarkers.progressTemplate(),
                                 "--progress-template",
                                 "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
@@ -332,7 +340,7 @@ TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
     ASSERT_TRUE(command);
     const qsizetype at = command->arguments.indexOf("-o");
     ASSERT_GE(at, 0);
-    EXPECT_EQ(command->arguments.value(at + 1), QStringLiteral("/data/out/%(title).180B [%(id)s].%(ext)s"));
+    EXPECT_EQ(command->arguments.value(at + 1), QStringLiteral("/data/out/%(title).180B [%(id).40B].%(ext)s"));
 }
 
 // Between the file path print and the link: what the run is given.
@@ -341,7 +349,7 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
     const DownloadJobPtr job =
         DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
     const QString downloaded = kMarkers.downloadedTemplate();
-    const QString template_ = "%(title).180B [%(id)s].%(ext)s";
+    const QString template_ = "%(title).180B [%(id).40B].%(ext)s";
     struct Case
     {
         const char *name;

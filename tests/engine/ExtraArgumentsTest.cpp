@@ -17,10 +17,9 @@ TEST(ExtraArguments, PassesOrdinaryOptions)
         {"--user-agent=\"Mozilla/5.0 (X11)\"", {"--user-agent=Mozilla/5.0 (X11)"}},
         {"--extractor-args 'youtube:player_client=web'", {"--extractor-args", "youtube:player_client=web"}},
         {"--replace-in-metadata title ' +' _", {"--replace-in-metadata", "title", " +", "_"}},
-        {"--print-to-file '%(title)s' titles.txt", {"--print-to-file", "%(title)s", "titles.txt"}},
         {"-o 'chapter:%(section_title)s.%(ext)s'", {"-o", "chapter:%(section_title)s.%(ext)s"}},
         {"-o 'THUMBNAIL,subtitle:thumbs/%(id)s'", {"-o", "THUMBNAIL,subtitle:thumbs/%(id)s"}},
-        {"-P temp:/tmp/parts", {"-P", "temp:/tmp/parts"}},
+        {"-P temp:parts", {"-P", "temp:parts"}},
         {"-ikw", {"-ikw"}},
         {"-R5 --retries 3", {"-R5", "--retries", "3"}},
         {"--no-exec --no-mtime", {"--no-exec", "--no-mtime"}},
@@ -45,6 +44,7 @@ TEST(ExtraArguments, RefusesWhatWouldRunCommandsMoveFilesOrStopTheDownload)
     const QString output = " decides where the file goes or what it is called: the output folder and the file name "
                            "template do that.";
     const QString stops = " would keep yt-dlp from downloading.";
+    const QString unlisted = " it is not among the yt-dlp options known to be safe.";
     const QList<Case> cases{
         {"--exec 'rm -rf ~'", "--exec" + runs},
         {"--exec=echo", "--exec" + runs},
@@ -98,8 +98,8 @@ TEST(ExtraArguments, RefusesWhatWouldRunCommandsMoveFilesOrStopTheDownload)
         {"https://other.example/v", "\"https://other.example/v\" is no option: yt-dlp would take it for a link."},
         {"--no-mtime extra", "\"extra\" is no option: yt-dlp would take it for a link."},
         {"-", "\"-\" is no option: yt-dlp would take it for a link."},
-        {"--frobnicate", "yt-dlp has no option --frobnicate."},
-        {"-Z", "yt-dlp has no option -Z."},
+        {"--frobnicate", "Tarvelle does not pass on --frobnicate:" + unlisted},
+        {"-Z", "Tarvelle does not pass on -Z:" + unlisted},
         {"--exe x", "--exe could mean --exec, --exec-before-download: write the option out in full."},
         {"--retries", "--retries needs a value."},
         {"--print-to-file x", "--print-to-file needs 2 values."},
@@ -121,4 +121,68 @@ TEST(ExtraArguments, ValuesAreNotOptions)
     EXPECT_EQ(ExtraArguments::refusal({"--user-agent", "--exec"}), QString());
     EXPECT_EQ(ExtraArguments::refusal({"--replace-in-metadata", "title", "--exec", "-o"}), QString());
     EXPECT_EQ(ExtraArguments::refusal({"-f--exec"}), QString());
+}
+
+// Only options known to neither run code, nor read configuration, nor write
+// outside the output folder pass; every other one is refused by name.
+TEST(ExtraArguments, PassesOnlyOptionsKnownToBeSafe)
+{
+    struct Case
+    {
+        QString text;
+        QString refusedName; // empty: passes
+        QString because;     // a part of the sentence
+    };
+    const QString elsewhere = "could write or remove files outside the output folder";
+    const QString outside = "names a place outside the output folder";
+    const QString unlisted = "is not among the yt-dlp options known to be safe";
+    const QList<Case> cases{
+        {"--print-to-file '%(title)s' /home/u/.bashrc", "--print-to-file", elsewhere},
+        {"--print-to-file '%(title)s' titles.txt", "--print-to-file", elsewhere},
+        {"--ppa 'ffmpeg:-y /home/u/x'", "--ppa", elsewhere},
+        {"--postprocessor-args 'Merger:-f mp4 /tmp/x'", "--postprocessor-args", elsewhere},
+        {"--cache-dir /tmp/c --extractor-args youtube-ejs:dev=true", "--cache-dir", elsewhere},
+        {"--download-archive /home/u/a.txt", "--download-archive", elsewhere},
+        {"--rm-cache-dir", "--rm-cache-dir", elsewhere},
+        {"--extractor-args youtube-ejs:dev=true", "--extractor-args", "has not checked"},
+        {"--extractor-args 'YouTube-EJS:script_version=9'", "--extractor-args", "has not checked"},
+        {"--extractor-args 'youtube:player_client=web;DEV=1'", "--extractor-args", "has not checked"},
+        {"--compat-options allow-unsafe-ext", "--compat-options", "checks that keep yt-dlp safe"},
+        {"--enable-file-urls", "--enable-file-urls", "read files on this computer"},
+        {"-t mp3", "-t", "configuration"},
+        {"-o /abs/x", "-o", "the output folder and the file name template do that"},
+        {"-o temp:/abs", "-o", "the output folder and the file name template do that"},
+        {"-o 'thumbnail:/abs/%(id)s'", "-o", outside},
+        {"-o 'chapter:../%(section_title)s.%(ext)s'", "-o", outside},
+        {"-o 'subtitle:a/../../x'", "-o", outside},
+        {"-o 'infojson:~/x'", "-o", outside},
+        {"-o 'description:$HOME/x'", "-o", outside},
+        {"-P temp:/x", "-P", outside},
+        {"--paths=temp:../x", "--paths", outside},
+        {"-P ../x", "-P", "the output folder and the file name template do that"},
+        {"--playlist-items 1-100", "--playlist-items", "fetch other links"},
+        {"--some-new-option", "--some-new-option", unlisted},
+        {"--parse-metadata 'title:%(uploader)s'", "--parse-metadata", unlisted},
+        {"--write-link", "--write-link", unlisted},
+        {"--no-mtime", {}, {}},
+        {"--restrict-filenames --windows-filenames --trim-filenames 120", {}, {}},
+        {"--retries 5 --fragment-retries 10 --socket-timeout 30", {}, {}},
+        {"--user-agent 'UA 1' --referer https://example.org/ --add-header 'X-A: b'", {}, {}},
+        {"--geo-bypass --sleep-interval 3 --force-ipv4 --no-part --xattrs", {}, {}},
+        {"--write-description --write-info-json --write-subs --sub-format srt --embed-info-json", {}, {}},
+        {"--format-sort res,ext -S +size --merge-output-format mkv", {}, {}},
+        {"--recode-video mp4 --remux-video mkv --audio-quality 0", {}, {}},
+        {"--extractor-args 'youtube:player_client=web,android' --match-filter 'duration < 600'", {}, {}},
+        {"-o 'chapter:sub/%(title)s.%(ext)s' -P temp:parts", {}, {}},
+    };
+    for (const Case &c : cases) {
+        const Checked<QStringList> words = ExtraArguments::parse(c.text);
+        if (c.refusedName.isEmpty()) {
+            EXPECT_TRUE(words) << c.text.toStdString() << ": " << words.error().toStdString();
+            continue;
+        }
+        EXPECT_FALSE(words) << c.text.toStdString();
+        EXPECT_TRUE(words.error().contains(c.refusedName)) << c.text.toStdString() << ": " << words.error().toStdString();
+        EXPECT_TRUE(words.error().contains(c.because)) << c.text.toStdString() << ": " << words.error().toStdString();
+    }
 }

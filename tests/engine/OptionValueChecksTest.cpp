@@ -220,6 +220,11 @@ TEST(OptionValueChecks, OutputTemplate)
             {"~/%(title)s.%(ext)s", false, inside + "do not start it with / or ~."},
             {"../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
             {"a/../../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            // A field may be empty, leaving only the dots around it.
+            {"%(uploader)s../%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            {".%(uploader)s.%(channel)s/%(title)s.%(ext)s", false, inside + "\"..\" would leave it."},
+            {"%(uploader)s.%(channel)s/.%(title)s.%(ext)s", true, "%(uploader)s.%(channel)s/.%(title)s.%(ext)s"},
+            {"%%../...%(id)s/%(title)s.%(ext)s", true, "%%../...%(id)s/%(title)s.%(ext)s"},
             {"%(title)s\n.%(ext)s", false, "A file name template cannot hold line breaks."},
         },
         OutputTemplate::check, [](const QString &text) { return text; });
@@ -255,6 +260,19 @@ TEST(OptionValueChecks, OutputTemplatePreview)
     record.title = QString(100, QChar(0x4E2D)); // 300 bytes
     EXPECT_EQ(OutputTemplate::preview("%(title).180B.%(ext)s", record, "m4a"), QString(60, QChar(0x4E2D)) + ".m4a");
     EXPECT_EQ(OutputTemplate::preview("%(title).181B.%(ext)s", record, "m4a"), QString(60, QChar(0x4E2D)) + ".m4a");
+
+    // The default name leaves room under the 255-byte limit for what yt-dlp
+    // adds while downloading (".f137.mp4.part"), however long title and id.
+    record.id = QString(150, QLatin1Char('i'));
+    EXPECT_LE(OutputTemplate::preview(OutputTemplate::defaultTemplate(), record, "webm").toUtf8().size(), 230);
+
+    // A field that is "." or ".." names no folder: yt-dlp is told to write
+    // "_" instead.
+    for (const QString &dots : {QStringLiteral(".."), QStringLiteral(".")}) {
+        record.uploader = dots;
+        record.id = dots;
+        EXPECT_EQ(OutputTemplate::preview("%(uploader)s/%(id)s/x.%(ext)s", record, "mp4"), "_/_/x.mp4");
+    }
 }
 
 TEST(OptionValueChecks, ExpectedExtension)

@@ -102,8 +102,8 @@ TEST_F(AdvancedDefaultsTest, WritesOnlyWhatChanged)
     EXPECT_EQ(settings.advancedDefaults(), AdvancedOptions{});
 }
 
-// A value the checks refuse (a hand-edited file) reads as that option's
-// default; the others are read as stored.
+// A value the checks refuse (a hand-edited file, or one stored by an earlier
+// version) reads as that option's default; the others are read as stored.
 TEST_F(AdvancedDefaultsTest, RefusedStoredValuesReadAsDefaults)
 {
     struct Case
@@ -126,6 +126,10 @@ TEST_F(AdvancedDefaultsTest, RefusedStoredValuesReadAsDefaults)
         {"extraArguments", QJsonArray{"--exec", "rm -rf ~"}},
         {"extraArguments", QJsonArray{"--no-mtime", 3}},
         {"extraArguments", "--no-mtime"},
+        {"extraArguments", QJsonArray{"--print-to-file", "%(title)s", "/home/u/.profile"}},
+        {"extraArguments", QJsonArray{"--some-new-option"}},
+        // The default template of earlier versions, which did not bound the id.
+        {"outputTemplate", "%(title).180B [%(id)s].%(ext)s"},
     };
     for (const Case &c : cases) {
         writeFile({{c.key, c.value}, {"proxy", c.key == QLatin1String("proxy") ? c.value : "http://kept.example"}});

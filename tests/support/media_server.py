@@ -19,7 +19,8 @@ Routes:
   /described       an HTML page describing /video.mp4 in JSON-LD, as video sites
                    do: title, description, uploader, date, thumbnail
                    (/thumbnail.jpg) and two chapters, "Opening" (0-1 s) and
-                   "Ending" (1-2 s)
+                   "Ending" (1-2 s); query parameter uploader= replaces the
+                   uploader
   /playlist        an HTML page titled "Playlist Page" holding several <video>
                    elements (a multi-video page yt-dlp lists as a playlist);
                    count= sets how many (3 unless told), each /video.mp4?n=N
@@ -96,7 +97,9 @@ class Handler(BaseHTTPRequestHandler):
         elif path == "/stall-mid-body":
             self.stall_mid_body(send_body)
         elif path == "/described":
-            self.send_bytes(200, self.described_page().encode("utf-8"), "text/html; charset=utf-8", send_body)
+            uploader = urllib.parse.parse_qs(parsed.query).get("uploader", ["Tarvelle Tester"])[0]
+            self.send_bytes(200, self.described_page(uploader).encode("utf-8"), "text/html; charset=utf-8",
+                            send_body)
         elif path in ("/page", "/expiring-page"):
             query = urllib.parse.parse_qs(parsed.query)
             title = query.get("title", [DEFAULT_TITLE])[0]
@@ -151,14 +154,14 @@ class Handler(BaseHTTPRequestHandler):
                 "<itunes:author>Tarvelle Tester</itunes:author>\n"
                 f"{items}</channel></rss>\n")
 
-    def described_page(self):
+    def described_page(self, uploader):
         base = "http://" + self.headers.get("Host", "127.0.0.1")
         video = {
             "@context": "https://schema.org",
             "@type": "VideoObject",
             "name": DESCRIBED_TITLE,
             "description": "A clip with two chapters.",
-            "author": {"@type": "Person", "name": "Tarvelle Tester"},
+            "author": {"@type": "Person", "name": uploader},
             "uploadDate": "2024-05-06",
             "duration": "PT2S",
             "thumbnailUrl": base + "/thumbnail.jpg",

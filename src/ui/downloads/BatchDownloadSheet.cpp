@@ -1,11 +1,11 @@
 #include "ui/downloads/BatchDownloadSheet.h"
 
+#include "batch/BatchFile.h"
 #include "ui/widgets/Colors.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Foreground.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -159,37 +159,24 @@ void BatchDownloadSheet::importFile(const QString &path)
     // Reading happens off the GUI thread: the file may sit on a slow disk.
     QPointer<BatchDownloadSheet> self(this);
     QThreadPool::globalInstance()->start([path, self] {
-        QFile file(path);
-        std::optional<QByteArray> bytes;
-        QString error;
-        if (!file.open(QIODevice::ReadOnly)) {
-            error = file.errorString();
-        } else if (file.size() > kMaxImportBytes) {
-            error = QCoreApplication::translate("BatchDownloadSheet", "The file is too large to import.");
-        } else {
-            bytes = file.readAll();
-            if (file.error() != QFileDevice::NoError) {
-                error = file.errorString();
-                bytes.reset();
-            }
-        }
+        const std::variant<QByteArray, QString> read = BatchFile::read(path);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, path, bytes, error] {
+            [self, path, read] {
                 if (self)
-                    self->importRead(path, bytes, error);
+                    self->importRead(path, read);
             },
             Qt::QueuedConnection);
     });
 }
 
-void BatchDownloadSheet::importRead(const QString &path, const std::optional<QByteArray> &bytes, const QString &error)
+void BatchDownloadSheet::importRead(const QString &path, const std::variant<QByteArray, QString> &read)
 {
-    if (!bytes) {
-        m_importError = error;
+    if (const QString *error = std::get_if<QString>(&read)) {
+        m_importError = *error;
     } else {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = decoder.decode(*bytes);
+        const QString decoded = decoder.decode(std::get<QByteArray>(read));
         if (decoder.hasError()) {
             m_importError = tr("The file “%1” couldn’t be opened because it isn’t valid UTF-8 text.")
                                 .arg(QFileInfo(path).fileName());

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <variant>
 
 class QLabel;
 class QPlainTextEdit;
@@ -21,17 +22,15 @@ class BatchDownloadSheet : public QDialog
     Q_OBJECT
 
 public:
-    // Text files larger than this are refused rather than loaded.
-    static constexpr qint64 kMaxImportBytes = 16 * 1024 * 1024;
-
     explicit BatchDownloadSheet(QWidget *parent = nullptr);
 
     QString text() const;
     const std::optional<BatchParseResult> &parseResult() const { return m_result; }
     std::optional<QString> importError() const { return m_importError; }
 
-    // Reads `path` in the background and replaces the text with it when it
-    // is UTF-8 text; otherwise shows why and keeps the text. importFinished()
+    // Reads `path` in the background (as BatchFile reads it) and replaces
+    // the text with it when it is UTF-8 text; otherwise shows why and keeps
+    // the text. importFinished()
     // follows either way.
     void importFile(const QString &path);
 
@@ -44,7 +43,7 @@ signals:
 private:
     void chooseFile();
     void textEdited();
-    void importRead(const QString &path, const std::optional<QByteArray> &bytes, const QString &error);
+    void importRead(const QString &path, const std::variant<QByteArray, QString> &read);
     void addToQueue();
     void refresh();
 

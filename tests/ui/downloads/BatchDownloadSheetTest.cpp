@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class BatchSheetTest : public ::testing::Test
@@ -158,6 +162,27 @@ TEST_F(BatchSheetTest, AMissingFileShowsTheSystemsReason)
     import(dir.filePath(QStringLiteral("missing.txt")));
     EXPECT_TRUE(visible("batchImportError"));
     EXPECT_EQ(find<QPlainTextEdit>("batchTextView")->toPlainText(), QStringLiteral("https://kept.example/"));
+}
+
+// Only a regular file is read: a device never ends and a FIFO would keep
+// the reading thread waiting for a writer.
+TEST_F(BatchSheetTest, ImportsOnlyRegularFiles)
+{
+    const QString fifo = dir.filePath(QStringLiteral("links.fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        type(QStringLiteral("https://kept.example/"));
+        QSignalSpy finished(&sheet, &BatchDownloadSheet::importFinished);
+        sheet.importFile(path);
+        const bool returned = TestSupport::waitUntil([&] { return finished.count() > 0; });
+        if (!returned) {
+            // Lets a reader stuck on the FIFO go, so the suite can end.
+            ::close(::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK));
+        }
+        ASSERT_TRUE(returned) << path.toStdString();
+        EXPECT_EQ(sheet.importError().value_or(QString()), QStringLiteral("Not a regular file")) << path.toStdString();
+        EXPECT_EQ(find<QPlainTextEdit>("batchTextView")->toPlainText(), QStringLiteral("https://kept.example/"));
+    }
 }
 
 } // namespace
