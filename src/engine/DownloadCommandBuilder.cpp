@@ -152,6 +152,10 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     const QString name = !inputs.fileName.isEmpty()          ? literal(inputs.fileName) + ".%(ext)s"
                          : !advanced.outputTemplate.isEmpty() ? advanced.outputTemplate
                                                               : kOutputTemplate;
+    // The tool starts in a private empty folder: names yt-dlp makes from
+    // relative templates of its own (a chapter's, say) go into the output
+    // folder, not there. (No configuration is read from it: --ignore-config.)
+    arguments << "-P" << "home:" + outputDir;
     arguments << "-o" << QDir(literal(outputDir)).filePath(name);
     arguments += dotFieldArguments(name);
     arguments << "--progress-template" << inputs.markers.progressTemplate();

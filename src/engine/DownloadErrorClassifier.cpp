@@ -118,7 +118,14 @@ DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QS
         return Category::ffmpegFailure;
     if (containsAll(text, {"merging", "failed"}))
         return Category::mergeFailure;
-    if (containsAny(text, {"network", "connection", "timed out", "http error 4", "http error 5"}))
+    // A transfer that broke, came short or timed out, in the wordings of
+    // yt-dlp 2023.03.04 and 2026.08.19: "Downloaded 565669 bytes, expected
+    // 572287 bytes", "IncompleteRead(565669 bytes read, 6618 more expected)",
+    // "<IncompleteRead: ...>", "fragment 3 not found, unable to continue",
+    // "Did not get any data blocks", resets and timeouts.
+    if (containsAny(text, {"network", "connection", "timed out", "http error 4", "http error 5", "bytes, expected",
+                           "more expected", "incompleteread", "not found, unable to continue",
+                           "did not get any data blocks", "broken pipe", "eof occurred in violation"}))
         return Category::network;
     return Category::unknown;
 }

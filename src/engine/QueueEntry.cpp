@@ -156,15 +156,16 @@ DownloadJobPtr QueueEntry::makeJob() const
     job->setListPlacement(listPlacement);
     job->setFinishedAt(finishedAt);
     job->setDownloadTargets(downloadTargets);
+    // A failed job's partial files are looked for in its folder only; the
+    // run an unfinished job was in died with the application, and the next
+    // one goes on where it stopped, in the same folder. (A retry starts
+    // from the folder setting again.)
+    job->setOutputDirectory(outputDirectory);
     if (status == DownloadStatus::failed) {
         job->setStatus(DownloadStatus::failed);
         job->setErrorCategory(errorCategory);
         job->setErrorSummary(errorSummary);
         job->setLogLines(logLines);
-    } else {
-        // The run it was in died with the application; the next one goes on
-        // where it stopped, in the same folder.
-        job->setOutputDirectory(outputDirectory);
     }
     return job;
 }

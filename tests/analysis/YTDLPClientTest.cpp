@@ -257,7 +257,7 @@ TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheT
     QFile arguments(QDir(toolsPath()).filePath("arguments"));
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(arguments.readAll()),
-              "-J\n--no-warnings\n--no-color\n--flat-playlist\n--yes-playlist\n--cookies\n/home/user/cookies.txt\n" + kLink + "\n");
+              "--ignore-config\n-J\n--no-warnings\n--no-color\n--flat-playlist\n--yes-playlist\n--cookies\n/home/user/cookies.txt\n" + kLink + "\n");
     QFile path(QDir(toolsPath()).filePath("path"));
     ASSERT_TRUE(path.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(path.readAll()).startsWith(toolsPath() + ":"));
@@ -266,7 +266,7 @@ TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheT
     // The video a link opens inside a list, without the list.
     ASSERT_TRUE(waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::no, YTDLPClient::Scope::linkedItem)));
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(arguments.readAll()).startsWith("-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n"));
+    EXPECT_TRUE(QString::fromUtf8(arguments.readAll()).startsWith("--ignore-config\n-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n"));
 }
 
 TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)

@@ -68,7 +68,7 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
         SubtitleMode subtitles;
         QString lang;
         QString cookies;
-        QStringList middle; // between the ffmpeg location and "-o"
+        QStringList middle; // between the ffmpeg location and "-P"
     };
     const QString best1080 = "bestvideo[height<=1080]+bestaudio/best[height<=1080]/best";
     const QList<Case> cases{
@@ -120,7 +120,7 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
         QStringList expected{"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
                              "--ffmpeg-location", tools()};
         expected += c.middle;
-        expected += QStringList{"-o",
+        expected += QStringList{"-P", "home:" + kOutput, "-o",
                                 kOutput + "/%(title).180B [%(id).40B].%(ext)s",
                                 "--progress-template",
                                 kMarkers.progressTemplate(),
@@ -264,7 +264,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
         if (c.subtitles == SubtitleMode::automatic)
             expected += QStringList{"--write-auto-subs", "--sub-format", "srt", "--sub-langs", "en"};
         expected += c.processing;
-        expected += QStringList{"-o",
+        expected += QStringList{"-P", "home:" + kOutput, "-o",
                                 kOutput + "/" +
                                     (c.outputTemplate.isEmpty() ? "%(title).180B [%(id).40B].%(ext)s" : c.outputTemplate)};
         expected += c.afterOutput;

@@ -53,6 +53,22 @@ TEST(DownloadErrorClassifier, ClassifiesOutputByOrderedRules)
         {"ERROR: HTTP Error 503: Service Unavailable", Category::network},
         {"Connection reset by peer", Category::network},
         {"Read timed out.", Category::network},
+        // Transfers that broke, came short or timed out, as both yt-dlp builds word them.
+        {"ERROR: Got error: Downloaded 565669 bytes, expected 572287 bytes. Giving up after 10 retries",
+         Category::network},
+        {"ERROR: Downloaded 565669 bytes, expected 572287 bytes", Category::network},
+        {"ERROR: Got error: IncompleteRead(565669 bytes read, 6618 more expected). Giving up after 10 retries",
+         Category::network},
+        {"ERROR: Got error: <IncompleteRead: 565669 bytes read, 6618 more expected>. Giving up after 10 retries",
+         Category::network},
+        {"ERROR: fragment 3 not found, unable to continue", Category::network},
+        {"ERROR: Did not get any data blocks", Category::network},
+        {"ERROR: Got error: The read operation timed out. Giving up after 10 retries", Category::network},
+        {"ERROR: Got error: Remote end closed connection without response", Category::network},
+        {"ERROR: Got error: [Errno 104] Connection reset by peer. Giving up after 10 retries", Category::network},
+        {"ERROR: Got error: [Errno 32] Broken pipe", Category::network},
+        {"ERROR: [SSL: UNEXPECTED_EOF_WHILE_READING] EOF occurred in violation of protocol (_ssl.c:992)",
+         Category::network},
         {"something went wrong", Category::unknown},
         {"\xc3\x9cNSUPPORTED URL", Category::unknown}, // Unicode lower-casing keeps the Ü
         {"UNSUPPORTED URL", Category::unsupportedURL},
@@ -97,7 +113,7 @@ TEST(DownloadErrorClassifier, TitlesAndFileNamesNeverDecideTheCategory)
     };
     for (const QString &title : titles) {
         const std::string name = title.toStdString();
-        EXPECT_EQ(DownloadErrorClassifier::classify(1, downloadLog(title, "ERROR: Did not get any data blocks"),
+        EXPECT_EQ(DownloadErrorClassifier::classify(1, downloadLog(title, "ERROR: something odd happened"),
                                                     QString(), false),
                   Category::unknown)
             << name;

@@ -76,7 +76,10 @@ TEST(QueueEntry, AFailedJobComesBackFailedAsItWas)
     EXPECT_EQ(back->metadata()->thumbnail, "https://media.test/t.jpg");
     EXPECT_TRUE(back->metadata()->formats.isEmpty());
     EXPECT_FALSE(back->metadata()->description.has_value());
-    // A retry starts in the folder the settings name then.
+    // Its partial files are looked for in its folder; a retry starts in the
+    // folder the settings name then.
+    EXPECT_EQ(back->outputDirectory(), "/out");
+    back->resetForRetry();
     EXPECT_EQ(back->outputDirectory(), "");
 }
 

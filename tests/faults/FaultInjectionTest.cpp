@@ -59,12 +59,14 @@ protected:
     std::unique_ptr<CoordinatorFixture> fixture;
 };
 
+// Every answer cut short: yt-dlp tries again from where it got and gives
+// up; the user reads a network failure and yt-dlp's reason.
 TEST_F(FaultInjection, ServerClosesTheConnectionMidBody)
 {
     start();
     const auto job = download("/close-mid-body");
-    expectEndedWithOneRecord(job, DownloadStatus::failed, DownloadErrorCategory::unknown);
-    EXPECT_FALSE(job->logLines().isEmpty());
+    expectEndedWithOneRecord(job, DownloadStatus::failed, DownloadErrorCategory::network);
+    EXPECT_FALSE(job->errorReason().isEmpty()) << job->logLines().join('\n').toStdString();
 }
 
 TEST_F(FaultInjection, ServerStopsSendingAndTheJobIsFlaggedStalled)
