@@ -33,6 +33,7 @@ set(tarvelle_test_costs
   CliDownload.CompletesIntoTheOutputFolderWithoutTouchingTheSettings 6
   YTDLPClientRealToolTest.FailuresAreClassified 5
   FaultInjection.ServerStopsSendingAndTheJobIsFlaggedStalled 5
+  HostileOutput.MarkersInAServersReasonPhraseNameNoFile 5
 )
 while(tarvelle_test_costs)
   list(POP_FRONT tarvelle_test_costs name cost)

@@ -3,9 +3,8 @@
 // the time range, on the job as the preview card sets it) and its effect
 // checked on what arrives.
 #include "engine/OutputTemplate.h"
-#include "support/CoordinatorFixture.h"
 #include "support/LocalMediaServer.h"
-#include "support/LocalServerTest.h"
+#include "support/ShippedToolsCoordinatorTest.h"
 #include "support/MediaProbe.h"
 #include "support/RecordingProxy.h"
 #include "support/TestSupport.h"
@@ -24,17 +23,9 @@ using namespace TestSupport;
 
 namespace {
 
-class DownloadOptionsEndToEnd : public LocalServerTest
+class DownloadOptionsEndToEnd : public ShippedToolsCoordinatorTest
 {
 protected:
-    void SetUp() override
-    {
-        LocalServerTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        fixture = std::make_unique<CoordinatorFixture>(QDir(buildToolsDirectory()).absoluteFilePath(".."));
-    }
-
     LocalMediaServer &server() const { return *s_server; }
 
     // One link with the stored defaults, as "Download All" queues it.
@@ -57,7 +48,6 @@ protected:
         return files;
     }
 
-    std::unique_ptr<CoordinatorFixture> fixture;
 };
 
 QStringList chapterTitles(const QJsonObject &probed)

@@ -3,8 +3,7 @@
 // names no file for a job, and a "yt-dlp.conf" left in a folder runs nothing.
 #include "analysis/YTDLPClient.h"
 #include "engine/PartialFiles.h"
-#include "support/CoordinatorFixture.h"
-#include "support/LocalServerTest.h"
+#include "support/ShippedToolsCoordinatorTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +16,9 @@ using namespace TestSupport;
 
 namespace {
 
-class HostileOutput : public LocalServerTest
+class HostileOutput : public ShippedToolsCoordinatorTest
 {
 protected:
-    void SetUp() override
-    {
-        LocalServerTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        fixture = std::make_unique<CoordinatorFixture>(QDir(buildToolsDirectory()).absoluteFilePath(".."));
-    }
-
     // A file in a folder of the user's, outside the output folder, with a
     // name yt-dlp could give an intermediate format ("<stem>.f<id>.<ext>").
     QString victim()
@@ -52,7 +43,6 @@ protected:
     }
 
     QTemporaryDir m_home;
-    std::unique_ptr<CoordinatorFixture> fixture;
 };
 
 TEST_F(HostileOutput, MarkersInAServersReasonPhraseNameNoFile)
