@@ -23,8 +23,10 @@ void BackgroundUpdateCheck::checkIfDue()
     m_timer.setSingleShot(false);
     m_timer.start(kRecheckInterval);
     if (m_updater.isRunning() || !m_settings.checkForToolUpdates()
-        || !ToolUpdateSchedule::isDue(m_settings.toolUpdateCheckedAt(), QDateTime::currentDateTimeUtc()))
+        || !ToolUpdateSchedule::isDue(m_settings.toolUpdateCheckedAt(), QDateTime::currentDateTimeUtc())) {
+        emit lookEnded();
         return;
+    }
     m_updater.check(QStringLiteral("yt-dlp"), m_settings.toolUpdateChannel());
 }
 
@@ -37,4 +39,5 @@ void BackgroundUpdateCheck::onChecked(const ToolUpdateResult &result)
     } else if (result.kind == ToolUpdateResult::Kind::upToDate) {
         m_settings.recordToolUpdateCheck(now, std::nullopt);
     }
+    emit lookEnded();
 }

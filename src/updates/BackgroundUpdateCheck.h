@@ -31,6 +31,9 @@ public:
 
 signals:
     void newerYtDlpFound(const QString &version);
+    // A look is over: it asked nothing (turned off, not due, or a check
+    // still under way), or its check ended, answered or not.
+    void lookEnded();
 
 private:
     void checkIfDue();

@@ -329,10 +329,16 @@ TEST_F(YTDLPClientFakeToolTest, CancellingBeforehandStartsNothingAndAfterwardsCh
     EXPECT_EQ(describe(analyze(kLink, early)), "cancelled");
     EXPECT_FALSE(QFileInfo::exists(startedMarker()));
 
+    // Cancelling an ended analysis leaves its delivered result as it was;
+    // the token stays cancelled, so a later analysis with it never starts.
     AnalysisCancelToken late;
-    const AnalyzeResult result = analyze(kLink, late);
+    const QFuture<AnalyzeResult> ended = m_client.analyze(kLink, late);
+    ASSERT_TRUE(waitFor(ended, 60s));
     late.cancel();
-    EXPECT_EQ(describe(result), "metadata \"t\"");
+    EXPECT_EQ(describe(ended.result()), "metadata \"t\"");
+    ASSERT_TRUE(QFile::remove(startedMarker()));
+    EXPECT_EQ(describe(analyze(kLink, late)), "cancelled");
+    EXPECT_FALSE(QFileInfo::exists(startedMarker()));
 }
 
 TEST_F(YTDLPClientFakeToolTest, AnalysesRunSideBySideWithoutSharingOutput)

@@ -81,6 +81,21 @@ TEST(CliAdvancedFlags, FlagsReplaceTheirStoredDefaults)
     }
 }
 
+// The stored defaults above already split chapters: this shows the flag
+// itself turns splitting on.
+TEST(CliAdvancedFlags, SplitChaptersReplacesAStoredNo)
+{
+    const CliParseResult result = CliArguments::parse({"download", "--split-chapters", kLink});
+    ASSERT_TRUE(result.command) << result.error.toStdString();
+    const auto *request = std::get_if<DownloadRequest>(&*result.command);
+    ASSERT_NE(request, nullptr);
+    AdvancedOptions stored = storedDefaults();
+    stored.splitChapters = false;
+    AdvancedOptions expected = stored;
+    expected.splitChapters = true;
+    EXPECT_TRUE(request->advanced.over(stored) == expected);
+}
+
 // A value the window would refuse is refused here, with the same sentence.
 TEST(CliAdvancedFlags, RefusedValuesNameTheirFlag)
 {

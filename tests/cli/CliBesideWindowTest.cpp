@@ -29,8 +29,8 @@ QList<QueuedJobRow> rowsOnDisk(const QString &databasePath)
 
 TEST(CliBesideWindow, ADownloadLeavesTheWindowsQueueAsItIs)
 {
-    if (!QFileInfo(buildToolsDirectory() + QStringLiteral("/yt-dlp")).isExecutable())
-        GTEST_SKIP() << "run scripts/bootstrap-tools.sh on the build tree first";
+    ASSERT_TRUE(QFileInfo(buildToolsDirectory() + QStringLiteral("/yt-dlp")).isExecutable())
+        << "run scripts/bootstrap-tools.sh on the build tree first";
     LocalMediaServer server;
     ASSERT_TRUE(server.isReady()) << server.errorString().toStdString();
     CliUser user;

@@ -141,9 +141,9 @@ TEST(YtDlpOptions, TableMatchesTheShippedYtDlp)
 
 TEST(YtDlpOptions, TableMatchesACurrentYtDlp)
 {
-    const QString tool = "/work/shared/tools/yt-dlp-2026.08.19";
-    if (!QFileInfo::exists(tool))
-        GTEST_SKIP() << tool.toStdString() << " is absent: no current yt-dlp to compare with";
+    const QString tool = TestSupport::currentYtDlp();
+    if (tool.isEmpty())
+        GTEST_SKIP() << "no current yt-dlp at ../shared/tools/yt-dlp-2026.08.19 to compare with";
     expectTableMatches(tool);
 }
 

@@ -148,6 +148,14 @@ void LocalReleaseServer::setLatest(const QString &repository, const QString &tag
         ADD_FAILURE() << "cannot write the latest tag";
 }
 
+QStringList LocalReleaseServer::requests() const
+{
+    QFile log(m_folder.filePath(QStringLiteral("requests.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 namespace TestReleases {
 
 QByteArray ytDlpZipapp(const QString &version, const QString &minimumPython, qsizetype paddingBytes)

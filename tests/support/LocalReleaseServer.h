@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A throwaway OpenPGP key made for one test (ed25519, no passphrase, in a
@@ -51,6 +52,8 @@ public:
     // Serves a release file badly: "404", "500", "truncate" or "slow".
     void fault(const QString &repository, const QString &tag, const QString &file, const QByteArray &how) const;
     void setLatest(const QString &repository, const QString &tag) const;
+    // The paths asked for so far, in order.
+    QStringList requests() const;
     // Stops the server (for "the server is gone").
     void stop();
 

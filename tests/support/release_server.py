@@ -15,6 +15,9 @@ FOLDER/<owner>/<repo>/<tag>/<file> the release's files. Routes:
 A file <f>.fault beside a release file changes how it is served: "404" or
 "500" answers that status, "truncate" announces the whole length and closes
 after half of it, "slow" sends 4 KiB every 50 ms.
+
+Each request's path is appended to FOLDER/requests.log before it is answered,
+so a test can tell whether anything asked.
 """
 
 import os
@@ -23,6 +26,9 @@ import threading
 import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+
+log_lock = threading.Lock()
 
 
 class Handler(BaseHTTPRequestHandler):
@@ -40,6 +46,8 @@ class Handler(BaseHTTPRequestHandler):
         self.respond(send_body=True)
 
     def respond(self, send_body):
+        with log_lock, open(os.path.join(self.folder, "requests.log"), "a", encoding="utf-8") as log:
+            log.write(self.path + "\n")
         parts = [p for p in urllib.parse.unquote(urllib.parse.urlsplit(self.path).path).split("/") if p]
         if any(p in (".", "..") for p in parts):
             return self.status(404, send_body)

@@ -30,17 +30,19 @@ public:
     }
     ~CheckFixture() { qunsetenv(ReleaseHost::kBaseAddressVariable); }
 
-    // Runs one background look and reports whether it announced a version
-    // within `wait` (a refused connection answers at once).
-    std::optional<QString> look(std::chrono::milliseconds wait = std::chrono::seconds(2))
+    // Runs one background look to its end and returns the version it
+    // announced, if any.
+    std::optional<QString> look()
     {
         BackgroundUpdateCheck check(settings, {m_dir.filePath("share"), m_dir.filePath("user/Tools"),
                                                EngineDiagnostics::architecture()});
         std::optional<QString> announced;
+        bool ended = false;
         QObject::connect(&check, &BackgroundUpdateCheck::newerYtDlpFound,
                          [&](const QString &version) { announced = version; });
+        QObject::connect(&check, &BackgroundUpdateCheck::lookEnded, [&] { ended = true; });
         check.start(std::chrono::milliseconds(0));
-        waitUntil([&] { return announced.has_value(); }, wait);
+        EXPECT_TRUE(waitUntil([&] { return ended; }, std::chrono::seconds(20))) << "the look did not end";
         return announced;
     }
 
@@ -55,15 +57,17 @@ TEST(BackgroundUpdateCheck, TellsOfANewerYtDlpOnceAWeekAndInstallsNothing)
 {
     CheckFixture f;
     ASSERT_TRUE(f.server.isReady()) << f.server.errorString().toStdString();
-    EXPECT_EQ(f.look(std::chrono::seconds(20)), "2026.09.01");
+    EXPECT_EQ(f.look(), "2026.09.01");
     EXPECT_EQ(f.settings.newerYtDlp(), "2026.09.01");
     const std::optional<QDateTime> checked = f.settings.toolUpdateCheckedAt();
     ASSERT_TRUE(checked);
     EXPECT_LE(checked->secsTo(QDateTime::currentDateTimeUtc()), 60);
     EXPECT_FALSE(QFileInfo::exists(f.m_dir.filePath("user"))) << "a check installs nothing";
 
-    f.server.stop();
+    const std::string asked = f.server.requests().join(' ').toStdString();
+    EXPECT_NE(asked, "");
     EXPECT_FALSE(f.look()) << "not due again within the week";
+    EXPECT_EQ(f.server.requests().join(' ').toStdString(), asked) << "not due again within the week";
     EXPECT_EQ(f.settings.toolUpdateCheckedAt(), checked);
 }
 
@@ -73,6 +77,7 @@ TEST(BackgroundUpdateCheck, StaysQuietWhenTurnedOffOrUnanswered)
     ASSERT_TRUE(f.server.isReady()) << f.server.errorString().toStdString();
     f.settings.setCheckForToolUpdates(false);
     EXPECT_FALSE(f.look());
+    EXPECT_EQ(f.server.requests().join(' ').toStdString(), "") << "turned off, yet asked";
     EXPECT_FALSE(f.settings.toolUpdateCheckedAt());
 
     f.settings.setCheckForToolUpdates(true);
