@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const RunMarkers markers(QStringLiteral("f00d"));
     const QString line = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    RunOutputReader reader(markers, QStringLiteral("/out"), QStringLiteral("/cache/info/1.info.json"));
+    // No description of its own: a description line is refused, never a
+    // file taken over.
+    RunOutputReader reader(markers, QStringLiteral("/out"), QString());
     for (const bool standardError : {false, true}) {
         const OutputLine read = reader.read(line, standardError);
         (void)read.event.describe();
