@@ -35,6 +35,22 @@ int start()
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0)
         return -1;
+    // Clear of 0, 1 and 2 (a program started with them closed gets them
+    // here), so that the keeper's end is really dup'ed onto its input.
+    for (int &end : ends) {
+        if (end <= STDERR_FILENO) {
+            const int moved = ::fcntl(end, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+            ::close(end);
+            end = moved;
+        }
+    }
+    if (ends[0] < 0 || ends[1] < 0) {
+        for (int end : ends) {
+            if (end >= 0)
+                ::close(end);
+        }
+        return -1;
+    }
 
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;

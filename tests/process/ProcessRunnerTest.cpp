@@ -168,24 +168,33 @@ TEST_F(ProcessRunnerTest, TheChildStartsInAPrivateEmptyFolderWithNothingOfOursOp
 {
     const QString ours = dir.filePath("ours-only");
     ASSERT_TRUE(QFile(ours).open(QIODevice::WriteOnly));
-    // Without O_CLOEXEC, as a careless library would open it.
-    const int leaked = ::open(QFile::encodeName(ours).constData(), O_RDONLY);
-    ASSERT_GE(leaked, 3);
+    // Without O_CLOEXEC, as a careless library would open it (and clear of
+    // the standard streams, which a test run may have started closed).
+    const int opened = ::open(QFile::encodeName(ours).constData(), O_RDONLY);
+    ASSERT_GE(opened, 0);
+    const int leaked = ::fcntl(opened, F_DUPFD, 10);
+    ::close(opened);
+    ASSERT_GE(leaked, 10);
     // This process's own input has a line waiting, which an inherited
     // standard input would hand to the child.
     int input[2];
     ASSERT_EQ(::pipe(input), 0);
     ASSERT_EQ(::write(input[1], "typed\n", 6), 6);
-    const int ownInput = ::dup(STDIN_FILENO);
+    const int ownInput = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 10); // -1 when it was closed
     ::dup2(input[0], STDIN_FILENO);
     LineLog log;
     const auto result = runScript("pwd; stat -c %a .; ls -A | wc -l\n"
                                   "if read -r line; then echo input; else echo no-input; fi\n"
                                   "ls -l /proc/$$/fd | grep -c ours-only; exit 0",
                                   log);
-    ::dup2(ownInput, STDIN_FILENO);
-    for (int fd : {ownInput, input[0], input[1], leaked})
-        ::close(fd);
+    if (ownInput >= 0)
+        ::dup2(ownInput, STDIN_FILENO);
+    else
+        ::close(STDIN_FILENO);
+    for (int fd : {ownInput, input[0], input[1], leaked}) {
+        if (fd > STDERR_FILENO)
+            ::close(fd);
+    }
     ASSERT_EQ(result, ProcessRunResult::exited(0)) << log.lines(true).join('\n').toStdString();
     const QStringList lines = log.lines();
     ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString();
