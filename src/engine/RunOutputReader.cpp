@@ -32,7 +32,7 @@ OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
         output.text = ReadableLogLine::recordLine(marked.value);
         output.event = ProgressParser::parseRecord(marked.value);
         const DownloadProgress *progress = output.event.progress();
-        if (progress && !progress->filename.isEmpty() && FolderBounds::inside(m_outputFolder, progress->filename).isEmpty()) {
+        if (progress && !progress->filename.isEmpty() && !targetInside(progress->filename)) {
             // The record still shows how far the download got; its file is
             // never taken for the job's.
             if (!std::exchange(m_refusedTarget, true))
@@ -71,6 +71,16 @@ OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
         break;
     }
     return output;
+}
+
+bool RunOutputReader::targetInside(const QString &target)
+{
+    // Every progress record names its file, nearly always the last one's.
+    if (target != m_lastTarget) {
+        m_lastTarget = target;
+        m_lastTargetInside = !FolderBounds::inside(m_outputFolder, target).isEmpty();
+    }
+    return m_lastTargetInside;
 }
 
 QString RunOutputReader::refused(RunMarkers::Kind kind, const QString &path)

@@ -23,6 +23,7 @@ public:
 
 private:
     OutputLine readMarked(const RunMarkers::Marked &marked);
+    bool targetInside(const QString &target);
     // The log's line for a path left out.
     QString refused(RunMarkers::Kind kind, const QString &path);
 
@@ -34,4 +35,6 @@ private:
     bool m_described = false;
     // A progress record's file left out is said once, not at every update.
     bool m_refusedTarget = false;
+    QString m_lastTarget;
+    bool m_lastTargetInside = false;
 };

@@ -3,8 +3,6 @@
 #include <QByteArray>
 
 #include <csignal>
-#include <algorithm>
-#include <iterator>
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -71,13 +69,10 @@ int start()
     ::posix_spawnattr_setsigmask(&attributes, &none);
     ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
 
-    char shell[] = "/bin/sh";
-    char option[] = "-c";
-    char script[sizeof kScript];
-    std::copy(std::begin(kScript), std::end(kScript), script);
-    char *argv[] = {shell, option, script, nullptr};
+    // posix_spawn takes the arguments as char *const[] and never writes them.
+    char *argv[] = {const_cast<char *>("/bin/sh"), const_cast<char *>("-c"), const_cast<char *>(kScript), nullptr};
     pid_t keeper = 0;
-    const int spawned = ::posix_spawn(&keeper, shell, &actions, &attributes, argv, environ);
+    const int spawned = ::posix_spawn(&keeper, argv[0], &actions, &attributes, argv, environ);
     ::posix_spawn_file_actions_destroy(&actions);
     ::posix_spawnattr_destroy(&attributes);
     ::close(ends[1]);

@@ -54,8 +54,9 @@ TEST(RunOutputReader, TakesOnlyItsOwnMarkersFromTheStartOfStandardOutput)
         const OutputLine read = reader.read(c.line, c.standardError);
         EXPECT_EQ(read.event.filepath() != nullptr || read.event.progress() != nullptr, c.taken) << c.name;
         // What is not ours is logged as yt-dlp printed it.
-        if (!c.taken)
+        if (!c.taken) {
             EXPECT_EQ(read.text, c.line) << c.name;
+        }
     }
 }
 
