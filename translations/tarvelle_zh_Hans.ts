@@ -1107,6 +1107,10 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
+        <source>yt-dlp found nothing to download at this link.</source>
+        <translation>yt-dlp 在此链接中没有找到可下载的内容。</translation>
+    </message>
+    <message>
         <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下载过：保留此链接先前下载的文件。</translation>
@@ -1979,6 +1983,10 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobStatusInfo</name>
     <message>
+        <source>Stalled</source>
+        <translation>已停滞</translation>
+    </message>
+    <message>
         <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
         <source>Queued</source>
         <translation>排队中</translation>
@@ -2376,6 +2384,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </context>
 <context>
     <name>RemoveJobQuestion</name>
+    <message>
+        <source>Stop and Remove</source>
+        <translation>停止并移除</translation>
+    </message>
+    <message>
+        <source>Also delete its partial files</source>
+        <translation>同时删除其未完成的文件</translation>
+    </message>
+    <message>
+        <source>“%1” is still in the queue. Removing it stops its download.</source>
+        <translation>“%1”仍在队列中。移除它会停止其下载。</translation>
+    </message>
+    <message>
+        <source>Stop and remove?</source>
+        <translation>停止并移除？</translation>
+    </message>
     <message>
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
@@ -3323,6 +3347,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/updates/ZipArchive.cpp" line="89"/>
         <source>Could not create %1: %2</source>
         <translation>无法创建 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>LeftoverFilesPanel</name>
+    <message numerus="yes">
+        <source>%n partial file(s) (%1) belong to no download in the list. Tarvelle leaves them as they are: delete them in the folder if they are not needed.</source>
+        <translation>
+            <numerusform>有 %n 个未完成的文件（%1）不属于列表中的任何下载。Tarvelle 不会动它们：如果不需要，请在文件夹中删除。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Partial files no download owns</source>
+        <translation>不属于任何下载的未完成文件</translation>
     </message>
 </context>
 </TS>

@@ -1107,6 +1107,10 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>DownloadCoordinator</name>
     <message>
+        <source>yt-dlp found nothing to download at this link.</source>
+        <translation>yt-dlp 在此連結中沒有找到可下載的內容。</translation>
+    </message>
+    <message>
         <location filename="../src/engine/DownloadCoordinator.cpp" line="36"/>
         <source>Already downloaded: the file from an earlier download of this link is kept.</source>
         <translation>已下載過：保留此連結先前下載的檔案。</translation>
@@ -1979,6 +1983,10 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 <context>
     <name>JobStatusInfo</name>
     <message>
+        <source>Stalled</source>
+        <translation>已停滯</translation>
+    </message>
+    <message>
         <location filename="../src/engine/ProgressDisplay.cpp" line="161"/>
         <source>Queued</source>
         <translation>排隊中</translation>
@@ -2376,6 +2384,22 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </context>
 <context>
     <name>RemoveJobQuestion</name>
+    <message>
+        <source>Stop and Remove</source>
+        <translation>停止並移除</translation>
+    </message>
+    <message>
+        <source>Also delete its partial files</source>
+        <translation>同時刪除其未完成的檔案</translation>
+    </message>
+    <message>
+        <source>“%1” is still in the queue. Removing it stops its download.</source>
+        <translation>「%1」仍在佇列中。移除它會停止其下載。</translation>
+    </message>
+    <message>
+        <source>Stop and remove?</source>
+        <translation>停止並移除？</translation>
+    </message>
     <message>
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="29"/>
         <location filename="../src/ui/downloads/RemoveJobQuestion.cpp" line="57"/>
@@ -3323,6 +3347,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/updates/ZipArchive.cpp" line="89"/>
         <source>Could not create %1: %2</source>
         <translation>無法建立 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>LeftoverFilesPanel</name>
+    <message numerus="yes">
+        <source>%n partial file(s) (%1) belong to no download in the list. Tarvelle leaves them as they are: delete them in the folder if they are not needed.</source>
+        <translation>
+            <numerusform>有 %n 個未完成的檔案（%1）不屬於清單中的任何下載。Tarvelle 不會動它們：如果不需要，請在資料夾中刪除。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Partial files no download owns</source>
+        <translation>不屬於任何下載的未完成檔案</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "app/LaunchArguments.h"
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
+#include "engine/LeftoverFiles.h"
 #include "engine/QueuePersistence.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
@@ -71,6 +72,15 @@ int main(int argc, char **argv)
     QueuePersistence queuePersistence(coordinator.queue(), PersistenceController::shared().databasePath());
     AppState state(coordinator, history, settings);
     state.setQueuePersistence(&queuePersistence);
+    // Once the kept jobs are back: which partial files none of them owns.
+    LeftoverFiles leftovers;
+    state.setLeftoverFiles(&leftovers);
+    QObject::connect(&queuePersistence, &QueuePersistence::restored, &leftovers, [&] {
+        QStringList folders{settings.defaultOutputDirectory()};
+        for (const DownloadJobPtr &job : coordinator.queue().jobs())
+            folders << job->outputDirectory();
+        leftovers.look(folders, coordinator.queue().jobs());
+    });
     NotificationService::shared().requestAuthorization();
 
     ShutdownController shutdown(coordinator);

@@ -112,6 +112,8 @@ int run(const DownloadRequest &request, AppSettings &userSettings, HistoryStore 
         jobs = linkJobs(urls, options);
     }
     DownloadCoordinator coordinator(history, settings, nullptr);
+    // No job outlives the command: what fails leaves no partial file behind.
+    coordinator.setDropsUnfinishedJobs(true);
     ProgressRenderer renderer(jobs, Terminal::stdoutIsTerminal(), Terminal::stdoutColumns(), Terminal::out);
 
     QEventLoop loop;

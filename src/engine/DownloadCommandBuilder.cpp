@@ -147,28 +147,36 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     arguments += formatArguments(job);
     arguments += subtitleArguments(job);
     arguments += AdvancedArguments::processing(advanced, job.mediaType(), job.audioFormat(), job.subtitleMode());
-    // A name of the run's own (one already chosen) is taken as it is; the
-    // job's template otherwise, or ours.
-    const QString name = !inputs.fileName.isEmpty()          ? literal(inputs.fileName) + ".%(ext)s"
-                         : !advanced.outputTemplate.isEmpty() ? advanced.outputTemplate
-                                                              : kOutputTemplate;
+    // Deciding the name, the job's template or ours; downloading, the name
+    // claimed, taken as it is.
+    const QString name = inputs.decidesName              ? QDir(literal(outputDir)).filePath(
+                                                  advanced.outputTemplate.isEmpty() ? kOutputTemplate
+                                                                                    : advanced.outputTemplate)
+                         : literal(inputs.fileStem) + ".%(ext)s";
     // The tool starts in a private empty folder: names yt-dlp makes from
     // relative templates of its own (a chapter's, say) go into the output
     // folder, not there. (No configuration is read from it: --ignore-config.)
     arguments << "-P" << "home:" + outputDir;
-    arguments << "-o" << QDir(literal(outputDir)).filePath(name);
+    arguments << "-o" << name;
     arguments += dotFieldArguments(name);
-    arguments << "--progress-template" << inputs.markers.progressTemplate();
-    // --print makes yt-dlp quiet; without this template the merge and
-    // post-processing phases would print nothing at all.
-    arguments << "--progress-template" << kPostprocessTemplate;
-    arguments << "--print" << inputs.markers.filePathTemplate();
-    if (!inputs.infoTarget.isEmpty()) {
-        // A playlist's own description would land in the output folder.
-        arguments << "-o" << "infojson:" + literal(inputs.infoTarget) << "--write-info-json"
-                  << "--no-write-playlist-metafiles" << "--print" << inputs.markers.infoFileTemplate();
+    if (inputs.decidesName) {
+        // Printing implies --simulate: nothing is downloaded or written but
+        // the description, into our private folder.
+        arguments << "--print" << inputs.markers.nameTemplate();
+        if (!inputs.infoTarget.isEmpty())
+            arguments << "--print-to-file" << "video:%()j" << literal(inputs.infoTarget);
+    } else {
+        arguments << "--progress-template" << inputs.markers.progressTemplate();
+        // --print makes yt-dlp quiet; without this template the merge and
+        // post-processing phases would print nothing at all.
+        arguments << "--progress-template" << kPostprocessTemplate;
+        arguments << "--print" << inputs.markers.filePathTemplate();
+        if (!inputs.infoTarget.isEmpty()) {
+            // A playlist's own description would land in the output folder.
+            arguments << "-o" << "infojson:" + literal(inputs.infoTarget) << "--write-info-json"
+                      << "--no-write-playlist-metafiles" << "--print" << inputs.markers.infoFileTemplate();
+        }
     }
-    arguments << "--print" << inputs.markers.downloadedTemplate();
     if (!inputs.savedInfo.isEmpty())
         arguments << "--load-info-json" << inputs.savedInfo;
     arguments << job.url();

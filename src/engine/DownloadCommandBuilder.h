@@ -19,26 +19,36 @@ class DownloadJob;
 // there is no command.
 namespace DownloadCommandBuilder {
 
-// Merger and post-processor phases, as lines the progress parser reads.
+// Merger and post-processor phases, as lines the progress parser reads. The
+// carriage return ends each: older yt-dlp (Debian 12's 2023.03.04) prints
+// them without a line feed and takes none from a template, so they would run
+// into each other and into the lines after them, our markers among them
+// (RunOutputReader::pieces).
 inline const QString kPostprocessTemplate =
-    QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s");
+    QStringLiteral("postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s\r");
 inline const QString kOutputTemplate = QStringLiteral("%(title).180B [%(id).40B].%(ext)s");
 
-// What one download run is given besides the job.
+// What one run of a job is given besides the job. A job's first run only
+// decides the name (yt-dlp extracts the link, prints the path it would
+// write and saves what it extracted, writing nothing into the output
+// folder); every run after that downloads under the name claimed for it.
 struct RunInputs
 {
+    // True for the run that decides the name.
+    bool decidesName = false;
     // A saved description of the link to load (--load-info-json) instead
     // of extracting the page again. Empty: yt-dlp extracts the link.
     QString savedInfo;
-    // When extracting: where yt-dlp writes what it extracted (it adds
-    // ".info.json") and announces it with kInfoFileTemplate. Empty: nothing
-    // is written.
+    // When extracting: where yt-dlp saves what it extracted (a download
+    // adds ".info.json" and announces it with the info-file marker; the
+    // run deciding the name writes exactly this path). Empty: nothing is
+    // saved.
     QString infoTarget;
-    // The output file's name without its extension, instead of title and
-    // id: for a run that must not take the name of a file already there.
-    QString fileName;
+    // The claimed path of the job's files without extension (downloads
+    // only): every file of the job is named after it.
+    QString fileStem;
     // The markers of this run's lines for us (progress, final path, the
-    // description written, whether the file was downloaded).
+    // description written, the name).
     RunMarkers markers;
 };
 

@@ -10,9 +10,12 @@
 #include "engine/DownloadQueue.h"
 #include "engine/FailureReason.h"
 #include "engine/FailureSummary.h"
+#include "engine/FolderBounds.h"
 #include "engine/JobRecord.h"
 #include "engine/LineInbox.h"
+#include "engine/NameClaim.h"
 #include "engine/OutputFiles.h"
+#include "engine/PartialFiles.h"
 #include "engine/ProgressParser.h"
 #include "engine/RunOutputReader.h"
 #include "engine/StallMonitor.h"
@@ -41,6 +44,13 @@ const char *const kInArchiveNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Skipped: the download archive shows it was downloaded before.");
 const char *const kNewNameNote = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "Saved under a new name: a file of the same name from another link is kept.");
+
+// A path without its extension: what yt-dlp names every file of a job after.
+QString stemOf(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > path.lastIndexOf(QLatin1Char('/')) ? path.left(dot) : path;
+}
 
 // The names of the files a job wrote or was writing, as they can stand in
 // yt-dlp's error lines (with or without their folder).
@@ -98,29 +108,32 @@ void markActivity(DownloadJob &job, const QDateTime &now)
 } // namespace
 
 // What the coordinator keeps about one run while it is in flight. A run is
-// one yt-dlp process, or another after it when the first found another
-// link's file under the name it wanted, or was refused the media links of a
-// saved description.
+// one yt-dlp process that decides the name (for a job without one yet), and
+// one that downloads under it; one more when the download was refused the
+// media links of a saved description.
 struct DownloadCoordinator::Run
 {
     DownloadJobPtr job;
     std::shared_ptr<LineInbox> inbox;
     // The output folder, as the setting was when the run started.
     QString folder;
+    // The job's hold on its name, from the start of its download until the
+    // run ends.
+    std::unique_ptr<NameClaim> claim;
+    // Whether Remove asked for the job: it leaves the queue when the run
+    // ends, with its partial files when asked.
+    std::optional<bool> removal;
 
-    // The current process: whether it loads a saved description, where it
-    // writes the one it extracts (yt-dlp adds ".info.json"), the name it
-    // gives the file (empty: the usual one), how many of the job's log
-    // lines are its own, and its "downloaded" lines.
+    // The current process: whether it decides the name and the path it
+    // named, whether it loads a saved description, the description file it
+    // writes, and how many of the job's log lines are its own.
+    bool decidesName = false;
+    QString plannedPath;
     bool loadsSavedInfo = false;
-    QString infoTarget;
-    QString fileName;
+    QString infoFile;
     qsizetype loggedLines = 0;
-    bool downloaded = false;
-    bool foundExisting = false;
 
-    // Each second chance is taken once per run.
-    bool renamed = false;
+    // Taken once per run.
     bool extractedAfresh = false;
 };
 
@@ -163,8 +176,8 @@ DownloadCoordinator::~DownloadCoordinator()
             runner->cancel();
         if (run->inbox)
             run->inbox->close();
-        if (!run->infoTarget.isEmpty())
-            QFile::remove(run->infoTarget + kInfoSuffix);
+        if (!run->infoFile.isEmpty())
+            QFile::remove(run->infoFile);
     }
 }
 
@@ -232,30 +245,45 @@ void DownloadCoordinator::execute(const DownloadJobPtr &job)
         return;
     }
     run->folder = folder;
-    startDownload(job, QString());
+    // A job that ran before goes on under its own name, with its partial
+    // files; unless another job has taken the name meanwhile (the files
+    // were deleted), when a name is decided afresh.
+    if (const QString stem = job->fileStem(); !stem.isEmpty()) {
+        if (FolderBounds::inside(folder, stem) == stem) {
+            if (auto claim = NameClaim::claim(stem, job->id())) {
+                run->claim = std::move(claim);
+                startRun(job, false);
+                return;
+            }
+        }
+        job->setFileStem(QString());
+    }
+    startRun(job, true);
 }
 
-void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString &fileName)
+void DownloadCoordinator::startRun(const DownloadJobPtr &job, bool decidesName)
 {
     const auto run = m_runs.value(job->id());
-    run->fileName = fileName;
+    run->decidesName = decidesName;
+    run->plannedPath.clear();
     run->loggedLines = 0;
-    run->downloaded = false;
-    run->foundExisting = false;
     DownloadCommandBuilder::RunInputs inputs;
-    inputs.fileName = fileName;
-    // A description still fresh (from a preview, or from the first process
-    // of this run) spares yt-dlp the page; otherwise it extracts the page
-    // and writes what it found for us to read while it downloads.
+    inputs.decidesName = decidesName;
+    inputs.fileStem = job->fileStem();
+    // A description still fresh (from a preview, or from the process that
+    // decided the name) spares yt-dlp the page; otherwise it extracts the
+    // page and saves what it found. A download saves it once more when the
+    // job has no metadata yet, for us to read while it downloads.
     const std::shared_ptr<const SavedInfo> saved = job->savedInfo();
     run->loadsSavedInfo = saved && saved->isFresh() && QFileInfo::exists(saved->path());
-    if (run->loadsSavedInfo) {
+    if (run->loadsSavedInfo)
         inputs.savedInfo = saved->path();
-        run->infoTarget.clear();
-    } else {
+    else
         job->setSavedInfo(nullptr);
-        run->infoTarget = SavedInfo::newPath();
-        inputs.infoTarget = run->infoTarget;
+    run->infoFile.clear();
+    if (!run->loadsSavedInfo || (!decidesName && !job->metadata())) {
+        inputs.infoTarget = SavedInfo::newPath();
+        run->infoFile = decidesName ? inputs.infoTarget : inputs.infoTarget + kInfoSuffix;
     }
     const auto command = DownloadCommandBuilder::build(*job, run->folder, m_settings.cookieFilePath(), inputs);
     if (!command) {
@@ -270,11 +298,13 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     job->setRunner(runner);
     if (!job->startedAt())
         job->setStartedAt(QDateTime::currentDateTime());
-    // An audio job shows its audio stage before yt-dlp reports anything.
-    if (job->mediaType() == MediaKind::audio)
-        job->setStage(QStringLiteral("audio"));
-    // While yt-dlp extracts the page the job is still being analysed.
-    if (run->loadsSavedInfo)
+    // Every process starts at its own beginning: no stage word of an
+    // earlier one stays. An audio job shows its audio stage before yt-dlp
+    // reports anything.
+    job->setStage(job->mediaType() == MediaKind::audio ? QStringLiteral("audio") : QString());
+    // While yt-dlp extracts the page, or decides the name, the job is still
+    // being analysed; and until its description is read.
+    if (run->loadsSavedInfo && !decidesName && job->metadata())
         job->setStatus(DownloadStatus::downloading);
 
     if (!run->inbox) {
@@ -288,10 +318,10 @@ void DownloadCoordinator::startDownload(const DownloadJobPtr &job, const QString
     const auto inbox = run->inbox;
     // One reader thread calls this, line after line.
     auto onLine = [inbox, reader = RunOutputReader(inputs.markers, command->outputDirectory,
-                                                   inputs.infoTarget.isEmpty() ? QString()
-                                                                               : inputs.infoTarget + kInfoSuffix)](
+                                                   decidesName ? QString() : run->infoFile)](
                       const QString &line, bool isStandardError) mutable {
-        inbox->post(reader.read(line, isStandardError));
+        for (const QString &piece : RunOutputReader::pieces(line))
+            inbox->post(reader.read(piece, isStandardError));
     };
     whenFinished(runner->run(command->executable, command->arguments, command->environment, std::move(onLine)),
                  this, [this, job](const ProcessRunResult &result) { onProcessEnded(job, result); });
@@ -306,13 +336,12 @@ void DownloadCoordinator::applyLines(const DownloadJobPtr &job, const QList<Outp
             if (line.metadata)
                 job->setMetadata(line.metadata);
         }
-        if (line.downloaded && run) {
-            run->downloaded = run->downloaded || *line.downloaded;
-            run->foundExisting = run->foundExisting || !*line.downloaded;
-        }
+        if (!line.plannedPath.isEmpty() && run && run->decidesName && run->plannedPath.isEmpty())
+            run->plannedPath = line.plannedPath;
         // The page is extracted once the description is there, or once the
         // download shows itself (when no description could be written).
-        if (job->status() == DownloadStatus::analyzing && (line.savedInfo || !line.event.isNone()))
+        if (job->status() == DownloadStatus::analyzing && run && !run->decidesName
+            && (line.savedInfo || !line.event.isNone()))
             job->setStatus(DownloadStatus::downloading);
         if (handleLine(*job, line.text, line.event) && run)
             ++run->loggedLines;
@@ -369,12 +398,16 @@ void DownloadCoordinator::apply(const ProgressEvent &event, DownloadJob &job, co
         job.setProgress(progress->percent);
         job.setSpeed(progress->speed);
         job.setEta(progress->eta);
-        // A progress report never takes a job back out of merging or
-        // finalizing. Whatever file an audio job fetches (often a .webm
-        // stream), its download is its audio stage.
+        // A progress report never takes a job back out of merging, nor out
+        // of finalizing once a download has finished: processors that run
+        // ahead of a download print "postprocess" too, and the download
+        // under way after them is the job's stage. Whatever file an audio
+        // job fetches (often a .webm stream), its download is its audio stage.
+        const bool underWay = progress->percent && *progress->percent < 1.0;
+        const bool finalizing = job.stage() == QLatin1String("finalizing");
         if (progress->stage == ProgressStage::audio || job.mediaType() == MediaKind::audio)
             job.setStage(QStringLiteral("audio"));
-        else if (job.stage() != QLatin1String("merging") && job.stage() != QLatin1String("finalizing"))
+        else if (job.stage() != QLatin1String("merging") && (!finalizing || underWay))
             job.setStage(QStringLiteral("downloading"));
         markActivity(job, now);
     }
@@ -395,13 +428,13 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
         (run ? log.mid(std::max<qsizetype>(0, log.size() - run->loggedLines)) : log).join(QLatin1Char('\n'));
     if (result.isCancelled()) {
         markCancelled(*job);
-    } else if (result.code != 0 && run && run->loadsSavedInfo && !run->extractedAfresh
+    } else if (result.code != 0 && run && !run->decidesName && run->loadsSavedInfo && !run->extractedAfresh
                && job->status() != DownloadStatus::cancelled && DownloadErrorClassifier::mediaLinkRefused(output)) {
         // The saved description's media links have expired: one fresh
         // extraction and a second try before the failure counts.
         run->extractedAfresh = true;
         job->setSavedInfo(nullptr);
-        startDownload(job, run->fileName);
+        startRun(job, false);
         return;
     } else if (result.code == AdvancedArguments::kArchiveHoldsItExitCode && job->advancedOptions().skipDownloaded) {
         // Downloaded before with the archive kept: nothing was fetched.
@@ -414,75 +447,99 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
                                   : DownloadErrorClassifier::classify(result.code, output, QString(), false,
                                                                       ownFileNames(*job));
         markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
-    } else if (run && run->foundExisting && !run->downloaded && !job->outputPath().isEmpty()) {
-        // yt-dlp downloaded nothing: the file it wanted was there already.
-        if (!settleExistingFile(job, *run))
+    } else if (run && run->decidesName) {
+        if (!settleName(job, *run))
             return;
     } else {
+        // Also when yt-dlp found the file complete: under a name this job
+        // owns, it is this job's.
         job->setStatus(DownloadStatus::completed);
     }
     finish(job);
 }
 
-bool DownloadCoordinator::settleExistingFile(const DownloadJobPtr &job, Run &run)
+bool DownloadCoordinator::settleName(const DownloadJobPtr &job, Run &run)
 {
-    // Cancelled while the first process was ending: nothing more starts.
+    // Cancelled while the process was ending: nothing more starts.
     if (job->status() == DownloadStatus::cancelled) {
         markCancelled(*job);
         return true;
     }
-    if (madeByThisLink(*job)) {
-        job->setStatus(DownloadStatus::completed);
-        job->setNote(QString::fromLatin1(kAlreadyDownloadedNote));
+    if (!run.infoFile.isEmpty() && QFileInfo::exists(run.infoFile)) {
+        job->setSavedInfo(SavedInfo::adopt(run.infoFile));
+        run.infoFile.clear();
+    }
+    if (run.plannedPath.isEmpty()) {
+        // Filtered out (an extra argument's match filter, say), or a list
+        // without the entry: yt-dlp would write nothing.
+        markFailed(*job, DownloadErrorCategory::unknown, FailureSummary::nothingToDownload());
         return true;
     }
-    // Another link's file: never taken for this one's. A second process
-    // writes under a name of its own, from the description the first wrote.
-    const QString name = run.renamed ? QString() : OutputFiles::freeNameBeside(job->outputPath());
-    // The file found belongs to someone else: the job never points at it.
-    job->setOutputPath(QString());
-    job->setOutputFilename(QString());
-    if (name.isEmpty()) {
-        job->setNote(QString());
+    const QString stem = stemOf(run.plannedPath);
+    if (NameClaim::hasFiles(stem)) {
+        if (const QString earlier = fileMadeByThisLink(*job, stem); !earlier.isEmpty()) {
+            job->setStatus(DownloadStatus::completed);
+            job->setOutputPath(earlier);
+            job->setOutputFilename(QFileInfo(earlier).fileName());
+            job->setNote(QString::fromLatin1(kAlreadyDownloadedNote));
+            return true;
+        }
+    }
+    run.claim = NameClaim::claimFree(stem, job->id());
+    if (!run.claim) {
         markFailed(*job, DownloadErrorCategory::unknown, FailureSummary::nameTaken());
         return true;
     }
-    run.renamed = true;
-    run.foundExisting = false;
-    job->setNote(QString::fromLatin1(kNewNameNote));
-    startDownload(job, name);
+    job->setFileStem(run.claim->stem());
+    if (run.claim->stem() != stem)
+        job->setNote(QString::fromLatin1(kNewNameNote));
+    startRun(job, false);
     return false;
 }
 
-bool DownloadCoordinator::madeByThisLink(const DownloadJob &job) const
+QString DownloadCoordinator::fileMadeByThisLink(const DownloadJob &job, const QString &stem) const
 {
-    const QString path = job.outputPath();
     const QString page = job.metadata() ? job.metadata()->webpageUrl : QString();
     const QList<DownloadHistory> records = m_historyStore.all();
-    return std::any_of(records.begin(), records.end(), [&](const DownloadHistory &record) {
-        return JobRecord::status(record) == DownloadStatus::completed && record.finalFilePath == path
-               && (record.sourceURL == job.url() || (!page.isEmpty() && record.sourceURL == page));
+    const auto record = std::find_if(records.begin(), records.end(), [&](const DownloadHistory &record) {
+        const QString path = record.finalFilePath.value_or(QString());
+        return JobRecord::status(record) == DownloadStatus::completed && !path.isEmpty() && stemOf(path) == stem
+               && (record.sourceURL == job.url() || (!page.isEmpty() && record.sourceURL == page))
+               && QFileInfo(path).isFile();
     });
+    return record == records.end() ? QString() : record->finalFilePath.value_or(QString());
 }
 
 void DownloadCoordinator::finish(const DownloadJobPtr &job)
 {
     m_stallMonitor->unwatch(*job);
+    const std::shared_ptr<Run> run = m_runs.take(job->id());
     // A description written but never announced (the process was stopped
     // in between) goes too; an announced one goes with the job's hold on it.
-    if (const auto run = m_runs.take(job->id()); run && !run->infoTarget.isEmpty())
-        QFile::remove(run->infoTarget + kInfoSuffix);
+    if (run && !run->infoFile.isEmpty())
+        QFile::remove(run->infoFile);
+    if (run)
+        run->claim.reset();
     job->setSavedInfo(nullptr);
     job->setFinishedAt(QDateTime::currentDateTime());
     if (job->status() == DownloadStatus::completed && job->outputPath().isEmpty()
         && job->note() != QLatin1String(kInArchiveNote))
         OutputFiles::resolveFinalOutputPath(*job, outputFolder(*job));
 
+    // Finished, the file stands under its name, which needs no claim.
+    if (job->status() == DownloadStatus::completed)
+        NameClaim::forget(job->fileStem(), job->id());
+
     m_historyStore.add(JobRecord::of(*job));
     notifyFinished(*job);
 
-    if (job->status() == DownloadStatus::failed && !m_settings.keepFailedTasks())
-        m_queue->remove(job);
+    if (run && run->removal)
+        drop(job, *run->removal);
+    else if ((job->status() == DownloadStatus::failed && !m_settings.keepFailedTasks())
+             || (m_dropsUnfinished && DownloadStatuses::isTerminal(job->status())
+                 && job->status() != DownloadStatus::completed))
+        // Nothing keeps it for a retry: its partial files would be no one's.
+        drop(job, true);
     m_queue->pump();
 
     emit jobFinished(job);
@@ -522,6 +579,34 @@ void DownloadCoordinator::cancel(const DownloadJobPtr &job)
         runner->cancel();
     markCancelled(*job);
     m_queue->pump();
+}
+
+QStringList DownloadCoordinator::remove(const DownloadJobPtr &job, bool deletePartialFiles)
+{
+    // A running job ends first, as cancelled, and leaves when its process
+    // is gone (its files are only then complete to delete).
+    if (const auto run = m_runs.value(job->id())) {
+        run->removal = deletePartialFiles;
+        cancel(job);
+        return {};
+    }
+    // Started by the queue, its process not yet: it never starts.
+    if (job->isActive())
+        cancel(job);
+    const QStringList undeleted = drop(job, deletePartialFiles);
+    m_queue->pump();
+    return undeleted;
+}
+
+QStringList DownloadCoordinator::drop(const DownloadJobPtr &job, bool deletePartialFiles)
+{
+    m_stallMonitor->unwatch(*job);
+    const QStringList undeleted =
+        deletePartialFiles ? PartialFiles::remove(PartialFiles::of(*job, m_queue->jobs())) : QStringList();
+    // Files kept stand for the name themselves: no other job takes it.
+    NameClaim::forget(job->fileStem(), job->id());
+    m_queue->remove(job);
+    return undeleted;
 }
 
 void DownloadCoordinator::retry(const DownloadJobPtr &job)

@@ -24,13 +24,16 @@ class YTDLPClient;
 // watches running jobs for stalls, and records every ended run in the history.
 // Lives on the GUI thread; every public member is called there.
 //
-// A job's run extracts the link once: one yt-dlp process extracts the page
-// (the job is "analyzing" meanwhile), writes the description it found into
-// a private file that gives the job its metadata, and downloads; a job that
-// comes with a fresh description from a preview has yt-dlp load it instead.
-// A process that finds its file already there never counts as a fresh
-// download: from this link's earlier download (the history says so) the job
-// completes with a note; from another link it downloads under a new name.
+// A job's run decides its file name before anything is written: a first
+// yt-dlp process extracts the page (the job is "analyzing" meanwhile), or
+// loads a fresh description from a preview, saves what it found privately
+// and prints the path it would write; the name (the path without extension)
+// is then claimed for the job (NameClaim), or the first free "name (N)"
+// when another job or a file on disk has it, and a second process loads the
+// saved description and downloads under exactly that name. The name stays
+// the job's through retries and restarts, so every later run continues its
+// partial files. A name held by this link's earlier, completed download (the
+// history says so) completes the job with a note instead.
 class DownloadCoordinator : public QObject
 {
     Q_OBJECT
@@ -62,6 +65,18 @@ public:
 
     void cancel(const DownloadJobPtr &job);
     void retry(const DownloadJobPtr &job);
+    // Takes `job` out of the queue. A running job is stopped first: it ends
+    // as cancelled (its record written, never a completion) and leaves once
+    // its process is gone; a queued one leaves no record. With
+    // `deletePartialFiles` its unfinished files go too (PartialFiles).
+    // Returns the files that could not be deleted (none yet for a job that
+    // was still running).
+    QStringList remove(const DownloadJobPtr &job, bool deletePartialFiles);
+
+    // For a caller that keeps no job after it ended (the command line):
+    // every job that fails or is cancelled leaves the queue at once, with
+    // its partial files, which no one could continue.
+    void setDropsUnfinishedJobs(bool drops) { m_dropsUnfinished = drops; }
 
     // Cancels every job that is running or waiting, so that no process of
     // ours outlives the application. Running jobs still end through their
@@ -90,18 +105,21 @@ private:
     struct Run;
 
     void execute(const DownloadJobPtr &job);
-    // Starts a yt-dlp process for the job's run; `fileName` replaces the
-    // usual name of the file (without extension) when not empty.
-    void startDownload(const DownloadJobPtr &job, const QString &fileName);
+    // Starts a yt-dlp process for the job's run: the one that decides the
+    // name, or the download under the job's claimed name.
+    void startRun(const DownloadJobPtr &job, bool decidesName);
     void applyLines(const DownloadJobPtr &job, const QList<struct OutputLine> &lines);
     void onProcessEnded(const DownloadJobPtr &job, const struct ProcessRunResult &result);
-    // For a process that found its file already there: true when the run
-    // has ended (already downloaded, or failed), false when a second
-    // process was started under a name of its own.
-    bool settleExistingFile(const DownloadJobPtr &job, Run &run);
-    // Whether the history shows this job's file completed from its link.
-    bool madeByThisLink(const DownloadJob &job) const;
+    // After the process that decided the name: true when the run has ended
+    // (no name, or already downloaded), false when the download started.
+    bool settleName(const DownloadJobPtr &job, Run &run);
+    // The file of `stem` the history shows completed from this job's link
+    // and still there; "" when none.
+    QString fileMadeByThisLink(const DownloadJob &job, const QString &stem) const;
     void finish(const DownloadJobPtr &job);
+    // Out of the queue, for good: no claim on its name stays. Returns the
+    // files that could not be deleted.
+    QStringList drop(const DownloadJobPtr &job, bool deletePartialFiles);
     void notifyFinished(const DownloadJob &job);
     QString outputFolder(const DownloadJob &job) const;
 
@@ -113,4 +131,5 @@ private:
     std::unique_ptr<StallMonitor> m_stallMonitor;
     // One entry per job between the start of its run and its finish.
     QHash<QUuid, std::shared_ptr<Run>> m_runs;
+    bool m_dropsUnfinished = false;
 };

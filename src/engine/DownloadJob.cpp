@@ -268,7 +268,9 @@ void DownloadJob::resetForRetry()
     m_lastActivityAt.reset();
     m_lastCheckedFileSize = 0;
     m_startedAt.reset();
-    m_outputDirectory.clear();
+    // A job with its name goes on in the folder its files are in.
+    if (m_fileStem.isEmpty())
+        m_outputDirectory.clear();
 
     setOutputPath(QString());
     setOutputFilename(QString());

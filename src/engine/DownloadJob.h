@@ -195,6 +195,12 @@ public:
     // after a reset for retry.
     QString outputDirectory() const { return m_outputDirectory; }
     void setOutputDirectory(const QString &folder) { m_outputDirectory = folder; }
+    // The claimed path of the job's files without extension (NameClaim),
+    // decided when its first run starts and kept through retries and
+    // restarts, so that each run continues the job's own partial files;
+    // "" until then.
+    QString fileStem() const { return m_fileStem; }
+    void setFileStem(const QString &stem) { m_fileStem = stem; }
     // Every file yt-dlp reported downloading into for this job, in every run,
     // oldest first: what its partial files are named after.
     const QStringList &downloadTargets() const { return m_downloadTargets; }
@@ -211,7 +217,8 @@ public:
     // byte and fragment counters, speed, eta, stage, stalled, retry), bookkeeping
     // (lastActivityAt, lastCheckedFileSize, startedAt) and result (output path
     // and name, error category, summary and reason, note, log) return to their initial
-    // values, and so does outputDirectory. id, url, metadata, the five options,
+    // values, and so does outputDirectory unless the job has its name (its
+    // files are there). id, url, metadata, the five options, fileStem,
     // createdAt, finishedAt, downloadTargets and runner (cleared by the
     // coordinator when a run ends) are left as they are.
     void resetForRetry();
@@ -290,6 +297,7 @@ private:
     qint64 m_lastCheckedFileSize = 0;
     std::optional<QDateTime> m_startedAt;
     std::shared_ptr<const SavedInfo> m_savedInfo;
+    QString m_fileStem;
     QString m_outputDirectory;
     QStringList m_downloadTargets;
 };

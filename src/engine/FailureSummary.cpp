@@ -13,6 +13,8 @@ const char *const kToolMissing = QT_TRANSLATE_NOOP("DownloadCoordinator", "Requi
 const char *const kOutputFolder = QT_TRANSLATE_NOOP("DownloadCoordinator", "Cannot create output directory: %1");
 const char *const kNameTaken = QT_TRANSLATE_NOOP(
     "DownloadCoordinator", "A file of the same name from another link is in the way; nothing was downloaded.");
+const char *const kNothingToDownload =
+    QT_TRANSLATE_NOOP("DownloadCoordinator", "yt-dlp found nothing to download at this link.");
 
 QString outputFolderPrefix()
 {
@@ -38,6 +40,11 @@ QString nameTaken()
     return QString::fromLatin1(kNameTaken);
 }
 
+QString nothingToDownload()
+{
+    return QString::fromLatin1(kNothingToDownload);
+}
+
 QString outputFolder(const QString &folder)
 {
     return outputFolderPrefix() + folder;
@@ -45,7 +52,7 @@ QString outputFolder(const QString &folder)
 
 QString translated(const QString &summary)
 {
-    for (const char *fixed : {kCancelled, kToolMissing, kNameTaken}) {
+    for (const char *fixed : {kCancelled, kToolMissing, kNameTaken, kNothingToDownload}) {
         if (summary == QLatin1String(fixed))
             return QCoreApplication::translate(kContext, fixed);
     }

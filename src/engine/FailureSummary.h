@@ -12,9 +12,10 @@ QString cancelled();
 QString toolMissing();
 // "Cannot create output directory: <folder>"
 QString outputFolder(const QString &folder);
-// Another link's file has the name a download wanted, and so has the new
-// name chosen for it.
+// Every name the download could take is held by a file or another job.
 QString nameTaken();
+// yt-dlp named no file for the link (a filter left nothing, say).
+QString nothingToDownload();
 
 // `summary` in the interface language: the texts above and the category
 // sentences are translated; any other text (written by an older version,

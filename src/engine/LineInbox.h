@@ -25,9 +25,9 @@ struct OutputLine
     // and what it says (nothing when it could not be read).
     std::shared_ptr<const SavedInfo> savedInfo;
     std::optional<MediaMetadata> metadata;
-    // For the line that tells: true when the file was downloaded in this
-    // run, false when yt-dlp found it already there.
-    std::optional<bool> downloaded;
+    // For the line of a run that decides the name: the path yt-dlp would
+    // write, inside the output folder.
+    QString plannedPath;
 };
 
 // Hands the output lines of one running process to the GUI thread in

@@ -86,23 +86,4 @@ void resolveFinalOutputPath(DownloadJob &job, const QString &folder)
     }
 }
 
-QString freeNameBeside(const QString &takenPath)
-{
-    const QFileInfo taken(takenPath);
-    const QDir dir = taken.dir();
-    if (!dir.exists())
-        return {};
-    // Compared by hand: file names hold "[id]", which name filters would
-    // read as wildcards.
-    const QStringList names = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    const QString stem = taken.completeBaseName();
-    for (int number = 2; number <= 99; ++number) {
-        const QString candidate = stem + QStringLiteral(" (%1)").arg(number);
-        const QString prefix = candidate + QLatin1Char('.');
-        if (std::none_of(names.begin(), names.end(), [&](const QString &name) { return name.startsWith(prefix); }))
-            return candidate;
-    }
-    return {};
-}
-
 } // namespace OutputFiles

@@ -33,11 +33,4 @@ std::optional<qint64> currentOutputSize(const DownloadJob &job, const QString &f
 // none or several, outputPath is cleared and nothing is guessed.
 void resolveFinalOutputPath(DownloadJob &job, const QString &folder);
 
-// A name without extension for a file beside `takenPath` that nothing in
-// its folder uses yet: the taken file's name without its extension and
-// " (2)", " (3)", ... up to " (99)". Every file whose name starts with the
-// candidate and a dot counts as using it (other extensions, unfinished
-// downloads, subtitles). Empty when none is free or the folder cannot be read.
-QString freeNameBeside(const QString &takenPath);
-
 } // namespace OutputFiles

@@ -181,3 +181,9 @@ JobStatusInfo JobStatusInfo::forStatus(DownloadStatus status, const QString &sta
     }
     return {};
 }
+
+JobStatusInfo JobStatusInfo::stalled()
+{
+    return JobStatusInfo{QStringLiteral("exclamationmark.triangle"),
+                         QCoreApplication::translate("JobStatusInfo", "Stalled"), SemanticColor::orange};
+}

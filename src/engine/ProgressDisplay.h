@@ -51,4 +51,6 @@ struct JobStatusInfo
     bool operator==(const JobStatusInfo &) const = default;
 
     static JobStatusInfo forStatus(DownloadStatus status, const QString &stage);
+    // A running job from which nothing has come for a while.
+    static JobStatusInfo stalled();
 };

@@ -46,7 +46,8 @@ MediaMetadata slim(MediaMetadata metadata)
 
 bool QueueEntry::keeps(const DownloadJob &job)
 {
-    return !DownloadStatuses::isTerminal(job.status()) || job.status() == DownloadStatus::failed;
+    return !DownloadStatuses::isTerminal(job.status()) || job.status() == DownloadStatus::failed
+           || (job.status() == DownloadStatus::cancelled && !job.fileStem().isEmpty());
 }
 
 QueueEntry QueueEntry::of(const DownloadJob &job)
@@ -64,6 +65,7 @@ QueueEntry QueueEntry::of(const DownloadJob &job)
     entry.createdAt = job.createdAt();
     entry.finishedAt = job.finishedAt();
     entry.outputDirectory = job.outputDirectory();
+    entry.fileStem = job.fileStem();
     entry.downloadTargets = job.downloadTargets();
     entry.errorCategory = job.errorCategory();
     entry.errorSummary = job.errorSummary();
@@ -92,6 +94,8 @@ QueuedJobRow QueueEntry::toRow(qint64 position) const
         object.insert(QStringLiteral("finishedAt"), double(finishedAt->toMSecsSinceEpoch()));
     if (!outputDirectory.isEmpty())
         object.insert(QStringLiteral("outputDirectory"), outputDirectory);
+    if (!fileStem.isEmpty())
+        object.insert(QStringLiteral("fileStem"), fileStem);
     if (!downloadTargets.isEmpty())
         object.insert(QStringLiteral("downloadTargets"), textArray(downloadTargets));
     if (errorCategory)
@@ -140,6 +144,7 @@ std::optional<QueueEntry> QueueEntry::fromRow(const QueuedJobRow &row)
         entry.createdAt = QDateTime::currentDateTimeUtc();
     entry.finishedAt = timeOf(object.value(QLatin1String("finishedAt")));
     entry.outputDirectory = text("outputDirectory");
+    entry.fileStem = text("fileStem");
     entry.downloadTargets = textsOf(object.value(QLatin1String("downloadTargets")));
     entry.errorCategory = DownloadErrorCategories::fromRawValue(text("errorCategory"));
     entry.errorSummary = text("errorSummary");
@@ -161,7 +166,12 @@ DownloadJobPtr QueueEntry::makeJob() const
     // one goes on where it stopped, in the same folder. (A retry starts
     // from the folder setting again.)
     job->setOutputDirectory(outputDirectory);
-    if (status == DownloadStatus::failed) {
+    job->setFileStem(fileStem);
+    if (status == DownloadStatus::cancelled) {
+        job->setStatus(DownloadStatus::cancelled);
+        job->setErrorCategory(DownloadErrorCategory::cancelled);
+        job->setErrorSummary(errorSummary);
+    } else if (status == DownloadStatus::failed) {
         job->setStatus(DownloadStatus::failed);
         job->setErrorCategory(errorCategory);
         job->setErrorSummary(errorSummary);

@@ -35,6 +35,7 @@ struct QueueEntry
     QDateTime createdAt;
     std::optional<QDateTime> finishedAt;
     QString outputDirectory;
+    QString fileStem;
     QStringList downloadTargets;
     std::optional<DownloadErrorCategory> errorCategory;
     QString errorSummary;
@@ -44,8 +45,10 @@ struct QueueEntry
     bool operator==(const QueueEntry &) const = default;
 
     // Whether the queue keeps `job` across a restart: every job that has not
-    // ended (queued, analyzing, downloading, merging) and every failed one
-    // (a failed job still in the queue is one the user keeps).
+    // ended (queued, analyzing, downloading, merging), every failed one (a
+    // failed job still in the queue is one the user keeps) and every
+    // cancelled one that has its name (it may have partial files to go on
+    // with, which nothing else would own).
     static bool keeps(const DownloadJob &job);
 
     static QueueEntry of(const DownloadJob &job);
@@ -53,7 +56,7 @@ struct QueueEntry
     // The JSON object of the row: "url", "status", "mediaType",
     // "videoQuality", "audioFormat", "subtitleMode", "subtitleLang",
     // "createdAt", and when present "metadata", "finishedAt" (milliseconds
-    // since the epoch), "outputDirectory", "downloadTargets",
+    // since the epoch), "outputDirectory", "fileStem", "downloadTargets",
     // "errorCategory", "errorSummary", "logLines", "list" (ListPlacement).
     QueuedJobRow toRow(qint64 position) const;
 
@@ -65,8 +68,9 @@ struct QueueEntry
     static std::optional<QueueEntry> fromRow(const QueuedJobRow &row);
 
     // The job again: a job that was running or waiting waits (queued) with
-    // its folder and files, so that its next run continues them; a failed
-    // job is failed as it was, with its summary and log.
+    // its folder, name and files, so that its next run continues them; a
+    // failed job is failed as it was, with its summary and log, and a
+    // cancelled one cancelled.
     DownloadJobPtr makeJob() const;
 };
 

@@ -16,7 +16,7 @@ constexpr std::array<KindName, 4> kKinds{{
     {RunMarkers::Kind::progress, QLatin1String("JSON")},
     {RunMarkers::Kind::filePath, QLatin1String("FILEPATH")},
     {RunMarkers::Kind::infoFile, QLatin1String("INFOJSON")},
-    {RunMarkers::Kind::downloaded, QLatin1String("DOWNLOADED")},
+    {RunMarkers::Kind::name, QLatin1String("NAME")},
 }};
 
 constexpr QLatin1String kPrefix("__KV_");
@@ -60,9 +60,9 @@ QString RunMarkers::infoFileTemplate() const
     return QStringLiteral("before_dl:") + marker(Kind::infoFile) + QStringLiteral("%(infojson_filename)s");
 }
 
-QString RunMarkers::downloadedTemplate() const
+QString RunMarkers::nameTemplate() const
 {
-    return QStringLiteral("after_move:") + marker(Kind::downloaded) + QStringLiteral("%(__real_download)s");
+    return QStringLiteral("video:") + marker(Kind::name) + QStringLiteral("%(filename)s");
 }
 
 std::optional<RunMarkers::Marked> RunMarkers::read(const QString &line) const

@@ -5,15 +5,15 @@
 #include <optional>
 
 // The lines a download run prints for us beside yt-dlp's own: progress
-// records, the final path, where the link's description went, and whether
-// the file was really downloaded. Each marker carries a token drawn afresh
+// records, the final path, where the link's description went, and (in the
+// run that only decides it) the name the file would get. Each marker carries a token drawn afresh
 // for the run, so no title, page or server's reason phrase that lands in
 // yt-dlp's output can pass for one; and a marker counts only at the start of
 // a line of standard output (the caller keeps standard error out).
 class RunMarkers
 {
 public:
-    enum class Kind { progress, filePath, infoFile, downloaded };
+    enum class Kind { progress, filePath, infoFile, name };
 
     struct Marked
     {
@@ -32,7 +32,7 @@ public:
     QString progressTemplate() const;
     QString filePathTemplate() const;
     QString infoFileTemplate() const;
-    QString downloadedTemplate() const;
+    QString nameTemplate() const;
 
     // The marker that starts `line`, if it is one of this run's.
     std::optional<Marked> read(const QString &line) const;

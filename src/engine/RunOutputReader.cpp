@@ -21,12 +21,19 @@ OutputLine RunOutputReader::read(const QString &line, bool isStandardError)
         if (const std::optional<RunMarkers::Marked> marked = m_markers.read(line))
             return readMarked(*marked);
     }
-    return OutputLine{line, ProgressParser::parse(line), nullptr, std::nullopt, std::nullopt};
+    return OutputLine{line, ProgressParser::parse(line), nullptr, std::nullopt, {}};
+}
+
+QStringList RunOutputReader::pieces(const QString &line)
+{
+    if (!line.contains(QLatin1Char('\r')))
+        return {line};
+    return line.split(QLatin1Char('\r'), Qt::SkipEmptyParts);
 }
 
 OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
 {
-    OutputLine output{QString(), ProgressEvent::None{}, nullptr, std::nullopt, std::nullopt};
+    OutputLine output{QString(), ProgressEvent::None{}, nullptr, std::nullopt, {}};
     switch (marked.kind) {
     case RunMarkers::Kind::progress: {
         output.text = ReadableLogLine::recordLine(marked.value);
@@ -64,10 +71,11 @@ OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
         output.metadata = DescriptionFile::read(m_infoFile);
         break;
     }
-    case RunMarkers::Kind::downloaded:
-        // "False" when the downloader found the file complete, "NA" when
-        // yt-dlp saw it before starting one.
-        output.downloaded = marked.value == QLatin1String("True");
+    case RunMarkers::Kind::name:
+        if (const QString path = FolderBounds::inside(m_outputFolder, marked.value); !path.isEmpty())
+            output.plannedPath = path;
+        else
+            output.text = refused(marked.kind, marked.value);
         break;
     }
     return output;

@@ -21,6 +21,10 @@ public:
 
     OutputLine read(const QString &line, bool isStandardError);
 
+    // The lines within one line of output: a carriage return ends one too
+    // (see DownloadCommandBuilder::kPostprocessTemplate); empty ones go.
+    static QStringList pieces(const QString &line);
+
 private:
     OutputLine readMarked(const RunMarkers::Marked &marked);
     bool targetInside(const QString &target);

@@ -5,6 +5,7 @@
 class AppSettings;
 class DownloadCoordinator;
 class HistoryStore;
+class LeftoverFiles;
 class QueuePersistence;
 
 // The window's sections, in sidebar order.
@@ -30,6 +31,10 @@ public:
     // of single screens).
     QueuePersistence *queuePersistence() const { return m_queuePersistence; }
     void setQueuePersistence(QueuePersistence *persistence) { m_queuePersistence = persistence; }
+    // The partial files no kept job owns, as found at start; null where
+    // nothing looks (tests of single screens).
+    const LeftoverFiles *leftoverFiles() const { return m_leftoverFiles; }
+    void setLeftoverFiles(const LeftoverFiles *leftovers) { m_leftoverFiles = leftovers; }
 
     // Every start opens on downloads; the section is never stored.
     SidebarSelection selectedTab() const { return m_selectedTab; }
@@ -48,6 +53,7 @@ private:
     HistoryStore &m_historyStore;
     AppSettings &m_settings;
     QueuePersistence *m_queuePersistence = nullptr;
+    const LeftoverFiles *m_leftoverFiles = nullptr;
     SidebarSelection m_selectedTab = SidebarSelection::downloads;
     bool m_legalAccepted = false;
 };

@@ -213,6 +213,37 @@ TEST_F(CliDownload, RunsAtTheSameTimeShareTheHistory)
     EXPECT_EQ(m_user.history({"--success"}).size(), 3);
 }
 
+// Runs into one folder at once, each with links of the same clip (which
+// yt-dlp names alike): every job gets a whole file of its own.
+TEST_F(CliDownload, RunsIntoOneFolderAtOnceEachWriteFilesOfTheirOwn)
+{
+    LocalMediaServer slow(LocalMediaServer::Options{.throttleBytesPerSecond = 200 * 1024});
+    ASSERT_TRUE(slow.isReady()) << slow.errorString().toStdString();
+    QFile source(slow.mediaDirectory() + LocalMediaServer::kVideoPath);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray clip = source.readAll();
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (int run = 0; run < 2; ++run) {
+        runs.push_back(m_user.start({"download", "--output", m_output.path(),
+                                     slow.url(LocalMediaServer::kVideoPath + QStringLiteral("?run=%1&n=1").arg(run)),
+                                     slow.url(LocalMediaServer::kVideoPath + QStringLiteral("?run=%1&n=2").arg(run))}));
+    }
+    for (const auto &run : runs) {
+        ASSERT_TRUE(run->waitForFinished(180000));
+        EXPECT_EQ(run->exitCode(), 0) << run->readAllStandardOutput().toStdString()
+                                      << run->readAllStandardError().toStdString();
+    }
+    // Four files, each the whole clip, and nothing else.
+    const QStringList names = QDir(m_output.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    ASSERT_EQ(names.size(), 4) << names.join(", ").toStdString();
+    for (const QString &name : names) {
+        QFile file(QDir(m_output.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), clip) << name.toStdString();
+    }
+    EXPECT_EQ(m_user.history({"--success"}).size(), 4);
+}
+
 TEST_F(CliDownload, AFailedJobExitsWithOne)
 {
     ASSERT_TRUE(server().isReady()) << server().errorString().toStdString();
@@ -281,6 +312,9 @@ TEST_F(CliDownload, SignalCancelsCleanly)
         const QStringList finalLines = out.split('\n').mid(out.count('\n') - c.links, c.links);
         for (const QString &line : finalLines)
             EXPECT_TRUE(line.contains(" — Cancelled")) << c.name << "\n" << out.toStdString();
+        // No job of the command goes on: what they left is gone with them.
+        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList())
+            << c.name;
 
         // Every run that started is recorded; a link that never started has no run.
         const QJsonArray history = user.history();

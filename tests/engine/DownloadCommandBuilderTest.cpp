@@ -12,11 +12,23 @@ const QString kUrl = QStringLiteral("https://media.example/watch?v=abc&list=x");
 const QString kOutput = QStringLiteral("/home/user/Downloads/Korvanth");
 const RunMarkers kMarkers(QStringLiteral("5eed"));
 
-// The inputs of a run whose markers carry kMarkers' token.
+const QString kStem = kOutput + QStringLiteral("/Clip [abc]");
+
+// The inputs of a run whose markers carry kMarkers' token: a download under
+// kStem unless told otherwise.
 DownloadCommandBuilder::RunInputs marked(DownloadCommandBuilder::RunInputs inputs = {})
 {
     inputs.markers = kMarkers;
+    if (!inputs.decidesName && inputs.fileStem.isEmpty())
+        inputs.fileStem = kStem;
     return inputs;
+}
+
+// The inputs of the run that decides the name.
+DownloadCommandBuilder::RunInputs naming(DownloadCommandBuilder::RunInputs inputs = {})
+{
+    inputs.decidesName = true;
+    return marked(inputs);
 }
 
 class DownloadCommandBuilderTest : public ::testing::Test
@@ -121,15 +133,13 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
                              "--ffmpeg-location", tools()};
         expected += c.middle;
         expected += QStringList{"-P", "home:" + kOutput, "-o",
-                                kOutput + "/%(title).180B [%(id).40B].%(ext)s",
+                                kStem + ".%(ext)s",
                                 "--progress-template",
                                 kMarkers.progressTemplate(),
                                 "--progress-template",
-                                "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
+                                DownloadCommandBuilder::kPostprocessTemplate,
                                 "--print",
                                 kMarkers.filePathTemplate(),
-                                "--print",
-                                kMarkers.downloadedTemplate(),
                                 kUrl};
         EXPECT_EQ(command->arguments, expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                 << "\nwant: " << text(expected).toStdString();
@@ -141,7 +151,8 @@ TEST_F(DownloadCommandBuilderTest, DownloadArgumentsForEachOptionCombination)
 
 // The advanced options, each in its group: connection (in place of the
 // cookies file), transfer (after it), processing (after the subtitles), the
-// template (in -o). At their defaults nothing changes.
+// template (in -o of the run that decides the name). At their defaults
+// nothing changes.
 TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
 {
     struct Case
@@ -245,7 +256,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
     for (const Case &c : cases) {
         const DownloadJobPtr job = DownloadJob::create(kUrl, c.kind, VideoQuality::p720, c.audio, c.subtitles, "en");
         job->setAdvancedOptions(c.options);
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies, marked());
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, kOutput, c.cookies, naming());
         ASSERT_TRUE(command) << c.name;
 
         QStringList expected{"--ignore-config", "--no-warnings", "--no-color", "--no-playlist", "--playlist-items", "1", "--newline", "--progress",
@@ -268,15 +279,7 @@ TEST_F(DownloadCommandBuilderTest, AdvancedOptionsArguments)
                                 kOutput + "/" +
                                     (c.outputTemplate.isEmpty() ? "%(title).180B [%(id).40B].%(ext)s" : c.outputTemplate)};
         expected += c.afterOutput;
-        expected += QStringList{"--progress-template",
-                                kMarkers.progressTemplate(),
-                                "--progress-template",
-                                "postprocess:[%(progress.postprocessor)s] postprocess %(progress.status)s",
-                                "--print",
-                                kMarkers.filePathTemplate(),
-                                "--print",
-                                kMarkers.downloadedTemplate(),
-                                kUrl};
+        expected += QStringList{"--print", kMarkers.nameTemplate(), kUrl};
         EXPECT_TRUE(command->arguments == expected) << c.name << "\n got: " << text(command->arguments).toStdString()
                                                     << "\nwant: " << text(expected).toStdString();
     }
@@ -336,58 +339,80 @@ TEST_F(DownloadCommandBuilderTest, OutputTemplateJoinsWithOneSeparator)
 {
     const DownloadJobPtr job =
         DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
-    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, "/data/out/", "", marked());
+    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, "/data/out/", "", naming());
     ASSERT_TRUE(command);
     const qsizetype at = command->arguments.indexOf("-o");
     ASSERT_GE(at, 0);
     EXPECT_EQ(command->arguments.value(at + 1), QStringLiteral("/data/out/%(title).180B [%(id).40B].%(ext)s"));
 }
 
-// Between the file path print and the link: what the run is given.
+// After the output name: what the run is given. The run that decides the
+// name prints it and saves the description (printing makes it simulate);
+// a download reports its progress and final path.
 TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheFile)
 {
     const DownloadJobPtr job =
         DownloadJob::create(kUrl, MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none, "");
-    const QString downloaded = kMarkers.downloadedTemplate();
     const QString template_ = "%(title).180B [%(id).40B].%(ext)s";
+    const QStringList reports{"--progress-template",
+                              kMarkers.progressTemplate(),
+                              "--progress-template",
+                              DownloadCommandBuilder::kPostprocessTemplate,
+                              "--print",
+                              kMarkers.filePathTemplate()};
+    const auto downloadInputs = [](QString savedInfo, QString infoTarget, QString stem) {
+        DownloadCommandBuilder::RunInputs inputs;
+        inputs.savedInfo = std::move(savedInfo);
+        inputs.infoTarget = std::move(infoTarget);
+        inputs.fileStem = std::move(stem);
+        return marked(inputs);
+    };
+    const auto namingInputs = [](QString savedInfo, QString infoTarget) {
+        DownloadCommandBuilder::RunInputs inputs;
+        inputs.savedInfo = std::move(savedInfo);
+        inputs.infoTarget = std::move(infoTarget);
+        return naming(inputs);
+    };
     struct Case
     {
         const char *name;
         QString outputDir;
         DownloadCommandBuilder::RunInputs inputs;
         QString output;   // the argument after the first "-o"
-        QStringList tail; // after the file path print
+        QStringList tail; // after it
     };
     const QList<Case> cases{
-        {"nothing given", kOutput, {}, kOutput + "/" + template_, {"--print", downloaded, kUrl}},
-        {"description written",
-         kOutput,
-         {{}, "/home/user/.cache/tarvelle/info/1234", {}},
+        {"deciding the name from the page", kOutput, namingInputs({}, "/home/user/.cache/tarvelle/info/1234"),
          kOutput + "/" + template_,
-         {"-o", "infojson:/home/user/.cache/tarvelle/info/1234", "--write-info-json", "--no-write-playlist-metafiles",
-          "--print", kMarkers.infoFileTemplate(), "--print", downloaded, kUrl}},
-        {"description loaded",
-         kOutput,
-         {"/home/user/.cache/tarvelle/info/1234.info.json", {}, {}},
-         kOutput + "/" + template_,
-         {"--print", downloaded, "--load-info-json", "/home/user/.cache/tarvelle/info/1234.info.json", kUrl}},
-        {"a name of its own", kOutput, {{}, {}, "Clip [abc] (2)"}, kOutput + "/Clip [abc] (2).%(ext)s",
-         {"--print", downloaded, kUrl}},
-        {"percent signs stay literal",
-         "/data/100%(sure)",
-         {{}, "/cache/50%/1234", "50%(x) [abc] (2)"},
+         {"--print", kMarkers.nameTemplate(), "--print-to-file", "video:%()j", "/home/user/.cache/tarvelle/info/1234",
+          kUrl}},
+        {"deciding the name from a saved description", kOutput, namingInputs("/cache/info/1234", {}),
+         kOutput + "/" + template_, {"--print", kMarkers.nameTemplate(), "--load-info-json", "/cache/info/1234", kUrl}},
+        {"downloading under the name", kOutput, downloadInputs({}, {}, kOutput + "/Clip [abc] (2)"),
+         kOutput + "/Clip [abc] (2).%(ext)s", reports + QStringList{kUrl}},
+        {"downloading, description written", kOutput,
+         downloadInputs({}, "/home/user/.cache/tarvelle/info/1234", kStem), kStem + ".%(ext)s",
+         reports + QStringList{"-o", "infojson:/home/user/.cache/tarvelle/info/1234", "--write-info-json",
+                               "--no-write-playlist-metafiles", "--print", kMarkers.infoFileTemplate(), kUrl}},
+        {"downloading, description loaded", kOutput, downloadInputs("/cache/info/1234.info.json", {}, kStem),
+         kStem + ".%(ext)s", reports + QStringList{"--load-info-json", "/cache/info/1234.info.json", kUrl}},
+        {"percent signs stay literal", "/data/100%(sure)",
+         downloadInputs({}, "/cache/50%/1234", "/data/100%(sure)/50%(x) [abc] (2)"),
          "/data/100%%(sure)/50%%(x) [abc] (2).%(ext)s",
-         {"-o", "infojson:/cache/50%%/1234", "--write-info-json", "--no-write-playlist-metafiles", "--print",
-          kMarkers.infoFileTemplate(), "--print", downloaded, kUrl}},
+         reports + QStringList{"-o", "infojson:/cache/50%%/1234", "--write-info-json", "--no-write-playlist-metafiles",
+                               "--print", kMarkers.infoFileTemplate(), kUrl}},
+        {"percent signs stay literal where the description goes", "/data/100%(sure)",
+         namingInputs({}, "/cache/50%/1234"), "/data/100%%(sure)/" + template_,
+         {"--print", kMarkers.nameTemplate(), "--print-to-file", "video:%()j", "/cache/50%%/1234", kUrl}},
     };
     for (const Case &c : cases) {
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", marked(c.inputs));
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", c.inputs);
         ASSERT_TRUE(command) << c.name;
         const QStringList &arguments = command->arguments;
-        EXPECT_EQ(arguments.value(arguments.indexOf("-o") + 1), c.output) << c.name;
-        const qsizetype printed = arguments.indexOf(kMarkers.filePathTemplate());
-        ASSERT_GE(printed, 0) << c.name;
-        EXPECT_EQ(arguments.mid(printed + 1), c.tail) << c.name << "\n got: " << text(arguments.mid(printed + 1)).toStdString();
+        const qsizetype output = arguments.indexOf("-o");
+        ASSERT_GE(output, 0) << c.name;
+        EXPECT_EQ(arguments.value(output + 1), c.output) << c.name;
+        EXPECT_EQ(arguments.mid(output + 2), c.tail) << c.name << "\n got: " << text(arguments.mid(output + 2)).toStdString();
         EXPECT_EQ(command->outputDirectory, c.outputDir) << c.name;
     }
 }

@@ -1,5 +1,6 @@
 #include "engine/DownloadCommandBuilder.h"
 #include "engine/DownloadJob.h"
+#include "engine/RunOutputReader.h"
 #include "process/ProcessRunner.h"
 #include "settings/AppConfiguration.h"
 #include "support/LocalMediaServer.h"
@@ -15,9 +16,39 @@
 
 using namespace TestSupport;
 
-// The download commands run by the yt-dlp of the build tree against the local
-// server: every media kind gives its file, and the post-processing phases show
-// in the output.
+namespace {
+
+// One run of `command` by the process runner, its lines cut as the
+// coordinator's reader cuts them.
+struct ToolRun
+{
+    std::optional<ProcessRunResult> result;
+    QStringList out;
+    QStringList err;
+};
+
+ToolRun runOf(const ResolvedCommand &command)
+{
+    auto log = std::make_shared<LineLog>();
+    ProcessRunner runner;
+    ToolRun run;
+    run.result = waitFor(runner.run(command.executable, command.arguments, command.environment,
+                                    [log](const QString &line, bool isErr) {
+                                        for (const QString &piece : RunOutputReader::pieces(line))
+                                            log->add(piece, isErr);
+                                    }),
+                         120s);
+    run.out = log->lines();
+    run.err = log->lines(true);
+    return run;
+}
+
+} // namespace
+
+// The commands of a job run by the yt-dlp of the build tree against the local
+// server: the first names the file and writes nothing into the output folder,
+// the second downloads under that name; every media kind gives its file, and
+// each post-processing phase shows as a line of its own.
 TEST(DownloadCommandEndToEnd, EachKindOfJobGivesItsFile)
 {
     ASSERT_TRUE(QFileInfo(buildToolsDirectory() + "/yt-dlp").isExecutable())
@@ -49,33 +80,46 @@ TEST(DownloadCommandEndToEnd, EachKindOfJobGivesItsFile)
     };
     for (const Case &c : cases) {
         QTemporaryDir output;
+        QTemporaryDir saved;
         const DownloadJobPtr job =
             DownloadJob::create(server.url(c.path), c.kind, c.quality, c.audio, SubtitleMode::none, "en");
-        DownloadCommandBuilder::RunInputs inputs;
-        const RunMarkers &markers = inputs.markers;
-        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, output.path(), "", inputs);
-        ASSERT_TRUE(command) << c.name;
 
-        auto log = std::make_shared<LineLog>();
-        ProcessRunner runner;
-        const std::optional<ProcessRunResult> result =
-            waitFor(runner.run(command->executable, command->arguments, command->environment,
-                               [log](const QString &line, bool isErr) { log->add(line, isErr); }),
-                    120s);
-        ASSERT_TRUE(result) << c.name;
-        const QString out = log->lines().join('\n');
-        // yt-dlp writes its progress-template lines for post-processing to
-        // standard error (older versions without ending them).
-        const QString err = log->lines(true).join('\n');
-        EXPECT_EQ(*result, ProcessRunResult::exited(0)) << c.name << "\n" << out.toStdString() << "\n"
-                                                        << err.toStdString();
+        DownloadCommandBuilder::RunInputs naming;
+        naming.decidesName = true;
+        naming.infoTarget = saved.filePath("description");
+        const std::optional<ResolvedCommand> namingCommand =
+            DownloadCommandBuilder::build(*job, output.path(), "", naming);
+        ASSERT_TRUE(namingCommand) << c.name;
+        const ToolRun named = runOf(*namingCommand);
+        ASSERT_EQ(named.result, ProcessRunResult::exited(0)) << c.name << "\n" << named.err.join('\n').toStdString();
+        const QString nameMarker = naming.markers.marker(RunMarkers::Kind::name);
+        const auto nameLine = std::find_if(named.out.begin(), named.out.end(),
+                                           [&](const QString &line) { return line.startsWith(nameMarker); });
+        ASSERT_NE(nameLine, named.out.end()) << c.name << "\n" << named.out.join('\n').toStdString();
+        const QString planned = nameLine->mid(nameMarker.size());
+        EXPECT_EQ(QFileInfo(planned).path(), output.path()) << c.name;
+        EXPECT_TRUE(QDir(output.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+            << c.name << ": deciding the name writes nothing there";
+        ASSERT_TRUE(QFileInfo(naming.infoTarget).size() > 0) << c.name;
+
+        DownloadCommandBuilder::RunInputs download;
+        download.fileStem = planned.left(planned.lastIndexOf('.'));
+        download.savedInfo = naming.infoTarget;
+        const RunMarkers &markers = download.markers;
+        const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, output.path(), "", download);
+        ASSERT_TRUE(command) << c.name;
+        const ToolRun run = runOf(*command);
+        EXPECT_EQ(run.result, ProcessRunResult::exited(0)) << c.name << "\n" << run.out.join('\n').toStdString()
+                                                           << "\n" << run.err.join('\n').toStdString();
         EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), QStringList{c.fileName}) << c.name;
-        EXPECT_TRUE(out.contains(c.phase) || err.contains(c.phase)) << c.name << "\n" << err.toStdString();
+        // yt-dlp writes its progress-template lines for post-processing to
+        // either stream, depending on its version.
+        EXPECT_TRUE(run.out.contains(c.phase) || run.err.contains(c.phase))
+            << c.name << "\n" << run.out.join('\n').toStdString() << "\n" << run.err.join('\n').toStdString();
         // The run's markers start lines of standard output, where the reader takes them.
-        const QStringList lines = log->lines();
-        EXPECT_TRUE(lines.contains(markers.marker(RunMarkers::Kind::filePath) + QDir(output.path()).filePath(c.fileName)))
-            << c.name << "\n" << out.toStdString();
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString &line) {
+        EXPECT_TRUE(run.out.contains(markers.marker(RunMarkers::Kind::filePath) + QDir(output.path()).filePath(c.fileName)))
+            << c.name << "\n" << run.out.join('\n').toStdString();
+        EXPECT_TRUE(std::any_of(run.out.begin(), run.out.end(), [&](const QString &line) {
             return line.startsWith(markers.marker(RunMarkers::Kind::progress) + "{");
         })) << c.name;
     }

@@ -1,6 +1,7 @@
 #include "support/CoordinatorFixture.h"
 
 #include "analysis/SavedInfo.h"
+#include "engine/NameClaim.h"
 #include "engine/ProgressParser.h"
 #include "process/ProcessRunner.h"
 
@@ -98,10 +99,12 @@ TEST(DownloadCoordinator, CompletedRunIsRecordedAndAnnounced)
     EXPECT_EQ(f.notifier.downloads[0].filePath, job->outputPath()) << "Open and Show in Folder reach the file";
 }
 
-// One yt-dlp process per job: it extracts the page, writes what it found
-// into a private file that gives the job its metadata (the job is analysing
-// until then), and downloads. The file goes when the job ends.
-TEST(DownloadCoordinator, OneProcessExtractsDescribesAndDownloads)
+// The name comes first: one yt-dlp process extracts the page, saves what it
+// found privately and names the file (the job is analysing meanwhile); the
+// name is the job's, and a second process loads the description and
+// downloads under exactly that name, writing the description once more for
+// the job's metadata. The files go when the job ends.
+TEST(DownloadCoordinator, TheNameIsDecidedBeforeTheDownloadAndThePageExtractedOnce)
 {
     FakeTools tools(kCompletingDownload);
     CoordinatorFixture f(tools.resourcesDirectory());
@@ -118,12 +121,21 @@ TEST(DownloadCoordinator, OneProcessExtractsDescribesAndDownloads)
     EXPECT_EQ(job->status(), DownloadStatus::completed);
     EXPECT_EQ(describedWhenDownloading, true);
     EXPECT_EQ(job->metadata()->title, "Clip <b>one</b>");
+    const QString stem = QDir(f.outputFolder()).filePath("Clip [abc123]");
+    EXPECT_EQ(job->fileStem(), stem);
     const QList<QStringList> runs = tools.runs();
-    ASSERT_EQ(runs.size(), 1);
+    ASSERT_EQ(runs.size(), 2);
     EXPECT_FALSE(runs[0].contains("-J"));
-    EXPECT_TRUE(runs[0].contains("--write-info-json"));
+    const qsizetype saved = runs[0].indexOf("--print-to-file");
+    ASSERT_GE(saved, 0);
+    EXPECT_FALSE(runs[0].contains("--load-info-json"));
+    EXPECT_EQ(runs[1].value(runs[1].indexOf("--load-info-json") + 1), runs[0].value(saved + 2));
+    EXPECT_EQ(runs[1].value(runs[1].indexOf("-o") + 1), stem + ".%(ext)s");
     EXPECT_EQ(job->savedInfo(), nullptr);
     EXPECT_TRUE(f.savedDescriptions().isEmpty()) << f.savedDescriptions().join(", ").toStdString();
+    // Done with its name: no claim stays in the folder.
+    EXPECT_EQ(QDir(f.outputFolder()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot).filter(".tarvelle-claim"),
+              QStringList());
 }
 
 // A job that comes with a description from a preview has yt-dlp load it,
@@ -158,13 +170,17 @@ TEST(DownloadCoordinator, AFreshDescriptionFromAPreviewIsLoadedInsteadOfExtracti
 
         EXPECT_EQ(job->status(), DownloadStatus::completed) << c.name;
         const QList<QStringList> runs = tools.runs();
-        ASSERT_EQ(runs.size(), 1) << c.name;
-        const qsizetype load = runs[0].indexOf("--load-info-json");
-        EXPECT_EQ(load >= 0, c.loaded) << c.name;
-        if (c.loaded) {
-            EXPECT_EQ(runs[0].value(load + 1), path) << c.name;
-        }
-        EXPECT_EQ(runs[0].contains("--write-info-json"), !c.loaded) << c.name;
+        ASSERT_EQ(runs.size(), 2) << c.name;
+        // Deciding the name loads it or extracts the page; the download
+        // loads what that left.
+        const auto loaded = [](const QStringList &run) {
+            const qsizetype at = run.indexOf("--load-info-json");
+            return at < 0 ? QString() : run.value(at + 1);
+        };
+        EXPECT_EQ(loaded(runs[0]), c.loaded ? path : QString()) << c.name;
+        EXPECT_EQ(runs[0].contains("--print-to-file"), !c.loaded) << c.name;
+        EXPECT_FALSE(loaded(runs[1]).isEmpty()) << c.name;
+        EXPECT_EQ(loaded(runs[1]) == path, c.loaded) << c.name;
         EXPECT_EQ(job->savedInfo(), nullptr) << c.name << ": the job lets go when it ends";
         EXPECT_TRUE(QFileInfo::exists(path)) << c.name << ": the preview still holds it";
         preview.reset();
@@ -174,7 +190,7 @@ TEST(DownloadCoordinator, AFreshDescriptionFromAPreviewIsLoadedInsteadOfExtracti
 
 // A saved description's media links refused (403/410: expired): one fresh
 // extraction and a second try; the failure that counts is the last
-// process's own. A process that extracted the page itself is not retried.
+// process's own. The description the name was decided from counts as saved.
 TEST(DownloadCoordinator, RefusedMediaLinksOfASavedDescriptionAreExtractedAfreshOnce)
 {
     const QByteArray refused = "echo 'ERROR: unable to download video data: HTTP Error 403: Forbidden'; exit 1";
@@ -188,13 +204,13 @@ TEST(DownloadCoordinator, RefusedMediaLinksOfASavedDescriptionAreExtractedAfresh
         int runs;
     };
     const QList<Case> cases{
-        {"the fresh links work", true, kCompletingDownload, DownloadStatus::completed, std::nullopt, 2},
-        {"refused again", true, refused, DownloadStatus::failed, DownloadErrorCategory::loginRequired, 2},
+        {"the fresh links work", true, kCompletingDownload, DownloadStatus::completed, std::nullopt, 3},
+        {"refused again", true, refused, DownloadStatus::failed, DownloadErrorCategory::loginRequired, 3},
         {"another failure then", true,
          "echo; echo 'ERROR: unable to download video data: HTTP Error 404: Not Found'; exit 1",
-         DownloadStatus::failed, DownloadErrorCategory::network, 2},
-        {"extracted by the run itself", false, refused, DownloadStatus::failed, DownloadErrorCategory::loginRequired,
-         1},
+         DownloadStatus::failed, DownloadErrorCategory::network, 3},
+        {"extracted while deciding the name", false, refused, DownloadStatus::failed,
+         DownloadErrorCategory::loginRequired, 3},
     };
     for (const Case &c : cases) {
         FakeTools tools("case \"$*\" in *--load-info-json*) " + refused + ";; esac\n" + c.fresh);
@@ -217,39 +233,36 @@ TEST(DownloadCoordinator, RefusedMediaLinksOfASavedDescriptionAreExtractedAfresh
     }
 }
 
-// yt-dlp finds the file it wanted already there ("NA": it did not even try).
-// Never a fresh completion: this link's earlier download completes with a
-// note; another link's file stays, and a second process (loading the
-// description the first wrote) downloads under a name of its own.
-TEST(DownloadCoordinator, AFileFoundAlreadyThereIsNeverAFreshDownload)
+// The name yt-dlp would write is held by a file on disk: this link's earlier
+// download (the history says so) completes the job with a note and no
+// download; another link's file, or one of unknown origin, is never written
+// over: the job downloads under the first free "name (N)".
+TEST(DownloadCoordinator, ANameTakenOnDiskIsNeverWrittenOver)
 {
-    const QByteArray secondFound = "printf media > 'Clip [abc123] (2).mp4'\n"
-                                   "echo \"__KV_FILEPATH__$PWD/Clip [abc123] (2).mp4\"\n"
-                                   "echo __KV_DOWNLOADED__";
+    const QByteArray download = "printf media > 'Clip [abc123] (2).mp4'\n"
+                                "echo \"__KV_FILEPATH__$PWD/Clip [abc123] (2).mp4\"";
     struct Case
     {
         const char *name;
         QString earlierLink; // of the history record for the file; empty for none
-        QByteArray secondDownloaded;
+        int numberedTaken;   // "(2)" ... "(N)" on disk too
         DownloadStatus status;
         QString note;
         QString file;
         int runs;
     };
     const QList<Case> cases{
-        {"this link's earlier download", "https://media.test/v", "True", DownloadStatus::completed,
+        {"this link's earlier download", "https://media.test/v", 0, DownloadStatus::completed,
          "Already downloaded: the file from an earlier download of this link is kept.", "Clip [abc123].mp4", 1},
-        {"another link's file", "https://media.test/other", "True", DownloadStatus::completed,
+        {"another link's file", "https://media.test/other", 0, DownloadStatus::completed,
          "Saved under a new name: a file of the same name from another link is kept.", "Clip [abc123] (2).mp4", 2},
-        {"a file of unknown origin", "", "True", DownloadStatus::completed,
+        {"a file of unknown origin", "", 0, DownloadStatus::completed,
          "Saved under a new name: a file of the same name from another link is kept.", "Clip [abc123] (2).mp4", 2},
-        {"the new name found taken too", "https://media.test/other", "NA", DownloadStatus::failed, "", "", 2},
+        {"every numbered name taken too", "https://media.test/other", NameClaim::kMostNumber, DownloadStatus::failed,
+         "", "", 1},
     };
     for (const Case &c : cases) {
-        FakeTools tools("case \"$*\" in\n"
-                        "*' (2).%(ext)s'*) " + secondFound + c.secondDownloaded + ";;\n"
-                        "*) echo \"__KV_FILEPATH__$PWD/Clip [abc123].mp4\"; echo __KV_DOWNLOADED__NA;;\n"
-                        "esac\n");
+        FakeTools tools(download);
         CoordinatorFixture f(tools.resourcesDirectory());
         ASSERT_TRUE(QDir().mkpath(f.outputFolder()));
         const QString existing = QDir(f.outputFolder()).filePath("Clip [abc123].mp4");
@@ -257,6 +270,10 @@ TEST(DownloadCoordinator, AFileFoundAlreadyThereIsNeverAFreshDownload)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << c.name;
         file.write("earlier");
         file.close();
+        for (int number = 2; number <= c.numberedTaken; ++number) {
+            QFile numbered(QDir(f.outputFolder()).filePath(QStringLiteral("Clip [abc123] (%1).mkv").arg(number)));
+            ASSERT_TRUE(numbered.open(QIODevice::WriteOnly));
+        }
         if (!c.earlierLink.isEmpty()) {
             DownloadHistory earlier;
             earlier.uuid = QUuid::createUuid();
@@ -296,6 +313,32 @@ TEST(DownloadCoordinator, AFileFoundAlreadyThereIsNeverAFreshDownload)
         EXPECT_EQ(f.history().first().finalStatusRaw, DownloadStatuses::rawValue(c.status)) << c.name;
         EXPECT_TRUE(f.savedDescriptions().isEmpty()) << c.name;
     }
+}
+
+// Remove asks the coordinator: a running job stops, is recorded as
+// cancelled, never completed, and leaves the queue once its process is
+// gone, with its partial files when asked; a waiting one leaves at once
+// and unrecorded.
+TEST(DownloadCoordinator, RemoveStopsWhatItRemoves)
+{
+    FakeTools tools("printf part > 'Clip [abc123].mp4.part'; sleep 30");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    f.settings->setMaxConcurrentDownloads(1);
+    f.coordinator->addURLs("https://media.test/v\nhttps://media.test/w");
+    const auto running = f.jobAt(0);
+    const auto waiting = f.jobAt(1);
+    const QString part = QDir(f.outputFolder()).filePath("Clip [abc123].mp4.part");
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(part); }));
+
+    f.coordinator->remove(waiting, true);
+    EXPECT_FALSE(f.coordinator->queue().jobs().contains(waiting));
+    f.coordinator->remove(running, true);
+    ASSERT_TRUE(waitUntil([&] { return f.coordinator->queue().jobs().isEmpty(); }));
+    EXPECT_EQ(f.coordinator->runningCount(), 0);
+    ASSERT_EQ(f.history().size(), 1);
+    EXPECT_EQ(f.history().first().finalStatusRaw, "cancelled");
+    EXPECT_FALSE(QFileInfo::exists(part));
+    EXPECT_EQ(QDir(f.outputFolder()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot), QStringList());
 }
 
 struct FailureCase
@@ -659,6 +702,26 @@ TEST(DownloadCoordinator, ApplyFollowsTheEventRules)
     DownloadCoordinator::apply(ProgressEvent::Filepath{"/tmp/x/clip.mp4"}, *job);
     EXPECT_EQ(job->outputPath(), "/tmp/x/clip.mp4");
     EXPECT_EQ(job->outputFilename(), "clip.mp4");
+}
+
+// Processors that run before a download (metadata replacements) print a
+// "postprocess" line: the download after them still shows as one, with its
+// percentage; once a download finished, its processing stays finalizing.
+TEST(DownloadCoordinator, ADownloadAfterAnEarlyProcessorShowsAsADownload)
+{
+    auto job = DownloadJob::create("u", MediaKind::video, VideoQuality::best, AudioFormat::best, SubtitleMode::none,
+                                   QString());
+    job->setStatus(DownloadStatus::downloading);
+    DownloadCoordinator::apply(ProgressParser::parse("[MetadataParser] postprocess started"), *job);
+    ASSERT_EQ(job->stage(), "finalizing");
+    DownloadCoordinator::apply(readRunLine(QString::fromUtf8(progressLine(20, 100))).event, *job);
+    EXPECT_EQ(job->stage(), "downloading");
+    EXPECT_EQ(job->progress(), 0.2);
+
+    DownloadCoordinator::apply(readRunLine(QString::fromUtf8(progressLine(100, 100))).event, *job);
+    DownloadCoordinator::apply(ProgressParser::parse("[FixupM4a] postprocess started"), *job);
+    DownloadCoordinator::apply(readRunLine(QString::fromUtf8(progressLine(100, 100))).event, *job);
+    EXPECT_EQ(job->stage(), "finalizing");
 }
 
 TEST(DownloadCoordinator, ARetryShowsUntilProgressResumes)

@@ -130,20 +130,55 @@ TEST_F(PartialFilesTest, FilesAnotherJobClaimsAreLeftAlone)
     EXPECT_EQ(names(PartialFiles::of(*m_job, {sameLink, m_job, finished})), QStringList{"Clip [abc].f1.mp4.part"});
 }
 
-TEST_F(PartialFilesTest, OnlyFailedAndCancelledJobsHaveAny)
+// A completed job's files are its result; any other job's unfinished files
+// are its own, also while it waits or runs (Remove offers them).
+TEST_F(PartialFilesTest, OnlyACompletedJobHasNone)
 {
     m_job->setDownloadTargets({path("Clip [abc].mp4")});
     write("Clip [abc].mp4.part");
     const std::pair<DownloadStatus, bool> cases[] = {
-        {DownloadStatus::failed, true},       {DownloadStatus::cancelled, true}, {DownloadStatus::completed, false},
-        {DownloadStatus::queued, false},      {DownloadStatus::analyzing, false},
-        {DownloadStatus::downloading, false}, {DownloadStatus::merging, false},
+        {DownloadStatus::failed, true},      {DownloadStatus::cancelled, true},  {DownloadStatus::completed, false},
+        {DownloadStatus::queued, true},      {DownloadStatus::analyzing, true},  {DownloadStatus::downloading, true},
+        {DownloadStatus::merging, true},
     };
     for (const auto &[status, has] : cases) {
         m_job->setStatus(status);
         EXPECT_EQ(PartialFiles::of(*m_job, {m_job}).size(), has ? 1 : 0)
             << DownloadStatuses::rawValue(status).toStdString();
     }
+}
+
+// A job with its name owns what yt-dlp wrote under it before reporting any
+// file (killed early), whenever it was written; the finished file, a
+// subtitle, and another job's name that only starts alike are not its own.
+TEST_F(PartialFilesTest, AJobsNameFindsItsUnfinishedFilesToo)
+{
+    for (const char *name : {"Clip [abc].mp4.part", "Clip [abc].f137.mp4.part", "Clip [abc].f140.m4a",
+                             "Clip [abc].mp4.ytdl", "Clip [abc].mp4.part-Frag3.part", "Clip [abc].temp.mp4",
+                             "Clip [abc].mp4", "Clip [abc].en.srt", "Clip [abc].fr.srt", "Clip [abc].fr.vtt.part",
+                             "Clip [abc] (2).mp4.part", "Clip [abc].x.y.part"})
+        write(name);
+    makeOld("Clip [abc].mp4.part");
+    m_job->setFileStem(path("Clip [abc]"));
+    const DownloadJobPtr other = makeJob();
+    other->setFileStem(path("Clip [abc] (2)"));
+    EXPECT_EQ(names(PartialFiles::of(*m_job, {m_job, other})),
+              (QStringList{"Clip [abc].f137.mp4.part", "Clip [abc].f140.m4a", "Clip [abc].fr.vtt.part", "Clip [abc].mp4.part",
+                           "Clip [abc].mp4.part-Frag3.part", "Clip [abc].mp4.ytdl", "Clip [abc].temp.mp4"}));
+    // A name outside its folder finds nothing.
+    m_job->setFileStem(QStringLiteral("/etc/passwd"));
+    EXPECT_TRUE(PartialFiles::of(*m_job, {m_job}).isEmpty());
+}
+
+// At start: the unfinished files no kept job owns, for the user to see.
+TEST_F(PartialFilesTest, UnownedAreTheUnfinishedFilesNoPrefixClaims)
+{
+    for (const char *name : {"Mine [a].mp4.part", "Mine [a].f1.mp4.part", "Orphan [b].mp4.part", "Orphan [b].temp.mp4",
+                             "Orphan [c].mp4.ytdl", "Finished [d].mp4", "notes.txt", ".tarvelle-claim-0123"})
+        write(name);
+    ASSERT_TRUE(QFile::link(path("Orphan [b].mp4.part"), path("Link [e].mp4.part")));
+    EXPECT_EQ(names(PartialFiles::unowned(m_dir.path(), {path("Mine [a].")})),
+              (QStringList{"Orphan [b].mp4.part", "Orphan [b].temp.mp4", "Orphan [c].mp4.ytdl"}));
 }
 
 TEST_F(PartialFilesTest, RelativeTargetsAreInTheJobsFolderAndOthersAreNotLookedFor)

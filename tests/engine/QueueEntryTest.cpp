@@ -83,6 +83,28 @@ TEST(QueueEntry, AFailedJobComesBackFailedAsItWas)
     EXPECT_EQ(back->outputDirectory(), "");
 }
 
+// A job that has its name comes back with it, also a cancelled one (its
+// partial files would be no one's otherwise), and a retry goes on under
+// it in its folder.
+TEST(QueueEntry, AJobWithItsNameComesBackWithItAndRetriesInItsFolder)
+{
+    for (const DownloadStatus status : {DownloadStatus::downloading, DownloadStatus::failed, DownloadStatus::cancelled}) {
+        SCOPED_TRACE(DownloadStatuses::rawValue(status).toStdString());
+        const DownloadJobPtr job = makeJob();
+        job->setStatus(status);
+        job->setOutputDirectory(QStringLiteral("/out"));
+        job->setFileStem(QStringLiteral("/out/Clip [abc123] (2)"));
+        ASSERT_TRUE(QueueEntry::keeps(*job));
+
+        const DownloadJobPtr back = throughARow(QueueEntry::of(*job)).makeJob();
+        EXPECT_EQ(back->fileStem(), "/out/Clip [abc123] (2)");
+        EXPECT_EQ(back->status(), status == DownloadStatus::downloading ? DownloadStatus::queued : status);
+        back->resetForRetry();
+        EXPECT_EQ(back->fileStem(), "/out/Clip [abc123] (2)");
+        EXPECT_EQ(back->outputDirectory(), "/out");
+    }
+}
+
 class UnfinishedStatus : public ::testing::TestWithParam<DownloadStatus>
 {
 };
@@ -110,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Statuses, UnfinishedStatus,
                          ::testing::Values(DownloadStatus::queued, DownloadStatus::analyzing,
                                            DownloadStatus::downloading, DownloadStatus::merging));
 
+// A cancelled job without a name has no files to keep (see above).
 TEST(QueueEntry, KeepsJobsThatHaveNotEndedAndFailures)
 {
     const std::pair<DownloadStatus, bool> cases[] = {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,10 @@ TEST(RunFolder, ChangingTheFolderSettingMidRunLeavesTheRunWhereItIs)
     EXPECT_EQ(job->outputPath(), first + "/Clip [abc123].mp4");
 }
 
-TEST(RunFolder, AJobWithAFolderOfItsOwnRunsThereAndARetryTakesTheSetting)
+// A job that has its name goes on in its folder, after a restart and at a
+// retry (its partial files are there); one that failed before it had a
+// name starts again in the folder the setting names.
+TEST(RunFolder, AJobWithAFolderOfItsOwnRunsThereAndARetryGoesOnThere)
 {
     FakeTools tools(kDownload + "exit 1\n");
     CoordinatorFixture f(tools.resourcesDirectory());
@@ -55,17 +59,44 @@ TEST(RunFolder, AJobWithAFolderOfItsOwnRunsThereAndARetryTakesTheSetting)
     f.coordinator->queue().add(job);
     ASSERT_TRUE(f.waitForEnd(job));
     EXPECT_EQ(job->status(), DownloadStatus::failed);
+    EXPECT_EQ(job->fileStem(), own + "/Clip [abc123]");
     EXPECT_TRUE(QFileInfo::exists(own + "/Clip [abc123].mp4"));
     EXPECT_FALSE(QFileInfo::exists(f.outputFolder() + "/Clip [abc123].mp4"));
 
     f.finished.clear();
     f.coordinator->retry(job);
     ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(job->outputDirectory(), own);
+    EXPECT_EQ(job->fileStem(), own + "/Clip [abc123]");
+    EXPECT_FALSE(QFileInfo::exists(f.outputFolder() + "/Clip [abc123].mp4"));
+    EXPECT_EQ(tools.runs().size(), 3) << "the retry needs no new name";
+}
+
+TEST(RunFolder, AJobThatFailedBeforeItHadANameRetriesInTheFolderOfTheSetting)
+{
+    QTemporaryDir flags;
+    const QByteArray flag = flags.filePath("failed-once").toUtf8();
+    FakeTools tools(kDownload, "if [ ! -e '" + flag + "' ]; then touch '" + flag + "'; echo 'ERROR: boom' >&2; exit 1; fi");
+    CoordinatorFixture f(tools.resourcesDirectory());
+    QFile(f.path("go")).open(QIODevice::WriteOnly);
+    const QString own = f.path("own");
+    QDir().mkpath(own);
+    const DownloadJobPtr job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
+                                                   VideoQuality::best, AudioFormat::best, SubtitleMode::none,
+                                                   QStringLiteral("en"));
+    job->setOutputDirectory(own);
+    f.settings->setKeepFailedTasks(true);
+    f.coordinator->queue().add(job);
+    ASSERT_TRUE(f.waitForEnd(job));
+    ASSERT_EQ(job->status(), DownloadStatus::failed);
+    EXPECT_TRUE(job->fileStem().isEmpty());
+
+    f.finished.clear();
+    f.coordinator->retry(job);
+    ASSERT_TRUE(f.waitForEnd(job));
+    EXPECT_EQ(job->status(), DownloadStatus::completed) << job->logLines().join('\n').toStdString();
     EXPECT_EQ(job->outputDirectory(), f.outputFolder());
     EXPECT_TRUE(QFileInfo::exists(f.outputFolder() + "/Clip [abc123].mp4"));
-    EXPECT_EQ(job->downloadTargets(),
-              (QStringList{own + "/Clip [abc123].mp4", f.outputFolder() + "/Clip [abc123].mp4"}))
-        << "the files of every run stay the job's";
 }
 
 } // namespace

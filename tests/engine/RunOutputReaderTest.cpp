@@ -90,16 +90,4 @@ TEST(RunOutputReader, ADescriptionCountsOnlyAsTheFileTheRunWasToldToWrite)
     EXPECT_TRUE(QFileInfo::exists(victim));
 }
 
-TEST(RunOutputReader, SaysWhetherTheFileWasDownloaded)
-{
-    const RunMarkers markers;
-    RunOutputReader reader(markers, "/out", QString());
-    const QString marker = markers.marker(RunMarkers::Kind::downloaded);
-    EXPECT_EQ(reader.read(marker + "True", false).downloaded, true);
-    EXPECT_EQ(reader.read(marker + "False\r", false).downloaded, false);
-    EXPECT_EQ(reader.read(marker + "NA", false).downloaded, false);
-    EXPECT_EQ(reader.read(marker + "True", true).downloaded, std::nullopt);
-    EXPECT_TRUE(reader.read(marker + "True", false).text.isEmpty()) << "our markers stay out of the log";
-}
-
 } // namespace

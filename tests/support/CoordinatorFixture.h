@@ -72,8 +72,8 @@ public:
 // in the output folder). `analysisPrelude` runs before either description.
 // The description is the one kClipDescription gives. As the real one, it
 // marks its lines for us with the run's token: a line of the body's standard
-// output that starts with __KVJSON__, __KV_FILEPATH__, __KV_INFOJSON__ or
-// __KV_DOWNLOADED__ gets the token of the run's --progress-template.
+// output that starts with __KVJSON__, __KV_FILEPATH__ or __KV_INFOJSON__
+// gets the token of the run's --progress-template.
 inline const QByteArray kClipDescription =
     R"({"id": "abc123", "title": "Clip <b>one</b>", "uploader": "Uploader", "duration": 12,)"
     R"( "webpage_url": "https://media.test/v", "extractor": "generic", "formats": []})";

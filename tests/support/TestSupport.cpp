@@ -38,7 +38,6 @@ OutputLine readRunLine(const QString &line, const QString &outputFolder)
         {QLatin1String("__KVJSON__"), RunMarkers::Kind::progress},
         {QLatin1String("__KV_FILEPATH__"), RunMarkers::Kind::filePath},
         {QLatin1String("__KV_INFOJSON__"), RunMarkers::Kind::infoFile},
-        {QLatin1String("__KV_DOWNLOADED__"), RunMarkers::Kind::downloaded},
     };
     QString marked = line;
     for (const auto &[name, kind] : shortNames) {

@@ -34,7 +34,7 @@ QList<QStringList> readArgumentLog(const QString &log);
 
 // A line of a download run's standard output as the coordinator's reader
 // takes it, written with the markers' short names at its start
-// ("__KVJSON__", "__KV_FILEPATH__", "__KV_INFOJSON__", "__KV_DOWNLOADED__")
+// ("__KVJSON__", "__KV_FILEPATH__", "__KV_INFOJSON__")
 // for a run's markers with their token; paths count inside `outputFolder`.
 OutputLine readRunLine(const QString &line, const QString &outputFolder = QStringLiteral("/out"));
 

@@ -7,6 +7,7 @@
 #include "settings/AppConfiguration.h"
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/ToolDiagnosticRow.h"
+#include "ui/diagnostics/LeftoverFilesPanel.h"
 #include "ui/diagnostics/ToolUpdatePanel.h"
 #include "ui/widgets/Background.h"
 #include "ui/widgets/EmptyStatePanel.h"
@@ -195,6 +196,13 @@ void DiagnosticsView::finished()
     m_body->setCurrentIndex(2);
     if (m_about)
         m_about->setReport(m_result->report);
+}
+
+void DiagnosticsView::showLeftovers(const LeftoverFiles &leftovers)
+{
+    // Above the updates panel, outside the report each run builds anew.
+    auto *layout = static_cast<QVBoxLayout *>(this->layout());
+    layout->insertWidget(layout->indexOf(m_updates), new LeftoverFilesPanel(leftovers, this));
 }
 
 void DiagnosticsView::copy() const

@@ -12,6 +12,7 @@
 
 class AppSettings;
 class EmptyStatePanel;
+class LeftoverFiles;
 class ToolUpdater;
 class ToolUpdatePanel;
 class QLabel;
@@ -46,6 +47,8 @@ public:
 
     // Starts a run (the Run Diagnostics button does this).
     void run();
+    // Lists the partial files no download owns, as `leftovers` finds them.
+    void showLeftovers(const LeftoverFiles &leftovers);
     // Puts the report text on the clipboard; nothing without a report.
     void copy() const;
 

@@ -402,7 +402,7 @@ void DownloadsView::rowAction(const DownloadJobPtr &job, JobRowAction action)
             job->outputPath(), OpenFailureMessage::reporter(this, job->outputPath(), OpenFailureMessage::Action::reveal));
         break;
     case JobRowAction::remove:
-        RemoveJobQuestion::removeJob(job, coordinator.queue(), this);
+        RemoveJobQuestion::removeJob(job, coordinator, this);
         break;
     case JobRowAction::copyLink:
         ClipboardService::shared().writeString(job->url());

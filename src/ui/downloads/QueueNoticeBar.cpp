@@ -105,9 +105,7 @@ void QueueNoticeBar::clearRestored()
     std::stable_partition(jobs.begin(), jobs.end(),
                           [](const DownloadJobPtr &job) { return job->status() == DownloadStatus::queued; });
     for (const DownloadJobPtr &job : std::as_const(jobs))
-        m_coordinator.cancel(job);
-    for (const DownloadJobPtr &job : std::as_const(jobs))
-        m_coordinator.queue().remove(job);
+        m_coordinator.remove(job, false);
     dismiss();
 }
 

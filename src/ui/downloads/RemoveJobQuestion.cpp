@@ -1,9 +1,11 @@
 #include "ui/downloads/RemoveJobQuestion.h"
 
+#include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
 #include "engine/Formatters.h"
 #include "engine/PartialFiles.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -37,18 +39,47 @@ void tellUndeleted(const QStringList &paths, QWidget *parent)
     message->open();
 }
 
+// Running or waiting: the download stops first.
+void askToStop(const DownloadJobPtr &job, DownloadCoordinator &coordinator, QWidget *parent)
+{
+    auto *question = new QMessageBox(QMessageBox::Question,
+                                     QCoreApplication::translate("RemoveJobQuestion", "Stop and remove?"),
+                                     QCoreApplication::translate("RemoveJobQuestion", "“%1” is still in the queue. Removing it stops its download.").arg(job->title()),
+                                     QMessageBox::NoButton, parent);
+    question->setObjectName(QStringLiteral("stopAndRemoveQuestion"));
+    question->setTextFormat(Qt::PlainText);
+    auto *deleteFiles = new QCheckBox(QCoreApplication::translate("RemoveJobQuestion", "Also delete its partial files"));
+    deleteFiles->setObjectName(QStringLiteral("deletePartialFilesCheck"));
+    question->setCheckBox(deleteFiles);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    auto *stop = question->addButton(QCoreApplication::translate("RemoveJobQuestion", "Stop and Remove"), QMessageBox::DestructiveRole);
+    stop->setObjectName(QStringLiteral("stopAndRemoveButton"));
+    auto *cancel = question->addButton(QMessageBox::Cancel);
+    cancel->setObjectName(QStringLiteral("removeCancelButton"));
+    question->setDefaultButton(cancel);
+    QPointer<DownloadCoordinator> target(&coordinator);
+    QObject::connect(question, &QMessageBox::buttonClicked, question, [job, target, stop, deleteFiles](QAbstractButton *button) {
+        if (target && button == stop)
+            target->remove(job, deleteFiles->isChecked());
+    });
+    question->open();
+}
+
 } // namespace
 
 namespace RemoveJobQuestion {
 
-void removeJob(const DownloadJobPtr &job, DownloadQueue &queue, QWidget *parent)
+void removeJob(const DownloadJobPtr &job, DownloadCoordinator &coordinator, QWidget *parent)
 {
-    const QStringList files = PartialFiles::of(*job, queue.jobs());
-    if (files.isEmpty()) {
-        queue.remove(job);
+    if (job->status() == DownloadStatus::queued || job->isActive()) {
+        askToStop(job, coordinator, parent);
         return;
     }
-
+    const QStringList files = PartialFiles::of(*job, coordinator.queue().jobs());
+    if (files.isEmpty()) {
+        coordinator.remove(job, false);
+        return;
+    }
     const QString folder = folderOf(files);
     const QString size = Formatters::formatBytes(PartialFiles::totalSize(files));
     QString text = folder.isEmpty()
@@ -71,17 +102,14 @@ void removeJob(const DownloadJobPtr &job, DownloadQueue &queue, QWidget *parent)
     cancel->setObjectName(QStringLiteral("removeCancelButton"));
     question->setDefaultButton(keepFiles);
 
-    QPointer<DownloadQueue> target(&queue);
+    QPointer<DownloadCoordinator> target(&coordinator);
     QObject::connect(question, &QMessageBox::buttonClicked, question,
                      [job, target, deleteFiles, keepFiles, parent = QPointer<QWidget>(parent)](QAbstractButton *button) {
                          if (!target || (button != deleteFiles && button != keepFiles))
                              return;
-                         // Looked up again: the job may have been retried, or
-                         // another job may have claimed a file, meanwhile.
-                         QStringList undeleted;
-                         if (button == deleteFiles)
-                             undeleted = PartialFiles::remove(PartialFiles::of(*job, target->jobs()));
-                         target->remove(job);
+                         // The files are looked up again: the job may have been
+                         // retried, or another job may have claimed a file, meanwhile.
+                         const QStringList undeleted = target->remove(job, button == deleteFiles);
                          if (!undeleted.isEmpty())
                              tellUndeleted(undeleted, parent);
                      });

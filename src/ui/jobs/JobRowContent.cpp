@@ -55,8 +55,10 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
     JobRowContent content;
     content.title = job.title();
     content.subtitle = subtitleFor(job);
-    content.badge = JobStatusInfo::forStatus(status, job.stage());
-    if (status != DownloadStatus::completed)
+    content.badge = job.stalled() && job.isActive() ? JobStatusInfo::stalled()
+                                                    : JobStatusInfo::forStatus(status, job.stage());
+    // One word for the stage: a headline that says what the badge says is left out.
+    if (status != DownloadStatus::completed && display.primaryText != content.badge.text)
         content.headline = display.primaryText;
     content.headlineWarns = display.kind == ProgressDisplay::Kind::stalled || display.kind == ProgressDisplay::Kind::retrying;
     content.showsProgress = DownloadStatuses::isActive(status);
@@ -74,7 +76,7 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
         content.errorReason = job.errorReason();
     }
     content.offersLog = content.showsError || (offerEveryLog && !job.logLines().isEmpty());
-    if (job.isActive())
+    if (job.isActive() || status == DownloadStatus::queued)
         content.actions << JobRowAction::cancel;
     if (status == DownloadStatus::failed || status == DownloadStatus::cancelled)
         content.actions << JobRowAction::retry;

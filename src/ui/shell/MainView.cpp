@@ -1,5 +1,6 @@
 #include "ui/shell/MainView.h"
 
+#include "settings/AppState.h"
 #include "ui/diagnostics/DiagnosticsView.h"
 #include "ui/downloads/DownloadsView.h"
 #include "ui/history/HistoryView.h"
@@ -61,8 +62,13 @@ void MainView::showSection()
         m_screen = new SettingsView(m_state, m_detail);
         break;
     case SidebarSelection::diagnostics:
-        m_screen = new DiagnosticsView(m_state.settings(), m_toolUpdater, m_detail);
+    {
+        auto *diagnostics = new DiagnosticsView(m_state.settings(), m_toolUpdater, m_detail);
+        if (const LeftoverFiles *leftovers = m_state.leftoverFiles())
+            diagnostics->showLeftovers(*leftovers);
+        m_screen = diagnostics;
         break;
+    }
     }
     m_detailLayout->addWidget(m_screen);
 }

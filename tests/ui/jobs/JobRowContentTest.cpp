@@ -67,7 +67,8 @@ TEST_P(JobRowStatusTest, ShowsWhatTheStatusCalls)
 }
 
 const StatusCase kStatusCases[] = {
-    {"queued", [](DownloadJob &) {}, "Queued", "clock", "", false, false, std::nullopt, "", false, {Action::remove}},
+    {"queued", [](DownloadJob &) {}, "Queued", "clock", "", false, false, std::nullopt, "", false,
+     {Action::cancel, Action::remove}},
     {"analyzing", [](DownloadJob &j) { j.setStatus(DownloadStatus::analyzing); }, "Analyzing", "magnifyingglass", "",
      false, true, std::nullopt, "", false, {Action::cancel, Action::remove}},
     {"downloadingVideo",
@@ -82,7 +83,7 @@ const StatusCase kStatusCases[] = {
          j.setStatus(DownloadStatus::downloading);
          j.setStage(QStringLiteral("audio"));
      },
-     "Downloading audio", "waveform", "Downloading audio", false, true, std::nullopt, "", false,
+     "Downloading audio", "waveform", "", false, true, std::nullopt, "", false,
      {Action::cancel, Action::remove}},
     // The last speed and remaining time are no longer true.
     {"stalled",
@@ -90,7 +91,16 @@ const StatusCase kStatusCases[] = {
          halfWay(j);
          j.setStalled(true);
      },
-     "Downloading video", "arrow.down.circle", "No progress detected", true, true, std::nullopt,
+     "Stalled", "exclamationmark.triangle", "No progress detected", true, true, std::nullopt,
+     QStringLiteral("512.0 KB / 1.0 MB"), false, {Action::cancel, Action::remove}},
+    // Whatever stage it was in.
+    {"stalledWhileFinalizing",
+     [](DownloadJob &j) {
+         halfWay(j);
+         j.setStage(QStringLiteral("finalizing"));
+         j.setStalled(true);
+     },
+     "Stalled", "exclamationmark.triangle", "No progress detected", true, true, std::nullopt,
      QStringLiteral("512.0 KB / 1.0 MB"), false, {Action::cancel, Action::remove}},
     {"retrying",
      [](DownloadJob &j) {
@@ -115,7 +125,7 @@ const StatusCase kStatusCases[] = {
          halfWay(j);
          j.setStage(QStringLiteral("finalizing"));
      },
-     "Finalizing", "gearshape", "Finalizing", false, true, std::nullopt, QStringLiteral("512.0 KB / 1.0 MB"), false,
+     "Finalizing", "gearshape", "", false, true, std::nullopt, QStringLiteral("512.0 KB / 1.0 MB"), false,
      {Action::cancel, Action::remove}},
     {"completedWithFile",
      [](DownloadJob &j) {
