@@ -161,10 +161,12 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
     arguments += dotFieldArguments(name);
     if (inputs.decidesName) {
         // Printing implies --simulate: nothing is downloaded or written but
-        // the description, into our private folder.
+        // the description, into our private folder; as extracted, before
+        // formats and time ranges were chosen from it, so that the download
+        // loading it chooses them once.
         arguments << "--print" << inputs.markers.nameTemplate();
         if (!inputs.infoTarget.isEmpty())
-            arguments << "--print-to-file" << "video:%()j" << literal(inputs.infoTarget);
+            arguments << "--print-to-file" << "after_filter:%()j" << literal(inputs.infoTarget);
     } else {
         arguments << "--progress-template" << inputs.markers.progressTemplate();
         // --print makes yt-dlp quiet; without this template the merge and

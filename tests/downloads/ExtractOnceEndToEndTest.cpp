@@ -74,8 +74,8 @@ protected:
 };
 
 // 2,500 variants: yt-dlp describes them in about 2 MB on one line. The
-// queued job runs yt-dlp once, which extracts the page once, gives the job
-// its metadata and downloads the file.
+// queued job extracts the page once, deciding the file's name; the download
+// loads what that saved, gives the job its metadata and fetches the file.
 TEST_P(ExtractOnce, AQueuedMasterPlaylistOfThousandsOfVariantsRunsYtDlpOnce)
 {
     const auto job = queue(server->addMasterPlaylist(2500));
@@ -84,13 +84,14 @@ TEST_P(ExtractOnce, AQueuedMasterPlaylistOfThousandsOfVariantsRunsYtDlpOnce)
     ASSERT_TRUE(job->metadata().has_value());
     EXPECT_EQ(job->metadata()->formats.size(), 2500);
     EXPECT_GT(QFileInfo(job->outputPath()).size(), 10000) << job->outputPath().toStdString();
-    EXPECT_EQ(tools->runs().size(), 1);
+    EXPECT_EQ(tools->runs().size(), 2);
     EXPECT_EQ(tools->extractions(), 1);
     EXPECT_TRUE(fixture->savedDescriptions().isEmpty());
 }
 
-// Download after a preview: the job's one yt-dlp run loads the preview's
-// answer, so the link was extracted once in all (by the preview).
+// Download after a preview: both yt-dlp runs of the job (the name, the
+// download) load the preview's answer, so the link was extracted once in
+// all (by the preview).
 TEST_P(ExtractOnce, DownloadAfterAPreviewLoadsThePreviewsAnswer)
 {
     std::shared_ptr<const SavedInfo> preview;
@@ -99,7 +100,7 @@ TEST_P(ExtractOnce, DownloadAfterAPreviewLoadsThePreviewsAnswer)
     ASSERT_TRUE(fixture->waitForEnd(job, 180s));
     EXPECT_EQ(job->status(), DownloadStatus::completed) << log(job);
     EXPECT_TRUE(QFileInfo::exists(job->outputPath())) << job->outputPath().toStdString();
-    EXPECT_EQ(tools->runs().size(), 2) << "the preview's and the job's";
+    EXPECT_EQ(tools->runs().size(), 3) << "the preview's and the job's two";
     EXPECT_EQ(tools->extractions(), 1);
     // The quality bound chosen on the card still applies to the loaded answer.
     const QStringList download = tools->runs().last();
@@ -127,10 +128,12 @@ TEST_P(ExtractOnce, AnExpiredMediaLinkIsExtractedAfreshOnceAndDownloaded)
     EXPECT_EQ(job->status(), DownloadStatus::completed) << log(job);
     EXPECT_GT(QFileInfo(job->outputPath()).size(), 10000) << job->outputPath().toStdString();
     const QList<QStringList> runs = tools->runs();
-    ASSERT_EQ(runs.size(), 3) << "the preview's, the job's from the saved answer, the job's fresh one";
+    ASSERT_EQ(runs.size(), 4)
+        << "the preview's, the job's name and download from the saved answer, the job's fresh download";
     EXPECT_TRUE(runs[1].contains("--load-info-json"));
-    EXPECT_FALSE(runs[2].contains("--load-info-json"));
-    EXPECT_TRUE(runs[2].contains("bestvideo[height<=720]+bestaudio/best[height<=720]/best"))
+    EXPECT_TRUE(runs[2].contains("--load-info-json"));
+    EXPECT_FALSE(runs[3].contains("--load-info-json"));
+    EXPECT_TRUE(runs[3].contains("bestvideo[height<=720]+bestaudio/best[height<=720]/best"))
         << "the options chosen still apply";
     preview.reset();
     // The analysis's future lets go of its copy once the run's reader is done.
@@ -170,7 +173,8 @@ TEST_P(ExtractOnce, SameNameFromAnotherLinkGetsANewNameAndTheSameLinkIsAlreadyDo
     EXPECT_EQ(QFileInfo(first).lastModified(), firstWritten) << "the earlier file is never touched";
     EXPECT_EQ(QDir(fixture->outputFolder()).entryList(QDir::Files), QStringList({QFileInfo(second).fileName(),
                                                                                 QFileInfo(first).fileName()}));
-    // One extraction per job, the renamed download included.
+    // One extraction per job, the renamed download included: the page is
+    // extracted to decide the name, the download loads what that saved.
     EXPECT_EQ(tools->extractions(), 3);
     const QList<DownloadHistory> records = fixture->history();
     ASSERT_EQ(records.size(), 3);

@@ -142,6 +142,9 @@ TEST_F(FileOwnership, CancelThenRetryGoesOnFromThePartialFileUnderTheSameName)
     EXPECT_EQ(job->fileStem(), stem);
     EXPECT_EQ(job->outputPath(), stem + ".mp4");
     EXPECT_EQ(contents(job->outputPath()), source);
+    // The server logs a request once its answer has ended, which can be
+    // just after the job.
+    ASSERT_TRUE(waitUntil([&] { return !resumedRequests().isEmpty(); }, 10s));
     const auto resumed = resumedRequests();
     ASSERT_EQ(resumed.size(), 1);
     EXPECT_EQ(resumed.first().first, partSize);
@@ -184,9 +187,8 @@ TEST_F(FileOwnership, ARestoredJobResumesItsOwnPartialFile)
     EXPECT_EQ(contents(restored->outputPath()), source);
     EXPECT_NE(other->outputPath(), restored->outputPath());
     EXPECT_EQ(contents(other->outputPath()), source);
-    const auto resumed = resumedRequests();
-    ASSERT_FALSE(resumed.isEmpty());
-    EXPECT_EQ(resumed.first().first, partSize);
+    ASSERT_TRUE(waitUntil([&] { return !resumedRequests().isEmpty(); }, 10s));
+    EXPECT_EQ(resumedRequests().first().first, partSize);
     EXPECT_EQ(filesLeft().size(), 2) << filesLeft().join(", ").toStdString();
 }
 

@@ -384,7 +384,7 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
     const QList<Case> cases{
         {"deciding the name from the page", kOutput, namingInputs({}, "/home/user/.cache/tarvelle/info/1234"),
          kOutput + "/" + template_,
-         {"--print", kMarkers.nameTemplate(), "--print-to-file", "video:%()j", "/home/user/.cache/tarvelle/info/1234",
+         {"--print", kMarkers.nameTemplate(), "--print-to-file", "after_filter:%()j", "/home/user/.cache/tarvelle/info/1234",
           kUrl}},
         {"deciding the name from a saved description", kOutput, namingInputs("/cache/info/1234", {}),
          kOutput + "/" + template_, {"--print", kMarkers.nameTemplate(), "--load-info-json", "/cache/info/1234", kUrl}},
@@ -403,7 +403,7 @@ TEST_F(DownloadCommandBuilderTest, RunInputsLoadOrWriteTheDescriptionAndNameTheF
                                "--print", kMarkers.infoFileTemplate(), kUrl}},
         {"percent signs stay literal where the description goes", "/data/100%(sure)",
          namingInputs({}, "/cache/50%/1234"), "/data/100%%(sure)/" + template_,
-         {"--print", kMarkers.nameTemplate(), "--print-to-file", "video:%()j", "/cache/50%%/1234", kUrl}},
+         {"--print", kMarkers.nameTemplate(), "--print-to-file", "after_filter:%()j", "/cache/50%%/1234", kUrl}},
     };
     for (const Case &c : cases) {
         const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, c.outputDir, "", c.inputs);
