@@ -56,6 +56,38 @@ set(tarvelle_test_costs
   [=[YtDlpBuilds/ExtractOnce.SameNameFromAnotherLinkGetsANewNameAndTheSameLinkIsAlreadyDownloaded/debian  # GetParam() = "debian"]=] 6
   DownloadCoordinator.ALineFloodEndsAsIfAppliedOneByOne 6
   [=[YtDlpBuilds/ExtractOnce.AQueuedMasterPlaylistOfThousandsOfVariantsRunsYtDlpOnce/debian  # GetParam() = "debian"]=] 6
+  # Under 5 s on an idle machine, over it on a busy one.
+  DownloadOptionsEndToEnd.TemplateAndExtraArgumentsNameTheFile 7
+  CliAnalyze.AMasterPlaylistOfThousandsOfVariantsIsListedWhole 6
+  ListPreviewCardEndToEnd.ChosenEntriesOfAPageAreDownloadedAndRemembered 5
+  YTDLPClientRealToolTest.MasterPlaylistOfThousandsOfVariantsIsDescribedWhole 5
+  ToolUpdater.RollbackRefusesACopyThatChangedSince 5
+  [=[YtDlpBuilds/ExtractOnce.AnExpiredMediaLinkIsExtractedAfreshOnceAndDownloaded/debian  # GetParam() = "debian"]=] 5
+  ToolUpdater.AGoodUpdateIsVerifiedInstalledAndShownAsVerified 5
+  CliList.DownloadsTheChosenItemsOfAPage 4
+  CliDownload.AMasterPlaylistOfThousandsOfVariantsIsDownloaded 4
+  DownloadOptionsEndToEnd.SplitByChaptersGivesOneFilePerChapter 4
+  CliDownload.TheSameLinkAgainIsAlreadyDownloaded 4
+  DownloadOptionsEndToEnd.ProxySeesTheAnalysisAndTheDownload 4
+  YTDLPClientRealToolTest.PageWithATitleAndAVideo 3
+  YTDLPClientRealToolTest.APageOfSeveralVideosIsAListWhoseEntriesAreFetchedThroughIt 3
+  CliAdvancedFlags.ADownloadWithFlags 3
+  MoreOptionsDownload.TheJobCarriesTheCardsOptions 3
+  SingleInstance.LaterStartsAndTheCommandLineHandTheirLinksToTheOneWindow 3
+  ListPreviewCardWindow.OnlyThisVideoAnalysesTheLinkAgainWithoutItsList 3
+  CliAnalyze.FailuresGiveTheirCategory 3
+  DownloadEndToEnd.PageListingSeveralVideosGivesOneJobAndOneFile 3
+  YTDLPClientRealToolTest.ListsAFeedOfAThousandEntriesFlat 3
+  ToolUpdater.ACheckComparesWithoutFetchingAnything 3
+  YTDLPClientRealToolTest.DirectMediaFile 3
+  ToolUpdatesViewTest.AnOutdatedYtDlpIsUpdatedFromItsRowWithProgressAndShownAsYourCopy 3
+  CliBesideWindow.ADownloadLeavesTheWindowsQueueAsItIs 3
+  HostileOutput.AConfigurationFileInTheApplicationsFolderRunsNothing 3
+  ToolUpdater.DenoComesFromItsZipForThisMachine 3
+  ToolUpdater.ACancelledDownloadChangesNothing 3
+  CliAnalyze.TitleControlCharactersAreNotPrinted 3
+  CliList.AnalyzeListsEveryEntry 3
+  ToolUpdatesViewTest.APassedOverCopyAndTheBackgroundFindingAreShown 3
 )
 while(tarvelle_test_costs)
   list(POP_FRONT tarvelle_test_costs name cost)
