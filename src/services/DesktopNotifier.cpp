@@ -2,7 +2,6 @@
 
 #include "services/NotificationService.h"
 
-
 namespace {
 
 const QString kDefault = QStringLiteral("default");
@@ -22,8 +21,8 @@ QList<NotificationService::Action> actionsFor(const FinishedDownload &download)
 
 } // namespace
 
-DesktopNotifier::DesktopNotifier(NotificationService &service, std::chrono::milliseconds burstWindow, QObject *parent)
-    : QObject(parent), m_service(service), m_burstWindow(burstWindow)
+DesktopNotifier::DesktopNotifier(NotificationService &service, Clock clock, QObject *parent)
+    : QObject(parent), m_service(service), m_clock(std::move(clock))
 {
     connect(&m_service, &NotificationService::actionInvoked, this, &DesktopNotifier::actionInvoked);
     connect(&m_service, &NotificationService::closed, this, &DesktopNotifier::forget);
@@ -31,8 +30,8 @@ DesktopNotifier::DesktopNotifier(NotificationService &service, std::chrono::mill
 
 void DesktopNotifier::notify(const FinishedDownload &download)
 {
-    const bool continues = m_inBurst && m_burst.lastFinish.isValid()
-                           && m_burst.lastFinish.elapsed() < m_burstWindow.count();
+    const auto now = m_clock();
+    const bool continues = m_inBurst && m_burst.lastFinish && now - *m_burst.lastFinish < kBurstWindow;
     if (!continues) {
         m_burst = Burst();
         m_burst.first = download;
@@ -40,7 +39,7 @@ void DesktopNotifier::notify(const FinishedDownload &download)
         ++m_burstNumber;
     }
     (download.completed ? m_burst.completed : m_burst.failed) += 1;
-    m_burst.lastFinish.start();
+    m_burst.lastFinish = now;
     post();
 }
 

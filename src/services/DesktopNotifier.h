@@ -2,11 +2,12 @@
 
 #include "engine/DownloadNotifier.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 class NotificationService;
 
@@ -24,8 +25,13 @@ class DesktopNotifier : public QObject, public DownloadNotifier
     Q_OBJECT
 
 public:
-    explicit DesktopNotifier(NotificationService &service, std::chrono::milliseconds burstWindow = std::chrono::seconds(10),
+    // What the burst window is measured with; tests move it by hand.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+    explicit DesktopNotifier(NotificationService &service, Clock clock = std::chrono::steady_clock::now,
                              QObject *parent = nullptr);
+
+    static constexpr std::chrono::seconds kBurstWindow{10};
 
     void notify(const FinishedDownload &download) override;
 
@@ -43,7 +49,7 @@ private:
         int failed = 0;
         uint id = 0;           // the server's id, once it answered
         bool summaryDue = false; // more finished before the id came back
-        QElapsedTimer lastFinish;
+        std::optional<std::chrono::steady_clock::time_point> lastFinish;
     };
 
     // Announces the burst as it stands: the one download, or the summary.
@@ -53,7 +59,7 @@ private:
     void forget(uint id);
 
     NotificationService &m_service;
-    std::chrono::milliseconds m_burstWindow;
+    Clock m_clock;
     Burst m_burst;
     bool m_inBurst = false;
     int m_burstNumber = 0; // which burst a late answer of the server belongs to

@@ -69,8 +69,9 @@ bool hasAttachedPicture(const QJsonObject &probed)
 
 } // namespace
 
-// The rate yt-dlp fetches at, from the progress the job showed, stays near
-// the limit (the server alone sends many times faster).
+// The rate yt-dlp fetches at, from the progress the job showed, stays under
+// the limit (the server alone sends many times faster). Only the upper bound
+// is the feature: a busy machine may fetch slower.
 TEST_F(DownloadOptionsEndToEnd, SpeedLimitHoldsTheRate)
 {
     ASSERT_EQ(server().addMedia("lossless.mp4", {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=4",
@@ -104,7 +105,6 @@ TEST_F(DownloadOptionsEndToEnd, SpeedLimitHoldsTheRate)
     std::cout << "speed limit " << limit << " B/s: measured " << rate << " B/s over " << seconds << " s, "
               << size << " bytes\n";
     EXPECT_LT(rate, 1.2 * limit);
-    EXPECT_GT(rate, 0.5 * limit);
 }
 
 // Metadata, chapters and the thumbnail of a page that describes its video,

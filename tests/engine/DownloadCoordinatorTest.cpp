@@ -538,12 +538,16 @@ TEST(DownloadCoordinator, RetryRunsAFailedJobAgainFromItsPlace)
 
 TEST(DownloadCoordinator, RemovedJobIsStillRecordedOnce)
 {
-    FakeTools tools("sleep 0.5; exit 0");
+    // The run ends when the test says so, after the job left the list.
+    QTemporaryDir control;
+    const QByteArray done = control.filePath("done").toUtf8();
+    FakeTools tools("while [ ! -e '" + done + "' ]; do sleep 0.05; done; exit 0");
     CoordinatorFixture f(tools.resourcesDirectory());
     f.coordinator->addURLs("https://media.test/v");
     const auto job = f.jobAt(0);
     ASSERT_TRUE(waitUntil([&] { return job->status() == DownloadStatus::downloading; }));
     f.coordinator->queue().remove(job);
+    ASSERT_TRUE(QFile(QString::fromUtf8(done)).open(QIODevice::WriteOnly));
     ASSERT_TRUE(f.waitForEnd(job));
     EXPECT_EQ(f.history().size(), 1);
 }
@@ -606,32 +610,44 @@ TEST(DownloadCoordinator, TheArchiveStopIsASkipOnlyWithTheArchive)
 
 TEST(DownloadCoordinator, SilentDownloadsAreFlaggedAndRecover)
 {
-    // Silent until "go", then a line every 50 ms (twenty times within the
-    // stall timeout) until "quiet", then silent again. The files steer every
-    // change, so no step depends on how fast the machine is.
+    // Silent until "go", then one line; silent until "again", then one more
+    // line. The files steer every line and the flag's changes are recorded
+    // as they happen, so no step depends on how fast the machine is.
     QTemporaryDir control;
     const QByteArray go = control.filePath("go").toUtf8();
-    const QByteArray quiet = control.filePath("quiet").toUtf8();
-    FakeTools tools("while [ ! -e '" + go + "' ]; do sleep 0.05; done\n"
-                    "while [ ! -e '" + quiet + "' ]; do\n" + echoLine(progressLine(1, 2)) + "sleep 0.05; done\n"
-                    "sleep 30");
+    const QByteArray again = control.filePath("again").toUtf8();
+    FakeTools tools("while [ ! -e '" + go + "' ]; do sleep 0.05; done\n" + echoLine(progressLine(1, 2))
+                    + "while [ ! -e '" + again + "' ]; do sleep 0.05; done\n" + echoLine(progressLine(2, 3))
+                    + "sleep 30");
     CoordinatorFixture f(tools.resourcesDirectory(), {std::chrono::milliseconds(50), std::chrono::seconds(1)});
     f.settings->setMaxConcurrentDownloads(2);
     f.coordinator->addURLs("https://a.test/1\nhttps://a.test/2");
     const auto first = f.jobAt(0);
     const auto second = f.jobAt(1);
+    QList<bool> firstFlags;
+    QList<bool> secondFlags;
+    QObject::connect(first.get(), &DownloadJob::stalledChanged, [&] { firstFlags.append(first->stalled()); });
+    QObject::connect(second.get(), &DownloadJob::stalledChanged, [&] { secondFlags.append(second->stalled()); });
     ASSERT_TRUE(waitUntil([&] { return first->stalled() && second->stalled(); }, 10s))
         << "every running job is watched, not only the last one started";
 
+    firstFlags.clear();
+    secondFlags.clear();
     ASSERT_TRUE(QFile(QString::fromUtf8(go)).open(QIODevice::WriteOnly));
     ASSERT_TRUE(waitUntil([&] { return first->downloadedBytes() == 1 && second->downloadedBytes() == 1; }));
-    EXPECT_TRUE(waitUntil([&] { return !first->stalled() && !second->stalled(); })) << "a line clears the flag";
+    EXPECT_EQ(firstFlags.value(0, true), false) << "a line clears the flag";
+    EXPECT_EQ(secondFlags.value(0, true), false) << "a line clears the flag";
 
     f.coordinator->cancel(first);
     ASSERT_TRUE(f.waitForEnd(first));
-    EXPECT_FALSE(second->stalled()) << "still printing";
-    ASSERT_TRUE(QFile(QString::fromUtf8(quiet)).open(QIODevice::WriteOnly));
-    EXPECT_TRUE(waitUntil([&] { return second->stalled(); }, 10s)) << "one job's end does not stop watching another";
+    // Stalled again (a line came long ago), then a line and silence: the
+    // flag clears and comes back after the other job's end.
+    ASSERT_TRUE(waitUntil([&] { return second->stalled(); }, 10s));
+    secondFlags.clear();
+    ASSERT_TRUE(QFile(QString::fromUtf8(again)).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(waitUntil([&] { return secondFlags == QList<bool>{false, true}; }, 10s))
+        << "one job's end does not stop watching another";
+    EXPECT_EQ(second->downloadedBytes(), 2);
 }
 
 TEST(DownloadCoordinator, ALineFloodEndsAsIfAppliedOneByOne)

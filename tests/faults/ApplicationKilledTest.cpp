@@ -1,5 +1,6 @@
 // The application itself killed with SIGKILL in the middle of two downloads:
 // its history and settings survive intact and none of its tools run on.
+#include "support/HelperTest.h"
 #include "support/LocalMediaServer.h"
 #include "support/TestSupport.h"
 
@@ -10,12 +11,10 @@
 #include "settings/AppConfiguration.h"
 #include "settings/AppSettings.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -73,28 +72,16 @@ TEST(ApplicationKilled, HistoryAndSettingsSurviveAndNoToolRunsOn)
         ASSERT_TRUE(QFile::copy(served.filePath("video.mp4"), served.filePath(name)));
     QTemporaryDir folder;
 
-    QProcess app;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(kFolderVariable, folder.path());
-    environment.insert(kFastLinkVariable, fast.url(LocalMediaServer::kVideoPath));
-    environment.insert(kSlowLinkVariable, slow.url("/first.mp4") + "\n" + slow.url("/second.mp4"));
-    app.setProcessEnvironment(environment);
-    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(QCoreApplication::applicationFilePath(),
-              {"--gtest_also_run_disabled_tests", "--gtest_filter=ApplicationKilledHelper.*"});
-    ASSERT_TRUE(app.waitForStarted());
-    QByteArray said;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            said += app.readAllStandardOutput();
-            return said.contains("downloading\n") || app.state() == QProcess::NotRunning;
-        },
-        120s));
-    ASSERT_TRUE(said.contains("recorded\n") && said.contains("downloading\n")) << said.toStdString();
+    HelperTest app(QStringLiteral("ApplicationKilledHelper.*"),
+                   {{kFolderVariable, folder.path()},
+                    {kFastLinkVariable, fast.url(LocalMediaServer::kVideoPath)},
+                    {kSlowLinkVariable, slow.url("/first.mp4") + "\n" + slow.url("/second.mp4")}});
+    ASSERT_TRUE(app.started());
+    ASSERT_TRUE(app.waitForLine(QStringLiteral("downloading"), 120s)) << app.lines().join('\n').toStdString();
+    ASSERT_TRUE(app.lines().contains(QStringLiteral("recorded"))) << app.lines().join('\n').toStdString();
     ASSERT_EQ(processesMatching(slow.baseUrl()).size(), 2) << "both slow downloads run";
 
-    ::kill(static_cast<pid_t>(app.processId()), SIGKILL);
-    ASSERT_TRUE(app.waitForFinished(10000));
+    ASSERT_TRUE(app.kill());
 
     EXPECT_TRUE(waitUntil([&] { return processesMatching(slow.baseUrl()).isEmpty(); }, 5s))
         << "a tool outlived the application";

@@ -3,15 +3,11 @@
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QProcessEnvironment>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
 
 namespace HistoryTest {
 
@@ -132,64 +128,10 @@ void seedDatabase(const QString &databasePath)
 }
 
 HelperProcess::HelperProcess(const QString &helperTest, const QString &databasePath)
-    : m_process(std::make_unique<QProcess>())
+    : HelperTest(QStringLiteral("HistoryChildProcess.") + helperTest,
+                 {{QString::fromLatin1(kDatabaseVariable), databasePath}})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(kDatabaseVariable), databasePath);
-    m_process->setProcessEnvironment(environment);
-    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process->start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--gtest_also_run_disabled_tests"),
-                      QStringLiteral("--gtest_filter=HistoryChildProcess.") + helperTest});
-    EXPECT_TRUE(m_process->waitForStarted());
-}
-
-HelperProcess::~HelperProcess()
-{
-    if (m_process->state() != QProcess::NotRunning)
-        kill();
-}
-
-bool HelperProcess::waitForLine(const std::function<bool(const QString &)> &condition)
-{
-    qsizetype checked = 0;
-    while (true) {
-        for (; checked < m_lines.size(); ++checked) {
-            if (condition(m_lines.at(checked)))
-                return true;
-        }
-        if (!m_process->waitForReadyRead(30000))
-            return false;
-        readLines();
-    }
-}
-
-void HelperProcess::cue()
-{
-    m_process->write("go\n");
-    m_process->waitForBytesWritten();
-}
-
-bool HelperProcess::finish()
-{
-    m_process->closeWriteChannel();
-    const bool finished = m_process->waitForFinished(30000);
-    readLines();
-    return finished && m_process->exitStatus() == QProcess::NormalExit
-           && m_process->exitCode() == 0;
-}
-
-void HelperProcess::kill()
-{
-    ::kill(m_process->processId(), SIGKILL);
-    m_process->waitForFinished(30000);
-    readLines();
-}
-
-void HelperProcess::readLines()
-{
-    while (m_process->canReadLine())
-        m_lines.append(QString::fromUtf8(m_process->readLine()).trimmed());
+    EXPECT_TRUE(started());
 }
 
 WriteLockHolder::WriteLockHolder(const QString &databasePath)

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "history/DownloadHistory.h"
+#include "support/HelperTest.h"
 
 #include <QList>
-#include <QProcess>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
 #include <ostream>
 
 namespace HistoryTest {
@@ -46,29 +44,10 @@ void writeVersion120Database(const QString &databasePath);
 
 // One of the helper tests of HistoryChildProcess, run in a process of its
 // own over `databasePath`. Killed when destroyed.
-class HelperProcess
+class HelperProcess : public TestSupport::HelperTest
 {
 public:
     HelperProcess(const QString &helperTest, const QString &databasePath);
-    ~HelperProcess();
-
-    // Reads output until a line satisfies `condition`; false on timeout or exit.
-    bool waitForLine(const std::function<bool(const QString &)> &condition);
-    // Every line printed so far.
-    const QStringList &lines() const { return m_lines; }
-
-    // Writes one line to the helper's standard input (its cue to go on).
-    void cue();
-    // Closes the helper's standard input (its signal to finish) and waits.
-    bool finish();
-    // SIGKILL, then collects what it printed before.
-    void kill();
-
-private:
-    void readLines();
-
-    std::unique_ptr<QProcess> m_process;
-    QStringList m_lines;
 };
 
 // The helper test DISABLED_HoldsTheWriteLock: holds the database's write

@@ -2,10 +2,10 @@
 // started (as yt-dlp starts ffmpeg to merge) must not run on.
 #include "process/ProcessRunner.h"
 
+#include "support/HelperTest.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,26 +41,12 @@ TEST(GroupKeeperHelper, DISABLED_RunsAToolWithAChildUntilKilled)
 TEST(GroupKeeper, NoChildOfAToolOutlivesTheApplicationKilled)
 {
     const QString marker = QStringLiteral("tarvelle-merge-%1").arg(QCoreApplication::applicationPid());
-    QProcess app;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(kMarkerVariable, marker);
-    app.setProcessEnvironment(environment);
-    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(QCoreApplication::applicationFilePath(),
-              {"--gtest_also_run_disabled_tests", "--gtest_filter=GroupKeeperHelper.*"});
-    ASSERT_TRUE(app.waitForStarted());
-    QByteArray said;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            said += app.readAllStandardOutput();
-            return said.contains("running\n") || app.state() == QProcess::NotRunning;
-        },
-        30s));
-    ASSERT_TRUE(said.contains("running\n")) << said.toStdString();
+    HelperTest app(QStringLiteral("GroupKeeperHelper.*"), {{kMarkerVariable, marker}});
+    ASSERT_TRUE(app.started());
+    ASSERT_TRUE(app.waitForLine(QStringLiteral("running"))) << app.lines().join('\n').toStdString();
     ASSERT_EQ(processesMatching(marker).size(), 1);
 
-    ::kill(static_cast<pid_t>(app.processId()), SIGKILL);
-    ASSERT_TRUE(app.waitForFinished(10000));
+    ASSERT_TRUE(app.kill());
 
     EXPECT_TRUE(waitUntil([&] { return processesMatching(marker).isEmpty(); }, 5s))
         << "a tool's child outlived the application";

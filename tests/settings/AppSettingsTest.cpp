@@ -2,13 +2,14 @@
 #include "settings/AppSettings.h"
 #include "tools/ToolUpdateSchedule.h"
 
+#include "support/HelperTest.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -419,16 +420,12 @@ TEST_F(AppSettingsTest, KindsSurviveANewProcess)
         settings.setShowVerboseLogs(true);
         settings.setLegalAccepted(true);
     }
-    QProcess child;
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_also_run_disabled_tests", "--gtest_filter=AppSettingsChild.DISABLED_PrintValues",
-                 "--settings-file=" + path()});
-    ASSERT_TRUE(child.waitForFinished(30000));
-    ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().constData();
+    TestSupport::HelperTest child(QStringLiteral("AppSettingsChild.DISABLED_PrintValues"), {}, {"--settings-file=" + path()});
+    ASSERT_TRUE(child.finish()) << child.lines().join('\n').toStdString();
     QByteArray values;
-    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
-        if (line.startsWith("VALUES "))
-            values = line.mid(7);
+    for (const QString &line : child.lines()) {
+        if (line.startsWith(QLatin1String("VALUES ")))
+            values = line.mid(7).toUtf8();
     }
     const QJsonObject expected{
         {"maxConcurrentDownloads", 3},  {"defaultVideoQuality", "p720"}, {"cookieFilePath", "true"},

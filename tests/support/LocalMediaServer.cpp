@@ -209,6 +209,9 @@ bool LocalMediaServer::start(const Options &options)
         arguments << QStringLiteral("--throttle") << QString::number(options.throttleBytesPerSecond);
     if (m_requestLog.isValid())
         arguments << QStringLiteral("--request-log") << m_requestLog.filePath(QStringLiteral("requests.jsonl"));
+    if (options.holdAtByte > 0)
+        arguments << QStringLiteral("--hold-at") << QString::number(options.holdAtByte) << QStringLiteral("--release")
+                  << m_requestLog.filePath(QStringLiteral("release"));
     m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_server.start(QStringLiteral("python3"), arguments);
     if (!m_server.waitForStarted(kStartTimeoutMs)) {
@@ -246,4 +249,9 @@ QList<LocalMediaServer::ServedRequest> LocalMediaServer::servedRequests() const
                                       qint64(line.value("started").toDouble() * 1000)});
     }
     return requests;
+}
+
+bool LocalMediaServer::release() const
+{
+    return QFile(m_requestLog.filePath(QStringLiteral("release"))).open(QIODevice::WriteOnly);
 }

@@ -30,6 +30,9 @@ public:
     {
         // Sending rate of every response body; 0 sends at full speed.
         qint64 throttleBytesPerSecond = 0;
+        // The body of every file stops before this byte, the connection
+        // open, until release(); 0 never holds.
+        qint64 holdAtByte = 0;
     };
 
     static inline const QString kVideoPath = QStringLiteral("/video.mp4");
@@ -89,6 +92,10 @@ public:
     };
     // Every one so far, in the order they ended.
     QList<ServedRequest> servedRequests() const;
+
+    // Lets the bodies held by Options::holdAtByte go on, and later ones
+    // pass; false when it could not.
+    bool release() const;
 
 private:
     bool makeMedia();

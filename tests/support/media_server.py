@@ -2,6 +2,7 @@
 """A small HTTP server for end-to-end tests, on 127.0.0.1 only.
 
 usage: media_server.py FOLDER [--throttle BYTES_PER_SECOND] [--request-log FILE]
+                        [--hold-at BYTE --release FILE]
 
 Prints the port it listens on as the first line of standard output, then
 serves until standard input is closed (its parent went away) or it is killed.
@@ -10,6 +11,10 @@ With --request-log, every GET of a file appends one JSON line to FILE when
 its answer ends (finished or cut off): {"path", "first", "last" (the byte
 range asked for), "sent" (body bytes written), "started" (seconds since the
 epoch)}.
+
+With --hold-at and --release, the body of every file stops before that byte
+of the file until FILE exists, keeping the connection open: downloads wait in
+the middle, however fast or slow the machine is, until the test lets them go.
 
 Routes:
   /<file>          a file of FOLDER, with single-range requests (206/416), HEAD,
@@ -249,7 +254,15 @@ class Handler(BaseHTTPRequestHandler):
                 source.seek(start)
                 left = end - start + 1
                 while left > 0:
-                    data = source.read(min(CHUNK, left))
+                    amount = min(CHUNK, left)
+                    position = end - left + 1
+                    if self.server.hold_at:
+                        if position >= self.server.hold_at:
+                            self.wfile.flush()
+                            self.server.wait_for_release()
+                        else:
+                            amount = min(amount, self.server.hold_at - position)
+                    data = source.read(amount)
                     if not data:
                         break
                     self.write_throttled(data)
@@ -293,6 +306,13 @@ class Server(ThreadingHTTPServer):
         with self.request_log_lock, open(self.request_log, "a", encoding="utf-8") as log:
             log.write(line + "\n")
 
+    hold_at = 0
+    release = None
+
+    def wait_for_release(self):
+        while not os.path.exists(self.release):
+            time.sleep(0.05)
+
     def handle_error(self, request, client_address):
         # A client that hangs up early (a cancelled download, a probe that
         # reads only the start) is normal here, not worth a traceback.
@@ -306,12 +326,18 @@ def main():
     parser.add_argument("folder")
     parser.add_argument("--throttle", type=int, default=0, help="bytes per second; 0 for no limit")
     parser.add_argument("--request-log", help="file that every answered GET of a file is appended to")
+    parser.add_argument("--hold-at", type=int, default=0, help="byte of every file its body stops before")
+    parser.add_argument("--release", help="file whose existence lets held bodies go on")
     args = parser.parse_args()
+    if args.hold_at and not args.release:
+        parser.error("--hold-at needs --release")
 
     server = Server(("127.0.0.1", 0), Handler)
     server.folder = args.folder
     server.throttle = args.throttle
     server.request_log = args.request_log
+    server.hold_at = args.hold_at
+    server.release = args.release
     print(server.server_address[1], flush=True)
 
     def watch_parent():
