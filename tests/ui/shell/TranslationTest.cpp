@@ -449,7 +449,6 @@ TEST_P(TranslationTest, TheCardOfAVideoInsideAListSpeaksTheLanguage)
     LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
     MediaMetadata video;
     video.title = QStringLiteral("第2集");
-    video.webpageUrl = QStringLiteral("https://a.example/2");
     MediaList list;
     list.title = QStringLiteral("合集");
     for (int i = 1; i <= 3; ++i)
