@@ -105,7 +105,7 @@ std::optional<QJsonObject> linkedVideo(const QJsonObject &answer, const MediaLis
     if (!list.linkedEntry || !entries || *list.linkedEntry > entries->size())
         return std::nullopt;
     const QJsonObject entry = entries->at(*list.linkedEntry - 1).toObject();
-    if (isReference(entry) || objectList(entry, QLatin1StringView("formats")).value_or(QJsonArray()).isEmpty())
+    if (objectList(entry, QLatin1StringView("formats")).value_or(QJsonArray()).isEmpty())
         return std::nullopt;
     return entry;
 }
