@@ -275,9 +275,9 @@ void DownloadsView::analyzeLink(const QString &url)
                          MediaList list = result.list();
                          list.linkedEntry.reset();
                          showListPreview(list);
-                     }
-                     else
+                     } else {
                          showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
+                     }
                      emit analysisFinished();
                  });
 }
