@@ -289,6 +289,23 @@
         <source>The link itself is entry %1 of this list.</source>
         <translation>此链接本身是该列表的第 %1 个条目。</translation>
     </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>Entry %1 of “%2” (1 entry)</source>
+        <translation>“%2”中的第 %1 个条目（共 1 个条目）</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>Entry %1 of “%2” (%n entries)</source>
+        <translation>
+            <numerusform>“%2”中的第 %1 个条目（共 %n 个条目）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>List link: %1</source>
+        <translation>列表链接：%1</translation>
+    </message>
 </context>
 <context>
     <name>AppLanguage</name>
@@ -453,8 +470,8 @@
     </message>
     <message>
         <location filename="../src/cli/CliArguments.cpp" line="75"/>
-        <source>for a video opened inside a list, describe that video alone</source>
-        <translation>对于在列表中打开的视频，只描述该视频</translation>
+        <source>for a video opened inside a list, list the whole list instead</source>
+        <translation>对于在列表中打开的视频，改为列出整个列表</translation>
     </message>
     <message>
         <location filename="../src/cli/CliArguments.cpp" line="80"/>
@@ -2238,6 +2255,23 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/downloads/SubtitleLanguages.cpp" line="30"/>
         <source>All languages</source>
         <translation>所有语言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Entry %1 of “%2” (1 entry)</source>
+        <translation>“%2”中的第 %1 个条目（共 1 个条目）</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Entry %1 of “%2” (%n entries)</source>
+        <translation>
+            <numerusform>“%2”中的第 %1 个条目（共 %n 个条目）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Show the List</source>
+        <translation>显示列表</translation>
     </message>
 </context>
 <context>

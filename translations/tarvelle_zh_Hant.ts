@@ -289,6 +289,23 @@
         <source>The link itself is entry %1 of this list.</source>
         <translation>此連結本身是該清單的第 %1 個項目。</translation>
     </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>Entry %1 of “%2” (1 entry)</source>
+        <translation>「%2」中的第 %1 個項目（共 1 個項目）</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>Entry %1 of “%2” (%n entries)</source>
+        <translation>
+            <numerusform>「%2」中的第 %1 個項目（共 %n 個項目）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/cli/AnalyzeCommand.cpp"/>
+        <source>List link: %1</source>
+        <translation>清單連結：%1</translation>
+    </message>
 </context>
 <context>
     <name>AppLanguage</name>
@@ -453,8 +470,8 @@
     </message>
     <message>
         <location filename="../src/cli/CliArguments.cpp" line="75"/>
-        <source>for a video opened inside a list, describe that video alone</source>
-        <translation>對於在清單中開啟的影片，只描述該影片</translation>
+        <source>for a video opened inside a list, list the whole list instead</source>
+        <translation>對於在清單中開啟的影片，改為列出整個清單</translation>
     </message>
     <message>
         <location filename="../src/cli/CliArguments.cpp" line="80"/>
@@ -2238,6 +2255,23 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
         <location filename="../src/ui/downloads/SubtitleLanguages.cpp" line="30"/>
         <source>All languages</source>
         <translation>所有語言</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Entry %1 of “%2” (1 entry)</source>
+        <translation>「%2」中的第 %1 個項目（共 1 個項目）</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Entry %1 of “%2” (%n entries)</source>
+        <translation>
+            <numerusform>「%2」中的第 %1 個項目（共 %n 個項目）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/downloads/PreviewCard.cpp"/>
+        <source>Show the List</source>
+        <translation>顯示清單</translation>
     </message>
 </context>
 <context>

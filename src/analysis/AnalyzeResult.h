@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <variant>
 
 // What one analysis gives: the link's metadata, the entries of the list it
@@ -19,6 +20,13 @@ public:
     AnalyzeResult(MediaMetadata metadata, std::shared_ptr<const SavedInfo> savedInfo = nullptr)
         : m_value(std::move(metadata))
         , m_savedInfo(std::move(savedInfo))
+    {
+    }
+    // A video the link opens inside `list` (its linkedEntry says which).
+    AnalyzeResult(MediaMetadata metadata, MediaList list, std::shared_ptr<const SavedInfo> savedInfo = nullptr)
+        : m_value(std::move(metadata))
+        , m_savedInfo(std::move(savedInfo))
+        , m_enclosingList(std::move(list))
     {
     }
     AnalyzeResult(MediaList list)
@@ -46,6 +54,9 @@ public:
     // Null when not asked for, for a list (yt-dlp does not load a
     // playlist's entries back) or when the file could not be written.
     const std::shared_ptr<const SavedInfo> &savedInfo() const { return m_savedInfo; }
+    // With metadata: the list the link opened the video in, whose
+    // linkedEntry is the video's place; none for a video on its own.
+    const std::optional<MediaList> &enclosingList() const { return m_enclosingList; }
 
     // Only when isError().
     DownloadErrorCategory error() const { return std::get<DownloadErrorCategory>(m_value); }
@@ -61,6 +72,7 @@ public:
 private:
     std::variant<MediaMetadata, MediaList, DownloadErrorCategory> m_value;
     std::shared_ptr<const SavedInfo> m_savedInfo;
+    std::optional<MediaList> m_enclosingList;
     QString m_errorOutput;
     const char *m_message = nullptr;
 };

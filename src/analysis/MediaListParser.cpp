@@ -99,4 +99,15 @@ std::optional<MediaList> parse(const QJsonObject &answer, const QString &analyse
     return list;
 }
 
+std::optional<QJsonObject> linkedVideo(const QJsonObject &answer, const MediaList &list)
+{
+    const std::optional<QJsonArray> entries = objectList(answer, QLatin1StringView("entries"));
+    if (!list.linkedEntry || !entries || *list.linkedEntry > entries->size())
+        return std::nullopt;
+    const QJsonObject entry = entries->at(*list.linkedEntry - 1).toObject();
+    if (objectList(entry, QLatin1StringView("formats")).value_or(QJsonArray()).isEmpty())
+        return std::nullopt;
+    return entry;
+}
+
 } // namespace MediaListParser

@@ -18,4 +18,10 @@ namespace MediaListParser {
 // answer names none, and what tells whether the link is one of its entries.
 std::optional<MediaList> parse(const QJsonObject &answer, const QString &analysedUrl);
 
+// The description of the entry the link names (`list` being parse()'s list
+// of `answer`) when the listing holds it whole, formats and all, as it does
+// for a video on the list's own page; nothing for an entry listed only by
+// its link, or when the link names none.
+std::optional<QJsonObject> linkedVideo(const QJsonObject &answer, const MediaList &list);
+
 } // namespace MediaListParser

@@ -23,7 +23,11 @@ public:
     // Whether yt-dlp's answer is kept for a download (AnalyzeResult::savedInfo).
     enum class KeepInfo { no, yes };
     // What to describe of a link that is both a video and a list (a video
-    // opened inside a playlist): the list, or that video alone.
+    // opened inside a playlist): the list, or that video, with the list it
+    // was opened in (AnalyzeResult::enclosingList). Either way the list is
+    // listed flat first, which tells which entry the link names; that
+    // entry's own page is read afterwards only when the listing holds no
+    // more than its link.
     enum class Scope { list, linkedItem };
 
     // yt-dlp's answer is read whole, however long its line, up to this size.

@@ -83,9 +83,20 @@ QString languages(const QList<SubtitleTrack> &tracks)
 
 namespace AnalyzeCommand {
 
-QString describe(const MediaMetadata &metadata)
+QString describe(const MediaMetadata &metadata, const std::optional<MediaList> &enclosingList)
 {
     QString text;
+    if (enclosingList && enclosingList->linkedEntry) {
+        const int count = int(enclosingList->entries.size());
+        const QString number = QString::number(*enclosingList->linkedEntry);
+        const QString list = Terminal::plain(enclosingList->title);
+        // The source language has no plural forms of its own without a translation.
+        text += (count == 1 ? tr("Entry %1 of “%2” (1 entry)").arg(number, list)
+                            : QCoreApplication::translate("AnalyzeCommand", "Entry %1 of “%2” (%n entries)", nullptr, count)
+                                  .arg(number, list))
+                + QLatin1Char('\n');
+        text += tr("List link: %1").arg(Terminal::plain(enclosingList->webpageUrl)) + QLatin1Char('\n');
+    }
     text += tr("Title: %1").arg(Terminal::plain(metadata.title)) + QLatin1Char('\n');
     text += tr("Uploader: %1").arg(Terminal::plain(metadata.uploader.value_or(tr("unknown")))) + QLatin1Char('\n');
     text += tr("Duration: %1").arg(metadata.durationString().value_or(tr("unknown"))) + QLatin1Char('\n');
@@ -119,6 +130,18 @@ QString describe(const MediaList &list)
     if (list.linkedEntry)
         text += tr("The link itself is entry %1 of this list.").arg(*list.linkedEntry) + QLatin1Char('\n');
     return text;
+}
+
+QJsonObject toJson(const MediaMetadata &metadata, const std::optional<MediaList> &enclosingList)
+{
+    QJsonObject object = metadata.toJson();
+    if (enclosingList && enclosingList->linkedEntry) {
+        object.insert(QStringLiteral("list"), QJsonObject{{QStringLiteral("title"), enclosingList->title},
+                                                          {QStringLiteral("webpageUrl"), enclosingList->webpageUrl},
+                                                          {QStringLiteral("index"), *enclosingList->linkedEntry},
+                                                          {QStringLiteral("count"), enclosingList->entries.size()}});
+    }
+    return object;
 }
 
 QJsonObject toJson(const MediaList &list)
@@ -164,14 +187,13 @@ int run(const AnalyzeRequest &request, const AppSettings &settings)
     bool ended = false;
     int exitCode = ExitCode::failure;
     const YTDLPClient client(settings);
-    const YTDLPClient::Scope scope = request.linkedItemOnly ? YTDLPClient::Scope::linkedItem : YTDLPClient::Scope::list;
+    const YTDLPClient::Scope scope = request.wholeList ? YTDLPClient::Scope::list : YTDLPClient::Scope::linkedItem;
     client.analyze(request.url, cancel, YTDLPClient::KeepInfo::no, scope).then(&loop, [&](const AnalyzeResult &result) {
         if (interrupted) {
             exitCode = ExitCode::interrupted;
         } else if (result.hasMetadata()) {
-            Terminal::out(request.json
-                              ? QString::fromUtf8(QJsonDocument(result.metadata().toJson()).toJson())
-                              : describe(result.metadata()));
+            Terminal::out(request.json ? QString::fromUtf8(QJsonDocument(toJson(result.metadata(), result.enclosingList())).toJson())
+                                       : describe(result.metadata(), result.enclosingList()));
             exitCode = ExitCode::success;
         } else if (result.hasList()) {
             Terminal::out(request.json ? QString::fromUtf8(QJsonDocument(toJson(result.list())).toJson())

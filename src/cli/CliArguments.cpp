@@ -68,18 +68,18 @@ std::optional<QString> nonEmpty(const QString &text)
 
 CliParseResult parseAnalyze(const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("analyze"), QStringLiteral("analyze [--json] [--no-playlist] URL"),
+    CommandOptions options(QStringLiteral("analyze"), QStringLiteral("analyze [--json] [--playlist] URL"),
                            CliText::tr("Show a link's title, uploader, duration, formats and subtitles."),
                            {flag(QStringLiteral("json"), CliText::tr("print the metadata record as JSON")),
-                            flag(QStringLiteral("no-playlist"),
-                                 CliText::tr("for a video opened inside a list, describe that video alone"))});
+                            flag(QStringLiteral("playlist"),
+                                 CliText::tr("for a video opened inside a list, list the whole list instead"))});
     if (std::optional<CliParseResult> early = helpOrRefusal(options, arguments))
         return *early;
     const QStringList urls = options.positionalArguments();
     if (urls.size() != 1)
         return failure(CliText::tr("analyze needs exactly one URL"));
     return CliParseResult{AnalyzeRequest{urls.first().trimmed(), options.isSet(QStringLiteral("json")),
-                                         options.isSet(QStringLiteral("no-playlist"))},
+                                         options.isSet(QStringLiteral("playlist"))},
                           {}};
 }
 

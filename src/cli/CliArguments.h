@@ -24,7 +24,7 @@ struct AnalyzeRequest
 {
     QString url;
     bool json = false;
-    bool linkedItemOnly = false; // a video opened inside a list: that video, not the list
+    bool wholeList = false; // a video opened inside a list: the list, not that video
 };
 
 // Advanced options given on the command line. Each one given replaces the

@@ -128,3 +128,37 @@ TEST(MediaListParser, TheEntryTheLinkNames)
         EXPECT_EQ(list->linkedEntry, c.linked) << c.asked;
     }
 }
+
+// The linked entry is described whole only when the listing holds its
+// formats (a video of the list's own page), not when it holds its link.
+TEST(MediaListParser, TheLinkedVideoWhenTheListingHoldsIt)
+{
+    const struct
+    {
+        const char *name;
+        const char *secondEntry;
+        const char *asked;
+        bool described;
+    } cases[] = {
+        {"a video of the page", R"j({"id": "clip-2", "title": "Two", "formats": [{"url": "https://media.example/2.mp4"}]})j",
+         "https://media.example/page?v=clip-2", true},
+        {"its link only", R"j({"_type": "url", "id": "clip-2", "url": "https://media.example/watch?v=clip-2"})j",
+         "https://media.example/page?v=clip-2", false},
+        {"no formats", R"j({"id": "clip-2", "title": "Two", "formats": []})j", "https://media.example/page?v=clip-2",
+         false},
+        {"the link names no entry", R"j({"id": "clip-2", "title": "Two", "formats": [{"url": "https://media.example/2.mp4"}]})j",
+         "https://media.example/page", false},
+    };
+    for (const auto &c : cases) {
+        const QByteArray text = QByteArray(R"j({"_type": "playlist", "title": "Page", "entries": [)j"
+                                           R"j({"id": "clip-1", "title": "One", "formats": [{"url": "https://media.example/1.mp4"}]}, )j") +
+                                c.secondEntry + "]}";
+        const QJsonObject answer = QJsonDocument::fromJson(text).object();
+        const auto list = MediaListParser::parse(answer, QString::fromLatin1(c.asked));
+        ASSERT_TRUE(list) << c.name;
+        const std::optional<QJsonObject> video = MediaListParser::linkedVideo(answer, *list);
+        EXPECT_EQ(video.has_value(), c.described) << c.name;
+        if (video)
+            EXPECT_EQ(video->value("title").toString(), QStringLiteral("Two")) << c.name;
+    }
+}

@@ -46,7 +46,12 @@ class YTDLPClientTest : public ::testing::Test
 protected:
     AnalyzeResult analyze(const QString &url, AnalysisCancelToken cancel = {})
     {
-        const std::optional<AnalyzeResult> result = waitFor(m_client.analyze(url, cancel), 60s);
+        return analyze(url, YTDLPClient::Scope::list, std::move(cancel));
+    }
+    AnalyzeResult analyze(const QString &url, YTDLPClient::Scope scope, AnalysisCancelToken cancel = {})
+    {
+        const std::optional<AnalyzeResult> result =
+            waitFor(m_client.analyze(url, cancel, YTDLPClient::KeepInfo::no, scope), 60s);
         if (!result) {
             ADD_FAILURE() << "no result for " << url.toStdString();
             return DownloadErrorCategory::unknown;
@@ -160,6 +165,37 @@ TEST_F(YTDLPClientRealToolTest, APageOfSeveralVideosIsAListWhoseEntriesAreFetche
     }
 }
 
+// A link naming one video of a page of several (yt-dlp names the page's
+// videos "<last part of the link>-N", here "clip-N": the link's v=clip-2 is
+// entry 2's id): that video, formats and all, with the list it is in, from
+// the one listing; asked for the list, the list, naming the entry.
+TEST_F(YTDLPClientRealToolTest, AVideoOpenedInsideAPageOfSeveralIsThatVideoWithItsList)
+{
+    const QString url = m_server.url(LocalMediaServer::kPlaylistPath + QStringLiteral("?v=clip-2&from=/clip"));
+    const AnalyzeResult video = analyze(url, YTDLPClient::Scope::linkedItem);
+    ASSERT_TRUE(video.hasMetadata()) << describe(video);
+    EXPECT_EQ(video.metadata().title, QStringLiteral("Playlist Page (2)"));
+    EXPECT_EQ(video.metadata().id, QStringLiteral("clip-2"));
+    EXPECT_FALSE(video.metadata().formats.isEmpty());
+    ASSERT_TRUE(video.enclosingList());
+    EXPECT_EQ(video.enclosingList()->title, QStringLiteral("Playlist Page"));
+    EXPECT_EQ(video.enclosingList()->linkedEntry, 2);
+    EXPECT_EQ(video.enclosingList()->entries.size(), 3);
+
+    const AnalyzeResult whole = analyze(url, YTDLPClient::Scope::list);
+    ASSERT_TRUE(whole.hasList()) << describe(whole);
+    EXPECT_EQ(whole.list().linkedEntry, 2);
+}
+
+// A link to a list itself is the list, also when a video is asked for.
+TEST_F(YTDLPClientRealToolTest, AListLinkIsTheListWhicheverIsAsked)
+{
+    const QString url = m_server.url(LocalMediaServer::kFeedPath + QStringLiteral("?count=3"));
+    const AnalyzeResult result = analyze(url, YTDLPClient::Scope::linkedItem);
+    ASSERT_TRUE(result.hasList()) << describe(result);
+    EXPECT_EQ(result.list().entries.size(), 3);
+}
+
 TEST_F(YTDLPClientRealToolTest, HlsStream)
 {
     const AnalyzeResult result = analyze(m_server.url(LocalMediaServer::kHlsPath));
@@ -261,12 +297,34 @@ TEST_F(YTDLPClientFakeToolTest, RunsTheAnalyzeCommandWithTheStoredCookiesAndTheT
     QFile path(QDir(toolsPath()).filePath("path"));
     ASSERT_TRUE(path.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(path.readAll()).startsWith(toolsPath() + ":"));
-    arguments.close();
+}
 
-    // The video a link opens inside a list, without the list.
-    ASSERT_TRUE(waitFor(m_client.analyze(kLink, {}, YTDLPClient::KeepInfo::no, YTDLPClient::Scope::linkedItem)));
+// A listing that names the linked entry by its link alone, as a site's
+// playlist does (which the local server cannot serve): the entry's own page
+// is read, without its list, for the video's formats; the list comes along.
+TEST_F(YTDLPClientFakeToolTest, AnEntryListedByItsLinkAloneIsReadFromItsOwnPage)
+{
+    const QString entry = QStringLiteral("https://media.example/watch?v=bbbbbbbbbbb");
+    fakeYtDlp("printf '%s\\n' \"$@\" >> \"$(dirname \"$0\")/arguments\"\n"
+              "case \"$*\" in *--yes-playlist*) echo '{\"_type\": \"playlist\", \"title\": \"Mix\", \"entries\": ["
+              "{\"_type\": \"url\", \"id\": \"aaaaaaaaaaa\", \"url\": \"https://media.example/watch?v=aaaaaaaaaaa\"}, "
+              "{\"_type\": \"url\", \"id\": \"bbbbbbbbbbb\", \"url\": \"" + entry.toUtf8() + "\"}]}' ;;\n"
+              "*) echo '{\"id\": \"bbbbbbbbbbb\", \"title\": \"Second\"}' ;;\nesac\n");
+    const QString link = QStringLiteral("https://media.example/watch?v=bbbbbbbbbbb&list=PL9");
+    const std::optional<AnalyzeResult> result =
+        waitFor(m_client.analyze(link, {}, YTDLPClient::KeepInfo::no, YTDLPClient::Scope::linkedItem));
+    ASSERT_TRUE(result);
+    ASSERT_TRUE(result->hasMetadata()) << describe(*result);
+    EXPECT_EQ(result->metadata().title, QStringLiteral("Second"));
+    ASSERT_TRUE(result->enclosingList());
+    EXPECT_EQ(result->enclosingList()->title, QStringLiteral("Mix"));
+    EXPECT_EQ(result->enclosingList()->linkedEntry, 2);
+
+    QFile arguments(QDir(toolsPath()).filePath("arguments"));
     ASSERT_TRUE(arguments.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(arguments.readAll()).startsWith("--ignore-config\n-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n"));
+    const QString runs = QString::fromUtf8(arguments.readAll());
+    EXPECT_EQ(runs, "--ignore-config\n-J\n--no-warnings\n--no-color\n--flat-playlist\n--yes-playlist\n" + link +
+                        "\n--ignore-config\n-J\n--no-warnings\n--no-color\n--flat-playlist\n--no-playlist\n" + entry + "\n");
 }
 
 TEST_F(YTDLPClientFakeToolTest, RefusedLinksAndMissingToolsStartNothing)

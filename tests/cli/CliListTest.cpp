@@ -115,6 +115,37 @@ TEST_F(CliList, AnalyzeListsEveryEntry)
     }
 }
 
+// A link naming one video of a page of several: yt-dlp names the page's
+// videos "<last part of the link>-N", here "clip-N", so the link's v=clip-2
+// is the id of entry 2. Analysed, it is that video, with its place in the
+// list; with --playlist, the list, naming the entry.
+TEST_F(CliList, AnalyzeOfAVideoInsideAListDescribesTheVideoAndNamesTheList)
+{
+    const QString link = s_server->url(LocalMediaServer::kPlaylistPath + "?v=clip-2&from=/clip");
+    const CliResult text = m_user.run({"analyze", link});
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    const QStringList lines = text.out.split('\n');
+    for (const QString &expected : {QStringLiteral("Entry 2 of “Playlist Page” (3 entries)"),
+                                    QStringLiteral("Title: Playlist Page (2)"), QStringLiteral("Formats: 1")})
+        EXPECT_TRUE(lines.contains(expected)) << expected.toStdString() << "\n" << text.out.toStdString();
+
+    const CliResult json = m_user.run({"analyze", "--json", link});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonObject video = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(video.value("title").toString(), "Playlist Page (2)");
+    const QJsonObject list = video.value("list").toObject();
+    EXPECT_EQ(list.value("title").toString(), "Playlist Page");
+    EXPECT_EQ(list.value("index").toInt(), 2);
+    EXPECT_EQ(list.value("count").toInt(), 3);
+
+    const CliResult whole = m_user.run({"analyze", "--playlist", link});
+    ASSERT_EQ(whole.exitCode, 0) << whole.err.toStdString();
+    const QStringList listLines = whole.out.split('\n');
+    for (const QString &expected : {QStringLiteral("List: Playlist Page"), QStringLiteral("Entries: 3"),
+                                    QStringLiteral("The link itself is entry 2 of this list.")})
+        EXPECT_TRUE(listLines.contains(expected)) << expected.toStdString() << "\n" << whole.out.toStdString();
+}
+
 // Entries that live on the list's own page are fetched as items of it; the
 // history keeps each one's place in the list.
 TEST_F(CliList, DownloadsTheChosenItemsOfAPage)
@@ -281,13 +312,13 @@ TEST(CliListArguments, AreReadIntoTheRequest)
         EXPECT_EQ(request->urls, QStringList{link}) << name;
     }
 
-    for (const bool alone : {true, false}) {
-        const QStringList arguments = alone ? QStringList{"analyze", "--no-playlist", link} : QStringList{"analyze", link};
+    for (const bool whole : {true, false}) {
+        const QStringList arguments = whole ? QStringList{"analyze", "--playlist", link} : QStringList{"analyze", link};
         const CliParseResult parsed = CliArguments::parse(arguments);
         ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
         const auto *request = std::get_if<AnalyzeRequest>(&*parsed.command);
         ASSERT_TRUE(request);
-        EXPECT_EQ(request->linkedItemOnly, alone);
+        EXPECT_EQ(request->wholeList, whole);
         EXPECT_EQ(request->url, link);
     }
 }

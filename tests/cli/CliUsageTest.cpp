@@ -96,7 +96,7 @@ TEST(CliUsage, HelpAndVersion)
           "--no-split-chapters", "--concurrent-fragments N", "--extra-args ARGS", "--playlist", "--items RANGE",
           "--new-only", "--help, -h"}},
         {{"download", "--bogus", "-h"}, "Usage: tarvelle-cli download [OPTIONS] URL...\n", {}},
-        {{"analyze", "--help"}, "Usage: tarvelle-cli analyze [--json] [--no-playlist] URL\n", {"--json", "--no-playlist"}},
+        {{"analyze", "--help"}, "Usage: tarvelle-cli analyze [--json] [--playlist] URL\n", {"--json", "--playlist"}},
         {{"history", "--help"},
          "Usage: tarvelle-cli history [--json] [--failed|--success] [--search TEXT]\n",
          {"--failed", "--success", "--search TEXT"}},

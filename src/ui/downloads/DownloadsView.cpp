@@ -4,6 +4,7 @@
 #include "engine/DownloadCoordinator.h"
 #include "engine/DownloadQueue.h"
 #include "engine/ListJobs.h"
+#include "engine/ListPlacement.h"
 #include "process/WhenFinished.h"
 #include "services/ClipboardService.h"
 #include "services/FileService.h"
@@ -245,15 +246,14 @@ void DownloadsView::textEdited()
 void DownloadsView::analyze()
 {
     if (const auto url = firstURL(m_urlField->text()))
-        analyzeLink(*url, YTDLPClient::Scope::list);
+        analyzeLink(*url);
 }
 
-void DownloadsView::analyzeLink(const QString &url, YTDLPClient::Scope scope)
+void DownloadsView::analyzeLink(const QString &url)
 {
     if (m_analyzing)
         return;
     m_analyzing = true;
-    m_analyzedURL = url;
     showAnalyzeError(std::nullopt);
     showPreview(std::nullopt);
     m_urlField->setEnabled(false);
@@ -261,18 +261,23 @@ void DownloadsView::analyzeLink(const QString &url, YTDLPClient::Scope scope)
     textEdited();
 
     m_cancel = AnalysisCancelToken();
-    whenFinished(m_state.coordinator().client().analyze(url, m_cancel, YTDLPClient::KeepInfo::yes, scope), this,
+    whenFinished(m_state.coordinator().client().analyze(url, m_cancel, YTDLPClient::KeepInfo::yes,
+                                                              YTDLPClient::Scope::linkedItem), this,
                  [this](const AnalyzeResult &result) {
                      m_analyzing = false;
                      m_busy->hide();
                      m_urlField->setEnabled(true);
                      textEdited();
-                     if (result.hasMetadata())
-                         showPreview(result.metadata(), result.savedInfo());
-                     else if (result.hasList())
-                         showListPreview(result.list());
-                     else
+                     if (result.hasMetadata()) {
+                         showPreview(result.metadata(), result.savedInfo(), result.enclosingList());
+                     } else if (result.hasList()) {
+                         // No video of it could be described: the list is all there is.
+                         MediaList list = result.list();
+                         list.linkedEntry.reset();
+                         showListPreview(list);
+                     } else {
                          showAnalyzeError(QCoreApplication::translate("DownloadErrorCategory", result.message()));
+                     }
                      emit analysisFinished();
                  });
 }
@@ -288,6 +293,12 @@ void DownloadsView::downloadOne(const MediaMetadata &record, const DownloadChoic
     const DownloadJobPtr job = DownloadJob::create(record.webpageUrl, choices.mediaType, choices.videoQuality,
                                                    choices.audioFormat, choices.subtitleMode, choices.subtitleLang);
     job->setAdvancedOptions(choices.advanced);
+    // A video of a list's own page is fetched as that list's item, never as
+    // its first one.
+    if (m_enclosingList && m_enclosingList->linkedEntry) {
+        const MediaListEntry &entry = m_enclosingList->entries.at(*m_enclosingList->linkedEntry - 1);
+        job->setListPlacement(ListPlacement{m_enclosingList->title, entry.index, entry.fetchFromList});
+    }
     job->setMetadata(record);
     job->setSavedInfo(m_previewInfo);
     m_state.coordinator().queue().add(job);
@@ -314,9 +325,12 @@ void DownloadsView::resetInput()
     m_urlField->clear();
 }
 
-void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std::shared_ptr<const SavedInfo> savedInfo)
+void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std::shared_ptr<const SavedInfo> savedInfo,
+                                const std::optional<MediaList> &enclosingList)
 {
     m_previewInfo = std::move(savedInfo);
+    m_linkedVideo = enclosingList ? record : std::nullopt;
+    m_enclosingList = record ? enclosingList : std::nullopt;
     showListPreview(std::nullopt);
     if (m_preview) {
         m_preview->hide();
@@ -334,7 +348,31 @@ void DownloadsView::showPreview(const std::optional<MediaMetadata> &record, std:
         m_choices.advanced.timeRange.reset();
     });
     connect(m_preview, &PreviewCard::downloadRequested, this, &DownloadsView::downloadOne);
+    if (m_enclosingList) {
+        m_preview->setEnclosingList(*m_enclosingList);
+        connect(m_preview, &PreviewCard::listRequested, this, &DownloadsView::showEnclosingList);
+    }
     m_inputLayout->addWidget(m_preview);
+}
+
+void DownloadsView::showEnclosingList()
+{
+    if (!m_enclosingList || !m_preview)
+        return;
+    m_preview->hide();
+    m_preview->deleteLater();
+    m_preview = nullptr;
+    showListPreview(m_enclosingList);
+}
+
+void DownloadsView::showLinkedVideo()
+{
+    if (!m_linkedVideo)
+        return;
+    // Copies: showPreview() replaces what they are read from.
+    const MediaMetadata video = *m_linkedVideo;
+    const MediaList list = *m_enclosingList;
+    showPreview(video, m_previewInfo, list);
 }
 
 void DownloadsView::showListPreview(const std::optional<MediaList> &list)
@@ -356,8 +394,7 @@ void DownloadsView::showListPreview(const std::optional<MediaList> &list)
                 m_choices.advanced.skipDownloaded = false;
             });
     connect(m_listPreview, &ListPreviewCard::downloadRequested, this, &DownloadsView::downloadEntries);
-    connect(m_listPreview, &ListPreviewCard::onlyLinkedEntryRequested, this,
-            [this] { analyzeLink(m_analyzedURL, YTDLPClient::Scope::linkedItem); });
+    connect(m_listPreview, &ListPreviewCard::onlyLinkedEntryRequested, this, &DownloadsView::showLinkedVideo);
     m_inputLayout->addWidget(m_listPreview);
 }
 

@@ -68,17 +68,22 @@ signals:
 
 private:
     void textEdited();
-    // `scope`: the whole list a link names, or only the video it opens.
-    void analyzeLink(const QString &url, YTDLPClient::Scope scope);
+    // A link naming a video inside a list is described as that video.
+    void analyzeLink(const QString &url);
     void downloadAll();
     void downloadOne(const MediaMetadata &record, const DownloadChoices &choices);
     void downloadEntries(const MediaList &list, const QList<int> &indices, const DownloadChoices &choices);
     void resetInput();
     // `savedInfo`: yt-dlp's answer behind the preview, handed to the job its
     // Download button makes so that the link is not extracted again.
+    // `enclosingList`: the list the link opened the video in.
     void showPreview(const std::optional<MediaMetadata> &record,
-                     std::shared_ptr<const SavedInfo> savedInfo = nullptr);
+                     std::shared_ptr<const SavedInfo> savedInfo = nullptr,
+                     const std::optional<MediaList> &enclosingList = std::nullopt);
     void showListPreview(const std::optional<MediaList> &list);
+    // The list the previewed video was opened in, and back.
+    void showEnclosingList();
+    void showLinkedVideo();
     void showAnalyzeError(const std::optional<QString> &message);
     BatchDownloadSheet *openBatchSheet();
     void paste();
@@ -90,7 +95,6 @@ private:
     DownloadChoices m_choices;
     bool m_analyzing = false;
     AnalysisCancelToken m_cancel;
-    QString m_analyzedURL;
 
     QVBoxLayout *m_inputLayout;
     QLineEdit *m_urlField;
@@ -101,6 +105,10 @@ private:
     QLabel *m_errorText;
     PreviewCard *m_preview = nullptr;
     std::shared_ptr<const SavedInfo> m_previewInfo;
+    // The analysed video opened inside a list, kept while either card shows,
+    // so that moving between the two needs no new analysis.
+    std::optional<MediaMetadata> m_linkedVideo;
+    std::optional<MediaList> m_enclosingList;
     ListPreviewCard *m_listPreview = nullptr;
     QStackedWidget *m_jobsStack;
     JobListModel *m_model;

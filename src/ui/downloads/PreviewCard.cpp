@@ -56,6 +56,7 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
     setObjectName(QStringLiteral("previewCard"));
     setAccessibleName(tr("Preview"));
     auto *layout = new QVBoxLayout(this);
+    m_layout = layout;
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(12);
 
@@ -157,6 +158,30 @@ PreviewCard::PreviewCard(const MediaMetadata &record, const DownloadChoices &cho
 void PreviewCard::setCookiesFileInUse(bool inUse)
 {
     m_moreOptions->setCookiesFileInUse(inUse);
+}
+
+void PreviewCard::setEnclosingList(const MediaList &list)
+{
+    if (!list.linkedEntry)
+        return;
+    const int count = int(list.entries.size());
+    const QString number = QString::number(*list.linkedEntry);
+    // The source language has no plural forms of its own without a translation.
+    const QString text = count == 1 ? tr("Entry %1 of “%2” (1 entry)").arg(number, list.title)
+                                    : tr("Entry %1 of “%2” (%n entries)", nullptr, count).arg(number, list.title);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(10);
+    auto *line = plainLabel(text, Fonts::body(), this);
+    line->setObjectName(QStringLiteral("previewListEntryLine"));
+    line->setWordWrap(true);
+    auto *show = new QPushButton(tr("Show the List"), this);
+    show->setObjectName(QStringLiteral("previewShowListButton"));
+    show->setAccessibleName(show->text());
+    row->addWidget(line, 1);
+    row->addWidget(show);
+    // Just below the header.
+    m_layout->insertLayout(1, row);
+    connect(show, &QPushButton::clicked, this, &PreviewCard::listRequested);
 }
 
 void PreviewCard::choicesEdited()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MediaList.h"
 #include "analysis/MediaMetadata.h"
 #include "ui/downloads/DownloadChoices.h"
 
@@ -9,12 +10,14 @@ class AdvancedOptionsForm;
 class DownloadOptionPickers;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 class ThumbnailLoader;
 
 // The preview of an analysed link: thumbnail, title, uploader, duration and
 // host, the download options (with the subtitle languages the link offers
-// for the chosen kind of subtitles), and "Download".
+// for the chosen kind of subtitles), and "Download"; for a video opened
+// inside a list, its place there and a way to the list.
 class PreviewCard : public CardFrame
 {
     Q_OBJECT
@@ -29,10 +32,14 @@ public:
     // Whether the settings hold a cookies file, which browser cookies chosen
     // under "More options" replace for this download.
     void setCookiesFileInUse(bool inUse);
+    // The video was opened inside `list` (its linkedEntry is the video's
+    // place): a line says where, and "Show the List" asks for the list.
+    void setEnclosingList(const MediaList &list);
 
 signals:
     void choicesChanged(const DownloadChoices &choices);
     void downloadRequested(const MediaMetadata &record, const DownloadChoices &choices);
+    void listRequested();
 
 private:
     void choicesEdited();
@@ -42,5 +49,6 @@ private:
     DownloadOptionPickers *m_pickers;
     QLabel *m_summary;
     AdvancedOptionsForm *m_moreOptions;
+    QVBoxLayout *m_layout;
     QPushButton *m_download;
 };

@@ -1,9 +1,12 @@
+#include "engine/DownloadCommandBuilder.h"
+#include "engine/ListPlacement.h"
 #include "support/CountingYtDlp.h"
 #include "support/LocalMediaServer.h"
 #include "ui/UiTestApp.h"
 #include "ui/downloads/DownloadsView.h"
 #include "ui/downloads/ListEntriesModel.h"
 #include "ui/downloads/ListPreviewCard.h"
+#include "ui/downloads/PreviewCard.h"
 #include "ui/widgets/SegmentedPicker.h"
 #include "ui/widgets/ThumbnailLoader.h"
 #include "ui/widgets/WrappedLabel.h"
@@ -201,27 +204,52 @@ TEST(ListPreviewCard, OnlyRowsInSightLoadTheirThumbnails)
     EXPECT_TRUE(asked(999));
 }
 
-// A link to one video of a list: the card says which entry it opens, and
-// "Only This Video" analyses the link again for that video alone.
-TEST(ListPreviewCardWindow, OnlyThisVideoAnalysesTheLinkAgainWithoutItsList)
+// A link naming one video of a page of several (yt-dlp names the page's
+// videos "<last part of the link>-N", here "clip-N": v=clip-2 is entry 2's
+// id) shows that video's card, with its place in the list; "Show the List"
+// and "Only This Video" move between the two cards without a new analysis;
+// its download fetches entry 2 of the page.
+TEST(ListPreviewCardWindow, AVideoInsideAListShowsItsCardAndTheListOnRequest)
 {
     CountingYtDlp tools;
     ASSERT_TRUE(tools.isValid());
     ListPreviewWindow window(tools.resourcesDirectory());
     ASSERT_TRUE(window.server.isReady()) << window.server.errorString().toStdString();
-    // The feed's second entry is the feed's own link.
-    const QString path = LocalMediaServer::kFeedPath + QStringLiteral("?count=3&linked=2");
-    ASSERT_NE(window.analyze(path), nullptr);
-    EXPECT_EQ(window.find<QLabel>("listLinkedEntryNote")->text(), QStringLiteral("This link opens entry 2 of the list."));
-
     QSignalSpy finished(&window.view, &DownloadsView::analysisFinished);
-    window.find<QPushButton>("listOnlyThisVideo")->click();
+    window.view.findChild<QLineEdit *>(QStringLiteral("urlInput"))
+        ->setText(window.server.url(LocalMediaServer::kPlaylistPath + QStringLiteral("?v=clip-2&from=/clip")));
+    window.view.analyze();
     ASSERT_TRUE(TestSupport::waitUntil([&] { return finished.count() > 0; }, std::chrono::seconds(60)));
-    const QList<QStringList> runs = tools.runs();
-    ASSERT_EQ(runs.size(), 2);
-    EXPECT_TRUE(runs[0].contains(QStringLiteral("--yes-playlist")));
-    EXPECT_TRUE(runs[1].contains(QStringLiteral("--no-playlist")));
-    EXPECT_EQ(runs[1].last(), window.server.url(path));
+    PreviewCard *video = window.view.previewCard();
+    ASSERT_NE(video, nullptr);
+    EXPECT_EQ(window.view.listPreviewCard(), nullptr);
+    EXPECT_EQ(video->record().title, QStringLiteral("Playlist Page (2)"));
+    auto *line = video->findChild<QLabel *>(QStringLiteral("previewListEntryLine"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), QStringLiteral("Entry 2 of “Playlist Page” (3 entries)"));
+
+    auto *showList = video->findChild<QPushButton *>(QStringLiteral("previewShowListButton"));
+    ASSERT_NE(showList, nullptr);
+    showList->click();
+    ASSERT_NE(window.view.listPreviewCard(), nullptr);
+    EXPECT_EQ(window.view.previewCard(), nullptr);
+    EXPECT_EQ(window.find<QLabel>("listLinkedEntryNote")->text(), QStringLiteral("This link opens entry 2 of the list."));
+    EXPECT_EQ(window.find<QListView>("listEntries")->model()->rowCount(), 3);
+
+    window.find<QPushButton>("listOnlyThisVideo")->click();
+    ASSERT_NE(window.view.previewCard(), nullptr);
+    EXPECT_EQ(window.view.listPreviewCard(), nullptr);
+    EXPECT_EQ(tools.runs().size(), 1);
+
+    window.view.previewCard()->findChild<QPushButton *>(QStringLiteral("downloadButton"))->click();
+    ASSERT_EQ(window.jobs().size(), 1);
+    const DownloadJobPtr job = window.jobs().first();
+    EXPECT_EQ(job->listPlacement(), (ListPlacement{QStringLiteral("Playlist Page"), 2, true}));
+    const std::optional<ResolvedCommand> command = DownloadCommandBuilder::build(*job, QDir::tempPath(), QString());
+    ASSERT_TRUE(command);
+    const qsizetype items = command->arguments.indexOf(QStringLiteral("--playlist-items"));
+    ASSERT_GE(items, 0);
+    EXPECT_EQ(command->arguments.value(items + 1), QStringLiteral("2"));
 }
 
 // The feed's card: every entry checked at first; the range field, Select

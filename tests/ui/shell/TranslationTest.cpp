@@ -5,6 +5,7 @@
 #include "ui/diagnostics/AboutView.h"
 #include "ui/diagnostics/DiagnosticsView.h"
 #include "ui/downloads/ListPreviewCard.h"
+#include "ui/downloads/PreviewCard.h"
 #include "ui/history/HistoryPresentation.h"
 #include "ui/history/HistoryView.h"
 #include "ui/jobs/JobRowContent.h"
@@ -439,6 +440,26 @@ TEST_P(TranslationTest, TheListCardSpeaksTheLanguage)
     QTest::keyClicks(card.findChild<QLineEdit *>(QStringLiteral("listRange")), QStringLiteral("9"));
     ASSERT_TRUE(card.findChild<QLabel *>(QStringLiteral("listRangeError"))->isVisible());
     expectTranslated(&card, "list card");
+}
+
+// A video opened inside a list: its card's place in the list and the way
+// to the list.
+TEST_P(TranslationTest, TheCardOfAVideoInsideAListSpeaksTheLanguage)
+{
+    LanguageSwitch::apply(AppLanguages::rawValue(GetParam().language));
+    MediaMetadata video;
+    video.title = QStringLiteral("第2集");
+    MediaList list;
+    list.title = QStringLiteral("合集");
+    for (int i = 1; i <= 3; ++i)
+        list.entries.append(MediaListEntry{i, QStringLiteral("第%1集").arg(i), 62.0, std::nullopt,
+                                           QStringLiteral("https://a.example/%1").arg(i), false});
+    list.linkedEntry = 2;
+    PreviewCard card(video, DownloadChoices(), app.thumbnails);
+    card.setEnclosingList(list);
+    card.resize(900, 900);
+    card.show();
+    expectTranslated(&card, "card of a video inside a list");
 }
 
 // How a run ended, on a job row and a history row, and the analysis's own
