@@ -109,6 +109,7 @@ EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
         }
         report.tools.append(tool);
     }
+    report.jsChallenges = JsChallenges::readinessOf(active, resourcesDirectory);
     report.generatedAt = QDateTime::currentDateTime();
     return report;
 }
