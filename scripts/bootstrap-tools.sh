@@ -72,13 +72,17 @@ need_debian_tool() { # name package
 # yt-dlp runs as a zipapp built from a Debian package's module: one file, so
 # the manifest's digest (and the check before each first run) covers all the
 # code that runs, the same shape as yt-dlp's own release file that updates
-# install; python3 and the modules yt-dlp imports come from the system. Each
-# module goes in with its compiled form beside it (checked by hash, not by
-# time), as Python cannot cache what it compiles inside a zip: a run starts
-# about a second sooner. Another Python than the one that built it compiles
-# the sources instead.
+# install. It runs on Debian's /usr/bin/python3, as the package's own launcher
+# does, since the modules it imports (mutagen, Cryptodome, ...) are Debian's
+# packages, which another python3 on the PATH (pyenv's, say) does not see.
+# Each module goes in with its compiled form beside it (checked by hash, not
+# by time), as Python cannot cache what it compiles inside a zip: a run
+# starts about a second sooner. A Python of another version compiles the
+# sources instead.
+ytdlp_python=/usr/bin/python3
 ytdlp_zipapp() { # module-folder target
-  python3 - "$@" <<'PY'
+  [ -x "$ytdlp_python" ] || die "yt-dlp: $ytdlp_python is missing; install Debian's python3 package."
+  "$ytdlp_python" - "$@" <<'PY'
 import importlib.util, os, py_compile, sys, tempfile, zipfile
 module, target = sys.argv[1], sys.argv[2]
 names = []
@@ -99,7 +103,7 @@ def compiled(path, name):
         with open(out, "rb") as f:
             return f.read()
 with open(target, "wb") as out:
-    out.write(b"#!/usr/bin/env python3\n")
+    out.write(b"#!/usr/bin/python3\n")
     with zipfile.ZipFile(out, "w") as archive:
         with open(os.path.join(module, "__main__.py"), "rb") as f:
             add(archive, "__main__.py", f.read())
