@@ -2028,6 +2028,11 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     <name>JsChallenges</name>
     <message>
         <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (yt-dlp is missing)</source>
+        <translation>JavaScript 驗證：未就緒（缺少 yt-dlp）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
         <source>JavaScript challenges: not ready (deno is missing)</source>
         <translation>JavaScript 驗證：未就緒（缺少 deno）</translation>
     </message>

@@ -76,6 +76,9 @@ QString statusLine(Readiness readiness, const QString &denoVersion, bool transla
     case Readiness::denoMissing:
         text = QT_TRANSLATE_NOOP("JsChallenges", "JavaScript challenges: not ready (deno is missing)");
         break;
+    case Readiness::ytDlpMissing:
+        text = QT_TRANSLATE_NOOP("JsChallenges", "JavaScript challenges: not ready (yt-dlp is missing)");
+        break;
     }
     QString line = translate ? QCoreApplication::translate("JsChallenges", text) : QString::fromLatin1(text);
     return readiness == Readiness::ready ? line.arg(denoVersion) : line;

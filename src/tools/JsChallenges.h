@@ -18,7 +18,7 @@
 // fetches nothing.
 namespace JsChallenges {
 
-enum class Readiness { ready, turnedOff, ytDlpTooOld, denoMissing };
+enum class Readiness { ready, turnedOff, ytDlpTooOld, denoMissing, ytDlpMissing };
 
 // The first yt-dlp release that knows --remote-components.
 inline const QDate kFirstSupportingRelease{2025, 11, 12};

@@ -138,6 +138,7 @@ TEST(DiagnosticsPresentation, JavaScriptChallengesLine)
         {Readiness::turnedOff, "JavaScript challenges: not ready (turned off in Settings)"},
         {Readiness::ytDlpTooOld, "JavaScript challenges: not ready (yt-dlp is too old; update it)"},
         {Readiness::denoMissing, "JavaScript challenges: not ready (deno is missing)"},
+        {Readiness::ytDlpMissing, "JavaScript challenges: not ready (yt-dlp is missing)"},
     };
     for (const auto &[readiness, line] : cases) {
         EngineDiagnosticsReport report;
