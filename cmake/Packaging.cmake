@@ -83,15 +83,16 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # the shipped tools link, with their versions. What it cannot see is named
 # here:
 #  - Qt loads its platform, SVG and SQLite plugins at run time;
-#  - the shipped yt-dlp is Debian's launcher script: it runs on python3 and
-#    imports the yt_dlp module that only the yt-dlp package installs;
+#  - the shipped yt-dlp is a zipapp of the yt_dlp module: it runs on python3
+#    (3.10 or later) and imports the modules Debian's yt-dlp package depends on;
 #  - the shipped ffmpeg and ffprobe are Debian's builds and need the libav*
 #    libraries and data of the ffmpeg package;
 #  - Qt's own dialogs (the folder chooser, message box buttons) speak the
 #    chosen language only with Qt's translations, which Debian ships apart;
 #  - tool updates check yt-dlp's release signature with gpgv.
 set(tarvelle_runtime_packages
-  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n python3 yt-dlp ffmpeg gpgv)
+  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n "python3 (>= 3.10)" python3-certifi python3-mutagen
+  python3-pycryptodome python3-requests python3-urllib3 python3-websockets ffmpeg gpgv)
 find_program(DPKG_SHLIBDEPS_PROGRAM dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS_PROGRAM)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -18,8 +18,12 @@ packages=(
   xauth
   # fuzzing: clang with libFuzzer and the sanitizer runtimes
   clang-14 libclang-rt-14-dev
-  # the shipped tools come from these packages; python3 serves the test media
-  yt-dlp ffmpeg python3
+  # the shipped tools: yt-dlp is fetched from Debian's unstable archive with
+  # apt and Debian's archive key; it runs on python3 with the modules it
+  # imports (what Debian's yt-dlp package depends on). ffmpeg from its
+  # package; python3 also serves the test media
+  apt debian-archive-keyring ffmpeg python3 python3-certifi python3-mutagen python3-pycryptodome
+  python3-requests python3-urllib3 python3-websockets
   # text in the window never renders as boxes, Chinese included; Qt's own
   # dialogs in the interface language
   fonts-dejavu-core fonts-noto-cjk qt6-translations-l10n

@@ -2050,6 +2050,34 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>JsChallenges</name>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (yt-dlp is missing)</source>
+        <translation>JavaScript 验证：未就绪（缺少 yt-dlp）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (deno is missing)</source>
+        <translation>JavaScript 验证：未就绪（缺少 deno）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (yt-dlp is too old; update it)</source>
+        <translation>JavaScript 验证：未就绪（yt-dlp 太旧，请更新）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (turned off in Settings)</source>
+        <translation>JavaScript 验证：未就绪（已在设置中关闭）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: ready (deno %1, solver fetched when needed)</source>
+        <translation>JavaScript 验证：已就绪（deno %1，需要时获取求解器）</translation>
+    </message>
+</context>
+<context>
     <name>LaunchArguments</name>
     <message>
         <location filename="../src/app/LaunchArguments.cpp" line="19"/>
@@ -2492,6 +2520,16 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </context>
 <context>
     <name>SettingsView</name>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="1"/>
+        <source>yt-dlp downloads the challenge-solver scripts of yt-dlp-ejs from GitHub (github.com/yt-dlp/ejs) once, checks them against the digests it carries before using them, and keeps them in Tarvelle&apos;s cache folder. They run in the shipped deno.</source>
+        <translation>yt-dlp 会从 GitHub（github.com/yt-dlp/ejs）下载一次 yt-dlp-ejs 的验证求解脚本，在使用前用其自带的摘要进行校验，并保存在 Tarvelle 的缓存文件夹中。这些脚本在随附的 deno 中运行。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="1"/>
+        <source>Fetch the JavaScript challenge solver when a site needs it</source>
+        <translation>网站需要时获取 JavaScript 验证求解器</translation>
+    </message>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
         <source>Restore every setting to its default value?</source>
@@ -3251,6 +3289,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </source>
         <translation>正在使用的工具与之前相同。
 </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateHint</name>
+    <message>
+        <location filename="../src/tools/UpdateHint.cpp" line="1"/>
+        <source>%1: tarvelle-cli tools update</source>
+        <translation>%1：tarvelle-cli tools update</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/UpdateHint.cpp" line="1"/>
+        <source>yt-dlp is %1 days old; updating it often fixes this</source>
+        <translation>yt-dlp 已发布 %1 天；更新它通常可以解决此问题</translation>
     </message>
 </context>
 <context>

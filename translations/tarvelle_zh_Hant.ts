@@ -2050,6 +2050,34 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
     </message>
 </context>
 <context>
+    <name>JsChallenges</name>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (yt-dlp is missing)</source>
+        <translation>JavaScript 驗證：未就緒（缺少 yt-dlp）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (deno is missing)</source>
+        <translation>JavaScript 驗證：未就緒（缺少 deno）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (yt-dlp is too old; update it)</source>
+        <translation>JavaScript 驗證：未就緒（yt-dlp 太舊，請更新）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: not ready (turned off in Settings)</source>
+        <translation>JavaScript 驗證：未就緒（已在設定中關閉）</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/JsChallenges.cpp" line="1"/>
+        <source>JavaScript challenges: ready (deno %1, solver fetched when needed)</source>
+        <translation>JavaScript 驗證：已就緒（deno %1，需要時取得求解器）</translation>
+    </message>
+</context>
+<context>
     <name>LaunchArguments</name>
     <message>
         <location filename="../src/app/LaunchArguments.cpp" line="19"/>
@@ -2492,6 +2520,16 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </context>
 <context>
     <name>SettingsView</name>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="1"/>
+        <source>yt-dlp downloads the challenge-solver scripts of yt-dlp-ejs from GitHub (github.com/yt-dlp/ejs) once, checks them against the digests it carries before using them, and keeps them in Tarvelle&apos;s cache folder. They run in the shipped deno.</source>
+        <translation>yt-dlp 會從 GitHub（github.com/yt-dlp/ejs）下載一次 yt-dlp-ejs 的驗證求解指令碼，在使用前以其自帶的摘要進行校驗，並保存在 Tarvelle 的快取資料夾中。這些指令碼在隨附的 deno 中執行。</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settings/SettingsView.cpp" line="1"/>
+        <source>Fetch the JavaScript challenge solver when a site needs it</source>
+        <translation>網站需要時取得 JavaScript 驗證求解器</translation>
+    </message>
     <message>
         <location filename="../src/ui/settings/SettingsView.cpp" line="138"/>
         <source>Restore every setting to its default value?</source>
@@ -3251,6 +3289,19 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 interrupted.
 </source>
         <translation>正在使用的工具與之前相同。
 </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateHint</name>
+    <message>
+        <location filename="../src/tools/UpdateHint.cpp" line="1"/>
+        <source>%1: tarvelle-cli tools update</source>
+        <translation>%1：tarvelle-cli tools update</translation>
+    </message>
+    <message>
+        <location filename="../src/tools/UpdateHint.cpp" line="1"/>
+        <source>yt-dlp is %1 days old; updating it often fixes this</source>
+        <translation>yt-dlp 已發布 %1 天；更新它通常可以解決此問題</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "cli/Terminal.h"
 #include "engine/ProgressDisplay.h"
+#include "tools/UpdateHint.h"
 
 #include <QCoreApplication>
 
@@ -82,6 +83,10 @@ QString ProgressRenderer::line(const DownloadJob &job, int position, int count)
     if ((status == DownloadStatus::failed || status == DownloadStatus::cancelled) && !job.errorSummary().isEmpty() &&
         job.errorSummary() != parts.first())
         parts.append(job.errorSummary());
+    if (status == DownloadStatus::failed && job.errorCategory()) {
+        if (const std::optional<int> days = UpdateHint::ageIfHelpful(*job.errorCategory()))
+            parts.append(UpdateHint::commandLineText(*days));
+    }
     return Terminal::plain(QStringLiteral("[%1/%2] %3 — %4").arg(position).arg(count).arg(job.title(),
                                                                                            parts.join(kSeparator)));
 }

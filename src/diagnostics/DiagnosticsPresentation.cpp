@@ -75,6 +75,17 @@ QString identifier(const QString &toolName)
     return QStringLiteral("diagnosticsTool-") + toolName;
 }
 
+QString jsChallengesLine(const EngineDiagnosticsReport &report, bool translate)
+{
+    // deno prints "deno 2.9.6 (stable, release, x86_64-unknown-linux-gnu)".
+    QString denoVersion;
+    for (const ToolDiagnostic &tool : report.tools) {
+        if (tool.name == QLatin1String("deno") && tool.version)
+            denoVersion = tool.version->section(QLatin1Char(' '), 1, 1);
+    }
+    return JsChallenges::statusLine(report.jsChallenges, denoVersion, translate);
+}
+
 QString reportText(const EngineDiagnosticsReport &report, const QString &homeDirectory)
 {
     const auto boolText = [](bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); };
@@ -100,6 +111,7 @@ QString reportText(const EngineDiagnosticsReport &report, const QString &homeDir
         if (tool.userCopyIgnored)
             text += QStringLiteral("  user copy not used: ") + *tool.userCopyIgnored + QLatin1Char('\n');
     }
+    text += jsChallengesLine(report, false) + QLatin1Char('\n');
     return text;
 }
 

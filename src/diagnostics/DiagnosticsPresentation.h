@@ -45,6 +45,10 @@ QString redactedPath(const QString &path, const QString &homeDirectory);
 // Accessibility identifier (objectName) of a tool's row.
 QString identifier(const QString &toolName);
 
+// "JavaScript challenges: ready (deno 2.9.6, solver fetched when needed)",
+// or why not; in the interface language unless `translate` is false.
+QString jsChallengesLine(const EngineDiagnosticsReport &report, bool translate = true);
+
 // The plain-text report the Copy action puts on the clipboard. A tool line
 // ends in " source=user" for a copy from the user's tool folder and, for a
 // yt-dlp whose version is a date, " age=<days>d" at the report's time (and

@@ -109,6 +109,12 @@ EngineDiagnosticsReport run(const std::optional<QString> &resourcesDirectory)
         }
         report.tools.append(tool);
     }
+    // From what the tools said of themselves, not what a manifest lists.
+    const ToolDiagnostic &ytDlp = report.tools.at(ActiveTools::kToolNames.indexOf(QStringLiteral("yt-dlp")));
+    const ToolDiagnostic &deno = report.tools.at(ActiveTools::kToolNames.indexOf(QStringLiteral("deno")));
+    report.jsChallenges = !ytDlp.exists ? JsChallenges::Readiness::ytDlpMissing
+                                        : JsChallenges::readiness(ytDlp.version, deno.exists && deno.executable,
+                                                                  JsChallenges::settingOn());
     report.generatedAt = QDateTime::currentDateTime();
     return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/ActiveTools.h"
+#include "tools/JsChallenges.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -38,5 +39,7 @@ struct EngineDiagnosticsReport
     QList<ToolDiagnostic> tools; // always yt-dlp, ffmpeg, ffprobe, deno
     bool manifestPresent = false;
     bool allToolsPresent = false;
+    // Whether the runs of the tools above can answer JavaScript challenges.
+    JsChallenges::Readiness jsChallenges = JsChallenges::Readiness::denoMissing;
     QDateTime generatedAt;
 };

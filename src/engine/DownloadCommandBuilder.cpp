@@ -5,6 +5,7 @@
 #include "engine/OutputTemplate.h"
 #include "engine/WebLink.h"
 #include "settings/AppConfiguration.h"
+#include "tools/JsChallenges.h"
 #include "tools/ToolResolver.h"
 
 #include <QDir>
@@ -111,6 +112,8 @@ std::optional<ResolvedCommand> analyzeCommand(const QString &url, const QString 
                           reach == ListReach::wholeList ? "--yes-playlist" : "--no-playlist"};
     arguments += AdvancedArguments::connection(options, cookieFilePath);
     arguments += options.extraArguments;
+    arguments += JsChallenges::arguments(JsChallenges::readinessOf(tools, AppConfiguration::resourcesDirectory()),
+                                         JsChallenges::cacheFolder());
     arguments << url;
     return ResolvedCommand{ytDlpOf(tools), arguments, environmentFor(tools), AppConfiguration::defaultOutputDir()};
 }
@@ -141,6 +144,9 @@ std::optional<ResolvedCommand> build(const DownloadJob &job, const QString &outp
                           "--progress"};
     // ffmpeg and ffprobe always ship, whichever yt-dlp runs.
     arguments << "--ffmpeg-location" << *tools.shippedDirectory;
+    // The challenge solver, fetched and checked by yt-dlp when a site needs it.
+    arguments += JsChallenges::arguments(JsChallenges::readinessOf(tools, AppConfiguration::resourcesDirectory()),
+                                         JsChallenges::cacheFolder());
     const AdvancedOptions &advanced = job.advancedOptions();
     arguments += AdvancedArguments::connection(advanced, cookieFilePath);
     arguments += AdvancedArguments::transfer(advanced);

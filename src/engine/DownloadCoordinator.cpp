@@ -24,6 +24,7 @@
 #include "process/ProcessRunner.h"
 #include "process/WhenFinished.h"
 #include "settings/AppSettings.h"
+#include "tools/UpdateHint.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -446,7 +447,9 @@ void DownloadCoordinator::onProcessEnded(const DownloadJobPtr &job, const Proces
                                   ? DownloadErrorCategory::toolMissing
                                   : DownloadErrorClassifier::classify(result.code, output, QString(), false,
                                                                       ownFileNames(*job));
-        markFailed(*job, category, userMessage(category), FailureReason::fromOutput(output.split(QLatin1Char('\n'))));
+        // An old yt-dlp is often why; the reason says so beneath the tool's words.
+        markFailed(*job, category, userMessage(category),
+                   UpdateHint::appendedTo(FailureReason::fromOutput(output.split(QLatin1Char('\n'))), category));
     } else if (run && run->decidesName) {
         if (!settleName(job, *run))
             return;

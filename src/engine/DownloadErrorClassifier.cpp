@@ -86,6 +86,10 @@ DownloadErrorCategory classify(int exitCode, const QString &stdoutText, const QS
 
     // The order settles overlaps: "sign in to confirm" is a bot check before it
     // is a login, and HTTP 429/403 are not counted as network errors.
+    // A shipped tool that differs from its manifest was not started at all
+    // (ToolIntegrity); whatever else the line says comes after.
+    if (text.contains(QLatin1String("this file failed its integrity check")))
+        return Category::toolCorrupted;
     // A post-processing step is ffmpeg at work, whatever its file is called.
     if (text.contains(QLatin1String("error: postprocessing:")))
         return Category::ffmpegFailure;

@@ -3,6 +3,7 @@
 #include "process/GroupKeeper.h"
 #include "process/LineAccumulator.h"
 #include "process/PrivateFolder.h"
+#include "tools/ToolIntegrity.h"
 
 #include <QFile>
 #include <QProcessEnvironment>
@@ -167,6 +168,16 @@ void ProcessRunner::Run::io(const LaunchSpec &spec, OutputSink &out, OutputSink 
         closeAll();
         deliver(ProcessRunResult::exited(error == ENOENT ? 127 : 1));
     };
+
+    // A shipped tool that is not the file its manifest lists never runs; the
+    // reader of its output learns why as from a tool that failed.
+    if (const std::optional<QString> problem = ToolIntegrity::problemBeforeRunning(QFile::decodeName(spec.executable))) {
+        const QByteArray line = problem->toUtf8() + '\n';
+        err.append(line.constData(), line.size());
+        out.finish();
+        err.finish();
+        return failLaunch(EPERM);
+    }
 
     // The tool runs in a folder of its own, empty and private, so that no
     // file someone left in a folder it would otherwise start in (yt-dlp reads

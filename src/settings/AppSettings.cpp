@@ -26,6 +26,7 @@ const QString AppSettings::kCheckForToolUpdatesKey = QStringLiteral("checkForToo
 const QString AppSettings::kToolUpdateChannelKey = QStringLiteral("toolUpdateChannel");
 const QString AppSettings::kToolUpdateCheckedAtKey = QStringLiteral("toolUpdateCheckedAt");
 const QString AppSettings::kNewerYtDlpKey = QStringLiteral("toolUpdateNewerYtDlp");
+const QString AppSettings::kFetchChallengeSolverKey = QStringLiteral("fetchChallengeSolver");
 
 namespace {
 
@@ -267,6 +268,16 @@ void AppSettings::setCheckForToolUpdates(bool on)
     m_store.setValue(kCheckForToolUpdatesKey, on);
 }
 
+bool AppSettings::fetchChallengeSolver() const
+{
+    return boolean(kFetchChallengeSolverKey, kFetchChallengeSolverByDefault);
+}
+
+void AppSettings::setFetchChallengeSolver(bool on)
+{
+    m_store.setValue(kFetchChallengeSolverKey, on);
+}
+
 ReleaseChannel AppSettings::toolUpdateChannel() const
 {
     return ReleaseChannels::fromRaw(text(kToolUpdateChannelKey, QString())).value_or(ReleaseChannel::stable);
@@ -330,7 +341,8 @@ void AppSettings::restoreDefaults()
                     kDefaultAudioFormatKey, kDefaultSubtitleModeKey, kDefaultSubtitleLangKey,
                     kMaxConcurrentDownloadsKey, kDownloadCompleteNotificationKey, kKeepFailedTasksKey,
                     kShowVerboseLogsKey, kCookieFilePathKey, kSelectedAppLanguageKey, kWatchClipboardKey,
-                    kCheckForToolUpdatesKey, kToolUpdateChannelKey, kSkipDownloadedEntriesKey});
+                    kCheckForToolUpdatesKey, kToolUpdateChannelKey, kSkipDownloadedEntriesKey,
+                    kFetchChallengeSolverKey});
     m_store.remove(advancedKeys());
     assignConcurrency(kDefaultConcurrentDownloads);
     if (verboseLogsWere != showVerboseLogs())

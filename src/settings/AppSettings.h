@@ -54,12 +54,17 @@ public:
     static const QString kToolUpdateChannelKey;
     static const QString kToolUpdateCheckedAtKey;
     static const QString kNewerYtDlpKey;
+    static const QString kFetchChallengeSolverKey;
 
     // Asking GitHub once a week whether a newer yt-dlp exists costs one small
     // request and never installs anything, while a yt-dlp left behind breaks
     // downloads on the largest sites within weeks; so it is on unless the
     // user turns it off.
     static constexpr bool kCheckForToolUpdatesByDefault = true;
+    // Without the challenge-solver scripts the largest video site refuses
+    // most formats; yt-dlp checks what it fetches against digests it carries,
+    // so letting it fetch them is on unless the user turns it off.
+    static constexpr bool kFetchChallengeSolverByDefault = true;
 
     // The application's settings, over SettingsStore::defaultFilePath().
     // Created on first use, kept for the life of the process.
@@ -128,6 +133,10 @@ public:
     // (weekly; it only tells, never installs). Default above.
     bool checkForToolUpdates() const;
     void setCheckForToolUpdates(bool on);
+    // Whether yt-dlp may fetch the JavaScript challenge solver when a site
+    // needs it (JsChallenges). Default above.
+    bool fetchChallengeSolver() const;
+    void setFetchChallengeSolver(bool on);
     // The release stream tool updates come from; stable unless "nightly" is
     // stored.
     ReleaseChannel toolUpdateChannel() const;

@@ -1,4 +1,5 @@
 #include "cli/CliHarness.h"
+#include "tools/JsChallenges.h"
 #include "tools/ToolAge.h"
 #include "history/HistoryStore.h"
 #include "history/PersistenceController.h"
@@ -169,6 +170,11 @@ TEST(CliDiagnostics, PrintsTheReportText)
         }
         expected += "\n";
     }
+    // The user's settings leave the solver's fetch on; whether the yt-dlp
+    // bootstrapped supports it decides the line.
+    const QString ytDlpVersion = firstLine(tools + "/yt-dlp", "--version");
+    const QString denoVersion = firstLine(tools + "/deno", "--version").section(' ', 1, 1);
+    expected += JsChallenges::statusLine(JsChallenges::readiness(ytDlpVersion, true, true), denoVersion, false) + "\n";
 
     CliUser user;
     const CliResult result = user.run({"diagnostics"});

@@ -108,7 +108,8 @@ TEST(DiagnosticsPresentation, ReportTextWhole)
               "shaMatch=true\n"
               "- ffmpeg: exists=true version= path=/home/<user>/tarvelle/share/tarvelle/Tools/ffmpeg shaMatch=false\n"
               "- ffprobe: exists=true version=- path=/home/anabel/bin/ffprobe shaMatch=n/a\n"
-              "- deno: exists=false version=- path=- shaMatch=n/a\n");
+              "- deno: exists=false version=- path=- shaMatch=n/a\n"
+              "JavaScript challenges: not ready (deno is missing)\n");
 
     // A user copy in use, its age at the report's time, and a passed-over copy.
     report.generatedAt = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
@@ -124,7 +125,29 @@ TEST(DiagnosticsPresentation, ReportTextWhole)
 
     EngineDiagnosticsReport empty;
     EXPECT_EQ(DiagnosticsPresentation::reportText(empty, "/home/ana"),
-              "Tarvelle Diagnostics\nArchitecture: \nManifest present: false\n");
+              "Tarvelle Diagnostics\nArchitecture: \nManifest present: false\n"
+              "JavaScript challenges: not ready (deno is missing)\n");
+}
+
+// Ready names the deno version that runs the solver; otherwise the reason.
+TEST(DiagnosticsPresentation, JavaScriptChallengesLine)
+{
+    using JsChallenges::Readiness;
+    const QList<std::pair<Readiness, QString>> cases = {
+        {Readiness::ready, "JavaScript challenges: ready (deno 2.9.6, solver fetched when needed)"},
+        {Readiness::turnedOff, "JavaScript challenges: not ready (turned off in Settings)"},
+        {Readiness::ytDlpTooOld, "JavaScript challenges: not ready (yt-dlp is too old; update it)"},
+        {Readiness::denoMissing, "JavaScript challenges: not ready (deno is missing)"},
+        {Readiness::ytDlpMissing, "JavaScript challenges: not ready (yt-dlp is missing)"},
+    };
+    for (const auto &[readiness, line] : cases) {
+        EngineDiagnosticsReport report;
+        report.tools = {present("yt-dlp", "2026.10.26", true),
+                        present("deno", "deno 2.9.6 (stable, release, x86_64-unknown-linux-gnu)", true)};
+        report.jsChallenges = readiness;
+        EXPECT_EQ(DiagnosticsPresentation::jsChallengesLine(report), line);
+        EXPECT_TRUE(DiagnosticsPresentation::reportText(report, "/home/ana").endsWith(line + "\n"));
+    }
 }
 
 } // namespace

@@ -8,7 +8,7 @@ tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-"$repo/scripts/bootstrap-tools.sh" "$tree" >/dev/null
+"$repo/scripts/bootstrap-tools.sh" "$tree" >/dev/null 2>"$tree/stderr" || { cat "$tree/stderr" >&2; fail "bootstrap failed"; }
 share="$tree/share/tarvelle"
 for tool in yt-dlp ffmpeg ffprobe deno; do
   [ -x "$share/Tools/$tool" ] || fail "$tool is not an executable in Tools"
@@ -35,6 +35,30 @@ for tool in doc["tools"]:
     for key in ("version", "architecture", "sourceURL", "license"):
         assert tool[key], (tool["name"], key)
 PY
+
+# yt-dlp comes from Debian's unstable archive: a release of this year or
+# later, built into one file, its package named as the source.
+if grep -q "cannot be reached" "$tree/stderr"; then
+  echo "SKIP: Debian's unstable archive cannot be reached here; the shipped yt-dlp came from the installed package."
+else
+  version=$("$share/Tools/yt-dlp" --version)
+  [ "${version%%.*}" -ge 2026 ] 2>/dev/null || fail "yt-dlp from unstable is $version, not of 2026 or later"
+  python3 - "$share" <<'PY' || fail "the manifest does not name yt-dlp's Debian package"
+import json, os, sys, zipfile
+share = sys.argv[1]
+entry = json.load(open(os.path.join(share, "manifest.json"), encoding="utf-8"))["tools"][0]
+assert entry["sourceURL"].startswith("http://deb.debian.org/debian/pool/main/y/yt-dlp/yt-dlp_"), entry["sourceURL"]
+assert entry["sourceURL"].endswith("_all.deb"), entry["sourceURL"]
+names = zipfile.ZipFile(os.path.join(share, "Tools", "yt-dlp")).namelist()
+assert "__main__.py" in names and "yt_dlp/YoutubeDL.py" in names, names[:5]
+PY
+fi
+
+# An archive that cannot be reached: the installed package stands in, or the
+# script stops, and either way stderr says why.
+message=$(TARVELLE_DEBIAN_MIRROR=http://127.0.0.1:9/debian "$repo/scripts/bootstrap-tools.sh" "$tree" 2>&1 >/dev/null) || true
+grep -q "unstable archive cannot be reached" <<<"$message" || fail "no word of the unreachable archive: $message"
+"$repo/scripts/bootstrap-tools.sh" "$tree" >/dev/null 2>&1
 
 before=$(cat "$share/manifest.json")
 "$repo/scripts/bootstrap-tools.sh" "$tree" >/dev/null

@@ -293,6 +293,8 @@ void DiagnosticsView::buildReport()
         listLayout->addWidget(row);
     }
     toolsLayout->addWidget(list);
+    toolsLayout->addWidget(plain(QStringLiteral("diagnosticsJsChallenges"),
+                                 DiagnosticsPresentation::jsChallengesLine(report), tools));
     auto *footer = new QLabel(tr("Bundled copies ship inside the app and are used in preference to anything on the system PATH."),
                               tools);
     footer->setObjectName(QStringLiteral("diagnosticsToolsFooter"));

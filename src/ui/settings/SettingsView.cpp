@@ -220,6 +220,8 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_checkForToolUpdates = new QCheckBox(m_behavior);
     m_checkForToolUpdates->setObjectName(QStringLiteral("settingsCheckForToolUpdates"));
     m_toolUpdateChannel = picker(QStringLiteral("settingsToolUpdateChannel"), m_behavior);
+    m_fetchChallengeSolver = new QCheckBox(m_behavior);
+    m_fetchChallengeSolver->setObjectName(QStringLiteral("settingsFetchChallengeSolver"));
     m_behaviorForm->addRow(m_notify);
     m_behaviorForm->addRow(m_keepFailed);
     m_behaviorForm->addRow(m_verboseLogs);
@@ -228,6 +230,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     m_behaviorForm->addRow(m_watchClipboard);
     m_behaviorForm->addRow(m_checkForToolUpdates);
     addLabelled(m_behaviorForm, m_toolUpdateChannel);
+    m_behaviorForm->addRow(m_fetchChallengeSolver);
 
     // Advanced
     m_advancedOptions =
@@ -288,6 +291,7 @@ SettingsView::SettingsView(AppState &state, QWidget *parent)
     connect(m_keepFailed, &QCheckBox::toggled, &m_settings, &AppSettings::setKeepFailedTasks);
     connect(m_verboseLogs, &QCheckBox::toggled, &m_settings, &AppSettings::setShowVerboseLogs);
     connect(m_checkForToolUpdates, &QCheckBox::toggled, &m_settings, &AppSettings::setCheckForToolUpdates);
+    connect(m_fetchChallengeSolver, &QCheckBox::toggled, &m_settings, &AppSettings::setFetchChallengeSolver);
     connect(m_toolUpdateChannel, &QComboBox::activated, this, [this](int index) {
         if (const auto channel = ReleaseChannels::fromRaw(m_toolUpdateChannel->itemData(index).toString()))
             m_settings.setToolUpdateChannel(*channel);
@@ -385,6 +389,7 @@ void SettingsView::load()
                            std::pair{m_keepFailed, m_settings.keepFailedTasks()},
                            std::pair{m_verboseLogs, m_settings.showVerboseLogs()},
                            std::pair{m_checkForToolUpdates, m_settings.checkForToolUpdates()},
+                           std::pair{m_fetchChallengeSolver, m_settings.fetchChallengeSolver()},
                            std::pair{m_watchClipboard, m_settings.watchClipboard()}}) {
         const QSignalBlocker blocker(box);
         box->setChecked(on);
@@ -565,6 +570,11 @@ void SettingsView::retranslate()
     setLabel(m_behaviorForm, m_toolUpdateChannel, tr("yt-dlp updates"));
     m_toolUpdateChannel->setAccessibleName(tr("yt-dlp updates"));
     m_watchClipboard->setText(tr("Offer to analyze links I copy while Tarvelle is open"));
+    m_fetchChallengeSolver->setText(tr("Fetch the JavaScript challenge solver when a site needs it"));
+    m_fetchChallengeSolver->setToolTip(
+        tr("yt-dlp downloads the challenge-solver scripts of yt-dlp-ejs from GitHub (github.com/yt-dlp/ejs) once, "
+           "checks them against the digests it carries before using them, and keeps them in Tarvelle's cache "
+           "folder. They run in the shipped deno."));
     m_restoreDefaults->setText(tr("Restore Defaults"));
     showFolderProblem();
 }

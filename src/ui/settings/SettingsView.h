@@ -121,6 +121,7 @@ private:
     QCheckBox *m_keepFailed;
     QCheckBox *m_verboseLogs;
     QCheckBox *m_checkForToolUpdates;
+    QCheckBox *m_fetchChallengeSolver;
     QComboBox *m_toolUpdateChannel;
     QCheckBox *m_watchClipboard;
     AdvancedOptionsForm *m_advancedOptions;

@@ -173,6 +173,23 @@ TEST_F(DiagnosticsViewTest, AllToolsPresentHidesTheHint)
     EXPECT_EQ(find("diagnosticsBootstrapHint"), nullptr);
 }
 
+// Below the tools: whether yt-dlp can answer JavaScript challenges with the
+// deno that ships, or why not.
+TEST_F(DiagnosticsViewTest, SaysWhetherJavaScriptChallengesAreReady)
+{
+    TestSupport::ScopedEnvironment config("XDG_CONFIG_HOME", settingsFolder.filePath(QStringLiteral("config")));
+    const QList<std::pair<QByteArray, QString>> cases{
+        {"echo 2026.10.26", "JavaScript challenges: ready (deno 3.0.0, solver fetched when needed)"},
+        {"echo 2023.03.04", "JavaScript challenges: not ready (yt-dlp is too old; update it)"},
+    };
+    for (const auto &[script, line] : cases) {
+        writeScript(resources, QStringLiteral("Tools/yt-dlp"), script);
+        open();
+        ASSERT_TRUE(waitForReport());
+        EXPECT_EQ(labelText("diagnosticsJsChallenges"), line);
+    }
+}
+
 TEST_F(DiagnosticsViewTest, CopyPutsTheReportTextOnTheClipboard)
 {
     const ScopedHome home(resources.path());
@@ -191,7 +208,8 @@ TEST_F(DiagnosticsViewTest, CopyPutsTheReportTextOnTheClipboard)
                              "- yt-dlp: exists=false version=- path=- shaMatch=n/a\n"
                              "- ffmpeg: exists=true version=ffmpeg version 9 path=/home/<user>/Tools/ffmpeg shaMatch=n/a\n"
                              "- ffprobe: exists=true version=ffprobe version 9 path=/home/<user>/Tools/ffprobe shaMatch=n/a\n"
-                             "- deno: exists=true version=deno 3.0.0 path=/home/<user>/Tools/deno shaMatch=n/a\n")
+                             "- deno: exists=true version=deno 3.0.0 path=/home/<user>/Tools/deno shaMatch=n/a\n"
+                             "JavaScript challenges: not ready (yt-dlp is missing)\n")
                   .arg(machineName()));
 }
 

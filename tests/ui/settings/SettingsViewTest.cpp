@@ -131,6 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"ToolUpdateChecksOff",
                     [](SettingsViewTest &t) { t.find<QCheckBox>("settingsCheckForToolUpdates")->click(); },
                     AppSettings::kCheckForToolUpdatesKey, QJsonValue(!AppSettings::kCheckForToolUpdatesByDefault)},
+        ControlCase{"ChallengeSolverOff",
+                    [](SettingsViewTest &t) { t.find<QCheckBox>("settingsFetchChallengeSolver")->click(); },
+                    AppSettings::kFetchChallengeSolverKey, QJsonValue(!AppSettings::kFetchChallengeSolverByDefault)},
         ControlCase{"ToolUpdateChannel", [](SettingsViewTest &t) { t.pick("settingsToolUpdateChannel", "nightly"); },
                     AppSettings::kToolUpdateChannelKey, QJsonValue("nightly")},
         ControlCase{"WatchClipboardOn", [](SettingsViewTest &t) { t.find<QCheckBox>("settingsWatchClipboard")->click(); },
@@ -327,6 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
 {
+    app.settings->setFetchChallengeSolver(!AppSettings::kFetchChallengeSolverByDefault);
     app.settings->setDefaultMediaTypeRaw(QStringLiteral("audio"));
     app.settings->setCookieFilePath(QStringLiteral("/c.txt"));
     app.settings->setShowVerboseLogs(true);
@@ -342,7 +346,8 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     for (const QString &key : {AppSettings::kDefaultOutputDirectoryKey, AppSettings::kDefaultMediaTypeKey,
                                AppSettings::kCookieFilePathKey, AppSettings::kShowVerboseLogsKey,
                                AppSettings::kMaxConcurrentDownloadsKey, AppSettings::kSelectedAppLanguageKey,
-                               AppSettings::kCheckForToolUpdatesKey, AppSettings::kToolUpdateChannelKey})
+                               AppSettings::kCheckForToolUpdatesKey, AppSettings::kToolUpdateChannelKey,
+                               AppSettings::kFetchChallengeSolverKey})
         EXPECT_FALSE(SettingsStore(app.settingsPath()).contains(key)) << key.toStdString();
     EXPECT_TRUE(stored(AppSettings::kLegalAcceptedKey).toBool());
     EXPECT_EQ(find<QComboBox>("settingsMediaTypePicker")->currentData().toString(), QStringLiteral("video"));
@@ -352,6 +357,8 @@ TEST_F(SettingsViewTest, RestoreDefaultsForgetsEverySettingAndShowsTheDefaults)
     EXPECT_FALSE(find<QPushButton>("clearCookieFileButton")->isVisible());
     EXPECT_FALSE(find<QCheckBox>("settingsShowVerboseLogs")->isChecked());
     EXPECT_EQ(find<QCheckBox>("settingsCheckForToolUpdates")->isChecked(), AppSettings::kCheckForToolUpdatesByDefault);
+    EXPECT_EQ(find<QCheckBox>("settingsFetchChallengeSolver")->isChecked(),
+              AppSettings::kFetchChallengeSolverByDefault);
     EXPECT_EQ(find<QComboBox>("settingsToolUpdateChannel")->currentData().toString(), QStringLiteral("stable"));
     EXPECT_EQ(find<QLabel>("maxConcurrentDownloadsValue")->text(), QStringLiteral("2"));
     // The window follows the language that is now in force.

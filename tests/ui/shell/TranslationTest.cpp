@@ -48,7 +48,7 @@ namespace {
 // Words that stay as they are in every language: names, technical terms,
 // and the fixed labels that are never translated.
 const QStringList kUntranslatable{
-    "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
+    "github.com/yt-dlp/ejs", "yt-dlp-ejs", "JavaScript", "scripts/bootstrap-tools.sh", "cookies.txt", "http(s)", "UTF-8", "Tarvelle", "Netscape", "Cookie", "DRM", "PATH",
     "URL", "yt-dlp", "ffmpeg", "ffprobe", "deno", "FFmpeg", "English", "MP3", "M4A", "n/a", "Enter", "ID", "GitHub",
     "SHA-256", "SponsorBlock", "Firefox", "Chromium", "Chrome", "Brave", "Edge", "Opera", "Vivaldi", "KB/s", "MB/s"};
 
