@@ -27,6 +27,7 @@
 #include "tools/UpdateHint.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -318,8 +319,7 @@ void DownloadCoordinator::startRun(const DownloadJobPtr &job, bool decidesName)
 
     const auto inbox = run->inbox;
     // One reader thread calls this, line after line.
-    auto onLine = [inbox, reader = RunOutputReader(inputs.markers, command->outputDirectory,
-                                                   decidesName ? QString() : run->infoFile)](
+    auto onLine = [inbox, reader = RunOutputReader(inputs.markers, command->outputDirectory, run->infoFile)](
                       const QString &line, bool isStandardError) mutable {
         for (const QString &piece : RunOutputReader::pieces(line))
             inbox->post(reader.read(piece, isStandardError));
@@ -468,10 +468,11 @@ bool DownloadCoordinator::settleName(const DownloadJobPtr &job, Run &run)
         markCancelled(*job);
         return true;
     }
-    if (!run.infoFile.isEmpty() && QFileInfo::exists(run.infoFile)) {
+    // The reader took the description over with the name; a process that
+    // ended before it printed the name may still have written it.
+    if (!run.infoFile.isEmpty() && !job->savedInfo() && QFileInfo::exists(run.infoFile))
         job->setSavedInfo(SavedInfo::adopt(run.infoFile));
-        run.infoFile.clear();
-    }
+    run.infoFile.clear();
     if (run.plannedPath.isEmpty()) {
         // Filtered out (an extra argument's match filter, say), or a list
         // without the entry: yt-dlp would write nothing.
@@ -490,6 +491,12 @@ bool DownloadCoordinator::settleName(const DownloadJobPtr &job, Run &run)
     }
     run.claim = NameClaim::claimFree(stem, job->id());
     if (!run.claim) {
+        // No claim could be written: the folder takes no file at all.
+        if (const QString folder = QFileInfo(stem).path(); !QFileInfo(folder).isWritable()) {
+            markFailed(*job, DownloadErrorCategory::permissionDenied, userMessage(DownloadErrorCategory::permissionDenied),
+                       QDir::toNativeSeparators(folder));
+            return true;
+        }
         markFailed(*job, DownloadErrorCategory::unknown, FailureSummary::nameTaken());
         return true;
     }

@@ -13,17 +13,25 @@ const QRegularExpression kErrno(QStringLiteral("\\[Errno -?\\d+\\]\\s*"));
 const QRegularExpression kSpaces(QStringLiteral("\\s+"));
 
 // The message of the last line that starts with "ERROR:", without that word.
+// A current yt-dlp giving up on a transfer prints an empty "ERROR:" and its
+// reason on the line of its last attempt ("Got error: ..."): that reason then.
 QString lastErrorMessage(const QStringList &lines)
 {
     static const QLatin1String marker("ERROR:");
+    static const QLatin1String attempt("Got error:");
+    QString lastAttempt;
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
         QString text = *line;
         text.remove(kColour);
         text = text.trimmed();
-        if (text.startsWith(marker))
-            return text.mid(marker.size()).trimmed();
+        if (text.startsWith(marker)) {
+            if (const QString message = text.mid(marker.size()).trimmed(); !message.isEmpty())
+                return message;
+        } else if (const qsizetype at = text.indexOf(attempt); at >= 0 && lastAttempt.isEmpty()) {
+            lastAttempt = text.mid(at + attempt.size()).trimmed();
+        }
     }
-    return {};
+    return lastAttempt;
 }
 
 QString cutAt(const QString &text, QLatin1String from)

@@ -7,6 +7,7 @@
 #include "engine/ReadableLogLine.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 RunOutputReader::RunOutputReader(RunMarkers markers, QString outputFolder, QString infoFile)
     : m_markers(std::move(markers))
@@ -76,6 +77,13 @@ OutputLine RunOutputReader::readMarked(const RunMarkers::Marked &marked)
             output.plannedPath = path;
         else
             output.text = refused(marked.kind, marked.value);
+        // The description the run was told to save is written before the
+        // name is printed.
+        if (!m_infoFile.isEmpty() && !m_described && QFileInfo::exists(m_infoFile)) {
+            m_described = true;
+            output.savedInfo = SavedInfo::adopt(m_infoFile);
+            output.metadata = DescriptionFile::read(m_infoFile);
+        }
         break;
     }
     return output;

@@ -16,7 +16,9 @@
 class RunOutputReader
 {
 public:
-    // `infoFile` is the description the run writes (empty when it writes none).
+    // `infoFile` is the description the run writes (empty when it writes
+    // none): announced by its marker in a download, written before the name
+    // in the run that decides it.
     RunOutputReader(RunMarkers markers, QString outputFolder, QString infoFile);
 
     OutputLine read(const QString &line, bool isStandardError);

@@ -58,6 +58,14 @@ const ReasonCase kCases[] = {
     {"noErrorLine", {"[download] 100% of 1.00MiB", "WARNING: something odd"}, ""},
     {"errorInsideALineIsNoErrorLine", {"[info] title: ERROR: not really"}, ""},
     {"emptyMessage", {"ERROR:"}, ""},
+    // A current yt-dlp giving up: an empty error line, its reason on the last attempt's line.
+    {"givingUpAfterRetries",
+     {"[download] Got error: Downloaded 1024 bytes, expected 1048576 bytes. Retrying (9/10)...", "ERROR: ",
+      "[download] Got error: Downloaded 65536 bytes, expected 1048576 bytes. Giving up after 10 retries"},
+     "Downloaded 65536 bytes, expected 1048576 bytes. Giving up after 10 retries"},
+    {"anErrorWithAMessageStillWins",
+     {"[download] Got error: timed out. Retrying (1/10)...", "ERROR: unable to download video data: timed out"},
+     "unable to download video data: timed out"},
     {"empty", {}, ""},
     {"markupStaysText", {"ERROR: <b>bold</b> & <i>more</i>"}, "<b>bold</b> & <i>more</i>"},
 };

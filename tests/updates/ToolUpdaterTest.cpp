@@ -534,23 +534,24 @@ TEST(ToolUpdater, ADownloadKeepsItsCopyWhileAnUpdateLandsAndTheNextOneUsesTheNew
     const QString gate = gates.filePath("go");
     EnvironmentGuard gateVariable("TARVELLE_TEST_GATE", gate.toUtf8());
 
-    f.publishYtDlp("2026.09.01");
+    // Newer than any shipped yt-dlp: updates only go forward.
+    f.publishYtDlp("2099.09.01");
     ASSERT_EQ(f.run("yt-dlp", true).kind, ToolUpdateResult::Kind::installed);
 
     CoordinatorFixture downloads(f.resources());
     downloads.coordinator->addURLs(media.url(LocalMediaServer::kVideoPath));
     const DownloadJobPtr first = downloads.jobAt(0);
-    ASSERT_TRUE(waitUntil([&] { return first->logLines().contains("[test release] 2026.09.01"); },
+    ASSERT_TRUE(waitUntil([&] { return first->logLines().contains("[test release] 2099.09.01"); },
                           std::chrono::seconds(30)))
         << first->logLines().join('\n').toStdString();
 
-    f.publishYtDlp("2026.10.02");
+    f.publishYtDlp("2099.10.02");
     ASSERT_EQ(f.run("yt-dlp", true).kind, ToolUpdateResult::Kind::installed);
     QFile(gate).open(QIODevice::WriteOnly);
 
     ASSERT_TRUE(downloads.waitForEnd(first, std::chrono::seconds(60)));
     EXPECT_EQ(first->status(), DownloadStatus::completed) << first->logLines().join('\n').toStdString();
-    EXPECT_TRUE(first->logLines().contains("[test release] late import 2026.09.01"))
+    EXPECT_TRUE(first->logLines().contains("[test release] late import 2099.09.01"))
         << "the running download still read its own copy";
     EXPECT_TRUE(QFileInfo::exists(first->outputPath()));
 
@@ -558,7 +559,7 @@ TEST(ToolUpdater, ADownloadKeepsItsCopyWhileAnUpdateLandsAndTheNextOneUsesTheNew
     const DownloadJobPtr second = downloads.jobAt(1);
     ASSERT_TRUE(downloads.waitForEnd(second, std::chrono::seconds(60)));
     EXPECT_EQ(second->status(), DownloadStatus::completed) << second->logLines().join('\n').toStdString();
-    EXPECT_TRUE(second->logLines().contains("[test release] 2026.10.02"));
+    EXPECT_TRUE(second->logLines().contains("[test release] 2099.10.02"));
 
     // A copy changed afterwards is passed over: the shipped yt-dlp downloads.
     QFile installed(*ToolResolver::resolve().tool("yt-dlp").path);

@@ -55,8 +55,8 @@ JobRowContent JobRowContent::forJob(const DownloadJob &job, bool offerEveryLog)
     JobRowContent content;
     content.title = job.title();
     content.subtitle = subtitleFor(job);
-    content.badge = job.stalled() && job.isActive() ? JobStatusInfo::stalled()
-                                                    : JobStatusInfo::forStatus(status, job.stage());
+    content.badge = display.kind == ProgressDisplay::Kind::stalled ? JobStatusInfo::stalled()
+                                                                   : JobStatusInfo::forStatus(status, job.stage());
     // One word for the stage: a headline that says what the badge says is left out.
     if (status != DownloadStatus::completed && display.primaryText != content.badge.text)
         content.headline = display.primaryText;

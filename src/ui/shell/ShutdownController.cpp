@@ -9,6 +9,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -129,7 +130,7 @@ void ShutdownController::askWhetherToStop(QWidget *window)
     question->setDefaultButton(keep);
     connect(question, &QMessageBox::buttonClicked, this, [this, quit](QAbstractButton *button) {
         if (button == quit)
-            stop();
+            forgetAndQuit();
     });
     m_question = question;
     question->open();
@@ -155,7 +156,7 @@ void ShutdownController::askWhetherToKeep(QWidget *window)
                 if (button == keepForLater)
                     keepAndQuit();
                 else if (button == forget)
-                    stop();
+                    forgetAndQuit();
             });
     m_question = question;
     question->open();
@@ -169,6 +170,22 @@ void ShutdownController::keepAndQuit()
     m_stopping = true;
     m_queuePersistence->keepAsItIs();
     finish();
+}
+
+void ShutdownController::forgetAndQuit()
+{
+    // A download no one will go on with leaves nothing behind: waiting ones
+    // first, so that no stop of a running one starts one of them.
+    QList<DownloadJobPtr> jobs;
+    for (const DownloadJobPtr &job : m_coordinator.queue().jobs()) {
+        if (job->status() == DownloadStatus::queued || job->isActive())
+            jobs << job;
+    }
+    std::stable_partition(jobs.begin(), jobs.end(),
+                          [](const DownloadJobPtr &job) { return job->status() == DownloadStatus::queued; });
+    for (const DownloadJobPtr &job : std::as_const(jobs))
+        m_coordinator.remove(job, true);
+    stop();
 }
 
 void ShutdownController::stop()

@@ -50,6 +50,10 @@ private:
     void askWhetherToStop(QWidget *window);
     void askWhetherToKeep(QWidget *window);
     void keepAndQuit();
+    // Stops and removes every running or waiting job with its partial files
+    // (PartialFiles), then quits as stop() does: what the user chose to
+    // forget leaves no file no job owns.
+    void forgetAndQuit();
     void stop();
     void finish();
 

@@ -11,12 +11,14 @@
 #include "ui/widgets/WrappedLabel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -137,15 +139,42 @@ TEST_F(DownloadsViewTest, TheListReplacesThePlaceholderWithTheFirstJob)
     EXPECT_EQ(qobject_cast<QStackedWidget *>(stack)->currentWidget(), find("emptyDownloadsPlaceholder"));
 }
 
-TEST_F(DownloadsViewTest, RemoveOnARowTakesTheJobOutOfTheQueue)
+// A waiting job is on its way: Remove asks before it stops it, keeps its
+// partial files unless told, and Cancel keeps the job.
+TEST_F(DownloadsViewTest, RemoveOnARowAsksToStopThenTakesTheJobOutOfTheQueue)
 {
     app.holdQueue();
     app.coordinator->addURLs(QStringLiteral("https://a.example/1\nhttps://a.example/2"));
     auto *list = find<JobListView>("jobList");
     const DownloadJobPtr second = jobs().at(1);
-    list->triggerTarget(list->model()->index(0, 0), 0);
+    const auto pressRemove = [&] {
+        const QModelIndex row = list->model()->index(0, 0);
+        const auto targets = list->rowTargets(row);
+        for (int i = 0; i < targets.size(); ++i) {
+            if (targets.at(i).first == QStringLiteral("Remove"))
+                list->triggerTarget(row, i);
+        }
+        return view.findChild<QMessageBox *>(QStringLiteral("stopAndRemoveQuestion"));
+    };
+
+    QMessageBox *question = pressRemove();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->windowTitle(), "Stop and remove?");
+    auto *deleteFiles = question->findChild<QCheckBox *>(QStringLiteral("deletePartialFilesCheck"));
+    ASSERT_NE(deleteFiles, nullptr);
+    EXPECT_EQ(deleteFiles->text(), "Also delete its partial files");
+    EXPECT_FALSE(deleteFiles->isChecked());
+    EXPECT_EQ(question->defaultButton(), question->findChild<QPushButton *>(QStringLiteral("removeCancelButton")));
+    question->findChild<QPushButton *>(QStringLiteral("removeCancelButton"))->click();
+    EXPECT_EQ(jobs().size(), 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    question = pressRemove();
+    ASSERT_NE(question, nullptr);
+    question->findChild<QPushButton *>(QStringLiteral("stopAndRemoveButton"))->click();
     ASSERT_EQ(jobs().size(), 1);
     EXPECT_EQ(jobs().first(), second);
+    EXPECT_TRUE(app.history->all().isEmpty()) << "a job that never started leaves no record";
 }
 
 TEST_F(DownloadsViewTest, CopyLinkInARowMenuPutsTheJobsLinkOnTheClipboard)
@@ -376,8 +405,9 @@ TEST(DownloadsViewEndToEnd, AMasterPlaylistOfThousandsOfVariantsIsPreviewedAndDo
     EXPECT_EQ(job->status(), DownloadStatus::completed) << job->logLines().join('\n').toStdString();
     EXPECT_GT(QFileInfo(job->outputPath()).size(), 10000) << job->outputPath().toStdString();
     const QList<QStringList> runs = tools.runs();
-    ASSERT_EQ(runs.size(), 2) << "the preview's and the job's";
+    ASSERT_EQ(runs.size(), 3) << "the preview's and the job's two (the name, the download)";
     EXPECT_TRUE(runs[1].contains(QStringLiteral("--load-info-json")));
+    EXPECT_TRUE(runs[2].contains(QStringLiteral("--load-info-json")));
     EXPECT_EQ(tools.extractions(), 1);
 }
 

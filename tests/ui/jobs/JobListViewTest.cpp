@@ -118,7 +118,7 @@ TEST_F(JobListViewTest, ARetriedJobClosesItsLog)
     model.flushChanges();
     TestSupport::processEventsBriefly();
     EXPECT_EQ(log(), nullptr);
-    EXPECT_EQ(targetTexts(0), (QStringList{"Remove"}));
+    EXPECT_EQ(targetTexts(0), (QStringList{"Cancel", "Remove"}));
 }
 
 // The row's menu: every action in one place, those the row lacks disabled.
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MenuCase{"failed", DownloadStatus::failed, {"Copy Link", "Retry", "Remove", "Show Log"}},
                       MenuCase{"running", DownloadStatus::downloading, {"Copy Link", "Cancel", "Remove"}},
                       MenuCase{"completed", DownloadStatus::completed, {"Open", "Reveal", "Copy Link", "Remove"}},
-                      MenuCase{"queued", DownloadStatus::queued, {"Copy Link", "Remove"}}),
+                      MenuCase{"queued", DownloadStatus::queued, {"Copy Link", "Cancel", "Remove"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(JobListViewTest, JobsJustAddedComeIntoView)

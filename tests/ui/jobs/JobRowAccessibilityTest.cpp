@@ -3,6 +3,7 @@
 #include "ui/shell/MainWindow.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -151,7 +152,18 @@ TEST_F(JobRowAccessibilityTest, AScreenReaderUserQueuesFollowsCancelsRetriesAndR
         << (jobList() ? jobList()->childCount() : -1);
     EXPECT_NE(badgeOf(onlyRow()), QStringLiteral("Cancelled"));
 
+    // Running again, the download stops only when the user says so in the
+    // question that comes up, reached the same way.
     ASSERT_NO_FATAL_FAILURE(press(findIn(onlyRow(), named(QAccessible::PushButton, QStringLiteral("Remove")))));
+    QAccessibleInterface *stop = nullptr;
+    ASSERT_TRUE(TestSupport::waitUntil([&] {
+        QWidget *question = QApplication::activeModalWidget();
+        stop = question ? findIn(QAccessible::queryAccessibleInterface(question),
+                                 named(QAccessible::PushButton, QStringLiteral("Stop and Remove")))
+                        : nullptr;
+        return stop != nullptr;
+    }));
+    ASSERT_NO_FATAL_FAILURE(press(stop));
     ASSERT_TRUE(TestSupport::waitUntil([&] { return list->childCount() == 0; }));
     EXPECT_TRUE(app.coordinator->queue().jobs().isEmpty());
     EXPECT_EQ(QAccessible::accessibleInterface(rowId), nullptr) << "a removed row's interface is gone";
