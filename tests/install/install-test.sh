@@ -115,7 +115,7 @@ for path in $staged \
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6 qt6-translations-l10n python3 yt-dlp ffmpeg gpgv libarchive13; do
+for package in libqt6widgets6 libqt6sql6-sqlite qt6-qpa-plugins libqt6svg6 qt6-translations-l10n python3 python3-mutagen ffmpeg gpgv libarchive13; do
   grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "the package does not depend on $package"
 done
 printf 'package: %s, %s bytes\n' "$(basename "$deb")" "$(stat -c %s "$deb")"
