@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, ClosingWithWaitingDownloadsAsksFirst)
     ASSERT_NE(question, nullptr);
     question->findChild<QPushButton *>(QStringLiteral("quitConfirmButton"))->click();
     ASSERT_TRUE(TestSupport::waitUntil([&] { return quit.count() == 1; }));
-    EXPECT_EQ(app.coordinator->queue().jobs().first()->status(), DownloadStatus::cancelled);
+    EXPECT_TRUE(app.coordinator->queue().jobs().isEmpty()) << "the waiting download is forgotten";
 }
 
 TEST_F(MainWindowTest, ClosingWithNothingRunningQuitsAtOnce)
