@@ -269,6 +269,11 @@ TEST(QueueSurvivesKill, ThreeDownloadsContinueTheirPartialFilesAndCompleteOnce)
         EXPECT_GE(sentAfterRestart, size - keptBytes.value(name));
         EXPECT_TRUE(continued) << "no request for the bytes after " << keptBytes.value(name);
     }
+    // The three files under their own names, and nothing else: no partial
+    // file, no claim on a name.
+    const QStringList left =
+        QDir(user.outputFolder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    EXPECT_EQ(left, (QStringList{"one [one].mp4", "three [three].mp4", "two [two].mp4"}));
 }
 
 } // namespace
