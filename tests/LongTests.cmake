@@ -8,6 +8,12 @@
 # here: scripts/check-test-costs.sh fails the suite otherwise.
 set(tarvelle_test_costs
   Soak.AThousandJobsLeaveOneRecordEachAndNothingBehind 53
+  FileOwnership.JobsOfOneClipUnderDifferentLinksEachGetAnIntactFileOfTheirOwn 45
+  CliDownload.RunsIntoOneFolderAtOnceEachWriteFilesOfTheirOwn 12
+  FileOwnership.ARestoredJobResumesItsOwnPartialFile 9
+  FileOwnership.CancelThenRetryGoesOnFromThePartialFileUnderTheSameName 6
+  CliList.AnalyzeOfAVideoInsideAListDescribesTheVideoAndNamesTheList 10
+  ListPreviewCardWindow.AVideoInsideAListShowsItsCardAndTheListOnRequest 5
   FaultInjection.OutputFolderOnAReadOnlyFileSystem 20
   CliDownload.BatchReportsItsProblemsAndQueuesTheRest 19
   DownloadEndToEnd.WithALimitOfOneTheSecondLinkWaits 19

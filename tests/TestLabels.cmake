@@ -29,6 +29,7 @@ set(tarvelle_real_tool_tests
   "^FaultInjection\\."
   "^ApplicationKilled\\."
   "^QueueSurvivesKill\\."
+  "^FileOwnership\\."
   "^HostileOutput\\."
   "^CliBesideWindow\\."
   "^CliAnalyze\\."
