@@ -62,7 +62,10 @@ set(tarvelle_test_costs
   [=[YtDlpBuilds/ExtractOnce.SameNameFromAnotherLinkGetsANewNameAndTheSameLinkIsAlreadyDownloaded/debian  # GetParam() = "debian"]=] 6
   DownloadCoordinator.ALineFloodEndsAsIfAppliedOneByOne 6
   [=[YtDlpBuilds/ExtractOnce.AQueuedMasterPlaylistOfThousandsOfVariantsRunsYtDlpOnce/debian  # GetParam() = "debian"]=] 6
+  ToolIntegrity.AToolAlteredAfterBootstrapDoesNotRun 7
   # Under 5 s on an idle machine, over it on a busy one.
+  YTDLPClientRealToolTest.AVideoOpenedInsideAPageOfSeveralIsThatVideoWithItsList 5
+  CliUpdateHint.AnOldYtDlpPointsToTheUpdateCommand 5
   DownloadOptionsEndToEnd.TemplateAndExtraArgumentsNameTheFile 7
   CliAnalyze.AMasterPlaylistOfThousandsOfVariantsIsListedWhole 6
   ListPreviewCardEndToEnd.ChosenEntriesOfAPageAreDownloadedAndRemembered 5
