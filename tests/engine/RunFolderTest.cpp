@@ -41,6 +41,20 @@ TEST(RunFolder, ChangingTheFolderSettingMidRunLeavesTheRunWhereItIs)
     EXPECT_EQ(job->outputPath(), first + "/Clip [abc123].mp4");
 }
 
+// Queues a job as one restored after a restart comes: with a folder of its
+// own, `folder`; its download may go on at once.
+DownloadJobPtr queueRestoredJob(CoordinatorFixture &f, const QString &folder)
+{
+    QFile(f.path("go")).open(QIODevice::WriteOnly);
+    QDir().mkpath(folder);
+    const DownloadJobPtr job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
+                                                   VideoQuality::best, AudioFormat::best, SubtitleMode::none,
+                                                   QStringLiteral("en"));
+    job->setOutputDirectory(folder);
+    f.coordinator->queue().add(job);
+    return job;
+}
+
 // A job that has its name goes on in its folder, after a restart and at a
 // retry (its partial files are there); one that failed before it had a
 // name starts again in the folder the setting names.
@@ -48,15 +62,8 @@ TEST(RunFolder, AJobWithAFolderOfItsOwnRunsThereAndARetryGoesOnThere)
 {
     FakeTools tools(kDownload + "exit 1\n");
     CoordinatorFixture f(tools.resourcesDirectory());
-    QFile(f.path("go")).open(QIODevice::WriteOnly);
     const QString own = f.path("own");
-    QDir().mkpath(own);
-    const DownloadJobPtr job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
-                                                   VideoQuality::best, AudioFormat::best, SubtitleMode::none,
-                                                   QStringLiteral("en"));
-    // As a job restored after a restart comes.
-    job->setOutputDirectory(own);
-    f.coordinator->queue().add(job);
+    const DownloadJobPtr job = queueRestoredJob(f, own);
     ASSERT_TRUE(f.waitForEnd(job));
     EXPECT_EQ(job->status(), DownloadStatus::failed);
     EXPECT_EQ(job->fileStem(), own + "/Clip [abc123]");
@@ -78,15 +85,9 @@ TEST(RunFolder, AJobThatFailedBeforeItHadANameRetriesInTheFolderOfTheSetting)
     const QByteArray flag = flags.filePath("failed-once").toUtf8();
     FakeTools tools(kDownload, "if [ ! -e '" + flag + "' ]; then touch '" + flag + "'; echo 'ERROR: boom' >&2; exit 1; fi");
     CoordinatorFixture f(tools.resourcesDirectory());
-    QFile(f.path("go")).open(QIODevice::WriteOnly);
-    const QString own = f.path("own");
-    QDir().mkpath(own);
-    const DownloadJobPtr job = DownloadJob::create(QStringLiteral("https://media.test/v"), MediaKind::video,
-                                                   VideoQuality::best, AudioFormat::best, SubtitleMode::none,
-                                                   QStringLiteral("en"));
-    job->setOutputDirectory(own);
     f.settings->setKeepFailedTasks(true);
-    f.coordinator->queue().add(job);
+    const QString own = f.path("own");
+    const DownloadJobPtr job = queueRestoredJob(f, own);
     ASSERT_TRUE(f.waitForEnd(job));
     ASSERT_EQ(job->status(), DownloadStatus::failed);
     EXPECT_TRUE(job->fileStem().isEmpty());
