@@ -46,8 +46,19 @@ struct Remembered
     QString digest;
 };
 
-std::mutex rememberedLock;
-QHash<QString, Remembered> remembered;
+struct RememberedDigests
+{
+    std::mutex lock;
+    QHash<QString, Remembered> digests;
+};
+
+// Never destroyed: a process runner's thread may still be checking a tool
+// while the program exits, after static objects are gone.
+RememberedDigests &rememberedDigests()
+{
+    static auto *const digests = new RememberedDigests;
+    return *digests;
+}
 
 } // namespace
 
@@ -87,10 +98,11 @@ std::optional<QString> rememberedSha256(const QString &path)
     const std::optional<FileIdentity> before = identityOf(path);
     if (!before)
         return std::nullopt;
+    RememberedDigests &cache = rememberedDigests();
     {
-        std::lock_guard guard(rememberedLock);
-        const auto found = remembered.constFind(path);
-        if (found != remembered.constEnd() && found->identity == *before)
+        std::lock_guard guard(cache.lock);
+        const auto found = cache.digests.constFind(path);
+        if (found != cache.digests.constEnd() && found->identity == *before)
             return found->digest;
     }
     const std::optional<QString> digest = sha256(path);
@@ -98,8 +110,8 @@ std::optional<QString> rememberedSha256(const QString &path)
     const std::optional<FileIdentity> after = identityOf(path);
     if (!digest || !after || !(*after == *before))
         return digest;
-    std::lock_guard guard(rememberedLock);
-    remembered.insert(path, {*after, *digest});
+    std::lock_guard guard(cache.lock);
+    cache.digests.insert(path, {*after, *digest});
     return digest;
 }
 
