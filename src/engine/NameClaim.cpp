@@ -69,6 +69,29 @@ bool write(int descriptor, const QUuid &owner, const QString &stem)
     return ::ftruncate(descriptor, 0) == 0 && ::pwrite(descriptor, text.constData(), text.size(), 0) == text.size();
 }
 
+// The names in `folder`, hidden ones too; compared by hand below, as names
+// hold "[id]", which name filters read as wildcards.
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+bool anyOfName(const QStringList &entries, const QString &stemName)
+{
+    const QString prefix = stemName + QLatin1Char('.');
+    return std::any_of(entries.begin(), entries.end(), [&](const QString &name) { return name.startsWith(prefix); });
+}
+
+// The folder of `stem`, made when missing; empty for a name that is not an
+// absolute path or whose folder cannot be made.
+QString folderFor(const QString &stem)
+{
+    const QFileInfo info(stem);
+    if (!info.isAbsolute() || info.fileName().isEmpty() || !QDir().mkpath(info.path()))
+        return {};
+    return info.path();
+}
+
 } // namespace
 
 NameClaim::NameClaim(QString stem, int descriptor) : m_stem(std::move(stem)), m_descriptor(descriptor) {}
@@ -81,15 +104,18 @@ NameClaim::~NameClaim()
 
 std::unique_ptr<NameClaim> NameClaim::claim(const QString &stem, const QUuid &owner)
 {
-    const QFileInfo info(stem);
-    if (!info.isAbsolute() || info.fileName().isEmpty() || !QDir().mkpath(info.path()))
-        return nullptr;
+    const QString folder = folderFor(stem);
+    return folder.isEmpty() ? nullptr : claimAmong(stem, owner, entriesOf(folder));
+}
+
+std::unique_ptr<NameClaim> NameClaim::claimAmong(const QString &stem, const QUuid &owner, const QStringList &entries)
+{
     const QString path = claimPath(stem);
     const int descriptor = openLocked(path, true);
     if (descriptor < 0)
         return nullptr;
     const std::optional<QUuid> previous = ownerIn(descriptor);
-    if (previous != owner && hasFiles(stem)) {
+    if (previous != owner && anyOfName(entries, QFileInfo(stem).fileName())) {
         // Files of the name that are not this job's: an empty claim is one
         // just made (or one a crash left half written), and goes.
         if (!previous)
@@ -107,9 +133,16 @@ std::unique_ptr<NameClaim> NameClaim::claim(const QString &stem, const QUuid &ow
 
 std::unique_ptr<NameClaim> NameClaim::claimFree(const QString &stem, const QUuid &owner)
 {
+    const QString folder = folderFor(stem);
+    if (folder.isEmpty())
+        return nullptr;
+    // The folder is listed once for every candidate: this runs on the GUI
+    // thread. A file that appears meanwhile is no job's of ours (a job
+    // claims before it writes); yt-dlp keeps it, as any file there.
+    const QStringList entries = entriesOf(folder);
     for (int number = 1; number <= kMostNumber; ++number) {
         const QString candidate = number == 1 ? stem : stem + QStringLiteral(" (%1)").arg(number);
-        if (auto claimed = claim(candidate, owner))
+        if (auto claimed = claimAmong(candidate, owner, entries))
             return claimed;
     }
     return nullptr;
@@ -131,24 +164,7 @@ void NameClaim::forget(const QString &stem, const QUuid &owner)
 bool NameClaim::hasFiles(const QString &stem)
 {
     const QFileInfo info(stem);
-    // Compared by hand: names hold "[id]", which name filters read as wildcards.
-    const QString prefix = info.fileName() + QLatin1Char('.');
-    const QStringList names =
-        info.dir().entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    return std::any_of(names.begin(), names.end(), [&](const QString &name) { return name.startsWith(prefix); });
-}
-
-std::optional<QUuid> NameClaim::ownerOf(const QString &stem)
-{
-    const QByteArray native = QFile::encodeName(claimPath(stem));
-    const int descriptor = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (descriptor < 0)
-        return std::nullopt;
-    struct stat opened {};
-    const std::optional<QUuid> owner =
-        ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode) ? ownerIn(descriptor) : std::nullopt;
-    ::close(descriptor);
-    return owner;
+    return anyOfName(entriesOf(info.path()), info.fileName());
 }
 
 bool NameClaim::isClaimFile(const QString &fileName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUuid>
 
 #include <memory>
@@ -48,8 +49,6 @@ public:
 
     // Whether any file of `stem` is on disk (see above).
     static bool hasFiles(const QString &stem);
-    // The job `stem`'s claim file names, if any (locked or not).
-    static std::optional<QUuid> ownerOf(const QString &stem);
     // Whether `fileName` is a claim file's.
     static bool isClaimFile(const QString &fileName);
 
@@ -57,6 +56,8 @@ public:
 
 private:
     NameClaim(QString stem, int descriptor);
+    // claim() with the names in the folder of `stem` listed already.
+    static std::unique_ptr<NameClaim> claimAmong(const QString &stem, const QUuid &owner, const QStringList &entries);
 
     const QString m_stem;
     const int m_descriptor;
