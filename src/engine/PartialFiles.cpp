@@ -40,7 +40,7 @@ const QRegularExpression &unfinishedAfterStem()
 {
     static const QRegularExpression pattern(QStringLiteral(
         "^(?:(?:\\.f[0-9A-Za-z_-]+)?\\.[0-9A-Za-z]+(?:\\.part(?:-Frag[0-9]+(?:\\.part)?)?|\\.ytdl)"
-        "|\\.f[0-9A-Za-z_-]+\\.[0-9A-Za-z]+|\\.temp\\.[0-9A-Za-z]+)$"));
+        "|(?<format>\\.f[0-9A-Za-z_-]+\\.[0-9A-Za-z]+)|\\.temp\\.[0-9A-Za-z]+)$"));
     return pattern;
 }
 
@@ -50,14 +50,12 @@ QStringList unfinishedOfStem(const QStringList &folderEntries, const QString &st
     QStringList names;
     const QString prefix = stemName + QLatin1Char('.');
     for (const QString &entry : folderEntries) {
-        if (!entry.startsWith(prefix) || !unfinishedAfterStem().match(QStringView(entry).sliced(stemName.size())).hasMatch())
+        if (!entry.startsWith(prefix))
             continue;
+        const QRegularExpressionMatch match = unfinishedAfterStem().match(QStringView(entry).sliced(stemName.size()));
         // "<stem>.fr.srt" reads like one format of a merge: a subtitle, a
         // picture or a description is no unfinished file.
-        const bool unfinishedSuffix = entry.endsWith(QLatin1String(".part")) || entry.endsWith(QLatin1String(".ytdl"))
-                                      || entry.contains(QLatin1String(".part-Frag"))
-                                      || entry.sliced(stemName.size()).startsWith(QLatin1String(".temp."));
-        if (unfinishedSuffix || !OutputFiles::isExcludedExtension(entry))
+        if (match.hasMatch() && !(match.hasCaptured(u"format") && OutputFiles::isExcludedExtension(entry)))
             names.append(entry);
     }
     return names;
